@@ -1,0 +1,290 @@
+#!/usr/bin/env python3
+"""The device peer: plays the wall controller, the matrices and the wireless bridge.
+
+It owns Linux pseudo-terminals that the Wine prefixes see as COM5..COM8 and a
+loopback TCP listener for the bridge. Every byte that arrives is recorded with
+its arrival time; a test under Wine steers the peer through a line-based
+control socket on loopback (see DevicePeer.h for the client side).
+
+Control requests, one per connection, answered with one or more lines:
+  reset CHAN           forget what was recorded; reopen a closed channel
+  get CHAN             "OK n" then n lines "<microseconds> <hex bytes>" (one per read)
+  wait CHAN N MS       wait until N bytes have arrived: "OK total" or "TIMEOUT total"
+  send CHAN HEX        send bytes to the program
+  close CHAN           the peer goes away: close its end of the channel
+  port tcp             "OK <port>" of the bridge listener
+  ping                 "OK"
+CHAN is com5..com8 or tcp.
+"""
+import os, pty, select, socket, sys, time, tty, termios, signal
+
+CACHE = os.environ.get("VAMIRE_CACHE", "/var/cache/vamire")
+PORTS_DIR = os.path.join(CACHE, "ports")
+CONTROL_PORT = int(os.environ.get("VAMIRE_PEER_PORT", "47811"))
+BRIDGE_PORT = int(os.environ.get("VAMIRE_BRIDGE_PORT", "47899"))
+COMS = ["com5", "com6", "com7", "com8"]
+T0 = time.monotonic()
+
+
+def now_us():
+    return int((time.monotonic() - T0) * 1_000_000)
+
+
+class PtyChannel:
+    def __init__(self, name):
+        self.name = name
+        self.master = self.slave = None
+        self.records = []
+        self.open()
+
+    def open(self):
+        self.master, self.slave = pty.openpty()
+        # Raw both ways: no XON/XOFF, no CR/LF mapping, every byte as it was sent.
+        tty.setraw(self.slave)
+        tty.setraw(self.master)
+        path = os.ttyname(self.slave)
+        link = os.path.join(PORTS_DIR, self.name)
+        tmp = link + ".new"
+        if os.path.lexists(tmp):
+            os.unlink(tmp)
+        os.symlink(path, tmp)
+        os.replace(tmp, link)
+
+    def close(self):
+        for fd in (self.master, self.slave):
+            if fd is not None:
+                try:
+                    os.close(fd)
+                except OSError:
+                    pass
+        self.master = self.slave = None
+
+    def fds(self):
+        return [self.master] if self.master is not None else []
+
+    def on_readable(self, fd):
+        try:
+            data = os.read(fd, 65536)
+        except OSError:
+            data = b""
+        if data:
+            self.records.append((now_us(), data))
+
+    def send(self, data):
+        if self.master is None:
+            return False
+        os.write(self.master, data)
+        return True
+
+    def reset(self):
+        self.records = []
+        if self.master is None:
+            self.open()
+
+
+class TcpChannel:
+    name = "tcp"
+
+    def __init__(self):
+        self.listener = None
+        self.conns = []
+        self.records = []
+        self.listen()
+
+    def listen(self):
+        s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        s.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        s.bind(("127.0.0.1", BRIDGE_PORT))
+        s.listen(8)
+        self.listener = s
+
+    def fds(self):
+        out = [c.fileno() for c in self.conns]
+        if self.listener is not None:
+            out.append(self.listener.fileno())
+        return out
+
+    def on_readable(self, fd):
+        if self.listener is not None and fd == self.listener.fileno():
+            c, _ = self.listener.accept()
+            self.conns.append(c)
+            return
+        for c in list(self.conns):
+            if c.fileno() == fd:
+                try:
+                    data = c.recv(65536)
+                except OSError:
+                    data = b""
+                if data:
+                    self.records.append((now_us(), data))
+                else:
+                    c.close()
+                    self.conns.remove(c)
+
+    def send(self, data):
+        for c in self.conns:
+            c.sendall(data)
+        return bool(self.conns)
+
+    def close(self):
+        for c in self.conns:
+            c.close()
+        self.conns = []
+        if self.listener is not None:
+            self.listener.close()
+            self.listener = None
+
+    def reset(self):
+        for c in self.conns:
+            c.close()
+        self.conns = []
+        self.records = []
+        if self.listener is None:
+            self.listen()
+
+
+def total(ch):
+    return sum(len(d) for _, d in ch.records)
+
+
+def serve():
+    os.makedirs(PORTS_DIR, exist_ok=True)
+    channels = {n: PtyChannel(n) for n in COMS}
+    channels["tcp"] = TcpChannel()
+    control = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    control.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+    control.bind(("127.0.0.1", CONTROL_PORT))
+    control.listen(16)
+    waiting = []  # (conn, channel, needed, deadline)
+    print("ready", flush=True)
+
+    def answer(conn, text):
+        try:
+            conn.sendall(text.encode())
+        finally:
+            conn.close()
+
+    def handle(conn):
+        buf = b""
+        conn.settimeout(5)
+        while not buf.endswith(b"\n"):
+            part = conn.recv(1 << 20)
+            if not part:
+                break
+            buf += part
+        words = buf.decode(errors="replace").split()
+        if not words:
+            return answer(conn, "ERR empty\n")
+        cmd, args = words[0].lower(), words[1:]
+        if cmd == "ping":
+            return answer(conn, "OK\n")
+        ch = channels.get(args[0].lower()) if args else None
+        if ch is None:
+            return answer(conn, "ERR unknown channel\n")
+        if cmd == "reset":
+            ch.reset()
+            return answer(conn, "OK\n")
+        if cmd == "get":
+            lines = ["OK %d" % len(ch.records)] + ["%d %s" % (t, d.hex()) for t, d in ch.records]
+            return answer(conn, "\n".join(lines) + "\n")
+        if cmd == "wait":
+            need, ms = int(args[1]), int(args[2])
+            if total(ch) >= need:
+                return answer(conn, "OK %d\n" % total(ch))
+            waiting.append((conn, ch, need, time.monotonic() + ms / 1000.0))
+            return None
+        if cmd == "send":
+            ok = ch.send(bytes.fromhex(args[1] if len(args) > 1 else ""))
+            return answer(conn, "OK\n" if ok else "ERR closed\n")
+        if cmd == "close":
+            ch.close()
+            return answer(conn, "OK\n")
+        if cmd == "port":
+            return answer(conn, "OK %d\n" % BRIDGE_PORT)
+        return answer(conn, "ERR unknown request\n")
+
+    while True:
+        fdmap = {control.fileno(): None}
+        for ch in channels.values():
+            for fd in ch.fds():
+                fdmap[fd] = ch
+        timeout = 0.05 if waiting else 1.0
+        readable, _, _ = select.select(list(fdmap), [], [], timeout)
+        for fd in readable:
+            if fd == control.fileno():
+                conn, _ = control.accept()
+                try:
+                    handle(conn)
+                except Exception as e:  # a bad request must not end the peer
+                    try:
+                        answer(conn, "ERR %s\n" % e)
+                    except OSError:
+                        pass
+            else:
+                fdmap[fd].on_readable(fd)
+        still = []
+        for conn, ch, need, deadline in waiting:
+            if total(ch) >= need:
+                answer(conn, "OK %d\n" % total(ch))
+            elif time.monotonic() >= deadline:
+                answer(conn, "TIMEOUT %d\n" % total(ch))
+            else:
+                still.append((conn, ch, need, deadline))
+        waiting = still
+
+
+def request(text):
+    s = socket.create_connection(("127.0.0.1", CONTROL_PORT), timeout=2)
+    s.sendall(text.encode() + b"\n")
+    out = b""
+    while True:
+        part = s.recv(65536)
+        if not part:
+            break
+        out += part
+    return out.decode()
+
+
+def main():
+    cmd = sys.argv[1] if len(sys.argv) > 1 else "serve"
+    pidfile = os.path.join(CACHE, "devicepeer.pid")
+    if cmd == "serve":
+        serve()
+    elif cmd == "start":
+        try:
+            if request("ping").startswith("OK"):
+                return 0
+        except OSError:
+            pass
+        log = open(os.path.join(CACHE, "devicepeer.log"), "w")
+        pid = os.fork()
+        if pid == 0:
+            os.setsid()
+            os.dup2(log.fileno(), 1)
+            os.dup2(log.fileno(), 2)
+            serve()
+            os._exit(0)
+        with open(pidfile, "w") as f:
+            f.write(str(pid))
+        for _ in range(100):
+            try:
+                if request("ping").startswith("OK"):
+                    return 0
+            except OSError:
+                time.sleep(0.05)
+        print("devicepeer: did not start", file=sys.stderr)
+        return 1
+    elif cmd == "stop":
+        try:
+            pid = int(open(pidfile).read())
+            os.kill(pid, signal.SIGTERM)
+        except (OSError, ValueError):
+            pass
+        return 0
+    else:
+        print(request(" ".join(sys.argv[1:])), end="")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
