@@ -1,0 +1,1 @@
+vamire_add_test(runtime_system_test PURE SOURCES system_test.cpp LIBS vamire_runtime_pure)
