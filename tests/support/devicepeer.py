@@ -13,10 +13,11 @@ Control requests, one per connection, answered with one or more lines:
   send CHAN HEX        send bytes to the program
   close CHAN           the peer goes away: close its end of the channel
   port tcp             "OK <port>" of the bridge listener
+(Run as "devicepeer.py follow com5" it prints each frame received on COM5.)
   ping                 "OK"
 CHAN is com5..com8 or tcp.
 """
-import os, pty, select, socket, sys, time, tty, termios, signal
+import hashlib, os, pty, select, socket, sys, time, tty, signal
 
 CACHE = os.environ.get("VAMIRE_CACHE", "/var/cache/vamire")
 PORTS_DIR = os.path.join(CACHE, "ports")
@@ -24,6 +25,9 @@ CONTROL_PORT = int(os.environ.get("VAMIRE_PEER_PORT", "47811"))
 BRIDGE_PORT = int(os.environ.get("VAMIRE_BRIDGE_PORT", "47899"))
 COMS = ["com5", "com6", "com7", "com8"]
 T0 = time.monotonic()
+# A peer left running by an earlier run answers "ping" with its own version; a
+# start with other code replaces it.
+VERSION = hashlib.sha1(open(__file__, "rb").read()).hexdigest()[:12]
 
 
 def now_us():
@@ -177,7 +181,7 @@ def serve():
             return answer(conn, "ERR empty\n")
         cmd, args = words[0].lower(), words[1:]
         if cmd == "ping":
-            return answer(conn, "OK\n")
+            return answer(conn, "OK %s\n" % VERSION)
         ch = channels.get(args[0].lower()) if args else None
         if ch is None:
             return answer(conn, "ERR unknown channel\n")
@@ -245,15 +249,47 @@ def request(text):
     return out.decode()
 
 
+def stop(pidfile):
+    try:
+        os.kill(int(open(pidfile).read()), signal.SIGTERM)
+    except (OSError, ValueError):
+        pass
+
+
+def follow(chan):
+    """Prints every frame the program sends on CHAN, one line a frame, until stopped."""
+    seen, pending = 0, b""
+    while True:
+        try:
+            lines = request("get " + chan).splitlines()
+        except OSError:
+            return
+        chunks = [bytes.fromhex(l.split()[1]) for l in lines[1:] if len(l.split()) > 1]
+        for data in chunks[seen:]:
+            pending += data
+        seen = len(chunks)
+        # Wall frames start with C6; anything else is printed as it came.
+        while pending:
+            end = 6 if pending[0] == 0xC6 else len(pending)
+            if len(pending) < end:
+                break
+            print("%s <- %s" % (chan.upper(), " ".join("%02X" % b for b in pending[:end])), flush=True)
+            pending = pending[end:]
+        time.sleep(0.1)
+
+
 def main():
     cmd = sys.argv[1] if len(sys.argv) > 1 else "serve"
     pidfile = os.path.join(CACHE, "devicepeer.pid")
     if cmd == "serve":
         serve()
     elif cmd == "start":
+        # The peer outlives a ctest run on purpose: several runs may share it.
         try:
-            if request("ping").startswith("OK"):
+            if request("ping").split() == ["OK", VERSION]:
                 return 0
+            stop(pidfile)
+            time.sleep(0.3)
         except OSError:
             pass
         log = open(os.path.join(CACHE, "devicepeer.log"), "w")
@@ -275,12 +311,10 @@ def main():
         print("devicepeer: did not start", file=sys.stderr)
         return 1
     elif cmd == "stop":
-        try:
-            pid = int(open(pidfile).read())
-            os.kill(pid, signal.SIGTERM)
-        except (OSError, ValueError):
-            pass
+        stop(pidfile)
         return 0
+    elif cmd == "follow":
+        follow(sys.argv[2] if len(sys.argv) > 2 else "com5")
     else:
         print(request(" ".join(sys.argv[1:])), end="")
     return 0
