@@ -1,0 +1,2 @@
+# Tests of the toolkit core's first units: helpers, geometry, registries and strings.
+vamire_add_test(core_resourcestrings_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/resourcestrings_test.cpp LIBS vamire_core_pure)
