@@ -1,0 +1,1 @@
+vamire_add_test(runtime_graphics_colors_test PURE SOURCES graphics_colors_test.cpp LIBS vamire_runtime_pure)
