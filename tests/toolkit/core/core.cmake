@@ -1,2 +1,3 @@
 # Tests of the toolkit core's first units: helpers, geometry, registries and strings.
 vamire_add_test(core_resourcestrings_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/resourcestrings_test.cpp LIBS vamire_core_pure)
+vamire_add_test(core_geometry_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/geometry_test.cpp LIBS vamire_core_pure)
