@@ -1,0 +1,1 @@
+vamire_add_test(runtime_sysutils_convert_test PURE SOURCES sysutils_convert_test.cpp LIBS vamire_runtime_pure)
