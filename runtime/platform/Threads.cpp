@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "HiddenWindow.h"
+#include "SysUtils.h"
 
 DWORD MainThreadID = GetCurrentThreadId();
 TNotifyEvent WakeMainThread;
@@ -36,20 +37,8 @@ HANDLE SyncEvent() {
   return event;
 }
 
-String SystemErrorText(DWORD Error) {
-  wchar_t* text = nullptr;
-  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, Error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-  String result(text ? text : L"", n);
-  if (text) LocalFree(text);
-  while (!result.empty() && (result.back() == L'\n' || result.back() == L'\r' || result.back() == L' ' ||
-                             result.back() == L'.'))
-    result.pop_back();
-  return result;
-}
-
 [[noreturn]] void RaiseThreadError(DWORD Error) {
-  throw EThread(L"Thread Error: " + SystemErrorText(Error) + L" (" + std::to_wstring(Error) + L")");
+  throw EThread(Format(L"Thread Error: %s (%d)", {SysErrorMessage(Error), uint32_t(Error)}));
 }
 
 bool OnMainThread() { return GetCurrentThreadId() == MainThreadID; }
@@ -139,9 +128,8 @@ void DoneThreads() {
 
 bool CheckSynchronize(int Timeout) {
   if (!OnMainThread()) {
-    wchar_t id[16];
-    swprintf(id, 16, L"%X", static_cast<unsigned>(GetCurrentThreadId()));
-    throw EThread(L"CheckSynchronize called from thread $" + String(id) + L", which is NOT the main thread");
+    throw EThread(Format(L"CheckSynchronize called from thread $%x, which is NOT the main thread",
+                         {uint32_t(GetCurrentThreadId())}));
   }
   if (Timeout > 0) WaitForSingleObject(SyncEvent(), static_cast<DWORD>(Timeout));
   size_t count;
@@ -173,7 +161,7 @@ TThread::TThread(bool CreateSuspended) : FCreateSuspended(CreateSuspended) {
   EnsureSyncWindow();
   unsigned id = 0;
   FHandle = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &TThread::ThreadProc, this, CREATE_SUSPENDED, &id));
-  if (!FHandle) throw EThread(L"Thread creation error: " + SystemErrorText(GetLastError()));
+  if (!FHandle) throw EThread(L"Thread creation error: " + SysErrorMessage(GetLastError()));
   FThreadID = id;
 }
 
@@ -333,7 +321,7 @@ void TThread::RemoveQueuedEvents(TThread* Thread) {
 
 TEvent::TEvent(LPSECURITY_ATTRIBUTES EventAttributes, bool ManualReset, bool InitialState, const String& Name) {
   FHandle = CreateEventW(EventAttributes, ManualReset, InitialState, Name.empty() ? nullptr : Name.c_str());
-  if (!FHandle) throw ESyncObjectException(L"Cannot create an event: " + SystemErrorText(GetLastError()));
+  if (!FHandle) throw ESyncObjectException(L"Cannot create an event: " + SysErrorMessage(GetLastError()));
 }
 
 TEvent::~TEvent() {
