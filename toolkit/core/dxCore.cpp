@@ -4,6 +4,8 @@
 #include <cstring>
 #include <cwctype>
 
+#include "SysUtils.h"
+
 bool OSFlagWin9x, OSFlagWin95, OSFlagWin98, OSFlagWinME;
 bool OSFlagWinNT, OSFlagWin2000, OSFlag2000OrLater, OSFlagWinXP, OSFlagXPOrLater, OSFlag2000OrXP;
 bool OSFlagVistaFamily, OSFlagVistaOrLater, OSFlagWin7, OSFlagWow64;
@@ -92,6 +94,27 @@ int FirstDayOfWeekFromLocaleItem(const String& item) {
   if (item.size() == 1 && item[0] >= L'0' && item[0] <= L'6') day = item[0] - L'0';
   return (day + 1) % 7;
 }
+
+namespace {
+String MonthName(const String (&names)[12], int month) { return month >= 1 && month <= 12 ? names[month - 1] : String(); }
+}  // namespace
+
+String GetLocaleLongMonthName(std::uint32_t, int month) { return MonthName(FormatSettings().LongMonthNames, month); }
+String GetLocaleShortMonthName(std::uint32_t, int month) { return MonthName(FormatSettings().ShortMonthNames, month); }
+int GetLocaleCurrencyDecimals(std::uint32_t) { return FormatSettings().CurrencyDecimals; }
+int GetLocaleCurrencyFormat(std::uint32_t) { return FormatSettings().CurrencyFormat; }
+int GetLocaleNegCurrFormat(std::uint32_t) { return FormatSettings().NegCurrFormat; }
+String GetLocaleCurrencyString(std::uint32_t) { return FormatSettings().CurrencyString; }
+wchar_t GetLocaleDateSeparator(std::uint32_t) { return FormatSettings().DateSeparator; }
+wchar_t GetLocaleTimeSeparator(std::uint32_t) { return FormatSettings().TimeSeparator; }
+wchar_t GetLocaleDecimalSeparator(std::uint32_t) { return FormatSettings().DecimalSeparator; }
+wchar_t GetLocaleThousandSeparator(std::uint32_t) { return FormatSettings().ThousandSeparator; }
+String GetLocaleShortDateFormat(std::uint32_t) { return FormatSettings().ShortDateFormat; }
+String GetLocaleLongDateFormat(std::uint32_t) { return FormatSettings().LongDateFormat; }
+String GetLocaleShortTimeFormat(std::uint32_t) { return FormatSettings().ShortTimeFormat; }
+String GetLocaleLongTimeFormat(std::uint32_t) { return FormatSettings().LongTimeFormat; }
+String GetLocaleTimeAMString(std::uint32_t) { return FormatSettings().TimeAMString; }
+String GetLocaleTimePMString(std::uint32_t) { return FormatSettings().TimePMString; }
 
 // --- Resource-string repository ---------------------------------------------------------
 
@@ -247,9 +270,8 @@ void TdxResourceStringsUnit::Start() {
 }
 
 void TdxResourceStringsUnit::End() {
-  if (FStartCount > 0 && --FStartCount == 0) GetResourceStringsRepository()->RemoveProduct(FProductName);
+  // A repository already freed has nothing left to remove, and is not made again for it.
+  if (FStartCount > 0 && --FStartCount == 0 && GRepository) GRepository->RemoveProduct(FProductName);
 }
-
-void dxCore_Initialize() {}
 
 void dxCore_Finalize() { GRepository.reset(); }

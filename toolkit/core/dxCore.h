@@ -68,10 +68,28 @@ inline void CheckCondition(bool, const String& = String()) {}
 // --- Locale -----------------------------------------------------------------------------
 // Win32: the text of a locale item, or the default when the system has none.
 String GetLocaleString(std::uint32_t locale, int item, const String& defaultText);
-// 0 = Sunday .. 6 = Saturday, read when dxCore starts.
+// Win32: 0 = Sunday .. 6 = Saturday, read when dxCore starts.
 int LocaleFirstDayOfWeek();
 // Turns the system's first-day item (0 = Monday) into the toolkit's count (0 = Sunday).
 int FirstDayOfWeekFromLocaleItem(const String& item);
+
+// The runtime's current format settings; the locale argument is not used.
+String GetLocaleLongMonthName(std::uint32_t locale, int month);   // month 1..12
+String GetLocaleShortMonthName(std::uint32_t locale, int month);  // month 1..12
+int GetLocaleCurrencyDecimals(std::uint32_t locale);
+int GetLocaleCurrencyFormat(std::uint32_t locale);
+int GetLocaleNegCurrFormat(std::uint32_t locale);
+String GetLocaleCurrencyString(std::uint32_t locale);
+wchar_t GetLocaleDateSeparator(std::uint32_t locale);
+wchar_t GetLocaleTimeSeparator(std::uint32_t locale);
+wchar_t GetLocaleDecimalSeparator(std::uint32_t locale);
+wchar_t GetLocaleThousandSeparator(std::uint32_t locale);
+String GetLocaleShortDateFormat(std::uint32_t locale);
+String GetLocaleLongDateFormat(std::uint32_t locale);
+String GetLocaleShortTimeFormat(std::uint32_t locale);
+String GetLocaleLongTimeFormat(std::uint32_t locale);
+String GetLocaleTimeAMString(std::uint32_t locale);
+String GetLocaleTimePMString(std::uint32_t locale);
 
 // --- Resource-string repository ---------------------------------------------------------
 class TdxProductResourceStrings;
@@ -174,6 +192,7 @@ class TdxResourceStringsUnit {
   int FStartCount = 0;
 };
 
-// Unit start and end.
+// Unit start (Win32: the system flags and the first day of the week) and end
+// (frees the repository with any product still filed).
 void dxCore_Initialize();
 void dxCore_Finalize();
