@@ -1,5 +1,8 @@
 #include "System.h"
 
+#include <cwchar>
+#include <cwctype>
+
 TClass TObject::StaticClass() {
   static const TMetaClass cls(L"TObject", nullptr, vamire_detail::CreatorOf<TObject>());
   return &cls;
@@ -21,4 +24,77 @@ String LoadResString(PResStringRec res) {
   String text;
   if (GResStringLoader && res->Id != 0 && GResStringLoader(res, text)) return text;
   return res->Text ? String(res->Text) : String();
+}
+
+bool TObject::GetInterface(const TGUID&, void** obj) {
+  if (obj) *obj = nullptr;
+  return false;
+}
+
+String TGUID::ToString() const {
+  static const wchar_t kDigits[] = L"0123456789ABCDEF";
+  String s = L"{";
+  auto put = [&](uint64_t v, int digits) {
+    for (int i = digits - 1; i >= 0; --i) s += kDigits[(v >> (4 * i)) & 15];
+  };
+  put(D1, 8);
+  s += L'-';
+  put(D2, 4);
+  s += L'-';
+  put(D3, 4);
+  s += L'-';
+  put(D4[0], 2);
+  put(D4[1], 2);
+  s += L'-';
+  for (int i = 2; i < 8; ++i) put(D4[i], 2);
+  s += L'}';
+  return s;
+}
+
+// --- TInterfacedObject ----------------------------------------------------------------
+
+bool TInterfacedObject::GetInterface(const TGUID& iid, void** obj) {
+  return InterfaceTable<IInterface>(this, iid, obj) || inherited::GetInterface(iid, obj);
+}
+
+int32_t TInterfacedObject::QueryInterface(const TGUID& iid, void** obj) {
+  if (!GetInterface(iid, obj)) return QI_NOINTERFACE;
+  _AddRef();
+  return QI_OK;
+}
+
+int32_t TInterfacedObject::_AddRef() { return ++FRefCount; }
+
+int32_t TInterfacedObject::_Release() {
+  const int32_t n = --FRefCount;
+  if (n == 0) delete this;
+  return n;
+}
+
+// --- Locale comparison ----------------------------------------------------------------
+
+namespace {
+
+int BuiltInLocaleCompare(const String& a, const String& b, bool ignoreCase) {
+  if (!ignoreCase) {
+    int r = std::wcscoll(a.c_str(), b.c_str());
+    if (r == 0) r = a.compare(b);  // embedded NULs or equal collation keys
+    return r < 0 ? -1 : r > 0 ? 1 : 0;
+  }
+  String fa = a, fb = b;
+  for (auto& c : fa) c = wchar_t(std::towlower(wint_t(c)));
+  for (auto& c : fb) c = wchar_t(std::towlower(wint_t(c)));
+  return BuiltInLocaleCompare(fa, fb, false);
+}
+
+TLocaleCompare GLocaleCompare = &BuiltInLocaleCompare;
+
+}  // namespace
+
+int LocaleCompare(const String& a, const String& b, bool ignoreCase) { return GLocaleCompare(a, b, ignoreCase); }
+
+TLocaleCompare SetLocaleCompare(TLocaleCompare compare) {
+  TLocaleCompare old = GLocaleCompare;
+  GLocaleCompare = compare ? compare : &BuiltInLocaleCompare;
+  return old;
 }

@@ -5,12 +5,157 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <type_traits>
 #include <utility>
 
 using String = std::wstring;     // text inside the program is UTF-16
 using AnsiString = std::string;  // bytes in the platform's ANSI code page
+
+// --- Sets -----------------------------------------------------------------------------
+// A set over an enumeration (ordinals 0..N-1), as the runtime's `set of` types.
+template <class E, int N = 64>
+class TSet {
+ public:
+  constexpr TSet() = default;
+  constexpr TSet(std::initializer_list<E> items) {
+    for (E e : items) Include(e);
+  }
+
+  constexpr bool Contains(E e) const {
+    const unsigned i = unsigned(e);
+    return i < unsigned(N) && (FBits[i / 64] >> (i % 64) & 1u) != 0;
+  }
+  constexpr TSet& Include(E e) {
+    const unsigned i = unsigned(e);
+    if (i < unsigned(N)) FBits[i / 64] |= uint64_t(1) << (i % 64);
+    return *this;
+  }
+  constexpr TSet& Exclude(E e) {
+    const unsigned i = unsigned(e);
+    if (i < unsigned(N)) FBits[i / 64] &= ~(uint64_t(1) << (i % 64));
+    return *this;
+  }
+  constexpr bool Empty() const {
+    for (uint64_t w : FBits)
+      if (w) return false;
+    return true;
+  }
+
+  constexpr TSet& operator+=(const TSet& o) {
+    for (int i = 0; i < kWords; ++i) FBits[i] |= o.FBits[i];
+    return *this;
+  }
+  constexpr TSet& operator-=(const TSet& o) {
+    for (int i = 0; i < kWords; ++i) FBits[i] &= ~o.FBits[i];
+    return *this;
+  }
+  constexpr TSet& operator*=(const TSet& o) {
+    for (int i = 0; i < kWords; ++i) FBits[i] &= o.FBits[i];
+    return *this;
+  }
+  friend constexpr TSet operator+(TSet a, const TSet& b) { return a += b; }
+  friend constexpr TSet operator-(TSet a, const TSet& b) { return a -= b; }
+  friend constexpr TSet operator*(TSet a, const TSet& b) { return a *= b; }
+  friend constexpr bool operator==(const TSet& a, const TSet& b) = default;
+  // Subset test, as `a <= b` on the runtime's sets.
+  friend constexpr bool operator<=(const TSet& a, const TSet& b) { return (a - b).Empty(); }
+
+ private:
+  static constexpr int kWords = (N + 63) / 64;
+  uint64_t FBits[kWords] = {};
+};
+
+// --- Interfaces -----------------------------------------------------------------------
+struct TGUID {
+  uint32_t D1 = 0;
+  uint16_t D2 = 0, D3 = 0;
+  uint8_t D4[8] = {};
+
+  // Reads "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}"; usable in constant expressions.
+  static constexpr TGUID Parse(const char* s) {
+    TGUID g;
+    int pos = 1;  // after '{'
+    auto hex = [&](int digits) {
+      uint32_t v = 0;
+      for (int i = 0; i < digits; ++i, ++pos) {
+        if (s[pos] == '-') ++pos;
+        const char c = s[pos];
+        const uint32_t d = c >= '0' && c <= '9' ? uint32_t(c - '0')
+                           : c >= 'a' && c <= 'f' ? uint32_t(c - 'a' + 10)
+                           : c >= 'A' && c <= 'F' ? uint32_t(c - 'A' + 10)
+                                                  : throw "invalid GUID text";
+        v = v << 4 | d;
+      }
+      return v;
+    };
+    if (s[0] != '{') throw "invalid GUID text";
+    g.D1 = hex(8);
+    g.D2 = uint16_t(hex(4));
+    g.D3 = uint16_t(hex(4));
+    for (auto& b : g.D4) b = uint8_t(hex(2));
+    return g;
+  }
+  String ToString() const;  // the braced text form, upper-case digits
+  friend constexpr bool operator==(const TGUID& a, const TGUID& b) = default;
+};
+
+// QueryInterface results (the platform's S_OK and E_NOINTERFACE values; those
+// names are macros of the Win32 headers).
+constexpr int32_t QI_OK = 0;
+constexpr int32_t QI_NOINTERFACE = int32_t(0x80004002u);
+
+// The basic interface. Interfaces derive from it virtually, so that one
+// implementation of its three operations serves every interface of a class:
+//   class IFoo : public virtual IInterface {
+//     VAMIRE_INTERFACE(IFoo, IInterface, "{...}")
+//    public:
+//     virtual void Bar() = 0;
+//   };
+class IInterface {
+ public:
+  using InterfaceParent = void;
+  static constexpr TGUID IID = TGUID::Parse("{00000000-0000-0000-C000-000000000046}");
+  // On success stores the interface and takes a reference, as COM does.
+  virtual int32_t QueryInterface(const TGUID& iid, void** obj) = 0;
+  virtual int32_t _AddRef() = 0;
+  virtual int32_t _Release() = 0;
+
+ protected:
+  ~IInterface() = default;
+};
+
+#define VAMIRE_INTERFACE(Self, Parent, Guid)                   \
+ public:                                                       \
+  using InterfaceParent = Parent;                              \
+  static constexpr TGUID IID = TGUID::Parse(Guid);             \
+                                                               \
+ private:
+
+namespace vamire_detail {
+template <class I, class P>
+bool MatchInterface(P* self, const TGUID& iid, void** obj) {
+  if constexpr (std::is_void_v<I>) {
+    return false;
+  } else {
+    I* intf = static_cast<I*>(self);
+    if (I::IID == iid) {
+      *obj = intf;
+      return true;
+    }
+    return MatchInterface<typename I::InterfaceParent>(intf, iid, obj);
+  }
+}
+}  // namespace vamire_detail
+
+// The interface table of a class: put it in its GetInterface override,
+//   return InterfaceTable<IFoo, IBar>(this, iid, obj) || inherited::GetInterface(iid, obj);
+// An interface also answers for the interfaces it derives from.
+template <class... I, class C>
+bool InterfaceTable(C* self, const TGUID& iid, void** obj) {
+  return (vamire_detail::MatchInterface<I>(self, iid, obj) || ...);
+}
 
 class TObject;
 class TMetaClass;
@@ -64,6 +209,18 @@ class TObject {
   const String& ClassName() const { return ClassType()->ClassName(); }
   TClass ClassParent() const { return ClassType()->ClassParent(); }
   bool InheritsFrom(TClass ancestor) const { return ClassType()->InheritsFrom(ancestor); }
+
+  // The interface `iid` implemented by this object, without taking a
+  // reference; false when the class does not implement it (see InterfaceTable).
+  virtual bool GetInterface(const TGUID& iid, void** obj);
+
+  // Runs before the destructors of any class: descendants mark themselves as
+  // being destroyed here. Free() calls it, then deletes.
+  virtual void BeforeDestruction() {}
+  void Free() {
+    BeforeDestruction();
+    delete this;
+  }
 };
 
 namespace vamire_detail {
@@ -199,3 +356,94 @@ String LoadResString(PResStringRec res);
 // The platform layer installs the loader that reads the program's string table.
 using TResStringLoader = bool (*)(PResStringRec res, String& text);
 void SetResStringLoader(TResStringLoader loader);
+
+// --- Interface implementations --------------------------------------------------------
+// An object freed when the last reference to one of its interfaces is released.
+// Hold it through InterfacePtr; never delete it directly while referenced.
+class TInterfacedObject : public TObject, public virtual IInterface {
+  VAMIRE_CLASS(TInterfacedObject, TObject)
+ public:
+  int32_t QueryInterface(const TGUID& iid, void** obj) override;
+  int32_t _AddRef() override;
+  int32_t _Release() override;
+  int32_t RefCount() const { return FRefCount; }
+  bool GetInterface(const TGUID& iid, void** obj) override;
+
+ private:
+  int32_t FRefCount = 0;
+};
+
+// A counted reference to an interface (takes a reference on copy, releases on
+// destruction), for interfaces whose implementation is freed by reference count.
+template <class I>
+class InterfacePtr {
+ public:
+  InterfacePtr() = default;
+  InterfacePtr(std::nullptr_t) {}
+  InterfacePtr(I* p) : FPtr(p) {
+    if (FPtr) FPtr->_AddRef();
+  }
+  InterfacePtr(const InterfacePtr& o) : InterfacePtr(o.FPtr) {}
+  InterfacePtr(InterfacePtr&& o) noexcept : FPtr(std::exchange(o.FPtr, nullptr)) {}
+  ~InterfacePtr() { Reset(); }
+  InterfacePtr& operator=(InterfacePtr o) noexcept {
+    std::swap(FPtr, o.FPtr);
+    return *this;
+  }
+  void Reset() {
+    if (I* p = std::exchange(FPtr, nullptr)) p->_Release();
+  }
+  // Takes over a reference already held (as QueryInterface hands one out).
+  static InterfacePtr Adopt(I* p) {
+    InterfacePtr r;
+    r.FPtr = p;
+    return r;
+  }
+  I* Get() const { return FPtr; }
+  I* operator->() const { return FPtr; }
+  explicit operator bool() const { return FPtr != nullptr; }
+  friend bool operator==(const InterfacePtr& a, const InterfacePtr& b) { return a.FPtr == b.FPtr; }
+
+ private:
+  I* FPtr = nullptr;
+};
+
+// Whether `instance` (an object or an interface) implements interface I.
+// The raw result borrows: it takes no reference. The InterfacePtr form holds one.
+template <class I, class T>
+bool Supports(T* instance, I*& intf) {
+  intf = nullptr;
+  if (!instance) return false;
+  void* p = nullptr;
+  if constexpr (std::is_base_of_v<TObject, T>) {
+    if (!instance->GetInterface(I::IID, &p)) return false;
+  } else {
+    if (instance->QueryInterface(I::IID, &p) != QI_OK) return false;
+    static_cast<I*>(p)->_Release();  // the caller's own reference keeps it alive
+  }
+  intf = static_cast<I*>(p);
+  return true;
+}
+
+template <class I, class T>
+bool Supports(T* instance, InterfacePtr<I>& intf) {
+  I* p = nullptr;
+  bool found = Supports<I>(instance, p);
+  intf = InterfacePtr<I>(p);
+  return found;
+}
+
+template <class I, class T>
+bool Supports(T* instance) {
+  I* p = nullptr;
+  return Supports<I>(instance, p);
+}
+
+// --- Locale-aware comparison ----------------------------------------------------------
+// Compares two texts by the user's locale (sign of the result as strcmp). Natively
+// the C library's collation with simple case folding; the platform layer installs
+// the Win32 comparison.
+using TLocaleCompare = int (*)(const String& a, const String& b, bool ignoreCase);
+int LocaleCompare(const String& a, const String& b, bool ignoreCase);
+// Installs `compare` (null restores the built-in one); returns the previous one.
+TLocaleCompare SetLocaleCompare(TLocaleCompare compare);
