@@ -13,9 +13,9 @@ VAMIRE_EXCEPTION(EStreamError, Exception)
 VAMIRE_EXCEPTION(EFileStreamError, EStreamError)
 VAMIRE_EXCEPTION(EFCreateError, EFileStreamError)
 VAMIRE_EXCEPTION(EFOpenError, EFileStreamError)
-VAMIRE_EXCEPTION(EFilerError, EStreamError)
-VAMIRE_EXCEPTION(EReadError, EFilerError)
-VAMIRE_EXCEPTION(EWriteError, EFilerError)
+// Classes.h declares the filer's own error (EFilerError) for the component reader.
+VAMIRE_EXCEPTION(EReadError, EStreamError)
+VAMIRE_EXCEPTION(EWriteError, EStreamError)
 VAMIRE_EXCEPTION(EResNotFound, Exception)
 
 // The runtime's texts of the stream errors.

@@ -11,33 +11,9 @@
 #include <memory>
 
 #include "Streams_win.h"
+#include "services_temp.h"
 
 namespace {
-
-// A fresh folder under the temporary folder for one test.
-class TTempFolder {
- public:
-  TTempFolder() {
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    FPath = String(base) + L"vamire_streams_" + std::to_wstring(GetCurrentProcessId()) + L"\\";
-    CreateDirectoryW(FPath.c_str(), nullptr);
-  }
-  ~TTempFolder() {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((FPath + L"*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-      do DeleteFileW((FPath + fd.cFileName).c_str());
-      while (FindNextFileW(h, &fd));
-      FindClose(h);
-    }
-    RemoveDirectoryW(FPath.c_str());
-  }
-  String operator/(const String& Name) const { return FPath + Name; }
-
- private:
-  String FPath;
-};
 
 void WriteFileBytes(const String& Name, const std::string& Bytes) {
   TFileStream f(Name, fmCreate);
@@ -47,7 +23,7 @@ void WriteFileBytes(const String& Name, const std::string& Bytes) {
 std::string Narrow(const String& S) { return std::string(S.begin(), S.end()); }
 
 TEST(FileStream, OpenErrorsNameTheFile) {
-  TTempFolder dir;
+  TTempFolder dir(L"streams");
   const String existing = dir / L"held.bin";
   WriteFileBytes(existing, "data");
   const String missing = dir / L"missing.bin";
@@ -104,7 +80,7 @@ TEST(FileStream, OpenErrorsNameTheFile) {
 }
 
 TEST(FileStream, SharingThatIsAllowed) {
-  TTempFolder dir;
+  TTempFolder dir(L"streams");
   const String name = dir / L"shared.bin";
   WriteFileBytes(name, "0123456789");
   TFileStream a(name, fmOpenRead | fmShareDenyNone);
@@ -119,7 +95,7 @@ TEST(FileStream, SharingThatIsAllowed) {
 }
 
 TEST(FileStream, ReadWriteSeekAndSize) {
-  TTempFolder dir;
+  TTempFolder dir(L"streams");
   const String name = dir / L"data.bin";
   {
     TFileStream f(name, fmCreate);
@@ -147,7 +123,7 @@ TEST(FileStream, ReadWriteSeekAndSize) {
 }
 
 TEST(FileStream, MemoryStreamFiles) {
-  TTempFolder dir;
+  TTempFolder dir(L"streams");
   TMemoryStream m;
   std::string bytes(70000, '\0');
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = char(i * 13);
