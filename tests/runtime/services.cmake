@@ -4,3 +4,4 @@ vamire_add_test(runtime_streams_file_test SOURCES streams_file_test.cpp streams_
 vamire_add_test(runtime_thread_test SOURCES thread_test.cpp LIBS vamire_runtime)
 vamire_add_test(runtime_inifile_test SOURCES inifile_test.cpp LIBS vamire_runtime)
 vamire_add_test(runtime_inifile_1252_test SOURCES inifile_test.cpp LIBS vamire_runtime CODEPAGE 1252)
+vamire_add_test(runtime_registry_test SOURCES registry_test.cpp LIBS vamire_runtime)
