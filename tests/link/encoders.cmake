@@ -1,0 +1,3 @@
+vamire_add_test(link_encoders_test PURE
+  SOURCES encoders_video_test.cpp encoders_vga_test.cpp encoders_dvi_test.cpp encoders_scene_test.cpp
+  LIBS vamire_link_pure)
