@@ -41,3 +41,5 @@ TdxResourceStringsUnit GUnit(cxDataConstsProductName, &AddResourceStringNames);
 void cxDataConsts_Initialize() { GUnit.Start(); }
 
 void cxDataConsts_Finalize() { GUnit.End(); }
+
+const TUnitEntry cxDataConstsUnit{L"cxDataConsts", cxDataConsts_Initialize, cxDataConsts_Finalize};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "System.h"
+#include "Units.h"
 
 // The product under which the unit files its texts.
 extern const wchar_t* const cxDataConstsProductName;
@@ -22,3 +23,5 @@ extern const TResStringRec cxSDBKeyFieldNotFound;
 // Unit start files the product (on the first start only); unit end removes it.
 void cxDataConsts_Initialize();
 void cxDataConsts_Finalize();
+// The entry for the program's unit list.
+extern const TUnitEntry cxDataConstsUnit;

@@ -117,3 +117,5 @@ TdxResourceStringsUnit GUnit(cxFilterConstsProductName, &AddResourceStringNames)
 void cxFilterConsts_Initialize() { GUnit.Start(); }
 
 void cxFilterConsts_Finalize() { GUnit.End(); }
+
+const TUnitEntry cxFilterConstsUnit{L"cxFilterConsts", cxFilterConsts_Initialize, cxFilterConsts_Finalize};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "System.h"
+#include "Units.h"
 
 // The product under which the unit files its texts.
 extern const wchar_t* const cxFilterConstsProductName;
@@ -61,3 +62,5 @@ extern const TResStringRec cxSFilterBoxNonBlanksCaption;
 // Unit start files the product (on the first start only); unit end removes it.
 void cxFilterConsts_Initialize();
 void cxFilterConsts_Finalize();
+// The entry for the program's unit list.
+extern const TUnitEntry cxFilterConstsUnit;

@@ -118,3 +118,85 @@ TPoint OffsetPointByPoint(const TPoint& P, const TPoint& Q, bool add) { return O
 
 TSize MakeSize(int cx, int cy) { return {cx, cy}; }
 bool SizesEqual(const TSize& A, const TSize& B) { return A == B; }
+
+// --- TcxRect ----------------------------------------------------------------------------
+
+void TcxRect::SetRect(const TRect& Value) {
+  TRect r = Value;
+  CorrectRect(r);
+  if (r == FRect) return;
+  FRect = r;
+  if (OnChange) OnChange(this);
+}
+
+int TcxRect::GetValue(int Index) const {
+  switch (Index) {
+    case 0: return FRect.Left;
+    case 1: return FRect.Top;
+    case 2: return FRect.Right;
+    case 3: return FRect.Bottom;
+    default: throw EInvalidOperation(L"Rectangle value index out of range (" + std::to_wstring(Index) + L")");
+  }
+}
+
+void TcxRect::SetValue(int Index, int Value) {
+  TRect r = FRect;
+  switch (Index) {
+    case 0: r.Left = Value; break;
+    case 1: r.Top = Value; break;
+    case 2: r.Right = Value; break;
+    case 3: r.Bottom = Value; break;
+    default: throw EInvalidOperation(L"Rectangle value index out of range (" + std::to_wstring(Index) + L")");
+  }
+  SetRect(r);
+}
+
+void TcxRect::Assign(TPersistent* Source) {
+  if (auto* source = dynamic_cast<TcxRect*>(Source)) SetRect(source->FRect);
+}
+
+// --- TcxSize ----------------------------------------------------------------------------
+
+int TcxSize::GetValue(int Index) const {
+  switch (Index) {
+    case 0: return FSize.cy;
+    case 1: return FSize.cx;
+    default: throw EInvalidOperation(L"Size value index out of range (" + std::to_wstring(Index) + L")");
+  }
+}
+
+void TcxSize::SetSize(const TSize& Value) {
+  TSize s{std::max(Value.cx, 0), std::max(Value.cy, 0)};
+  if (s == FSize) return;
+  FSize = s;
+  DoChange();
+}
+
+void TcxSize::SetValue(int Index, int Value) {
+  TSize s = GetSize();
+  switch (Index) {
+    case 0: s.cy = Value; break;
+    case 1: s.cx = Value; break;
+    default: throw EInvalidOperation(L"Size value index out of range (" + std::to_wstring(Index) + L")");
+  }
+  SetSize(s);
+}
+
+void TcxSize::Assign(TPersistent* Source) {
+  if (auto* source = dynamic_cast<TcxSize*>(Source))
+    SetSize(source->GetSize());
+  else
+    inherited::Assign(Source);
+}
+
+void TcxSize::DoChange() {
+  if (OnChange) OnChange(this);
+}
+
+// --- Unit start and end -----------------------------------------------------------------
+
+void cxGeometry_Initialize() { RegisterClass(TcxRect::StaticClass()); }
+
+void cxGeometry_Finalize() { UnRegisterClass(TcxRect::StaticClass()); }
+
+const TUnitEntry cxGeometryUnit{L"cxGeometry", cxGeometry_Initialize, cxGeometry_Finalize};

@@ -65,3 +65,5 @@ TdxResourceStringsUnit GUnit(cxLibraryStrsProductName, &AddResourceStringNames);
 void cxLibraryStrs_Initialize() { GUnit.Start(); }
 
 void cxLibraryStrs_Finalize() { GUnit.End(); }
+
+const TUnitEntry cxLibraryStrsUnit{L"cxLibraryStrs", cxLibraryStrs_Initialize, cxLibraryStrs_Finalize};

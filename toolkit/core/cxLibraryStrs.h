@@ -3,6 +3,7 @@
 #pragma once
 
 #include "System.h"
+#include "Units.h"
 
 // The product under which the unit files its texts.
 extern const wchar_t* const cxLibraryStrsProductName;
@@ -35,3 +36,5 @@ extern const TResStringRec cxSDateNow;
 // Unit start files the product (on the first start only); unit end removes it.
 void cxLibraryStrs_Initialize();
 void cxLibraryStrs_Finalize();
+// The entry for the program's unit list.
+extern const TUnitEntry cxLibraryStrsUnit;

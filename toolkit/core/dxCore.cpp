@@ -4,6 +4,7 @@
 #include <cstring>
 #include <cwctype>
 
+#include "Streams.h"
 #include "SysUtils.h"
 
 bool OSFlagWin9x, OSFlagWin95, OSFlagWin98, OSFlagWinME;
@@ -86,6 +87,12 @@ void CopyBytes(const void* source, void* destination, std::size_t count) {
 }
 
 void SwapIntegers(int& a, int& b) { std::swap(a, b); }
+
+void WriteIntegerToStream(TStream* AStream, std::int32_t AValue) {
+  const std::uint32_t v = std::uint32_t(AValue);
+  const std::uint8_t bytes[4] = {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
+  AStream->WriteBuffer(bytes, 4);
+}
 
 // --- Locale -----------------------------------------------------------------------------
 

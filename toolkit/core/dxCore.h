@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "System.h"
+#include "Units.h"
 
 // The toolkit's own exception base; the toolkit's error classes derive from it.
 VAMIRE_EXCEPTION(EdxException, Exception)
@@ -62,6 +63,9 @@ using TRGBColors = std::vector<TRGBQuad>;
 void FillZero(void* block, std::size_t length);
 void CopyBytes(const void* source, void* destination, std::size_t count);
 void SwapIntegers(int& a, int& b);
+class TStream;
+// Writes the 4 bytes of the value, lowest first.
+void WriteIntegerToStream(TStream* AStream, std::int32_t AValue);
 // States an assumption of drawing code; deliberately checks nothing.
 inline void CheckCondition(bool, const String& = String()) {}
 
@@ -196,3 +200,5 @@ class TdxResourceStringsUnit {
 // (frees the repository with any product still filed).
 void dxCore_Initialize();
 void dxCore_Finalize();
+// Win32: the entry for the program's unit list.
+extern const TUnitEntry dxCoreUnit;

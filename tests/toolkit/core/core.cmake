@@ -1,5 +1,9 @@
 # Tests of the toolkit core's first units: helpers, geometry, registries and strings.
 vamire_add_test(core_resourcestrings_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/resourcestrings_test.cpp LIBS vamire_core_pure)
 vamire_add_test(core_geometry_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/geometry_test.cpp LIBS vamire_core_pure)
+vamire_add_test(core_classes_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/classes_test.cpp LIBS vamire_core_pure)
 vamire_add_test(core_dxcore_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/dxcore_test.cpp LIBS vamire_core_pure)
 vamire_add_test(core_dxcore_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/dxcore_win_test.cpp LIBS vamire_core)
+vamire_add_test(core_bases_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/bases_test.cpp LIBS vamire_core_pure)
+vamire_add_test(core_units_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/units_win_test.cpp LIBS vamire_core)
+vamire_add_test(core_classes_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/classes_win_test.cpp LIBS vamire_core)

@@ -2,6 +2,9 @@
 // pages, short strings, memory helpers and locale values.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "Streams.h"
 #include "SysUtils.h"
 #include "dxCore.h"
 
@@ -84,6 +87,16 @@ TEST(MemoryHelpersTest, FillCopyAndSwap) {
   SwapIntegers(a, b);
   EXPECT_EQ(a, 2);
   EXPECT_EQ(b, 1);
+}
+
+TEST(MemoryHelpersTest, IntegersGoToStreamsLowestByteFirst) {
+  TMemoryStream stream;
+  WriteIntegerToStream(&stream, 0x12345678);
+  WriteIntegerToStream(&stream, -2);
+  ASSERT_EQ(stream.Size(), 8);
+  const auto* bytes = static_cast<const unsigned char*>(stream.Memory());
+  const unsigned char expected[8] = {0x78, 0x56, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF};
+  EXPECT_EQ(std::memcmp(bytes, expected, 8), 0);
 }
 
 TEST(LocaleTest, FirstDayOfWeekCountsFromSunday) {

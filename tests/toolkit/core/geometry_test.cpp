@@ -1,6 +1,8 @@
 // Rectangle, point and size routines, and the persistent geometry objects.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <functional>
 #include <ostream>
@@ -131,6 +133,95 @@ TEST(GeometryTest, PointsAndSizes) {
   EXPECT_EQ(MakeSize(5, 6), (TSize{5, 6}));
   EXPECT_TRUE(SizesEqual({5, 6}, {5, 6}));
   EXPECT_FALSE(SizesEqual({5, 6}, {6, 5}));
+}
+
+// --- persistent geometry objects -------------------------------------------------------
+
+struct TChangeCounter {
+  int calls = 0;
+  void Changed(TObject*) { ++calls; }
+};
+
+// Keeps a proposed rectangle at least 10 wide.
+class TMinWidthRect : public TcxRect {
+  VAMIRE_CLASS(TMinWidthRect, TcxRect)
+ public:
+  using TcxRect::TcxRect;
+
+ protected:
+  void CorrectRect(TRect& R) override { R.Right = std::max(R.Right, R.Left + 10); }
+};
+
+TEST(CxRectTest, ChangeEventOnlyForRealChanges) {
+  TcxRect rect(nullptr);
+  TChangeCounter counter;
+  rect.OnChange = TNotifyEvent(&counter, &TChangeCounter::Changed);
+  rect.SetRect({});
+  EXPECT_EQ(counter.calls, 0);
+  rect.SetRect({1, 2, 3, 4});
+  EXPECT_EQ(counter.calls, 1);
+  rect.SetRect({1, 2, 3, 4});
+  EXPECT_EQ(counter.calls, 1);
+  rect.SetTop(7);
+  EXPECT_EQ(counter.calls, 2);
+  EXPECT_EQ(rect.Rect(), (TRect{1, 7, 3, 4}));
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(rect.GetValue(i), (std::array<int, 4>{1, 7, 3, 4}[std::size_t(i)]));
+  EXPECT_THROW(rect.GetValue(4), EInvalidOperation);
+  EXPECT_TRUE(rect.IsEqualToRect({1, 7, 3, 4}));
+  rect.GetRectPtr()->Left = 0;
+  EXPECT_EQ(rect.Left(), 0);
+}
+
+TEST(CxRectTest, CorrectionAndAssignment) {
+  TPersistent owner;
+  TMinWidthRect corrected(&owner);
+  EXPECT_EQ(corrected.GetOwner(), &owner);
+  corrected.SetRect({0, 0, 3, 5});
+  EXPECT_EQ(corrected.Rect(), (TRect{0, 0, 10, 5}));
+
+  TcxRect source(nullptr), target(nullptr);
+  source.SetRect({5, 6, 7, 8});
+  TChangeCounter counter;
+  target.OnChange = TNotifyEvent(&counter, &TChangeCounter::Changed);
+  target.Assign(&source);
+  EXPECT_TRUE(target.IsEqual(&source));
+  EXPECT_EQ(counter.calls, 1);
+  TcxSize size(nullptr);
+  target.Assign(&size);  // anything else is ignored, without an error
+  EXPECT_EQ(target.Rect(), (TRect{5, 6, 7, 8}));
+  corrected.Assign(&source);  // through the correction
+  EXPECT_EQ(corrected.Rect(), (TRect{5, 6, 15, 8}));
+}
+
+TEST(CxSizeTest, ClampsNegativesAndReportsChanges) {
+  TcxSize size(nullptr);
+  TChangeCounter counter;
+  size.OnChange = TNotifyEvent(&counter, &TChangeCounter::Changed);
+  size.SetSize({-5, -1});
+  EXPECT_EQ(counter.calls, 0);
+  EXPECT_TRUE(size.IsZero());
+  size.SetWidth(20);
+  EXPECT_EQ(counter.calls, 1);
+  EXPECT_EQ(size.GetSize(), (TSize{20, 0}));
+  EXPECT_TRUE(size.IsValueStored(1));
+  EXPECT_FALSE(size.IsValueStored(0));  // a zero Height is not streamed
+  size.SetHeight(-3);
+  EXPECT_EQ(counter.calls, 1);
+  size.SetHeight(4);
+  EXPECT_EQ(size.Height(), 4);
+  EXPECT_EQ(counter.calls, 2);
+  EXPECT_TRUE(size.IsEqualToSize({20, 4}));
+  size.SetWidth(0);
+  EXPECT_FALSE(size.IsValueStored(1));  // a zero Width is not streamed
+}
+
+TEST(CxSizeTest, AssignmentTakesSizesAndRefusesOthers) {
+  TcxSize source(nullptr), target(nullptr);
+  source.SetSize({3, 4});
+  target.Assign(&source);
+  EXPECT_TRUE(target.IsEqual(&source));
+  TcxRect rect(nullptr);
+  EXPECT_THROW(target.Assign(&rect), EConvertError);
 }
 
 }  // namespace

@@ -89,3 +89,5 @@ void dxCore_Initialize() {
   GFirstDayOfWeek =
       FirstDayOfWeekFromLocaleItem(GetLocaleString(GetThreadLocale(), LOCALE_IFIRSTDAYOFWEEK, L"0"));
 }
+
+const TUnitEntry dxCoreUnit{L"dxCore", dxCore_Initialize, dxCore_Finalize};

@@ -1,0 +1,40 @@
+// The toolkit core's units started and ended from the program's unit list.
+#include <gtest/gtest.h>
+
+#include "Units.h"
+#include "cxClasses.h"
+#include "cxDataConsts.h"
+#include "cxFilterConsts.h"
+#include "cxGeometry.h"
+#include "cxLibraryStrs.h"
+#include "dxCore.h"
+
+namespace {
+
+TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
+  InitializeUnits({dxCoreUnit, cxClassesUnit, cxGeometryUnit, cxDataConstsUnit, cxLibraryStrsUnit,
+                   cxFilterConstsUnit});
+  EXPECT_TRUE(OSFlagWinNT);
+  EXPECT_EQ(GetClass(L"TcxRect"), TcxRect::StaticClass());
+  TdxResourceStringsRepository* repo = GetResourceStringsRepository();
+  const std::pair<const wchar_t*, int> products[] = {
+      {cxDataConstsProductName, 12}, {cxLibraryStrsProductName, 24}, {cxFilterConstsProductName, 50}};
+  for (auto [name, count] : products) {
+    int index = repo->IndexOfProduct(name);
+    ASSERT_GE(index, 0) << name;
+    EXPECT_EQ(repo->Products(index)->Count(), count) << name;
+  }
+  SetResourceStringOverrides(TdxResourceStringOverrideMode::ByResource, {{L"", &cxSDateNow}}, {L"jetzt"});
+  EXPECT_EQ(ResolveResourceString(&cxSDateNow), L"jetzt");
+
+  // The strings units end before the repository's unit, so they find it to remove their products.
+  EXPECT_TRUE(IsUnitStarted(L"cxFilterConsts"));
+  FinalizeUnits();
+  EXPECT_TRUE(IsFinalizing());
+  EXPECT_FALSE(IsUnitStarted(L"dxCore"));
+  EXPECT_EQ(GetClass(L"TcxRect"), nullptr);
+  EXPECT_EQ(ResolveResourceString(&cxSDateNow), L"now");  // overrides freed with cxClasses
+  for (auto [name, count] : products) EXPECT_EQ(GetResourceStringsRepository()->IndexOfProduct(name), -1) << name;
+}
+
+}  // namespace
