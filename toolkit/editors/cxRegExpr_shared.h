@@ -1,0 +1,23 @@
+// Helpers shared by the two halves of the regular-expression unit: the graph and
+// matching (cxRegExpr.cpp) and the compiler (cxRegExpr_compile.cpp).
+#pragma once
+
+#include "SysUtils.h"
+#include "cxRegExpr.h"
+
+namespace cxRegExprDetail {
+
+// Characters the lexer skips and the space class matches.
+inline bool IsBlank(wchar_t Ch) { return Ch == L' ' || Ch == 0 || Ch == 9 || Ch == 10 || Ch == 12 || Ch == 13; }
+
+// The locale's separators as they are at the moment of the call.
+inline wchar_t LocaleTimeSeparator() { return FormatSettings().TimeSeparator; }
+inline wchar_t LocaleDateSeparator() { return FormatSettings().DateSeparator; }
+inline wchar_t LocaleDecimalSeparator() { return FormatSettings().DecimalSeparator; }
+
+// An engine message, read through the repository when it is raised.
+inline String Res(const TResStringRec& Rec, const String& Arg = String()) { return cxGetResourceStringFmt(&Rec, Arg); }
+
+inline const String CRLF = L"\r\n";
+
+}  // namespace cxRegExprDetail
