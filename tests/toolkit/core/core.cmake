@@ -7,3 +7,4 @@ vamire_add_test(core_dxcore_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/dxcore_wi
 vamire_add_test(core_bases_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/bases_test.cpp LIBS vamire_core_pure)
 vamire_add_test(core_units_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/units_win_test.cpp LIBS vamire_core)
 vamire_add_test(core_classes_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/classes_win_test.cpp LIBS vamire_core)
+vamire_add_test(core_bitmaps_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/bitmaps_win_test.cpp LIBS vamire_core)

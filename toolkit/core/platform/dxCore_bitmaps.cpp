@@ -1,0 +1,93 @@
+// 32-bit pixel access to bitmaps through device-independent transfers.
+#include <algorithm>
+#include <cstring>
+
+#include "dxCore_win.h"
+
+namespace {
+
+BITMAPINFO PixelInfo(int width, int height, bool topDown) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = topDown ? -height : height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// A memory device context compatible with the screen, for one transfer.
+class TTransferDC {
+ public:
+  TTransferDC() : FDC(CreateCompatibleDC(nullptr)) {}
+  ~TTransferDC() {
+    if (FDC) DeleteDC(FDC);
+  }
+  TTransferDC(const TTransferDC&) = delete;
+  TTransferDC& operator=(const TTransferDC&) = delete;
+  HDC Handle() const { return FDC; }
+
+ private:
+  HDC FDC;
+};
+
+}  // namespace
+
+TRGBQuad ColorToRGBQuad(TColor AColor, std::uint8_t AReserved) {
+  std::uint32_t rgb = std::uint32_t(ColorToRGB(AColor));
+  return {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb), AReserved};
+}
+
+int GetBitmapBitsPerPixel(TBitmap* ABitmap) {
+  switch (ABitmap->PixelFormat()) {
+    case pf1bit: return 1;
+    case pf4bit: return 4;
+    case pf8bit: return 8;
+    case pf15bit:
+    case pf16bit: return 16;
+    case pf24bit: return 24;
+    case pf32bit: return 32;
+    default: return GetDeviceCaps(ABitmap->Canvas()->Handle(), BITSPIXEL);
+  }
+}
+
+bool GetBitmapColors(TBitmap* ABitmap, TRGBColors& AColors, bool ATopDownOrder) {
+  const int width = ABitmap->Width(), height = ABitmap->Height();
+  if (width <= 0 || height <= 0) return false;
+  AColors.resize(std::size_t(width) * std::size_t(height));
+  BITMAPINFO info = PixelInfo(width, height, ATopDownOrder);
+  HBITMAP handle = ABitmap->Handle();
+  TTransferDC dc;
+  return dc.Handle() && GetDIBits(dc.Handle(), handle, 0, UINT(height), AColors.data(), &info, DIB_RGB_COLORS) > 0;
+}
+
+bool PutBitmapColors(TBitmap* ABitmap, const TRGBColors& AColors, bool ATopDownOrder) {
+  const int width = ABitmap->Width(), height = ABitmap->Height();
+  if (width <= 0 || height <= 0) return false;
+  // Fewer pixels than the bitmap holds would make the system read past the array.
+  if (AColors.size() < std::size_t(width) * std::size_t(height)) return false;
+  BITMAPINFO info = PixelInfo(width, height, ATopDownOrder);
+  HBITMAP handle = ABitmap->Handle();
+  TTransferDC dc;
+  return dc.Handle() && SetDIBits(dc.Handle(), handle, 0, UINT(height), AColors.data(), &info, DIB_RGB_COLORS) > 0;
+}
+
+void GetBitmapColorsFromScanLines(TBitmap* ABitmap, TRGBColors& AColors) {
+  if (ABitmap->PixelFormat() != pf32bit) return;
+  const int width = ABitmap->Width(), height = ABitmap->Height();
+  const std::size_t count = std::size_t(std::max(width, 0)) * std::size_t(std::max(height, 0));
+  if (AColors.size() != count) AColors.resize(count);
+  for (int row = 0; row < height; ++row)
+    std::memcpy(&AColors[std::size_t(row) * std::size_t(width)], ABitmap->ScanLine(row),
+                std::size_t(width) * sizeof(TRGBQuad));
+}
+
+bool BitmapHasAlpha(TBitmap* ABitmap) {
+  if (GetBitmapBitsPerPixel(ABitmap) < 32) return false;
+  TRGBColors colors;
+  if (!GetBitmapColors(ABitmap, colors, false)) GetBitmapColorsFromScanLines(ABitmap, colors);
+  for (const TRGBQuad& pixel : colors)
+    if (pixel.rgbReserved != 0) return true;
+  return false;
+}
