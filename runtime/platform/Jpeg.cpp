@@ -158,6 +158,24 @@ void TJPEGImage::SaveToStream(TStream* Stream) {
   if (!FData.empty()) Stream->WriteBuffer(FData.data(), std::int32_t(FData.size()));
 }
 
+void TJPEGImage::ReadData(TStream* Stream) {
+  std::int32_t size = 0;
+  Stream->ReadBuffer(&size, 4);
+  if (size < 0) throw EJPEG(L"JPEG data length is not valid");
+  if (size == 0) {
+    Assign(nullptr);
+    return;
+  }
+  std::vector<std::uint8_t> data = ReadGraphicData(Stream, size);
+  LoadFromBytes(data.data(), data.size());
+}
+
+void TJPEGImage::WriteData(TStream* Stream) {
+  const std::int32_t size = std::int32_t(FData.size());
+  Stream->WriteBuffer(&size, 4);
+  if (size > 0) Stream->WriteBuffer(FData.data(), size);
+}
+
 void TJPEGImage::Draw(TCanvas* ACanvas, const TRect& Rect) {
   if (!Empty()) ACanvas->StretchDraw(Rect, FBitmap);
 }

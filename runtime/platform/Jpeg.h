@@ -28,6 +28,9 @@ class TJPEGImage : public TGraphic {
   // Writes the JPEG data as it was read.
   void SaveToStream(TStream* Stream) override;
   void LoadFromBytes(const std::uint8_t* Data, std::size_t Size);
+  // Streamed form: a 32-bit little-endian length, then the JPEG data.
+  void ReadData(TStream* Stream) override;
+  void WriteData(TStream* Stream) override;
   void Draw(TCanvas* ACanvas, const TRect& Rect) override;
 
  protected:

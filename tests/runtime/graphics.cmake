@@ -1,3 +1,4 @@
 vamire_add_test(runtime_graphics_colors_test PURE SOURCES graphics_colors_test.cpp LIBS vamire_runtime_pure)
 vamire_add_test(runtime_graphics_canvas_test SOURCES graphics_canvas_test.cpp LIBS vamire_runtime)
 vamire_add_test(runtime_graphics_bitmap_test SOURCES graphics_bitmap_test.cpp LIBS vamire_runtime)
+vamire_add_test(runtime_graphics_picture_test SOURCES graphics_picture_test.cpp LIBS vamire_runtime)
