@@ -120,7 +120,7 @@ bool TcxRegExprStates::Contains(const TcxRegExprState* State) const {
 }
 
 void TcxRegExprStates::Add(TcxRegExprState* State) {
-  if (!Contains(State)) FItems.push_back(State);
+  if (!Contains(State)) AddNew(State);
 }
 
 void TcxRegExprStates::AddAll(std::unique_ptr<TcxRegExprStates> Other) {
@@ -339,7 +339,7 @@ void TcxRegExprParserAlt::Link() {
     TcxRegExprParserItem* item = FItems[k].get();
     TcxRegExprState* exit = item->Exit();
     for (int j = k + 1; j < n; ++j) {
-      exit->AddSuccessor(FItems[j]->Entry());
+      exit->AddDistinctSuccessor(FItems[j]->Entry());
       if (!FItems[j]->MayBeAbsent()) break;
     }
     if (item->MayRepeat()) exit->AddSuccessor(item->Entry());

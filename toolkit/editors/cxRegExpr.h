@@ -234,6 +234,9 @@ class TcxRegExprState : public TObject {
   virtual std::unique_ptr<TcxRegExprStates> Reachable();
 
   void AddSuccessor(TcxRegExprState* State) { FSuccessors.Add(State); }
+  // For a state known not to be a successor yet: the links from one item to the
+  // items after it are distinct, and a long run of optional items makes many.
+  void AddDistinctSuccessor(TcxRegExprState* State) { FSuccessors.AddNew(State); }
   // Appends every member of Set, then frees it.
   void AddSuccessors(std::unique_ptr<TcxRegExprStates> Set) { FSuccessors.AddAll(std::move(Set)); }
   const TcxRegExprStates& Successors() const { return FSuccessors; }

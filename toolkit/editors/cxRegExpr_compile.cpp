@@ -23,6 +23,7 @@ constexpr int MaxRepeatCount = 1000;
 // Repetitions and back references copy states; beyond this many the expression is
 // refused rather than exhausting memory.
 constexpr std::size_t MaxStateCount = 100000;
+constexpr int MaxGroupDepth = 200;
 
 }  // namespace
 
@@ -111,7 +112,8 @@ void TcxRegExpr::LexAll() {
     if (IsBlank(ch) || LexShared(ch, line, pos)) continue;
     switch (ch) {
       case L'(':
-        ++depth;
+        // Groups nest in the compiler's own recursion; a depth no mask needs is refused.
+        if (++depth == MaxGroupDepth + 1) AddError(line, pos, Res(scxRegExprIllegalSymbol, L"("));
         AddLexem(cxLexemOperator, String(1, ch), line, pos);
         break;
       case L')':

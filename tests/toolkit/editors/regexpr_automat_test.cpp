@@ -211,6 +211,28 @@ TEST(RegExprBounded, BackReferenceToARepeatedGroup) {
   EXPECT_EQ(Feed(expr, L"abba"), "+++- A");
 }
 
+TEST(RegExprBounded, GroupNestingIsBounded) {
+  const auto nested = [](int depth) { return String(depth, L'(') + L"a" + String(depth, L')'); };
+  TcxRegExpr expr;
+  expr.CompileSource(nested(200));
+  EXPECT_EQ(Feed(expr, L"a"), "+ A");
+  try {
+    expr.CompileSource(nested(20000));
+    FAIL();
+  } catch (const EcxRegExprError& e) {
+    ASSERT_EQ(e.Errors().Count(), 1);
+    EXPECT_EQ(Narrow(e.Errors().Items(0).MessageWithPosition()), "Line1, Char201: Illegal '('");
+  }
+}
+
+TEST(RegExprBounded, LongRunOfOptionalItems) {
+  String source;
+  for (int i = 0; i < 300; ++i) source += L"a?";
+  TcxRegExpr expr;
+  expr.CompileSource(source + L"b");
+  EXPECT_EQ(Feed(expr, String(300, L'a') + L"ab"), std::string(300, '+') + "-+ A");
+}
+
 TEST(RegExprBounded, LargestRepetitionCompiles) {
   TcxRegExpr expr;
   expr.CompileSource(L"a{1000}");
