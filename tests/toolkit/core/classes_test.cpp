@@ -176,6 +176,20 @@ TEST(RegisteredClassesTest, RegisterKeepsFirstDescriptionAndSortsByDescription) 
   EXPECT_EQ(classes.Descriptions(1), L"Delta");
 }
 
+class TStreamedSetting : public TPersistent {
+  VAMIRE_CLASS(TStreamedSetting, TPersistent)
+};
+
+TEST(RegisteredClassesTest, StreamingRegistrationOnlyWhenAsked) {
+  TcxRegisteredClasses plain;
+  plain.Register(TStreamedSetting::StaticClass(), L"setting");
+  EXPECT_EQ(GetClass(L"TStreamedSetting"), nullptr);
+  TcxRegisteredClasses streamed(true);
+  streamed.Register(TStreamedSetting::StaticClass(), L"setting");
+  EXPECT_EQ(GetClass(L"TStreamedSetting"), TStreamedSetting::StaticClass());
+  UnRegisterClass(TStreamedSetting::StaticClass());
+}
+
 // --- object lists ------------------------------------------------------------------------
 
 struct TTracked : TObject {
