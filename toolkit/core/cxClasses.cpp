@@ -59,7 +59,7 @@ bool GenerateUniqueComponentName(TComponent* AOwner, TComponent* APrefixComponen
     if (!AClassPrefix.empty() && className.size() >= AClassPrefix.size() &&
         SameText(className.substr(0, AClassPrefix.size()), AClassPrefix))
       classPart = className.substr(AClassPrefix.size());
-    else if (!className.empty() && (className[0] == L'T' || className[0] == L't'))
+    else if (!className.empty() && className[0] == L'T')
       classPart = className.substr(1);
     else
       classPart = className;
