@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "Streams.h"
 #include "System.h"
 
 class TFiler;
-class TStream;
 class TPersistent;
 class TComponent;
 class TCollection;
@@ -40,8 +40,13 @@ String FormatRes(PResStringRec Msg, std::initializer_list<String> Args);
 VAMIRE_EXCEPTION(EListError, Exception)
 VAMIRE_EXCEPTION(EStringListError, Exception)
 VAMIRE_EXCEPTION(EComponentError, Exception)
-VAMIRE_EXCEPTION(EClassNotFound, Exception)
-VAMIRE_EXCEPTION(EFilerError, Exception)
+// Errors of the component reader and writer, among them an unknown class name.
+VAMIRE_EXCEPTION(EFilerError, EStreamError)
+VAMIRE_EXCEPTION(EClassNotFound, EFilerError)
+
+// Installs the Win32 parts of the unit (comparison by the user's locale);
+// defined in the platform layer. Harmless to call more than once.
+void InstallPlatformClasses();
 
 // --- Shared enumerations and event types ------------------------------------------------
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
@@ -109,6 +114,9 @@ TClass ClassGroupOf(TClass AClass);
 // answers the group class of the previously active group.
 TClass ActivateClassGroup(TClass AClass);
 
+using TPersistentClass = TClass;
+using TComponentClass = TClass;
+
 // --- TPersistent ------------------------------------------------------------------------
 class TPersistent : public TObject {
   VAMIRE_CLASS(TPersistent, TObject)
@@ -164,6 +172,8 @@ class TComponent : public TPersistent, public virtual IInterface {
   VAMIRE_CLASS(TComponent, TPersistent)
  public:
   using TCreateArg = TComponent;
+  // Joins AOwner at once. The owner's Notification(opInsert) runs while only
+  // the TComponent part is built: compare the pointer there, don't cast it.
   explicit TComponent(TComponent* AOwner);
   ~TComponent() override;
   void BeforeDestruction() override;
@@ -515,6 +525,14 @@ class TStrings : public TPersistent {
   int UpdateCount() const { return FUpdateCount; }
 
   void Assign(TPersistent* Source) override;
+
+  // The rest of the stream as text in the platform's ANSI code page (D-1),
+  // lines as SetText reads them; saving writes Text in that code page.
+  virtual void LoadFromStream(TStream* Stream);
+  virtual void SaveToStream(TStream* Stream);
+  // Through a file stream (platform layer); file errors raise the stream's errors.
+  void LoadFromFile(const String& FileName);
+  void SaveToFile(const String& FileName);
 
  protected:
   // Compares two strings as this list does (IndexOf, Names, Find).

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "Classes.h"
+#include "SysUtils.h"
 
 // --- TStrings ---------------------------------------------------------------------------
 
@@ -283,6 +284,25 @@ void TStrings::Assign(TPersistent* Source) {
 }
 
 void TStrings::AssignTo(TPersistent* Dest) { inherited::AssignTo(Dest); }
+
+void TStrings::LoadFromStream(TStream* Stream) {
+  BeginUpdate();
+  try {
+    const int64_t size = Stream->Size() - Stream->Position();
+    AnsiString bytes(size_t(size > 0 ? size : 0), '\0');
+    if (!bytes.empty()) Stream->ReadBuffer(bytes.data(), int32_t(bytes.size()));
+    SetText(AnsiToString(bytes));
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+}
+
+void TStrings::SaveToStream(TStream* Stream) {
+  const AnsiString bytes = StringToAnsi(Text());
+  if (!bytes.empty()) Stream->WriteBuffer(bytes.data(), int32_t(bytes.size()));
+}
 
 // --- TStringList ------------------------------------------------------------------------
 

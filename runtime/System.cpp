@@ -3,6 +3,8 @@
 #include <cwchar>
 #include <cwctype>
 
+#include "SysUtils.h"
+
 TClass TObject::StaticClass() {
   static const TMetaClass cls(L"TObject", nullptr, vamire_detail::CreatorOf<TObject>());
   return &cls;
@@ -98,3 +100,12 @@ TLocaleCompare SetLocaleCompare(TLocaleCompare compare) {
   GLocaleCompare = compare ? compare : &BuiltInLocaleCompare;
   return old;
 }
+
+// --- Formatted exceptions -------------------------------------------------------------
+
+Exception::Exception(const String& format, std::initializer_list<TVarRec> args) : FMessage(Format(format, args)) {}
+
+Exception::Exception(const TResStringRec* res) : FMessage(LoadResString(res)) {}
+
+Exception::Exception(const TResStringRec* res, std::initializer_list<TVarRec> args)
+    : FMessage(Format(LoadResString(res), args)) {}

@@ -304,12 +304,20 @@ class TMethod<R(A...)> {
 using TNotifyEvent = TMethod<void(TObject* Sender)>;
 
 // --- Exceptions -----------------------------------------------------------------------
+class TVarRec;  // an argument of Format (SysUtils.h)
+struct TResStringRec;
+
 class Exception : public TObject {
   VAMIRE_CLASS(Exception, TObject)
  public:
   using TCreateArg = void;
   Exception() = default;
   explicit Exception(String message) : FMessage(std::move(message)) {}
+  // The message formatted by SysUtils' Format (include SysUtils.h to pass
+  // arguments), from a text or from a resource string.
+  Exception(const String& format, std::initializer_list<TVarRec> args);
+  explicit Exception(const TResStringRec* res);
+  Exception(const TResStringRec* res, std::initializer_list<TVarRec> args);
   Exception(const Exception& other) : TObject(), FMessage(other.FMessage), FHelpContext(other.FHelpContext) {}
 
   const String& Message() const { return FMessage; }

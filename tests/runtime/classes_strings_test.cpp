@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Classes.h"
+#include "Streams.h"
 
 namespace {
 
@@ -208,6 +209,32 @@ TEST(StringListTest, AssignExchangeMoveAndEquals) {
   EXPECT_FALSE(b.Equals(&a));
   b.AddStrings(&a);
   EXPECT_EQ(b.Count(), 6);
+}
+
+TEST(StringListTest, StreamsCarryTheTextFromThePosition) {
+  TMemoryStream stream;
+  TStringList a;
+  a.SetText(L"one\ntwo");
+  a.SaveToStream(&stream);
+  EXPECT_EQ(stream.Size(), 10);  // "one\r\ntwo\r\n"
+  stream.SetPosition(5);
+  TStringList b;
+  b.Add(L"stale");
+  b.LoadFromStream(&stream);
+  EXPECT_EQ(All(b), std::vector<String>{L"two"});
+  b.LoadFromStream(&stream);  // at the end: empty
+  EXPECT_EQ(b.Count(), 0);
+}
+
+int Reversed(const String& x, const String& y, bool) { return y.compare(x); }
+
+TEST(StringListTest, SortsWithTheInstalledLocaleComparison) {
+  TLocaleCompare old = SetLocaleCompare(&Reversed);
+  TStringList list;
+  list.SetCommaText(L"b,c,a");
+  list.SetSorted(true);
+  SetLocaleCompare(old);
+  EXPECT_EQ(list.CommaText(), L"c,b,a");
 }
 
 }  // namespace
