@@ -1,5 +1,6 @@
 #include "cxRegExpr.h"
 
+#include "SysUtils.h"
 #include "cxRegExpr_shared.h"
 
 using namespace cxRegExprDetail;

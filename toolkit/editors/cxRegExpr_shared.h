@@ -2,8 +2,8 @@
 // matching (cxRegExpr.cpp) and the compiler (cxRegExpr_compile.cpp).
 #pragma once
 
-#include "SysUtils.h"
 #include "cxRegExpr.h"
+#include "dxCore.h"
 
 namespace cxRegExprDetail {
 
@@ -11,9 +11,9 @@ namespace cxRegExprDetail {
 inline bool IsBlank(wchar_t Ch) { return Ch == L' ' || Ch == 0 || Ch == 9 || Ch == 10 || Ch == 12 || Ch == 13; }
 
 // The locale's separators as they are at the moment of the call.
-inline wchar_t LocaleTimeSeparator() { return FormatSettings().TimeSeparator; }
-inline wchar_t LocaleDateSeparator() { return FormatSettings().DateSeparator; }
-inline wchar_t LocaleDecimalSeparator() { return FormatSettings().DecimalSeparator; }
+inline wchar_t LocaleTimeSeparator() { return GetLocaleTimeSeparator(0); }
+inline wchar_t LocaleDateSeparator() { return GetLocaleDateSeparator(0); }
+inline wchar_t LocaleDecimalSeparator() { return GetLocaleDecimalSeparator(0); }
 
 // An engine message, read through the repository when it is raised.
 inline String Res(const TResStringRec& Rec, const String& Arg = String()) { return cxGetResourceStringFmt(&Rec, Arg); }

@@ -1,14 +1,12 @@
 #include "cxStandardMask.h"
 
-#include "SysUtils.h"
+#include "dxCore.h"
 
 namespace {
 
 bool IsAsciiLetter(wchar_t Ch) { return (Ch >= L'A' && Ch <= L'Z') || (Ch >= L'a' && Ch <= L'z'); }
 bool IsAsciiDigit(wchar_t Ch) { return Ch >= L'0' && Ch <= L'9'; }
 
-wchar_t LocaleTimeSeparator() { return FormatSettings().TimeSeparator; }
-wchar_t LocaleDateSeparator() { return FormatSettings().DateSeparator; }
 
 }  // namespace
 
@@ -71,8 +69,8 @@ void TcxStandardMask::Parse(const String& Mask) {
       case L'0': FItems.push_back(std::make_unique<TcxStandardMaskNumericItem>(caseType, false)); break;
       case L'9': FItems.push_back(std::make_unique<TcxStandardMaskNumericItem>(caseType, true)); break;
       case L'#': FItems.push_back(std::make_unique<TcxStandardMaskNumericSymbolItem>(caseType)); break;
-      case L':': FItems.push_back(std::make_unique<TcxStandardMaskLiteralItem>(LocaleTimeSeparator())); break;
-      case L'/': FItems.push_back(std::make_unique<TcxStandardMaskLiteralItem>(LocaleDateSeparator())); break;
+      case L':': FItems.push_back(std::make_unique<TcxStandardMaskLiteralItem>(GetLocaleTimeSeparator(0))); break;
+      case L'/': FItems.push_back(std::make_unique<TcxStandardMaskLiteralItem>(GetLocaleDateSeparator(0))); break;
       case L'\\':
         if (i + 1 < len) FItems.push_back(std::make_unique<TcxStandardMaskLiteralItem>(Mask[++i]));
         break;
