@@ -1,8 +1,5 @@
 #include "System.h"
 
-#include <cwchar>
-#include <cwctype>
-
 #include "SysUtils.h"
 
 TClass TObject::StaticClass() {
@@ -77,16 +74,11 @@ int32_t TInterfacedObject::_Release() {
 
 namespace {
 
+// SysUtils' comparison: by the user's locale once its platform part is in,
+// by code units (with simple case folding) natively.
 int BuiltInLocaleCompare(const String& a, const String& b, bool ignoreCase) {
-  if (!ignoreCase) {
-    int r = std::wcscoll(a.c_str(), b.c_str());
-    if (r == 0) r = a.compare(b);  // embedded NULs or equal collation keys
-    return r < 0 ? -1 : r > 0 ? 1 : 0;
-  }
-  String fa = a, fb = b;
-  for (auto& c : fa) c = wchar_t(std::towlower(wint_t(c)));
-  for (auto& c : fb) c = wchar_t(std::towlower(wint_t(c)));
-  return BuiltInLocaleCompare(fa, fb, false);
+  const int r = ignoreCase ? AnsiCompareText(a, b) : AnsiCompareStr(a, b);
+  return r < 0 ? -1 : r > 0 ? 1 : 0;
 }
 
 TLocaleCompare GLocaleCompare = &BuiltInLocaleCompare;

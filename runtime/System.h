@@ -448,9 +448,9 @@ bool Supports(T* instance) {
 }
 
 // --- Locale-aware comparison ----------------------------------------------------------
-// Compares two texts by the user's locale (sign of the result as strcmp). Natively
-// the C library's collation with simple case folding; the platform layer installs
-// the Win32 comparison.
+// Compares two texts by the user's locale (sign of the result as strcmp): by
+// default SysUtils' AnsiCompareStr/AnsiCompareText, which use the Win32
+// comparison once the platform part is installed and code units natively.
 using TLocaleCompare = int (*)(const String& a, const String& b, bool ignoreCase);
 int LocaleCompare(const String& a, const String& b, bool ignoreCase);
 // Installs `compare` (null restores the built-in one); returns the previous one.

@@ -1,26 +1,11 @@
-// The Win32 side of the object-model unit: locale comparison by the user's
-// locale, and string lists read from and written to files.
-#include <windows.h>
-
+// The Win32 side of the object-model unit: string lists read from and written
+// to files, and the platform comparison that sorted lists use.
 #include "Classes.h"
 #include "Streams_win.h"
+#include "SysUtils.h"
 
-namespace {
-
-int CompareByUserLocale(const String& a, const String& b, bool ignoreCase) {
-  const int r = CompareStringW(LOCALE_USER_DEFAULT, ignoreCase ? NORM_IGNORECASE : 0, a.data(), int(a.size()),
-                               b.data(), int(b.size()));
-  return r == 0 ? a.compare(b) : r - CSTR_EQUAL;  // 0: the call failed, fall back to code units
-}
-
-// For programs that link this part without calling InstallPlatformClasses.
-struct Installer {
-  Installer() { InstallPlatformClasses(); }
-} GInstaller;
-
-}  // namespace
-
-void InstallPlatformClasses() { SetLocaleCompare(&CompareByUserLocale); }
+// Comparison by the user's locale comes from SysUtils' platform part.
+void InstallPlatformClasses() { InstallPlatformSysUtils(); }
 
 void TStrings::LoadFromFile(const String& FileName) {
   TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);
