@@ -55,11 +55,7 @@ String NumN(int x, size_t width) {
   return v < 0 ? L"-" + digits : digits;
 }
 
-String Hex2(int x) {
-  static const wchar_t hex[] = L"0123456789ABCDEF";
-  unsigned b = unsigned(x) & 0xFFu;
-  return String{hex[b >> 4], hex[b & 0x0F]};
-}
+String Hex2(int x) { return IntToHex(int32_t(unsigned(x) & 0xFFu), 2); }
 
 // --- Frame shapes -----------------------------------------------------------------------
 
