@@ -3,6 +3,8 @@
 #include <cwctype>
 #include <iterator>
 
+#include "SysUtils.h"
+
 namespace {
 
 const TIdentMapEntry GColors[] = {
@@ -67,47 +69,6 @@ bool SameIdent(const String& a, const wchar_t* b) {
   return i == a.size() && b[i] == 0;
 }
 
-int HexDigit(wchar_t c) {
-  if (c >= L'0' && c <= L'9') return c - L'0';
-  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-  return -1;
-}
-
-// The integer forms a colour may be written in: decimal with an optional
-// sign, or hex after "$", "0x" or "x". The value must fit 32 bits.
-bool ParseColorNumber(const String& text, TColor& value) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == L' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == L'-' || text[i] == L'+')) negative = text[i++] == L'-';
-  bool hex = false;
-  if (i < text.size() && text[i] == L'$') {
-    hex = true;
-    ++i;
-  } else if (i + 1 < text.size() && text[i] == L'0' && (text[i + 1] == L'x' || text[i + 1] == L'X')) {
-    hex = true;
-    i += 2;
-  } else if (i < text.size() && (text[i] == L'x' || text[i] == L'X')) {
-    hex = true;
-    ++i;
-  }
-  if (i >= text.size()) return false;
-  std::uint64_t v = 0;
-  for (; i < text.size(); ++i) {
-    int d = hex ? HexDigit(text[i]) : (text[i] >= L'0' && text[i] <= L'9' ? text[i] - L'0' : -1);
-    if (d < 0) return false;
-    v = v * (hex ? 16 : 10) + std::uint64_t(d);
-    if (v > 0xFFFFFFFFull) return false;
-  }
-  // Hex texts name the 32 bits directly; decimal ones must fit a signed value.
-  if (!hex && v > (negative ? 0x80000000ull : 0x7FFFFFFFull)) return false;
-  std::uint32_t bits = std::uint32_t(v);
-  if (negative) bits = 0u - bits;
-  value = TColor(bits);
-  return true;
-}
-
 }  // namespace
 
 const TIdentMapEntry* ColorIdentTable(std::size_t& count) {
@@ -136,17 +97,13 @@ bool ColorToIdent(TColor color, String& ident) {
 String ColorToString(TColor color) {
   String ident;
   if (ColorToIdent(color, ident)) return ident;
-  static const wchar_t digits[] = L"0123456789ABCDEF";
-  String text(9, L'$');
-  std::uint32_t bits = std::uint32_t(color);
-  for (int i = 8; i >= 1; --i, bits >>= 4) text[std::size_t(i)] = digits[bits & 0xF];
-  return text;
+  return L"$" + IntToHex(std::uint32_t(color), 8);
 }
 
 TColor StringToColor(const String& text) {
   TColor color = clBlack;
-  if (IdentToColor(text, color) || ParseColorNumber(text, color)) return color;
-  throw EConvertError(L"'" + text + L"' is not a valid integer value");
+  if (IdentToColor(text, color)) return color;
+  return TColor(StrToInt(text));
 }
 
 void GetColorValues(TGetStrProc proc) {

@@ -29,6 +29,7 @@ extern const TResStringRec SScanLine;           // Scan line index out of range
 extern const TResStringRec SChangeIconSize;     // Cannot change the size of an icon
 extern const TResStringRec SInvalidPixelFormat; // Invalid pixel format
 extern const TResStringRec SOutOfResources;     // Out of system resources
+extern const TResStringRec SUnknownClipboardFormat;  // Unsupported clipboard format
 
 // An RGB value for GDI: system colours through GetSysColor, others unchanged.
 TColor ColorToRGB(TColor color);
@@ -351,6 +352,11 @@ class TGraphic : public TPersistent {
   virtual void SaveToStream(TStream* Stream) = 0;
   // Draws into Rect of the canvas (stretching when the sizes differ).
   virtual void Draw(TCanvas* ACanvas, const TRect& Rect) = 0;
+  // The graphic from clipboard data of AFormat, and as such data (the caller
+  // owns what it gets). A format the class does not take raises
+  // EInvalidGraphic "Unsupported clipboard format".
+  virtual void LoadFromClipboardFormat(std::uint16_t AFormat, HANDLE AData, HPALETTE APalette);
+  virtual void SaveToClipboardFormat(std::uint16_t& AFormat, HANDLE& AData, HPALETTE& APalette);
 
   // The streamed form inside form files ("Data" of a picture); the base reads
   // and writes the plain file form.
@@ -419,6 +425,9 @@ class TBitmap : public TGraphic {
   void SetTransparentMode(TTransparentMode Value);
   // Keeps the image as data and releases the GDI handle until next needed.
   void Dormant();
+  // The colours of a bitmap of 8 bits per pixel or fewer as a palette (kept
+  // by the bitmap); null for other bitmaps.
+  HPALETTE Palette();
 
   void LoadFromStream(TStream* Stream) override;
   void SaveToStream(TStream* Stream) override;
@@ -426,6 +435,9 @@ class TBitmap : public TGraphic {
   void ReadData(TStream* Stream) override;
   void WriteData(TStream* Stream) override;
   void Draw(TCanvas* ACanvas, const TRect& Rect) override;
+  // CF_BITMAP, both ways.
+  void LoadFromClipboardFormat(std::uint16_t AFormat, HANDLE AData, HPALETTE APalette) override;
+  void SaveToClipboardFormat(std::uint16_t& AFormat, HANDLE& AData, HPALETTE& APalette) override;
 
   // The bitmap as a bitmap file, and back (raises EInvalidGraphic).
   std::vector<std::uint8_t> SaveToBytes();
@@ -457,6 +469,7 @@ class TBitmap : public TGraphic {
   bool FMonochrome = false;
   std::vector<std::uint8_t> FDormant;  // the image while it has no handle
   TBitmapCanvas* FCanvas = nullptr;
+  HPALETTE FPalette = nullptr;
   TColor FTransparentColor = clDefault;
   TTransparentMode FTransparentMode = tmAuto;
 };

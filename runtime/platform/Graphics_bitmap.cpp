@@ -321,6 +321,7 @@ TBitmap::TBitmap() = default;
 TBitmap::~TBitmap() {
   delete FCanvas;
   if (FHandle) DeleteObject(FHandle);
+  if (FPalette) DeleteObject(FPalette);
 }
 
 TCanvas* TBitmap::Canvas() {
@@ -404,6 +405,8 @@ TBitmap::TImage TBitmap::MakeCopy(int width, int height, TPixelFormat format, bo
 void TBitmap::NewImage(TImage image, TPixelFormat format, bool monochrome) {
   FreeContext();
   if (FHandle) DeleteObject(FHandle);
+  if (FPalette) DeleteObject(FPalette);
+  FPalette = nullptr;
   FHandle = image.Handle;
   FBits = image.Bits;
   FTopDown = false;
@@ -433,6 +436,8 @@ void TBitmap::SetHandle(HBITMAP Value) {
   if (Value == FHandle) return;
   FreeContext();
   if (FHandle) DeleteObject(FHandle);
+  if (FPalette) DeleteObject(FPalette);
+  FPalette = nullptr;
   FHandle = nullptr;
   FBits = nullptr;
   FTopDown = false;
@@ -545,6 +550,37 @@ void TBitmap::Dormant() {
   FBits = nullptr;
   FTopDown = false;
   FDormant = std::move(data);
+}
+
+HPALETTE TBitmap::Palette() {
+  HandleNeeded();
+  const int bpp = BitsOf(FPixelFormat);
+  if (FPalette || !FHandle || bpp == 0 || bpp > 8) return FPalette;
+  RGBQUAD colors[256]{};
+  UINT count = 0;
+  WithImageDC([&](HDC dc) { count = GetDIBColorTable(dc, 0, 1u << bpp, colors); });
+  if (count == 0) return nullptr;
+  struct {
+    WORD Version;
+    WORD Count;
+    PALETTEENTRY Entries[256];
+  } log{0x300, WORD(count), {}};
+  for (UINT i = 0; i < count; ++i) log.Entries[i] = PALETTEENTRY{colors[i].rgbRed, colors[i].rgbGreen, colors[i].rgbBlue, 0};
+  FPalette = CreatePalette(reinterpret_cast<const LOGPALETTE*>(&log));
+  return FPalette;
+}
+
+void TBitmap::LoadFromClipboardFormat(std::uint16_t AFormat, HANDLE AData, HPALETTE) {
+  if (AFormat != CF_BITMAP || !AData) throw EInvalidGraphic(LoadResString(&SUnknownClipboardFormat));
+  HBITMAP copy = HBITMAP(CopyImage(AData, IMAGE_BITMAP, 0, 0, 0));
+  if (!copy) throw EInvalidGraphic(LoadResString(&SInvalidBitmap));
+  SetHandle(copy);
+}
+
+void TBitmap::SaveToClipboardFormat(std::uint16_t& AFormat, HANDLE& AData, HPALETTE& APalette) {
+  AFormat = CF_BITMAP;
+  AData = Empty() ? nullptr : CopyImage(Handle(), IMAGE_BITMAP, 0, 0, 0);
+  APalette = nullptr;
 }
 
 void TBitmap::Assign(TPersistent* Source) {

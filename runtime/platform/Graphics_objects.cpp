@@ -15,6 +15,7 @@ const TResStringRec SScanLine = {L"SScanLine", L"Scan line index out of range"};
 const TResStringRec SChangeIconSize = {L"SChangeIconSize", L"Cannot change the size of an icon"};
 const TResStringRec SInvalidPixelFormat = {L"SInvalidPixelFormat", L"Invalid pixel format"};
 const TResStringRec SOutOfResources = {L"SOutOfResources", L"Out of system resources"};
+const TResStringRec SUnknownClipboardFormat = {L"SUnknownClipboardFormat", L"Unsupported clipboard format"};
 
 TColor ColorToRGB(TColor color) {
   if (IsSystemColor(color)) return TColor(GetSysColor(color & 0xFF));

@@ -11,13 +11,6 @@
 
 namespace {
 
-String FormatText(PResStringRec res, const String& arg) {
-  String text = LoadResString(res);
-  auto at = text.find(L"%s");
-  if (at != String::npos) text.replace(at, 2, arg);
-  return text;
-}
-
 bool SameText(const String& a, const String& b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return towlower(x) == towlower(y); });
@@ -45,6 +38,60 @@ String ExtensionOf(const String& fileName) {
 }
 
 [[noreturn]] void InvalidIcon() { throw EInvalidGraphic(LoadResString(&SInvalidIcon)); }
+
+// An icon file holding one 32-bit image of the icon: its colours (black and
+// white for a monochrome icon) and its transparency mask.
+std::vector<std::uint8_t> IconFileOf(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) InvalidIcon();
+  BITMAP bm{};
+  GetObjectW(info.hbmMask, sizeof bm, &bm);
+  const int w = bm.bmWidth, h = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
+  const std::size_t maskStride = std::size_t((w + 31) / 32 * 4);
+  std::vector<std::uint8_t> colors(std::size_t(w) * std::size_t(h) * 4), mask(maskStride * std::size_t(h) * 2);
+  struct {
+    BITMAPINFOHEADER Header;
+    RGBQUAD Table[2];
+  } bi{};
+  bi.Header = {sizeof(BITMAPINFOHEADER), w, h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  HDC screen = GetDC(nullptr);
+  if (info.hbmColor) {
+    GetDIBits(screen, info.hbmColor, 0, UINT(h), colors.data(), reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS);
+  }
+  // The mask bitmap holds the AND mask (top) and, for a monochrome icon, the
+  // colours (bottom); rows come bottom first.
+  bi.Header = {sizeof(BITMAPINFOHEADER), w, bm.bmHeight, 1, 1, BI_RGB, 0, 0, 0, 0, 0};
+  GetDIBits(screen, info.hbmMask, 0, UINT(bm.bmHeight), mask.data(), reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  const std::uint8_t* andRows = mask.data() + (info.hbmColor ? 0 : maskStride * std::size_t(h));
+  if (!info.hbmColor)
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const bool white = mask[std::size_t(y) * maskStride + std::size_t(x / 8)] >> (7 - x % 8) & 1;
+        std::uint32_t px = white ? 0x00FFFFFFu : 0;
+        std::memcpy(&colors[(std::size_t(y) * std::size_t(w) + std::size_t(x)) * 4], &px, 4);
+      }
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+
+  const std::size_t image = 40 + colors.size() + maskStride * std::size_t(h);
+  std::vector<std::uint8_t> file(6 + 16 + image, 0);
+  auto put16 = [&](std::size_t at, std::uint16_t v) { std::memcpy(&file[at], &v, 2); };
+  auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(&file[at], &v, 4); };
+  put16(2, 1);
+  put16(4, 1);
+  file[6] = std::uint8_t(w < 256 ? w : 0);
+  file[7] = std::uint8_t(h < 256 ? h : 0);
+  put16(10, 1);
+  put16(12, 32);
+  put32(14, std::uint32_t(image));
+  put32(18, 22);
+  const BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), w, 2 * h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::memcpy(&file[22], &header, 40);
+  std::memcpy(&file[62], colors.data(), colors.size());
+  std::memcpy(&file[62 + colors.size()], andRows, maskStride * std::size_t(h));
+  return file;
+}
 
 }  // namespace
 
@@ -80,6 +127,14 @@ void TGraphic::AssignTo(TPersistent* Dest) {
   canvas->Brush()->SetColor(clWhite);
   canvas->FillRect(Rect(0, 0, Width(), Height()));
   canvas->Draw(0, 0, this);
+}
+
+void TGraphic::LoadFromClipboardFormat(std::uint16_t, HANDLE, HPALETTE) {
+  throw EInvalidGraphic(LoadResString(&SUnknownClipboardFormat));
+}
+
+void TGraphic::SaveToClipboardFormat(std::uint16_t&, HANDLE&, HPALETTE&) {
+  throw EInvalidGraphic(LoadResString(&SUnknownClipboardFormat));
 }
 
 void TGraphic::LoadFromFile(const String& FileName) {
@@ -205,6 +260,7 @@ void TIcon::LoadFromStream(TStream* Stream) {
 }
 
 void TIcon::SaveToStream(TStream* Stream) {
+  if (FData.empty() && FHandle) FData = IconFileOf(FHandle);
   if (!FData.empty()) Stream->WriteBuffer(FData.data(), std::int32_t(FData.size()));
 }
 
@@ -324,7 +380,7 @@ void TPicture::AssignTo(TPersistent* Dest) {
 void TPicture::LoadFromFile(const String& FileName) {
   const String ext = ExtensionOf(FileName);
   TGraphicClass cls = GraphicClassForExtension(ext);
-  if (!cls || ext.empty()) throw EInvalidGraphic(FormatText(&SUnknownExtension, ext));
+  if (!cls || ext.empty()) throw EInvalidGraphic(vamire_detail::FormatRes(&SUnknownExtension, {ext}));
   std::unique_ptr<TGraphic> graphic(static_cast<TGraphic*>(cls->Create()));
   graphic->LoadFromFile(FileName);
   Adopt(graphic.release());

@@ -61,9 +61,13 @@ TEST(BitmapTest, EveryPixelFormatStoresItsBitsAsTheFormatSays) {
     EXPECT_EQ(std::vector<std::uint8_t>(row, row + c.FirstBytes.size()), c.FirstBytes);
     EXPECT_EQ(b->Canvas()->Pixels(15, 3), c.Fill);
   }
-  // An 8-bit bitmap keeps indexes into its colour table.
+  // An 8-bit bitmap keeps indexes into its colour table, which its palette shows.
   auto b8 = MakeBitmap(pf8bit, 4, 4, clRed);
   EXPECT_EQ(b8->Canvas()->Pixels(0, 0), clRed);
+  HPALETTE pal = b8->Palette();
+  ASSERT_NE(pal, nullptr);
+  EXPECT_EQ(GetNearestPaletteIndex(pal, RGB(255, 0, 0)), UINT(*static_cast<std::uint8_t*>(b8->ScanLine(0))));
+  EXPECT_EQ(MakeBitmap(pf24bit, 2, 2, clRed)->Palette(), nullptr);
 }
 
 TEST(BitmapTest, ScanLinesAreTopDownAndWritable) {

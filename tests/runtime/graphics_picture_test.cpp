@@ -363,4 +363,44 @@ TEST(PictureTest, GraphicsAssignAcrossClassesThroughABitmap) {
   EXPECT_THROW(jpeg.Assign(&bitmap), EConvertError);
 }
 
+TEST(PictureTest, AnIconMadeFromAHandleSavesAsAnIconFile) {
+  TIcon original;
+  Bytes data = RedIcon();
+  original.LoadFromBytes(data.data(), data.size());
+  TIcon fromHandle;
+  fromHandle.SetHandle(CopyIcon(original.Handle()));
+  EXPECT_EQ(fromHandle.Width(), 16);
+  TMemoryStream s;
+  fromHandle.SaveToStream(&s);
+  ASSERT_GT(s.Size(), 22);
+  s.SetPosition(0);
+  TIcon back;
+  back.LoadFromStream(&s);
+  Surface surface(16, 16);
+  surface.Canvas.Draw(0, 0, &back);
+  auto c = surface.Cap();
+  EXPECT_EQ(c.At(8, 8), 0xFF0000u);
+  EXPECT_EQ(c.At(0, 8), 0xFFFFFFu);
+}
+
+TEST(PictureTest, ClipboardFormatsOfBitmapsAndOthers) {
+  TBitmap source;
+  source.SetSize(3, 3);
+  source.Canvas()->SetPixels(2, 2, clRed);
+  std::uint16_t format = 0;
+  HANDLE data = nullptr;
+  HPALETTE palette = nullptr;
+  source.SaveToClipboardFormat(format, data, palette);
+  EXPECT_EQ(format, CF_BITMAP);
+  ASSERT_NE(data, nullptr);
+  TBitmap back;
+  back.LoadFromClipboardFormat(format, data, palette);
+  DeleteObject(data);
+  EXPECT_EQ(back.Width(), 3);
+  EXPECT_EQ(back.Canvas()->Pixels(2, 2), clRed);
+  EXPECT_THROW(back.LoadFromClipboardFormat(CF_TEXT, nullptr, nullptr), EInvalidGraphic);
+  TJPEGImage jpeg;
+  EXPECT_THROW(jpeg.SaveToClipboardFormat(format, data, palette), EInvalidGraphic);
+}
+
 }  // namespace
