@@ -295,6 +295,28 @@ TEST(CanvasTest, PixelsFocusRectAndClipRect) {
   EXPECT_EQ(s.Canvas.ClipRect(), Rect(2, 3, 8, 9));
 }
 
+TEST(CanvasTest, DrawingCallsAnnounceAndReportTheirChange) {
+  Surface s(8, 8);
+  ChangeCounter changing, changed;
+  s.Canvas.OnChanging = TNotifyEvent(&changing, &ChangeCounter::Changed);
+  s.Canvas.OnChange = TNotifyEvent(&changed, &ChangeCounter::Changed);
+  s.Canvas.FillRect(Rect(0, 0, 2, 2));
+  s.Canvas.LineTo(3, 3);
+  s.Canvas.TextExtent(L"x");
+  s.Canvas.Pixels(1, 1);
+  EXPECT_EQ(changing.count, 2);
+  EXPECT_EQ(changed.count, 2);
+
+  // Drawing on a picture's bitmap reaches the picture's listeners.
+  TPicture picture;
+  ChangeCounter pictureChanged;
+  picture.Bitmap()->SetSize(4, 4);
+  picture.OnChange = TNotifyEvent(&pictureChanged, &ChangeCounter::Changed);
+  picture.Bitmap()->Canvas()->FillRect(Rect(0, 0, 4, 4));
+  EXPECT_EQ(pictureChanged.count, 1);
+  EXPECT_TRUE(picture.Graphic()->Modified());
+}
+
 TEST(CanvasTest, LockKeepsOtherThreadsOut) {
   TCanvas canvas;
   canvas.Lock();
