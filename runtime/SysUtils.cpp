@@ -33,6 +33,9 @@ const TSysUtilsPlatform* GPlatform = nullptr;
 }
 void SetSysUtilsPlatform(const TSysUtilsPlatform* platform) { GPlatform = platform; }
 const TSysUtilsPlatform* SysUtilsPlatform() { return GPlatform; }
+void RaiseConvertError(PResStringRec message, const String& text) {
+  throw EConvertError(Format(LoadResString(message), {text}));
+}
 }  // namespace vamire_detail
 
 using vamire_detail::SysUtilsPlatform;
@@ -97,10 +100,6 @@ String HexDigits(uint64_t value, int digits) {
   return s;
 }
 
-[[noreturn]] void RaiseConvert(PResStringRec res, const String& arg) {
-  throw EConvertError(Format(LoadResString(res), {arg}));
-}
-
 // Parses the runtime's integer syntax. `bits` is 32 or 64: decimal must fit the
 // signed range, hexadecimal may use every bit of the width.
 bool ParseInteger(const String& s, int bits, int64_t& result) {
@@ -155,7 +154,7 @@ bool TryStrToInt(const String& s, int32_t& value) {
 
 int32_t StrToInt(const String& s) {
   int32_t v;
-  if (!TryStrToInt(s, v)) RaiseConvert(&SInvalidInteger, s);
+  if (!TryStrToInt(s, v)) vamire_detail::RaiseConvertError(&SInvalidInteger, s);
   return v;
 }
 
@@ -168,7 +167,7 @@ bool TryStrToInt64(const String& s, int64_t& value) { return ParseInteger(s, 64,
 
 int64_t StrToInt64(const String& s) {
   int64_t v;
-  if (!TryStrToInt64(s, v)) RaiseConvert(&SInvalidInteger, s);
+  if (!TryStrToInt64(s, v)) vamire_detail::RaiseConvertError(&SInvalidInteger, s);
   return v;
 }
 
@@ -225,7 +224,7 @@ bool TryStrToBool(const String& s, bool& value) {
 
 bool StrToBool(const String& s) {
   bool v;
-  if (!TryStrToBool(s, v)) RaiseConvert(&SInvalidBoolean, s);
+  if (!TryStrToBool(s, v)) vamire_detail::RaiseConvertError(&SInvalidBoolean, s);
   return v;
 }
 

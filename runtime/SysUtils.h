@@ -207,8 +207,11 @@ String FloatToStrF(double value, TFloatFormat format, int precision, int digits,
 // sections "positive;negative;zero".
 String FormatFloat(const String& format, double value);
 String FormatFloat(const String& format, double value, const TFormatSettings& settings);
+// Exact: currency texts never pass through a double. Halves round to even.
 String CurrToStr(Currency value);
+String CurrToStr(Currency value, const TFormatSettings& settings);
 Currency StrToCurr(const String& s);
+bool TryStrToCurr(const String& s, Currency& value, const TFormatSettings& settings);
 
 // Rounds halves to even, as the runtime did; EInvalidOp outside the 64-bit range.
 int64_t Round(double value);
@@ -305,6 +308,8 @@ struct TSysUtilsPlatform {
 };
 void SetSysUtilsPlatform(const TSysUtilsPlatform* platform);
 const TSysUtilsPlatform* SysUtilsPlatform();
+// Raises EConvertError with a message of the form "'%s' is not a valid ...".
+[[noreturn]] void RaiseConvertError(PResStringRec message, const String& text);
 }  // namespace vamire_detail
 
 // Installs the Win32 part (platform library). The unit start list calls it

@@ -195,9 +195,11 @@ String FloatToStr(double value, const TFormatSettings& fs) { return FloatToStrF(
 String FloatToStr(double value) { return FloatToStr(value, FormatSettings()); }
 
 // --- Text to float --------------------------------------------------------------------
-bool TryStrToFloat(const String& s, double& value, const TFormatSettings& fs) {
+namespace {
+
+// Checks the runtime's float syntax and rewrites it in C form ("-12.5e3").
+bool NormalizeFloat(const String& s, const TFormatSettings& fs, std::string& plain) {
   String t = Trim(s);
-  std::string plain;
   size_t i = 0;
   if (i < t.size() && (t[i] == L'+' || t[i] == L'-')) plain += char(t[i++]);
   bool digits = false, point = false;
@@ -225,9 +227,15 @@ bool TryStrToFloat(const String& s, double& value, const TFormatSettings& fs) {
     }
     if (!expDigits) return false;
   }
-  if (i != t.size()) return false;
-  char* end = nullptr;
-  double v = std::strtod(plain.c_str(), &end);
+  return i == t.size();
+}
+
+}  // namespace
+
+bool TryStrToFloat(const String& s, double& value, const TFormatSettings& fs) {
+  std::string plain;
+  if (!NormalizeFloat(s, fs, plain)) return false;
+  double v = std::strtod(plain.c_str(), nullptr);
   if (std::isinf(v)) return false;
   value = v;
   return true;
@@ -237,7 +245,7 @@ bool TryStrToFloat(const String& s, double& value) { return TryStrToFloat(s, val
 
 double StrToFloat(const String& s, const TFormatSettings& fs) {
   double v;
-  if (!TryStrToFloat(s, v, fs)) throw EConvertError(Format(LoadResString(&SInvalidFloat), {s}));
+  if (!TryStrToFloat(s, v, fs)) vamire_detail::RaiseConvertError(&SInvalidFloat, s);
   return v;
 }
 
@@ -248,9 +256,63 @@ double StrToFloatDef(const String& s, double def) {
   return TryStrToFloat(s, v) ? v : def;
 }
 
-String CurrToStr(Currency value) { return FloatToStrF(value.ToDouble(), ffGeneral, 19, 0); }
+// Currency texts are converted exactly, without passing through a double.
+String CurrToStr(Currency value, const TFormatSettings& fs) {
+  uint64_t magnitude = value.Scaled < 0 ? 0 - uint64_t(value.Scaled) : uint64_t(value.Scaled);
+  String s = value.Scaled < 0 ? L"-" : L"";
+  s += UIntToStr(magnitude / 10000);
+  String frac = UIntToStr(magnitude % 10000 + 10000).substr(1);
+  while (!frac.empty() && frac.back() == L'0') frac.pop_back();
+  if (!frac.empty()) s += fs.DecimalSeparator + frac;
+  return s;
+}
 
-Currency StrToCurr(const String& s) { return Currency::FromDouble(StrToFloat(s)); }
+String CurrToStr(Currency value) { return CurrToStr(value, FormatSettings()); }
+
+bool TryStrToCurr(const String& s, Currency& value, const TFormatSettings& fs) {
+  std::string plain;
+  if (!NormalizeFloat(s, fs, plain)) return false;
+  bool negative = !plain.empty() && plain[0] == '-';
+  std::string digits;
+  long exponent = 4;  // scaled by 10000
+  bool point = false;
+  size_t i = 0;
+  for (; i < plain.size() && plain[i] != 'e'; ++i) {
+    if (plain[i] == '.') point = true;
+    else if (plain[i] >= '0' && plain[i] <= '9') {
+      digits += plain[i];
+      if (point) --exponent;
+    }
+  }
+  if (i < plain.size()) exponent += std::strtol(plain.c_str() + i + 1, nullptr, 10);
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+  if (digits.empty()) {
+    value = Currency{};
+    return true;
+  }
+  if (long(digits.size()) + exponent > 19) return false;
+  // Whole part of digits x 10^exponent, then the rest rounded half to even.
+  std::string whole = exponent >= 0 ? digits + std::string(size_t(exponent), '0')
+                                    : long(digits.size()) + exponent > 0 ? digits.substr(0, size_t(long(digits.size()) + exponent))
+                                                                         : std::string();
+  std::string rest = exponent >= 0 ? std::string() : digits.substr(whole.size());
+  if (exponent < 0 && long(digits.size()) + exponent < 0) rest.insert(0, size_t(-(long(digits.size()) + exponent)), '0');
+  unsigned long long n = whole.empty() ? 0 : std::strtoull(whole.c_str(), nullptr, 10);
+  if (!rest.empty()) {
+    bool over = rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos);
+    bool half = rest[0] == '5' && !over;
+    if (over || (half && n % 2 == 1)) ++n;
+  }
+  if (n > (negative ? 9223372036854775808ull : 9223372036854775807ull)) return false;
+  value = Currency::FromScaled(negative ? int64_t(0 - n) : int64_t(n));
+  return true;
+}
+
+Currency StrToCurr(const String& s) {
+  Currency c;
+  if (!TryStrToCurr(s, c, FormatSettings())) vamire_detail::RaiseConvertError(&SInvalidFloat, s);
+  return c;
+}
 
 // --- FormatFloat ----------------------------------------------------------------------
 namespace {

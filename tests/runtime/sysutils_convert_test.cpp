@@ -4,18 +4,9 @@
 #include <cmath>
 
 #include "SysUtils.h"
+#include "sysutils_test.h"
 
 namespace {
-
-template <class F>
-String ConvertErrorOf(F&& call) {
-  try {
-    call();
-  } catch (const EConvertError& e) {
-    return e.Message();
-  }
-  return L"<no EConvertError>";
-}
 
 TEST(SysUtilsIntegerTest, AcceptsDecimalAndTheRuntimesHexForms) {
   struct Case {
@@ -41,7 +32,7 @@ TEST(SysUtilsIntegerTest, RejectsWithTheRuntimesMessage) {
                           L"-2147483649", L"$100000000", L"١٢"};
   for (const wchar_t* text : bad) {
     SCOPED_TRACE(text);
-    EXPECT_EQ(ConvertErrorOf([&] { StrToInt(text); }), L"'" + String(text) + L"' is not a valid integer value");
+    EXPECT_EQ(MessageOf<EConvertError>([&] { StrToInt(text); }), L"'" + String(text) + L"' is not a valid integer value");
     int32_t v = 5;
     EXPECT_FALSE(TryStrToInt(text, v));
     EXPECT_EQ(v, 5);
@@ -135,7 +126,7 @@ TEST(SysUtilsFormatTest, BadFormatsAndArgumentsRaiseConvertErrors) {
     SCOPED_TRACE(c.format);
     String expected = c.missing ? L"No argument for format '" + String(c.format) + L"'"
                                 : L"Format '" + String(c.format) + L"' invalid or incompatible with argument";
-    EXPECT_EQ(ConvertErrorOf([&] { Format(c.format, c.args); }), expected);
+    EXPECT_EQ(MessageOf<EConvertError>([&] { Format(c.format, c.args); }), expected);
   }
 }
 
@@ -147,7 +138,7 @@ TEST(SysUtilsFloatTest, TextToFloatAndBack) {
   EXPECT_EQ(StrToFloat(L".5", fs), 0.5);
   for (const wchar_t* bad : {L"", L"1,5", L"abc", L"1e", L"1.2.3", L"1e999"}) {
     SCOPED_TRACE(bad);
-    EXPECT_EQ(ConvertErrorOf([&] { StrToFloat(bad, fs); }),
+    EXPECT_EQ(MessageOf<EConvertError>([&] { StrToFloat(bad, fs); }),
               L"'" + String(bad) + L"' is not a valid floating point value");
   }
   fs.DecimalSeparator = L',';
@@ -182,6 +173,34 @@ TEST(SysUtilsFloatTest, FormatFloatPatterns) {
   for (const auto& c : cases) EXPECT_EQ(FormatFloat(c.pattern, c.value, fs), c.text) << String(c.pattern);
 }
 
+TEST(SysUtilsCurrencyTest, ExactTextsAndHalvesToEven) {
+  TFormatSettings fs = TFormatSettings::Invariant();
+  struct Case {
+    const wchar_t* text;
+    int64_t scaled;
+  } cases[] = {
+      {L"1.2345", 12345},        {L"-0.00015", -2},  {L"0.00025", 2},       {L"0.000251", 3},
+      {L"1e3", 10000000},        {L"0.1", 1000},     {L" 7 ", 70000},       {L"0", 0},
+      {L"922337203685477.5807", INT64_MAX},          {L"-922337203685477.5808", INT64_MIN},
+  };
+  for (const auto& c : cases) {
+    Currency v;
+    ASSERT_TRUE(TryStrToCurr(c.text, v, fs)) << String(c.text);
+    EXPECT_EQ(v.Scaled, c.scaled) << String(c.text);
+  }
+  Currency v;
+  EXPECT_FALSE(TryStrToCurr(L"922337203685477.5808", v, fs));
+  EXPECT_FALSE(TryStrToCurr(L"1e20", v, fs));
+  EXPECT_FALSE(TryStrToCurr(L"abc", v, fs));
+  EXPECT_EQ(CurrToStr(Currency::FromScaled(12345), fs), L"1.2345");
+  EXPECT_EQ(CurrToStr(Currency::FromScaled(-5000), fs), L"-0.5");
+  EXPECT_EQ(CurrToStr(Currency::FromScaled(INT64_MIN), fs), L"-922337203685477.5808");
+  EXPECT_EQ(CurrToStr(Currency::FromInt(3), fs), L"3");
+  EXPECT_EQ(Currency::FromDouble(0.00005).Scaled, 0);  // halves to even
+  EXPECT_EQ(Currency::FromDouble(2.5).Scaled, 25000);
+  EXPECT_THROW(Currency::FromDouble(1e16), EOverflow);
+}
+
 TEST(SysUtilsBoolTest, TextsBothWays) {
   EXPECT_EQ(BoolToStr(true), L"-1");
   EXPECT_EQ(BoolToStr(false, true), L"False");
@@ -189,7 +208,7 @@ TEST(SysUtilsBoolTest, TextsBothWays) {
   EXPECT_FALSE(StrToBool(L"FALSE"));
   EXPECT_TRUE(StrToBool(L"-1"));
   EXPECT_FALSE(StrToBool(L"0"));
-  EXPECT_EQ(ConvertErrorOf([] { StrToBool(L"yes"); }), L"'yes' is not a valid boolean value");
+  EXPECT_EQ(MessageOf<EConvertError>([] { StrToBool(L"yes"); }), L"'yes' is not a valid boolean value");
 }
 
 TEST(SysUtilsTextTest, TrimCaseAndCompare) {
