@@ -4,9 +4,12 @@
 
 #include <vector>
 
+#include "Registry.h"
+#include "Streams_win.h"
 #include "SysUtils.h"
 
 const TResStringRec SIniFileWriteError = {L"SIniFileWriteError", L"Unable to write to %s"};
+const TResStringRec SRegCreateFailed = {L"SRegCreateFailed", L"Failed to create key %s"};
 
 namespace {
 
@@ -167,3 +170,254 @@ void TIniFile::DeleteKey(const String& Section, const String& Ident) {
 }
 
 void TIniFile::UpdateFile() { WritePrivateProfileStringW(nullptr, nullptr, nullptr, FileName().c_str()); }
+
+// --- TMemIniFile ----------------------------------------------------------------------
+
+TMemIniFile::TMemIniFile(const String& FileName) : TCustomIniFile(FileName) { LoadValues(); }
+
+TMemIniFile::~TMemIniFile() { Clear(); }
+
+void TMemIniFile::Clear() {
+  for (int i = 0; i < FSections.Count(); ++i) delete FSections.Objects(i);
+  FSections.Clear();
+}
+
+void TMemIniFile::LoadValues() {
+  if (FileName().empty() || !FileExists(FileName())) {
+    Clear();
+    return;
+  }
+  TFileStream file(FileName(), fmOpenRead | fmShareDenyWrite);
+  AnsiString bytes(size_t(file.Size()), '\0');
+  if (!bytes.empty()) file.ReadBuffer(bytes.data(), int32_t(bytes.size()));
+  TStringList list;
+  list.SetText(AnsiToString(bytes));
+  SetStrings(&list);
+}
+
+void TMemIniFile::Rename(const String& FileName, bool Reload) {
+  SetFileName(FileName);
+  if (Reload) LoadValues();
+}
+
+void TMemIniFile::SetCaseSensitive(bool Value) {
+  FSections.SetCaseSensitive(Value);
+  for (int i = 0; i < FSections.Count(); ++i) static_cast<TStringList*>(FSections.Objects(i))->SetCaseSensitive(Value);
+}
+
+TStringList* TMemIniFile::Section(const String& Name) const {
+  const int i = FSections.IndexOf(Name);
+  return i >= 0 ? static_cast<TStringList*>(FSections.Objects(i)) : nullptr;
+}
+
+TStringList* TMemIniFile::AddSection(const String& Name) {
+  auto* lines = new TStringList;
+  lines->SetCaseSensitive(CaseSensitive());
+  FSections.AddObject(Name, lines);
+  return lines;
+}
+
+void TMemIniFile::SetStrings(TStrings* List) {
+  Clear();
+  TStringList* lines = nullptr;
+  for (int i = 0; i < List->Count(); ++i) {
+    const String s = Trim(List->Strings(i));
+    if (s.empty() || s[0] == L';') continue;
+    if (s[0] == L'[' && s.back() == L']') {
+      lines = AddSection(Trim(s.substr(1, s.size() - 2)));
+    } else if (lines) {
+      const size_t eq = s.find(L'=');
+      lines->Add(eq == String::npos ? s : Trim(s.substr(0, eq)) + L"=" + Trim(s.substr(eq + 1)));
+    }
+  }
+}
+
+void TMemIniFile::GetStrings(TStrings* List) {
+  TUpdateGuard guard(List);
+  List->Clear();
+  for (int i = 0; i < FSections.Count(); ++i) {
+    List->Add(L"[" + FSections.Strings(i) + L"]");
+    List->AddStrings(Section(FSections.Strings(i)));
+    List->Add(String());
+  }
+}
+
+String TMemIniFile::ReadString(const String& Section, const String& Ident, const String& Default) {
+  if (TStringList* lines = this->Section(Section)) {
+    const int i = lines->IndexOfName(Ident);
+    if (i >= 0) return lines->ValueFromIndex(i);
+  }
+  return Default;
+}
+
+void TMemIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
+  TStringList* lines = this->Section(Section);
+  if (!lines) lines = AddSection(Section);
+  const String line = Ident + L"=" + Value;
+  const int i = lines->IndexOfName(Ident);
+  if (i >= 0) lines->SetStrings(i, line);
+  else lines->Add(line);
+}
+
+void TMemIniFile::ReadSection(const String& Section, TStrings* Strings) {
+  TUpdateGuard guard(Strings);
+  Strings->Clear();
+  if (TStringList* lines = this->Section(Section))
+    for (int i = 0; i < lines->Count(); ++i)
+      if (lines->Strings(i).find(L'=') != String::npos) Strings->Add(lines->Names(i));
+}
+
+void TMemIniFile::ReadSections(TStrings* Strings) { Strings->Assign(&FSections); }
+
+void TMemIniFile::ReadSectionValues(const String& Section, TStrings* Strings) {
+  TUpdateGuard guard(Strings);
+  Strings->Clear();
+  if (TStringList* lines = this->Section(Section)) Strings->AddStrings(lines);
+}
+
+void TMemIniFile::EraseSection(const String& Section) {
+  const int i = FSections.IndexOf(Section);
+  if (i < 0) return;
+  delete FSections.Objects(i);
+  FSections.Delete(i);
+}
+
+void TMemIniFile::DeleteKey(const String& Section, const String& Ident) {
+  if (TStringList* lines = this->Section(Section)) {
+    const int i = lines->IndexOfName(Ident);
+    if (i >= 0) lines->Delete(i);
+  }
+}
+
+void TMemIniFile::UpdateFile() {
+  if (FileName().empty()) return;
+  TStringList list;
+  GetStrings(&list);
+  const AnsiString bytes = StringToAnsi(list.Text());
+  TFileStream file(FileName(), fmCreate);
+  if (!bytes.empty()) file.WriteBuffer(bytes.data(), int32_t(bytes.size()));
+}
+
+// --- TRegistryIniFile -----------------------------------------------------------------
+
+TRegistryIniFile::TRegistryIniFile(const String& FileName, REGSAM AAccess)
+    : TCustomIniFile(FileName), FAccess(AAccess) {
+  TRegistry reg(FAccess);
+  reg.OpenKey(SectionPath(String()), true);
+}
+
+String TRegistryIniFile::SectionPath(const String& Section) const {
+  if (!Section.empty() && Section[0] == L'\\') return Section;
+  String base = FileName();
+  while (!base.empty() && base.back() == L'\\') base.pop_back();
+  if (base.empty() || base[0] != L'\\') base = L"\\" + base;
+  return Section.empty() ? base : base + L"\\" + Section;
+}
+
+namespace {
+
+// Opens a section's key for one operation; false when it does not exist.
+bool OpenForRead(TRegistry& Reg, const String& Path) { return Reg.OpenKeyReadOnly(Path); }
+
+void OpenForWrite(TRegistry& Reg, const String& Path) {
+  if (!Reg.OpenKey(Path, true)) throw ERegistryException(Format(LoadResString(&SRegCreateFailed), {Path}));
+}
+
+}  // namespace
+
+String TRegistryIniFile::ReadString(const String& Section, const String& Ident, const String& Default) {
+  TRegistry reg(FAccess);
+  if (!OpenForRead(reg, SectionPath(Section)) || !reg.ValueExists(Ident)) return Default;
+  return reg.ReadString(Ident);
+}
+
+void TRegistryIniFile::WriteString(const String& Section, const String& Ident, const String& Value) {
+  TRegistry reg(FAccess);
+  OpenForWrite(reg, SectionPath(Section));
+  reg.WriteString(Ident, Value);
+}
+
+int32_t TRegistryIniFile::ReadInteger(const String& Section, const String& Ident, int32_t Default) {
+  TRegistry reg(FAccess);
+  if (!OpenForRead(reg, SectionPath(Section)) || !reg.ValueExists(Ident)) return Default;
+  switch (reg.GetDataType(Ident)) {
+    case rdString:
+    case rdExpandString:
+      return StrToIntDef(reg.ReadString(Ident), Default);
+    case rdInteger:
+      return reg.ReadInteger(Ident);
+    default:
+      return Default;
+  }
+}
+
+void TRegistryIniFile::WriteInteger(const String& Section, const String& Ident, int32_t Value) {
+  TRegistry reg(FAccess);
+  OpenForWrite(reg, SectionPath(Section));
+  // A value kept as text stays text.
+  if (reg.GetDataType(Ident) == rdString) reg.WriteString(Ident, IntToStr(Value));
+  else reg.WriteInteger(Ident, Value);
+}
+
+int TRegistryIniFile::ReadBinaryStream(const String& Section, const String& Name, TStream* Value) {
+  TRegistry reg(FAccess);
+  if (!OpenForRead(reg, SectionPath(Section)) || reg.GetDataType(Name) != rdBinary) return 0;
+  std::string bytes(size_t(std::max(reg.GetDataSize(Name), 0)), '\0');
+  const int n = reg.ReadBinaryData(Name, bytes.data(), int(bytes.size()));
+  if (n > 0) {
+    const int64_t start = Value->Position();
+    Value->WriteBuffer(bytes.data(), n);
+    Value->SetPosition(start);
+  }
+  return n;
+}
+
+void TRegistryIniFile::WriteBinaryStream(const String& Section, const String& Name, TStream* Value) {
+  const int64_t start = Value->Position();
+  std::string bytes(size_t(std::max<int64_t>(Value->Size() - start, 0)), '\0');
+  if (!bytes.empty()) {
+    Value->ReadBuffer(bytes.data(), int32_t(bytes.size()));
+    Value->SetPosition(start);
+  }
+  TRegistry reg(FAccess);
+  OpenForWrite(reg, SectionPath(Section));
+  reg.WriteBinaryData(Name, bytes.data(), int(bytes.size()));
+}
+
+void TRegistryIniFile::ReadSection(const String& Section, TStrings* Strings) {
+  TRegistry reg(FAccess);
+  if (OpenForRead(reg, SectionPath(Section))) reg.GetValueNames(Strings);
+  else Strings->Clear();
+}
+
+void TRegistryIniFile::ReadSections(TStrings* Strings) {
+  TRegistry reg(FAccess);
+  if (OpenForRead(reg, SectionPath(String()))) reg.GetKeyNames(Strings);
+  else Strings->Clear();
+}
+
+void TRegistryIniFile::ReadSectionValues(const String& Section, TStrings* Strings) {
+  TStringList names;
+  TRegistry reg(FAccess);
+  if (OpenForRead(reg, SectionPath(Section))) reg.GetValueNames(&names);
+  TUpdateGuard guard(Strings);
+  Strings->Clear();
+  for (int i = 0; i < names.Count(); ++i) {
+    const String name = names.Strings(i);
+    const TRegDataType type = reg.GetDataType(name);
+    String value;
+    if (type == rdString || type == rdExpandString) value = reg.ReadString(name);
+    else if (type == rdInteger) value = IntToStr(reg.ReadInteger(name));
+    Strings->Add(name + L"=" + value);
+  }
+}
+
+void TRegistryIniFile::EraseSection(const String& Section) {
+  TRegistry reg(FAccess);
+  reg.DeleteKey(SectionPath(Section));
+}
+
+void TRegistryIniFile::DeleteKey(const String& Section, const String& Ident) {
+  TRegistry reg(FAccess);
+  if (reg.OpenKey(SectionPath(Section), false)) reg.DeleteValue(Ident);
+}

@@ -1,6 +1,10 @@
 // Ini files: the abstract ini object that settings and layouts are written
-// through, and TIniFile on the platform's private-profile functions.
+// through; TIniFile on the platform's private-profile functions, TMemIniFile
+// holding the whole file in memory, and TRegistryIniFile whose sections are
+// registry keys.
 #pragma once
+
+#include <windows.h>
 
 #include "Classes.h"
 #include "Streams.h"
@@ -44,6 +48,9 @@ class TCustomIniFile : public TObject {
   // Makes pending writes reach the file.
   virtual void UpdateFile() = 0;
 
+ protected:
+  void SetFileName(const String& Value) { FFileName = Value; }
+
  private:
   String FFileName;
 };
@@ -69,4 +76,74 @@ class TIniFile : public TCustomIniFile {
   void EraseSection(const String& Section) override;
   void DeleteKey(const String& Section, const String& Ident) override;
   void UpdateFile() override;
+};
+
+// The whole ini text in memory: read from the file (ANSI code page, D-1) when
+// it is made, written back only by UpdateFile. Section and key names ignore
+// case unless CaseSensitive is set. With an empty file name it lives in
+// memory only; GetStrings/SetStrings move its text to and from a list.
+class TMemIniFile : public TCustomIniFile {
+  VAMIRE_CLASS(TMemIniFile, TCustomIniFile)
+ public:
+  explicit TMemIniFile(const String& FileName);
+  ~TMemIniFile() override;
+
+  String ReadString(const String& Section, const String& Ident, const String& Default) override;
+  void WriteString(const String& Section, const String& Ident, const String& Value) override;
+  void ReadSection(const String& Section, TStrings* Strings) override;
+  void ReadSections(TStrings* Strings) override;
+  void ReadSectionValues(const String& Section, TStrings* Strings) override;
+  void EraseSection(const String& Section) override;
+  void DeleteKey(const String& Section, const String& Ident) override;
+  // Writes the text to the file in the ANSI code page; nothing without a name.
+  void UpdateFile() override;
+
+  void Clear();
+  // The ini text, one line per entry: "[section]", its "key=value" lines and
+  // an empty line after each section.
+  void GetStrings(TStrings* List);
+  // Replaces the content with the ini text of List. Blank lines and lines
+  // starting with ";" are skipped; blanks around names and values are dropped.
+  void SetStrings(TStrings* List);
+  // Takes another file name; with Reload the content is read from it.
+  void Rename(const String& FileName, bool Reload);
+  bool CaseSensitive() const { return FSections.CaseSensitive(); }
+  void SetCaseSensitive(bool Value);
+
+ private:
+  TStringList* Section(const String& Name) const;
+  TStringList* AddSection(const String& Name);
+  void LoadValues();
+
+  TStringList FSections;  // each entry's object is the section's lines
+};
+
+extern const TResStringRec SRegCreateFailed;  // "Failed to create key %s"
+
+// An ini object over the registry: FileName is a key path below
+// HKEY_CURRENT_USER (made when missing); a section is a sub-key of it, or a
+// key path from the root when it starts with "\". Integers and booleans are
+// DWORD values, binary data binary values; values stored as text are read too.
+class TRegistryIniFile : public TCustomIniFile {
+  VAMIRE_CLASS(TRegistryIniFile, TCustomIniFile)
+ public:
+  explicit TRegistryIniFile(const String& FileName, REGSAM AAccess = KEY_ALL_ACCESS);
+
+  String ReadString(const String& Section, const String& Ident, const String& Default) override;
+  void WriteString(const String& Section, const String& Ident, const String& Value) override;
+  int32_t ReadInteger(const String& Section, const String& Ident, int32_t Default) override;
+  void WriteInteger(const String& Section, const String& Ident, int32_t Value) override;
+  int ReadBinaryStream(const String& Section, const String& Name, TStream* Value) override;
+  void WriteBinaryStream(const String& Section, const String& Name, TStream* Value) override;
+  void ReadSection(const String& Section, TStrings* Strings) override;
+  void ReadSections(TStrings* Strings) override;
+  void ReadSectionValues(const String& Section, TStrings* Strings) override;
+  void EraseSection(const String& Section) override;
+  void DeleteKey(const String& Section, const String& Ident) override;
+  // Registry writes need no flushing.
+  void UpdateFile() override {}
+
+ private:
+  String SectionPath(const String& Section) const;
+  REGSAM FAccess;
 };

@@ -33,6 +33,15 @@ const DWORD kRegTypes[] = {REG_NONE, REG_SZ, REG_EXPAND_SZ, REG_DWORD, REG_BINAR
 
 bool IsRelative(const String& Key) { return Key.empty() || Key[0] != L'\\'; }
 
+// The key path as the system takes it: without the leading "\\" that marks a
+// path from the root, and without trailing ones.
+String SubKey(const String& Key) {
+  size_t end = Key.size();
+  while (end > 0 && Key[end - 1] == L'\\') --end;
+  const size_t start = IsRelative(Key) ? 0 : 1;
+  return start < end ? Key.substr(start, end - start) : String();
+}
+
 // Reads the names that an enumeration function gives one index at a time.
 template <class Enum>
 void ReadNames(TStrings* Strings, Enum EnumOne) {
@@ -72,7 +81,7 @@ void TRegistry::ChangeKey(HKEY Value, const String& Path) {
 
 bool TRegistry::OpenKey(const String& Key, bool CanCreate) {
   const bool relative = IsRelative(Key);
-  const String sub = relative ? Key : Key.substr(1);
+  const String sub = SubKey(Key);
   HKEY key = nullptr;
   LONG r;
   if (CanCreate) {
@@ -83,7 +92,7 @@ bool TRegistry::OpenKey(const String& Key, bool CanCreate) {
   }
   if (r != ERROR_SUCCESS) return false;
   String path = sub;
-  if (relative && FCurrentKey && !FCurrentPath.empty()) path = FCurrentPath + L"\\" + sub;
+  if (relative && FCurrentKey) path = sub.empty() ? FCurrentPath : FCurrentPath.empty() ? sub : FCurrentPath + L"\\" + sub;
   ChangeKey(key, path);
   return true;
 }
@@ -109,7 +118,7 @@ void TRegistry::CloseKey() {
 bool TRegistry::KeyExists(const String& Key) {
   const bool relative = IsRelative(Key);
   HKEY key = nullptr;
-  if (RegOpenKeyExW(BaseKey(relative), (relative ? Key : Key.substr(1)).c_str(), 0,
+  if (RegOpenKeyExW(BaseKey(relative), SubKey(Key).c_str(), 0,
                     STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS, &key) != ERROR_SUCCESS)
     return false;
   RegCloseKey(key);
@@ -118,7 +127,7 @@ bool TRegistry::KeyExists(const String& Key) {
 
 bool TRegistry::DeleteKey(const String& Key) {
   const bool relative = IsRelative(Key);
-  const String sub = relative ? Key : Key.substr(1);
+  const String sub = SubKey(Key);
   if (sub.empty()) return false;  // never the base key itself
   return RegDeleteTreeW(BaseKey(relative), sub.c_str()) == ERROR_SUCCESS;
 }

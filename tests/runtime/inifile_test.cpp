@@ -229,3 +229,73 @@ TEST_F(IniFileTest, WriteFailureNamesTheFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(IniFileTest, MemIniFileReadsTheWholeFileOnce) {
+  WriteBytes(std::string("; settings\r\n\r\n[Config]\r\n  name = ") + kGbkWallName +
+             "  \r\nrow=3\r\nloose line\r\n[ scene ]\r\nscene1=x\r\n");
+  TMemIniFile ini(FName);
+  const String expectedName = ChineseCodePage() ? String(kWallName) : AnsiToString(kGbkWallName, 1252);
+  EXPECT_EQ(ini.ReadString(L"config", L"NAME", L""), expectedName);  // names ignore case
+  EXPECT_EQ(ini.ReadInteger(L"Config", L"row", 0), 3);
+  EXPECT_EQ(ini.ReadString(L"scene", L"scene1", L""), L"x");
+  TStringList list;
+  ini.ReadSections(&list);
+  EXPECT_EQ(list.CommaText(), L"Config,scene");
+  ini.ReadSection(L"Config", &list);
+  EXPECT_EQ(list.CommaText(), L"name,row");  // the line without "=" is kept but is no key
+
+  // Changes stay in memory until UpdateFile.
+  WriteBytes("[Config]\r\nrow=9\r\n");
+  EXPECT_EQ(ini.ReadInteger(L"Config", L"row", 0), 3);
+  ini.WriteString(L"Config", L"row", L"4");
+  ini.WriteString(L"New", L"key", String(kScene));
+  ini.DeleteKey(L"Config", L"name");
+  ini.EraseSection(L"scene");
+  EXPECT_EQ(Bytes(), "[Config]\r\nrow=9\r\n");
+  ini.UpdateFile();
+
+  ini.GetStrings(&list);
+  EXPECT_EQ(list.Text(), String(L"[Config]\r\nrow=4\r\nloose line\r\n\r\n[New]\r\nkey=") + kScene + L"\r\n\r\n");
+  // The file is ANSI text, and the platform's reader agrees with it; under
+  // 1252 the Chinese text has no form there and becomes question marks.
+  TIniFile plain(FName);
+  EXPECT_EQ(plain.ReadInteger(L"Config", L"row", 0), 4);
+  if (ChineseCodePage()) {
+    EXPECT_NE(Bytes().find(std::string("key=") + kGbkScene), std::string::npos);
+    EXPECT_EQ(plain.ReadString(L"New", L"key", L""), kScene);
+  } else {
+    EXPECT_EQ(plain.ReadString(L"New", L"key", L""), L"??");
+  }
+}
+
+TEST_F(IniFileTest, MemIniFileWithoutAFile) {
+  TMemIniFile ini(L"");
+  TStringList text;
+  text.SetText(L"[Form1.BarManager1.Main]\r\nBarCount=2\r\n[Form1.BarManager1.Bar0]\r\nCaption=Main Menu\r\n");
+  ini.SetStrings(&text);
+  EXPECT_EQ(ini.ReadInteger(L"Form1.BarManager1.Main", L"BarCount", 0), 2);
+  EXPECT_EQ(ini.ReadString(L"Form1.BarManager1.Bar0", L"Caption", L""), L"Main Menu");
+  EXPECT_TRUE(ini.SectionExists(L"form1.barmanager1.bar0"));
+  ini.SetCaseSensitive(true);
+  EXPECT_FALSE(ini.SectionExists(L"form1.barmanager1.bar0"));
+  ini.UpdateFile();  // no file name: nothing written, nothing raised
+
+  TMemoryStream data;
+  data.WriteBuffer("\x05", 1);
+  data.SetPosition(0);
+  ini.WriteBinaryStream(L"Link", L"UserDefine", &data);
+  ini.ReadSectionValues(L"Link", &text);
+  EXPECT_EQ(text.Text(), L"UserDefine=05\r\n");
+
+  ini.Rename(FName, false);
+  ini.UpdateFile();
+  TMemIniFile back(FName);
+  EXPECT_EQ(back.ReadString(L"Link", L"UserDefine", L""), L"05");
+  ini.Clear();
+  ini.ReadSections(&text);
+  EXPECT_EQ(text.Count(), 0);
+}
+
+}  // namespace

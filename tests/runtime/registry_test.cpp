@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "IniFiles.h"
 #include "Registry.h"
 
 namespace {
@@ -170,6 +171,58 @@ TEST_F(RegistryTest, KeysRelativeAbsoluteAndDeleted) {
   reg.SetRootKey(HKEY_LOCAL_MACHINE);
   EXPECT_EQ(reg.CurrentKey(), nullptr);
   EXPECT_EQ(reg.CurrentPath(), L"");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RegistryTest, RegistryIniFileSectionsAreKeys) {
+  const String base = L"\\" + kTestKey + L"\\Layout\\";
+  TRegistryIniFile ini(base);
+  TRegistry reg;
+  EXPECT_TRUE(reg.KeyExists(kTestKey + L"\\Layout"));  // made when missing
+
+  ini.WriteInteger(L"Bar0", L"DockedLeft", -5);
+  ini.WriteBool(L"Bar0", L"Visible", true);
+  ini.WriteString(L"Bar0", L"Caption", L"Main Menu");
+  ini.WriteInteger(L"Bar0\\ItemLink0", L"Position", 2);
+  ini.WriteString(L"\\" + kTestKey + L"\\Layout", L"BarCount", L"1");  // a path from the root
+
+  EXPECT_EQ(ini.ReadInteger(L"Bar0", L"DockedLeft", 0), -5);
+  EXPECT_TRUE(ini.ReadBool(L"Bar0", L"Visible", false));
+  EXPECT_EQ(ini.ReadString(L"Bar0", L"Caption", L""), L"Main Menu");
+  EXPECT_EQ(ini.ReadInteger(L"Bar0\\ItemLink0", L"Position", 0), 2);
+  EXPECT_EQ(ini.ReadInteger(L"", L"BarCount", 0), 1);  // text read as an integer
+  EXPECT_EQ(ini.ReadInteger(L"Bar0", L"Caption", 7), 7);
+  EXPECT_EQ(ini.ReadInteger(L"Bar9", L"Missing", 7), 7);
+  EXPECT_EQ(ini.ReadString(L"Bar9", L"Missing", L"d"), L"d");
+
+  ASSERT_TRUE(reg.OpenKeyReadOnly(kTestKey + L"\\Layout\\Bar0"));
+  EXPECT_EQ(reg.GetDataType(L"DockedLeft"), rdInteger);
+  reg.CloseKey();
+
+  TMemoryStream glyph;
+  glyph.WriteBuffer("\x42\x4D\x00\x01", 4);
+  glyph.SetPosition(0);
+  ini.WriteBinaryStream(L"Bar0\\ItemLink0", L"UserGlyph", &glyph);
+  TMemoryStream back;
+  EXPECT_EQ(ini.ReadBinaryStream(L"Bar0\\ItemLink0", L"UserGlyph", &back), 4);
+  EXPECT_EQ(std::string(static_cast<const char*>(back.Memory()), 4), std::string("\x42\x4D\x00\x01", 4));
+  EXPECT_EQ(ini.ReadBinaryStream(L"Bar0", L"Caption", &back), 0);  // not binary
+
+  TStringList list;
+  ini.ReadSections(&list);
+  EXPECT_EQ(list.CommaText(), L"Bar0");
+  ini.ReadSectionValues(L"Bar0", &list);
+  list.SetSorted(true);
+  EXPECT_EQ(list.Text(), L"Caption=Main Menu\r\nDockedLeft=-5\r\nVisible=1\r\n");
+
+  ini.DeleteKey(L"Bar0", L"Caption");
+  EXPECT_FALSE(ini.ValueExists(L"Bar0", L"Caption"));
+  ini.EraseSection(L"Bar0");
+  EXPECT_FALSE(reg.KeyExists(kTestKey + L"\\Layout\\Bar0"));
+  EXPECT_FALSE(ini.SectionExists(L"Bar0"));
 }
 
 }  // namespace
