@@ -19,6 +19,8 @@ if [ -z "${VAMIRE_ARCH:-}" ]; then
   if vamire_can_run_i386; then VAMIRE_ARCH=i686; else VAMIRE_ARCH=x86_64; fi
 fi
 export VAMIRE_ARCH VAMIRE_CACHE VAMIRE_ROOT
+# Compiler cache hits across checkouts (CI builds in a fresh clone each time).
+export CCACHE_BASEDIR="$VAMIRE_ROOT" CCACHE_NOHASHDIR=1
 
 if [ "$VAMIRE_ARCH" = i686 ]; then
   VAMIRE_WINE=/usr/lib/wine/wine
