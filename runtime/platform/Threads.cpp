@@ -126,6 +126,8 @@ void DoneThreads() {
   DropPendingCalls();
 }
 
+const TUnitEntry ThreadsUnit = {L"Threads", &InitThreads, &DoneThreads};
+
 bool CheckSynchronize(int Timeout) {
   if (!OnMainThread()) {
     throw EThread(Format(L"CheckSynchronize called from thread $%x, which is NOT the main thread",

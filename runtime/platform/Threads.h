@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "System.h"
+#include "Units.h"
 
 VAMIRE_EXCEPTION(EThread, Exception)
 VAMIRE_EXCEPTION(ESyncObjectException, Exception)
@@ -28,8 +29,11 @@ extern TNotifyEvent WakeMainThread;
 // Records the calling thread as the GUI thread and makes the hidden window
 // that wakes it. Done at unit start; harmless to repeat on the same thread.
 void InitThreads();
-// Releases the hidden window. Pending calls are dropped.
+// Releases the hidden window. Pending calls are dropped; threads still
+// waiting in Synchronize get EThread instead of blocking for ever.
 void DoneThreads();
+// The unit's entry for the program's unit list (D-4): InitThreads, DoneThreads.
+extern const TUnitEntry ThreadsUnit;
 
 // Runs the calls queued for the GUI thread. Timeout (ms) is how long to wait
 // for one to arrive when none is pending. True when any call ran. Raises

@@ -66,7 +66,7 @@ struct TRecorder {
 };
 
 TEST(Thread, SynchronizeWhileGuiThreadWaitsDoesNotDeadlock) {
-  InitThreads();
+  InitializeUnits({ThreadsUnit});
   TRecorder rec;
   TLambdaThread thread(true, [&](TLambdaThread& self) {
     for (int i = 0; i < 5; ++i) self.Synchronize(TThreadMethod(&rec, &TRecorder::Record));
