@@ -278,6 +278,9 @@ class TCanvas : public TPersistent {
   TRect ClipRect();
   // Deselects font, brush and pen, so the next call selects them afresh.
   void Refresh();
+  // Makes the listed parts valid: the DC made, the font, pen or brush
+  // selected. For code that draws on Handle() directly with them.
+  void RequiredState(TCanvasStates Req);
 
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;
@@ -287,7 +290,6 @@ class TCanvas : public TPersistent {
   virtual void Changing();
   // Makes the DC when the canvas has none; the base makes none.
   virtual void CreateHandle() {}
-  void RequiredState(TCanvasStates Req);
   TCanvasStates State() const { return FState; }
 
  private:
