@@ -6,6 +6,7 @@
 
 #include "Streams.h"
 #include "SysUtils.h"
+#include "Variants.h"
 
 bool OSFlagWin9x, OSFlagWin95, OSFlagWin98, OSFlagWinME;
 bool OSFlagWinNT, OSFlagWin2000, OSFlag2000OrLater, OSFlagWinXP, OSFlagXPOrLater, OSFlag2000OrXP;
@@ -74,6 +75,20 @@ TdxShortString NativeToShortString(const AnsiString& text) {
   result[0] = std::uint8_t(n);
   std::memcpy(result.data() + 1, text.data(), n);
   return result;
+}
+
+AnsiString VariantToAnsiString(const Variant& V) {
+  if (V.IsArray() && VarArrayDimCount(V) == 1) {
+    const int low = VarArrayLowBound(V, 1), high = VarArrayHighBound(V, 1);
+    AnsiString bytes;
+    if (high >= low) bytes.reserve(std::size_t(high - low + 1));
+    for (int i = low; i <= high; ++i) bytes.push_back(char(std::uint8_t(VarArrayGet(V, {i}).AsInteger())));
+    return bytes;
+  }
+  if ((V.VarType() & varTypeMask) == varString || (V.VarType() & varTypeMask) == varUString ||
+      (V.VarType() & varTypeMask) == varOleStr)
+    return StringToAnsi(V.AsString());
+  return StringToAnsi(VarToStr(V));
 }
 
 // --- Memory and values ------------------------------------------------------------------

@@ -47,6 +47,11 @@ AnsiString WideToAnsiString(const String& text, unsigned codePage = 0);
 AnsiString AnsiToNativeString(const AnsiString& text, unsigned codePage = 0);
 AnsiString NativeToAnsiString(const AnsiString& text, unsigned codePage = 0);
 
+class Variant;
+// A one-dimensional array gives one byte per element; a string is taken in the
+// ANSI code page; anything else goes through the runtime's text conversion.
+AnsiString VariantToAnsiString(const Variant& V);
+
 // A length-prefixed string of at most 255 bytes.
 using TdxShortString = std::array<std::uint8_t, 256>;
 AnsiString ShortToNativeString(const TdxShortString& text);

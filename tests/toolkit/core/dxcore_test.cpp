@@ -6,6 +6,7 @@
 
 #include "Streams.h"
 #include "SysUtils.h"
+#include "Variants.h"
 #include "dxCore.h"
 
 namespace {
@@ -68,6 +69,18 @@ TEST(CodePageTest, CharSetsAndShortStrings) {
   shortText = NativeToShortString(longText);
   EXPECT_EQ(shortText[0], 255);
   EXPECT_EQ(ShortToNativeString(shortText), AnsiString(255, 'x'));
+}
+
+TEST(CodePageTest, VariantsToByteStrings) {
+  Variant bytes = VarArrayCreate({2, 4}, varByte);
+  VarArrayPut(bytes, Variant(std::uint8_t(0x41)), {2});
+  VarArrayPut(bytes, Variant(std::uint8_t(0x00)), {3});
+  VarArrayPut(bytes, Variant(std::uint8_t(0xFF)), {4});
+  EXPECT_EQ(VariantToAnsiString(bytes), AnsiString("A\0\xFF", 3));
+  EXPECT_EQ(VariantToAnsiString(VarArrayCreate({0, -1}, varByte)), "");
+  EXPECT_EQ(VariantToAnsiString(Variant(String(L"text"))), "text");
+  EXPECT_EQ(VariantToAnsiString(Variant(42)), "42");
+  EXPECT_EQ(VariantToAnsiString(Variant()), "");
 }
 
 TEST(MemoryHelpersTest, FillCopyAndSwap) {
