@@ -239,10 +239,15 @@ TObject* CreateInstance(TObject* arg) {
   }
 }
 
+// Null for classes without a constructor the class object can call, so that
+// CanCreate answers false and Create raises instead of answering null.
 template <class T>
 constexpr TMetaClass::TCreator CreatorOf() {
   if constexpr (std::is_abstract_v<T>) return nullptr;
-  else return &CreateInstance<T>;
+  else if constexpr (!std::is_void_v<typename T::TCreateArg> && std::is_constructible_v<T, typename T::TCreateArg*>)
+    return &CreateInstance<T>;
+  else if constexpr (std::is_default_constructible_v<T>) return &CreateInstance<T>;
+  else return nullptr;
 }
 
 }  // namespace vamire_detail

@@ -39,6 +39,10 @@ TEST(ClassObjectTest, VirtualConstructorBuildsTheRightClassAndRefusesAbstractOne
   EXPECT_EQ(made->ClassType(), cls);
   EXPECT_FALSE(TAnimal::StaticClass()->CanCreate());
   EXPECT_THROW(TAnimal::StaticClass()->Create(), EClassCreateError);
+  struct TNeedsArgs : TObject {
+    explicit TNeedsArgs(int) {}
+  };
+  EXPECT_FALSE(vamire_detail::CreatorOf<TNeedsArgs>());  // no constructor to call: not creatable
 }
 
 TEST(EventTest, CallsTheBoundMethodAndComparesByObjectAndMethod) {
