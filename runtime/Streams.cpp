@@ -94,8 +94,7 @@ int64_t TCustomMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin) {
 }
 
 void TCustomMemoryStream::SaveToStream(TStream* Stream) {
-  // The size never exceeds what one block transfer takes in practice; larger
-  // contents go in pieces so nothing is cut.
+  // In pieces: one block transfer moves at most 2 GB.
   const char* p = static_cast<const char*>(FMemory);
   for (int64_t left = FSize; left > 0;) {
     const int32_t n = int32_t(std::min<int64_t>(left, 0x40000000));

@@ -92,8 +92,10 @@ class TMemoryStream : public TCustomMemoryStream {
   // Keeps the content up to NewSize; a position beyond the new end moves to it.
   void SetSize(int64_t NewSize) override;
   void Clear();
-  // Replaces the content with the whole of Stream (read from its beginning).
+  // Replaces the content with the whole of Stream (read from its beginning);
+  // the position stays unless it lies beyond the new end.
   void LoadFromStream(TStream* Stream);
+  // Platform layer (TFileStream), like SaveToFile.
   void LoadFromFile(const String& FileName);
   int64_t Capacity() const { return FCapacity; }
 
