@@ -11,6 +11,8 @@
 #include "System.h"
 
 class TFiler;
+class TReader;
+class TWriter;
 class TPersistent;
 class TComponent;
 class TCollection;
@@ -208,6 +210,13 @@ class TComponent : public TPersistent, public virtual IInterface {
   // Calls Proc for each child the component streams, Root being the streamed root.
   virtual void GetChildren(TGetChildProc Proc, TComponent* Root);
   virtual void SetChildOrder(TComponent* Child, int Order);
+  // The component reader and writer (Streaming.h) stream the component's own
+  // data through these; children are owned by GetChildOwner (null: the root)
+  // and parented by GetChildParent (this component unless overridden).
+  virtual void ReadState(TReader* Reader);
+  virtual void WriteState(TWriter* Writer);
+  virtual TComponent* GetChildOwner() { return nullptr; }
+  virtual TComponent* GetChildParent() { return this; }
 
   String GetNamePath() override;
   TPersistent* GetOwner() override;
