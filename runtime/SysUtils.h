@@ -122,9 +122,8 @@ class TVarRec {
   template <class T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool> &&
                                           !std::is_same_v<T, char> && !std::is_same_v<T, wchar_t>,
                                       int> = 0>
-  TVarRec(T value) : FKind(sizeof(T) <= 4 ? vtInteger : vtInt64) {
-    if constexpr (sizeof(T) <= 4) FInt = std::is_signed_v<T> ? int64_t(value) : int64_t(int32_t(uint32_t(value)));
-    else FInt = int64_t(value);
+  TVarRec(T value) : FKind(sizeof(T) < 4 || (sizeof(T) == 4 && std::is_signed_v<T>) ? vtInteger : vtInt64) {
+    FInt = int64_t(value);  // 32-bit unsigned values travel as 64-bit ones, so they keep their value
   }
   TVarRec(bool) = delete;  // the runtime formats no booleans
   TVarRec(double value) : FKind(vtExtended), FFloat(value) {}

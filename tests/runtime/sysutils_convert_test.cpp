@@ -86,10 +86,12 @@ TEST(SysUtilsFormatTest, Specifiers) {
       {L"-0042", Format(L"%.4d", {-42}, fs)},
       {L"   42|42   |", Format(L"%5d|%-5d|", {42, 42}, fs)},
       {L"   42", Format(L"%*d", {5, 42}, fs)},
+      {L" 5|05", Format(L"%02d|%.2d", {5, 5}, fs)},  // a leading 0 is a width; zeros come from the precision
       {L"4294967295", Format(L"%u", {-1}, fs)},
       {L"FF 00FF FFFFFFFF", Format(L"%x %.4X %x", {255, 255, -1}, fs)},
       {L"FFFFFFFFFFFFFFFF", Format(L"%x", {int64_t(-1)}, fs)},
       {L"9999999999", Format(L"%d", {9999999999ll}, fs)},
+      {L"4000000000 EE6B2800", Format(L"%d %x", {4000000000u, 4000000000u}, fs)},
       {L"b a b", Format(L"%1:s %0:s %s", {L"a", L"b"}, fs)},
       {L"abc|ab|  abc", Format(L"%s|%.2s|%5s", {String(L"abc"), L"abc", "abc"}, fs)},
       {L"x", Format(L"%s", {L'x'}, fs)},
