@@ -63,6 +63,19 @@ TEST(StringListTest, FindGivesMatchOrInsertPosition) {
   EXPECT_EQ(list.IndexOf(L"d"), 1);
 }
 
+TEST(StringListTest, ChangingCaseSensitivitySortsAgain) {
+  TStringList list;
+  list.SetDuplicates(dupAccept);
+  list.SetSorted(true);
+  list.SetCommaText(L"b,B,a,A");
+  list.SetCaseSensitive(true);
+  for (const wchar_t* s : {L"a", L"A", L"b", L"B"}) {
+    int index = -1;
+    EXPECT_TRUE(list.Find(s, index)) << int(s[0]);
+    EXPECT_EQ(list.Strings(index), s);
+  }
+}
+
 TEST(StringListTest, SortedListRefusesPositionalChangesWithoutLosingEntries) {
   TStringList list;
   list.Add(L"b");
