@@ -2,6 +2,9 @@
 // application start, the windows created up front, the message loop.
 #include <windows.h>
 
+#include "Runtime.h"
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  InstallPlatformRuntime();
   return 0;
 }

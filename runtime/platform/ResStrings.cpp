@@ -1,6 +1,7 @@
 // Reads resource strings from the program's own string table.
 #include <windows.h>
 
+#include "Runtime.h"
 #include "System.h"
 
 namespace {
@@ -13,9 +14,6 @@ bool LoadFromStringTable(PResStringRec res, String& text) {
   return true;
 }
 
-// Installed before any unit asks for a text.
-struct Installer {
-  Installer() { SetResStringLoader(&LoadFromStringTable); }
-} GInstaller;
-
 }  // namespace
+
+void InstallPlatformResStrings() { SetResStringLoader(&LoadFromStringTable); }

@@ -1,1 +1,2 @@
 vamire_add_test(runtime_system_test PURE SOURCES system_test.cpp LIBS vamire_runtime_pure)
+vamire_add_test(runtime_resstrings_test SOURCES resstrings_test.cpp resstrings_test.rc LIBS vamire_runtime)

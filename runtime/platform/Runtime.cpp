@@ -1,0 +1,10 @@
+#include "Runtime.h"
+
+#include "Classes.h"
+#include "SysUtils.h"
+
+void InstallPlatformRuntime() {
+  InstallPlatformResStrings();
+  InstallPlatformSysUtils();
+  InstallPlatformClasses();
+}
