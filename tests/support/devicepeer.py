@@ -27,7 +27,8 @@ COMS = ["com5", "com6", "com7", "com8"]
 T0 = time.monotonic()
 # A peer left running by an earlier run answers "ping" with its own version; a
 # start with other code replaces it.
-VERSION = hashlib.sha1(open(__file__, "rb").read()).hexdigest()[:12]
+# The folder of its port links counts too: a peer serving another cache is replaced.
+VERSION = hashlib.sha1(open(__file__, "rb").read() + PORTS_DIR.encode()).hexdigest()[:12]
 
 
 def now_us():
@@ -181,7 +182,7 @@ def serve():
             return answer(conn, "ERR empty\n")
         cmd, args = words[0].lower(), words[1:]
         if cmd == "ping":
-            return answer(conn, "OK %s\n" % VERSION)
+            return answer(conn, "OK %s %d\n" % (VERSION, os.getpid()))
         ch = channels.get(args[0].lower()) if args else None
         if ch is None:
             return answer(conn, "ERR unknown channel\n")
@@ -286,8 +287,11 @@ def main():
     elif cmd == "start":
         # The peer outlives a ctest run on purpose: several runs may share it.
         try:
-            if request("ping").split() == ["OK", VERSION]:
+            reply = request("ping").split()
+            if reply[:2] == ["OK", VERSION]:
                 return 0
+            if len(reply) > 2:
+                os.kill(int(reply[2]), signal.SIGTERM)
             stop(pidfile)
             time.sleep(0.3)
         except OSError:
