@@ -18,15 +18,8 @@ inline std::uint32_t Rgb(TColor c) {
 struct Surface {
   Surface(int width, int height) : Width(width), Height(height) {
     Dc = CreateCompatibleDC(nullptr);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Bmp = CreateDIBSection(Dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    Bmp = vamire_test::CreateTopDownDib(Dc, width, height, &bits);
     Old = SelectObject(Dc, Bmp);
     Canvas.SetHandle(Dc);
     Fill(clWhite);

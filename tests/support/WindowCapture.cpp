@@ -91,11 +91,7 @@ size_t Capture::CountNot(uint32_t background) const {
   return n;
 }
 
-Capture CaptureDC(HDC dc, int x, int y, int width, int height) {
-  Capture c;
-  c.Width = width;
-  c.Height = height;
-  c.Pixels.resize(size_t(width) * size_t(height));
+HBITMAP CreateTopDownDib(HDC dc, int width, int height, void** bits) {
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   bi.bmiHeader.biWidth = width;
@@ -103,9 +99,17 @@ Capture CaptureDC(HDC dc, int x, int y, int width, int height) {
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(dc, &bi, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+Capture CaptureDC(HDC dc, int x, int y, int width, int height) {
+  Capture c;
+  c.Width = width;
+  c.Height = height;
+  c.Pixels.resize(size_t(width) * size_t(height));
   void* bits = nullptr;
   HDC mem = CreateCompatibleDC(dc);
-  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bmp = CreateTopDownDib(dc, width, height, &bits);
   HGDIOBJ old = SelectObject(mem, bmp);
   BitBlt(mem, 0, 0, width, height, dc, x, y, SRCCOPY);
   GdiFlush();

@@ -25,6 +25,8 @@ struct Capture {
 Capture CaptureWindow(HWND wnd);
 // The client area only.
 Capture CaptureClient(HWND wnd);
+// A 32-bit top-down DIB section, rows in screen order; `bits` gets its pixels.
+HBITMAP CreateTopDownDib(HDC dc, int width, int height, void** bits);
 // A rectangle of a device context (a memory bitmap, for example).
 Capture CaptureDC(HDC dc, int x, int y, int width, int height);
 
