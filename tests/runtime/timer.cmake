@@ -1,0 +1,1 @@
+vamire_add_test(runtime_timer_test SOURCES timer_test.cpp LIBS vamire_runtime)
