@@ -108,6 +108,16 @@ bool PumpUntil(Pred done, int timeoutMs = 5000) {
   return true;
 }
 
+// Chooses the wireless link with both matrices linked and connects to the
+// peer's bridge listener on loopback; true when connected.
+inline bool ConnectToBridge(TTestConsole& console, int bridgePort) {
+  console.Serial = false;
+  console.CheckBox2 = console.CheckBox3 = true;
+  console.EditPort = std::to_wstring(bridgePort);
+  ConnectRemote(true);
+  return console.LinkOpen();
+}
+
 inline std::string Utf8(const String& text) {
   int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(size_t(n), '\0');

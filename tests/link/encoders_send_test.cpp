@@ -12,6 +12,7 @@
 #include "encoders_test.h"
 #include "support/DevicePeer.h"
 
+using link_test::ConnectToBridge;
 using link_test::TTestConsole;
 using vamire_test::DevicePeer;
 using vamire_test::Hex;
@@ -92,11 +93,7 @@ TEST_F(MatrixSendTest, TheVga04WakeByteGoesToTheWallPortWithAPauseBeforeTheFrame
 
 TEST_F(MatrixSendTest, WithTheWirelessChoiceBothMatricesGoOverTheBridge) {
   TTestConsole console;
-  console.Serial = false;
-  console.CheckBox2 = console.CheckBox3 = true;
-  console.EditPort = std::to_wstring(peer.BridgePort());
-  ConnectRemote(true);
-  ASSERT_TRUE(console.LinkOpen());
+  ASSERT_TRUE(ConnectToBridge(console, peer.BridgePort()));
   TMatrixSettings s = encoders_test::Video(9);  // AV04: a byte, a text and a byte
   s.VgaBrandIndex = 10;                         // XM-VGA scenes
   console.Matrix = s;

@@ -10,6 +10,7 @@
 #include "LinkTestConsole.h"
 #include "support/DevicePeer.h"
 
+using link_test::ConnectToBridge;
 using link_test::TTestConsole;
 using vamire_test::DevicePeer;
 using vamire_test::Hex;
@@ -85,11 +86,7 @@ TEST_F(RoutingTest, EveryRowOfTheRoutingTable) {
 
 TEST_F(RoutingTest, WithTheWirelessChoiceEveryMatrixByteGoesToTheBridge) {
   TTestConsole console;
-  console.Serial = false;
-  console.CheckBox2 = console.CheckBox3 = true;
-  console.EditPort = std::to_wstring(peer.BridgePort());
-  ConnectRemote(true);
-  ASSERT_TRUE(console.LinkOpen());
+  ASSERT_TRUE(ConnectToBridge(console, peer.BridgePort()));
   std::map<std::string, std::string> expected{{"com5", ""}, {"com6", ""}, {"com7", ""}, {"tcp", "01 02 03 04"}};
   EXPECT_EQ(Route({{"tcp", 4}}), expected);
 }
