@@ -1,0 +1,1 @@
+vamire_add_test(runtime_dialogs_service_test SOURCES dialogs_service_test.cpp LIBS vamire_runtime)
