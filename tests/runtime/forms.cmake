@@ -1,0 +1,1 @@
+vamire_add_test(runtime_forms_application_test SOURCES forms_application_test.cpp LIBS vamire_runtime)
