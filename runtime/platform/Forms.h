@@ -8,12 +8,56 @@
 #include <vector>
 
 #include "Classes.h"
+#include "DialogService.h"
 #include "Graphics.h"
 #include "HiddenWindow.h"
+#include "Streaming.h"
 #include "Units.h"
 
+class TControl;
 class TCustomForm;
 class TWinControl;
+
+// --- Form enumerations ------------------------------------------------------------------
+// The frame of a form. Controls with a plain border (edits, memos, panels)
+// use the first two values as TBorderStyle.
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+VAMIRE_ENUM_NAMES(TFormBorderStyle, L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow",
+                  L"bsSizeToolWin")
+using TBorderStyle = TFormBorderStyle;
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+VAMIRE_ENUM_NAMES(TBorderIcon, L"biSystemMenu", L"biMinimize", L"biMaximize", L"biHelp")
+using TBorderIcons = TSet<TBorderIcon, 4>;
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+VAMIRE_ENUM_NAMES(TFormStyle, L"fsNormal", L"fsMDIChild", L"fsMDIForm", L"fsStayOnTop")
+enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+                 poMainFormCenter, poOwnerFormCenter };
+VAMIRE_ENUM_NAMES(TPosition, L"poDesigned", L"poDefault", L"poDefaultPosOnly", L"poDefaultSizeOnly",
+                  L"poScreenCenter", L"poDesktopCenter", L"poMainFormCenter", L"poOwnerFormCenter")
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+VAMIRE_ENUM_NAMES(TWindowState, L"wsNormal", L"wsMinimized", L"wsMaximized")
+// What closing a form does: nothing, hide it, free it, or minimise it.
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = TMethod<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = TMethod<void(TObject* Sender, bool& CanClose)>;
+
+// What CM_HINTSHOW hands the control about to show a hint (LParam), which
+// the control may change; a nonzero answer shows no hint.
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  TClass HintWindowClass = nullptr;
+  TPoint HintPos;            // screen point of the hint window's top-left corner
+  int HintMaxWidth = 0;
+  TColor HintColor = clInfoBk;
+  TRect CursorRect;          // client rectangle of the control the hint belongs to
+  TPoint CursorPos;          // in the control's client coordinates
+  int ReshowTimeout = 0;     // ms after which the hint is asked for again (0: never)
+  int HideTimeout = 0;       // ms the hint stays (0: the application's HintHidePause)
+  String HintStr;
+  void* HintData = nullptr;
+};
+using TShowHintEvent = TMethod<void(String& HintStr, bool& CanShow, THintInfo& HintInfo)>;
 
 // --- Events of the application ----------------------------------------------------------
 using TExceptionEvent = TMethod<void(TObject* Sender, const Exception& E)>;
