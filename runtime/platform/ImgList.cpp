@@ -271,11 +271,23 @@ void TCustomImageList::AddImages(TCustomImageList* Value) {
   EndUpdate();
 }
 
+// Image From goes to position To; the images between shift by one. The
+// system's swap of two images is not dependable everywhere, so a spare slot
+// at the end holds the moving image while the others are copied along.
+void TCustomImageList::MoveImage(int From, int To) {
+  if (From == To) return;
+  const int count = Count();
+  ImageList_SetImageCount(FHandle, UINT(count + 1));
+  ImageList_Copy(FHandle, count, FHandle, From, ILCF_MOVE);
+  const int step = To > From ? 1 : -1;
+  for (int pos = From; pos != To; pos += step) ImageList_Copy(FHandle, pos, FHandle, pos + step, ILCF_MOVE);
+  ImageList_Copy(FHandle, To, FHandle, count, ILCF_MOVE);
+  ImageList_SetImageCount(FHandle, UINT(count));
+}
+
 // The images just added at First..Count-1 move to Index on.
 void TCustomImageList::InsertFromEnd(int Index, int First) {
-  const int last = Count() - 1;
-  for (int k = 0; First + k <= last; ++k)
-    for (int pos = First + k; pos > Index + k; --pos) ImageList_Copy(FHandle, pos - 1, FHandle, pos, ILCF_SWAP);
+  for (int k = 0, last = Count() - 1; First + k <= last; ++k) MoveImage(First + k, Index + k);
 }
 
 void TCustomImageList::Insert(int Index, TBitmap* Image, TBitmap* Mask) {
@@ -347,8 +359,7 @@ void TCustomImageList::Move(int CurIndex, int NewIndex) {
   CheckIndex(CurIndex);
   CheckIndex(NewIndex);
   if (CurIndex == NewIndex) return;
-  const int step = NewIndex > CurIndex ? 1 : -1;
-  for (int pos = CurIndex; pos != NewIndex; pos += step) ImageList_Copy(FHandle, pos + step, FHandle, pos, ILCF_SWAP);
+  MoveImage(CurIndex, NewIndex);
   Change();
 }
 
@@ -659,8 +670,8 @@ VAMIRE_PUBLISHED(TImageList,
   Prop(L"OnChange", &TCustomImageList::OnChange))
 
 namespace {
-void InitImgList() { RegisterClass(TImageList::StaticClass()); }
-void DoneImgList() { UnRegisterClass(TImageList::StaticClass()); }
+void InitImgList() { RegisterClasses({TImageList::StaticClass()}); }
+void DoneImgList() { UnRegisterClasses({TImageList::StaticClass()}); }
 }  // namespace
 
 const TUnitEntry ImgListUnit = {L"ImgList", &InitImgList, &DoneImgList};

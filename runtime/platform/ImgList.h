@@ -167,6 +167,7 @@ class TCustomImageList : public TComponent {
   void FreeHandle();
   void CheckIndex(int Index, bool AllowCount = false);
   void Recreate();
+  void MoveImage(int From, int To);
   void InsertFromEnd(int Index, int First);
   void DrawDisabled(int Index, TCanvas* Canvas, int X, int Y);
   TColor MaskColorOf(TBitmap* Image, TColor MaskColor);

@@ -326,7 +326,8 @@ TMenuItem* TMenuItem::FindItem(UINT Value, TFindItemKind Kind) {
       if (FCommand == Value) return this;
       break;
     case fkHandle:
-      if (FHandle && HMENU(UINT_PTR(Value)) == FHandle) return this;
+      // Compared in the width the caller gives: menu handles fit 32 bits.
+      if (FHandle && UINT(UINT_PTR(FHandle)) == Value) return this;
       break;
     case fkShortCut:
       if (FShortCut != 0 && FShortCut == Value) return this;
@@ -434,7 +435,7 @@ TMenuItem* TMenu::FindItem(UINT Value, TFindItemKind Kind) {
   // The root's own command and handle are not entries of the menu.
   for (TMenuItem* item : FItems->FItems)
     if (TMenuItem* found = item->FindItem(Value, Kind)) return found;
-  if (Kind == fkHandle && FItems->FHandle && HMENU(UINT_PTR(Value)) == FItems->FHandle) return FItems;
+  if (Kind == fkHandle && FItems->FHandle && UINT(UINT_PTR(FItems->FHandle)) == Value) return FItems;
   return nullptr;
 }
 

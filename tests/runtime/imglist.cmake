@@ -1,0 +1,1 @@
+vamire_add_test(runtime_imglist_test SOURCES imglist_test.cpp LIBS vamire_runtime)
