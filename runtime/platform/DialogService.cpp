@@ -8,14 +8,14 @@ namespace {
 std::atomic<TDialogAnswerer*> GAnswerer{nullptr};
 
 // Dialogs whose Result says which button closed them; the others only accept
-// (nonzero) or cancel (0).
+// (IDOK) or cancel (anything else).
 bool HasButtonResult(TDialogKind Kind) { return Kind == dkMessageBox || Kind == dkMessageDlg; }
 
 int CancelResultOf(const TDialogRequest& Request) {
   switch (Request.Kind) {
     case dkMessageBox: return MessageBoxCancelResult(Request.Type);
     case dkMessageDlg: return MsgDlgCancelResult(Request.Buttons);
-    default: return 0;
+    default: return IDCANCEL;
   }
 }
 
@@ -87,7 +87,7 @@ bool AskFileDialog(TDialogKind Kind, OPENFILENAMEW& Data, BOOL(WINAPI* Real)(LPO
   TDialogRequest request = FileRequest(Kind, Data);
   int result = 0;
   if (!AskDialogAnswerer(request, result)) return Real(&Data) != FALSE;
-  return result != 0 && ApplyFileAnswer(Data, request.Values);
+  return result == IDOK && ApplyFileAnswer(Data, request.Values);
 }
 
 }  // namespace
@@ -121,7 +121,7 @@ bool AskDialogAnswerer(TDialogRequest& Request, int& Result) {
   const bool answered = answerer->Answer(Request, answer);
   Result = answered ? answer : CancelResultOf(Request);
   // Only an acceptance changes what the dialog hands back.
-  if (!answered || (!HasButtonResult(Request.Kind) && Result == 0)) Request.Values = given;
+  if (!answered || (!HasButtonResult(Request.Kind) && Result != IDOK)) Request.Values = given;
   return true;
 }
 
@@ -146,7 +146,7 @@ bool DialogChooseColor(CHOOSECOLORW& Data) {
   request.Values.Flags = Data.Flags;
   int result = 0;
   if (!AskDialogAnswerer(request, result)) return ChooseColorW(&Data) != FALSE;
-  if (result == 0) return false;
+  if (result != IDOK) return false;
   Data.rgbResult = request.Values.Color;
   if (Data.lpCustColors) std::copy_n(request.Values.CustomColors.begin(), 16, Data.lpCustColors);
   return true;
@@ -166,7 +166,7 @@ bool DialogChooseFont(CHOOSEFONTW& Data) {
   }
   int result = 0;
   if (!AskDialogAnswerer(request, result)) return ChooseFontW(&Data) != FALSE;
-  if (result == 0) return false;
+  if (result != IDOK) return false;
   if (Data.lpLogFont) *Data.lpLogFont = request.Values.Font;
   Data.rgbColors = request.Values.FontColor;
   Data.iPointSize = request.Values.PointSize;

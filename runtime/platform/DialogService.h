@@ -92,7 +92,8 @@ struct TDialogRequest {
 
 // Stands in for the operator. Answer fills Request.Values as the person
 // would and returns true with Result set (message box: ID*; message dialog:
-// a modal result; other dialogs: nonzero accepts), or returns false when it
+// a modal result; other dialogs: IDOK accepts, anything else cancels), or
+// returns false when it
 // has no answer: the dialog then ends as if cancelled.
 class TDialogAnswerer {
  public:
@@ -107,9 +108,9 @@ TDialogAnswerer* DialogAnswerer();
 
 // Puts Request to the installed answerer. False when none is installed (the
 // caller shows the real dialog); true otherwise, with Result set to the
-// answer or, unanswered, to the cancel result of the kind (0 for dialogs
-// other than message boxes and message dialogs). Request.Values are left as
-// they were when the answer is not an acceptance.
+// answer or, unanswered, to the cancel result of the kind (IDCANCEL for
+// dialogs other than message boxes and message dialogs). Request.Values are
+// left as they were when the answer is not an acceptance.
 bool AskDialogAnswerer(TDialogRequest& Request, int& Result);
 
 // --- The service ----------------------------------------------------------------------
