@@ -290,40 +290,30 @@ void TCustomImageList::InsertFromEnd(int Index, int First) {
   for (int k = 0, last = Count() - 1; First + k <= last; ++k) MoveImage(First + k, Index + k);
 }
 
-void TCustomImageList::Insert(int Index, TBitmap* Image, TBitmap* Mask) {
+// Adds at the end through AddImage, then moves what was added to Index; the
+// users of the list hear of it once.
+void TCustomImageList::InsertAt(int Index, const std::function<int()>& AddImage) {
   CheckIndex(Index, true);
   BeginUpdate();
   try {
-    InsertFromEnd(Index, Add(Image, Mask));
+    InsertFromEnd(Index, AddImage());
   } catch (...) {
     EndUpdate();
     throw;
   }
   EndUpdate();
+}
+
+void TCustomImageList::Insert(int Index, TBitmap* Image, TBitmap* Mask) {
+  InsertAt(Index, [&] { return Add(Image, Mask); });
 }
 
 void TCustomImageList::InsertMasked(int Index, TBitmap* Image, TColor MaskColor) {
-  CheckIndex(Index, true);
-  BeginUpdate();
-  try {
-    InsertFromEnd(Index, AddMasked(Image, MaskColor));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  InsertAt(Index, [&] { return AddMasked(Image, MaskColor); });
 }
 
 void TCustomImageList::InsertIcon(int Index, TIcon* Image) {
-  CheckIndex(Index, true);
-  BeginUpdate();
-  try {
-    InsertFromEnd(Index, AddIcon(Image));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  InsertAt(Index, [&] { return AddIcon(Image); });
 }
 
 void TCustomImageList::Replace(int Index, TBitmap* Image, TBitmap* Mask) {

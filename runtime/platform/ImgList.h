@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "Classes.h"
@@ -169,6 +170,7 @@ class TCustomImageList : public TComponent {
   void Recreate();
   void MoveImage(int From, int To);
   void InsertFromEnd(int Index, int First);
+  void InsertAt(int Index, const std::function<int()>& AddImage);
   void DrawDisabled(int Index, TCanvas* Canvas, int X, int Y);
   TColor MaskColorOf(TBitmap* Image, TColor MaskColor);
   bool HasImages() { return Count() > 0; }

@@ -555,10 +555,9 @@ TMainMenu::TMainMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
 HMENU TMainMenu::CreateMenuHandle() { return CreateMenu(); }
 
-void TMainMenu::SetWindowHandle(HWND Value) { FWindowHandle = Value; }
-
 void TMainMenu::MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild) {
-  if (FWindowHandle && HandleAllocated() && GetMenu(FWindowHandle) == Handle()) DrawMenuBar(FWindowHandle);
+  HWND window = WindowHandle();
+  if (window && HandleAllocated() && GetMenu(window) == Handle()) DrawMenuBar(window);
   inherited::MenuChanged(Sender, Source, Rebuild);
 }
 

@@ -219,6 +219,10 @@ class TMenu : public TComponent {
   // Every item is drawn through MeasureItem / AdvancedDrawItem.
   bool OwnerDraw() const { return FOwnerDraw; }
   void SetOwnerDraw(bool Value);
+  // The window that shows the menu and receives its messages (a form for its
+  // main menu, a control for its pop-up menu); null while there is none.
+  HWND WindowHandle() const { return FWindowHandle; }
+  void SetWindowHandle(HWND Value) { FWindowHandle = Value; }
 
   TMenuChangeEvent OnChange;
 
@@ -258,6 +262,7 @@ class TMenu : public TComponent {
   TCustomImageList* FImages = nullptr;
   TChangeLink* FImageChangeLink;
   bool FOwnerDraw = false;
+  HWND FWindowHandle = nullptr;
 };
 
 // The menu bar of a form. The form sets WindowHandle once it has attached
@@ -267,15 +272,9 @@ class TMainMenu : public TMenu {
  public:
   explicit TMainMenu(TComponent* AOwner);
 
-  HWND WindowHandle() const { return FWindowHandle; }
-  void SetWindowHandle(HWND Value);
-
  protected:
   void MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild) override;
   HMENU CreateMenuHandle() override;
-
- private:
-  HWND FWindowHandle = nullptr;
 };
 
 enum TPopupAlignment { paLeft, paRight, paCenter };
