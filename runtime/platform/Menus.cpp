@@ -367,7 +367,9 @@ TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem(this
 }
 
 TMenu::~TMenu() {
-  SetImages(nullptr);
+  // No rebuild or OnChange from a menu that is going.
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = nullptr;
   delete FImageChangeLink;
   FItems->FMenu = nullptr;
   FItems->Free();

@@ -192,6 +192,51 @@ TEST_F(MenuBuildTest, CommandsRunTheirItemsClick) {
   EXPECT_EQ(Clicks.Names.back(), L"File1");
 }
 
+TEST_F(MenuBuildTest, HintsAndAcceleratorsOfEntries) {
+  struct THints : TObject {
+    std::vector<String> Shown;
+    void Show(const String& Hint) { Shown.push_back(Hint); }
+  } hints;
+  SetMenuHintProc(TMenuHintProc(&hints, &THints::Show));
+  auto* menu = new TMainMenu(&Owner);
+  TMenuItem* file = NewItem(menu->Items(), L"File1", L"&File");
+  file->SetHint(L"File commands");
+  TMenuItem* open = NewItem(file, L"Open1", L"&Open");
+  open->SetHint(L"Opens a layout");
+  NewItem(file, L"Off1", L"&Export")->SetEnabled(false);
+  NewItem(file, L"Exit1", L"E&xit");
+  menu->SetOwnerDraw(true);
+  HMENU bar = menu->Handle();
+
+  const struct {
+    WPARAM WParam;
+    LPARAM LParam;
+    const wchar_t* Hint;
+  } selections[] = {
+      {MAKEWPARAM(open->Command(), MF_HILITE), LPARAM(file->Handle()), L"Opens a layout"},
+      {MAKEWPARAM(0, MF_HILITE | MF_POPUP), LPARAM(bar), L"File commands"},
+      {MAKEWPARAM(0, 0xFFFF), 0, L""},
+  };
+  for (const auto& c : selections) {
+    TMessage select{WM_MENUSELECT, c.WParam, c.LParam, 0};
+    menu->HandleMenuMessage(nullptr, select);
+    ASSERT_FALSE(hints.Shown.empty());
+    EXPECT_EQ(hints.Shown.back(), c.Hint);
+  }
+  SetMenuHintProc(TMenuHintProc());
+
+  // Owner-drawn entries have no text for the system: the menu finds the
+  // accelerator. Position counts shown entries; disabled ones are skipped.
+  auto menuChar = [&](wchar_t key) {
+    TMessage m{WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP), LPARAM(file->Handle()), -1};
+    return menu->HandleMenuMessage(nullptr, m) ? m.Result : LRESULT(-1);
+  };
+  EXPECT_EQ(menuChar(L'x'), MAKELRESULT(2, MNC_EXECUTE));
+  EXPECT_EQ(menuChar(L'O'), MAKELRESULT(0, MNC_EXECUTE));
+  EXPECT_EQ(menuChar(L'e'), -1) << "the disabled entry";
+  EXPECT_EQ(menuChar(L'q'), -1);
+}
+
 TEST_F(MenuBuildTest, ShortCutsClickReachableEnabledItems) {
   auto* menu = new TMainMenu(&Owner);
   TMenuItem* file = NewItem(menu->Items(), L"File1", L"&File");
