@@ -1,0 +1,273 @@
+// The mouse: the cursor registry, capture for windowed and windowless
+// controls, mouse-over tracking (CM_MOUSEENTER/CM_MOUSELEAVE) and TMouse.
+#include <algorithm>
+#include <map>
+
+#include "Controls.h"
+#include "Controls_internal.h"
+#include "SysUtils.h"
+
+namespace {
+
+TControl* CaptureChild = nullptr;   // a windowless control holding the mouse through its parent
+TControl* MouseControl = nullptr;   // the control the mouse is over
+TCursor ScreenCursorValue = crDefault;
+
+struct TCursorEntry {
+  TCursor Id;
+  const wchar_t* Name;
+  LPCWSTR SystemId;  // null: no system cursor (crNone hides the mouse)
+};
+
+// Cursors without a system counterpart show the nearest system one.
+const TCursorEntry BuiltInCursors[] = {
+    {crDefault, L"crDefault", MAKEINTRESOURCEW(32512)}, {crNone, L"crNone", nullptr},
+    {crArrow, L"crArrow", MAKEINTRESOURCEW(32512)},     {crCross, L"crCross", MAKEINTRESOURCEW(32515)},
+    {crIBeam, L"crIBeam", MAKEINTRESOURCEW(32513)},     {crSizeNESW, L"crSizeNESW", MAKEINTRESOURCEW(32643)},
+    {crSizeNS, L"crSizeNS", MAKEINTRESOURCEW(32645)},   {crSizeNWSE, L"crSizeNWSE", MAKEINTRESOURCEW(32642)},
+    {crSizeWE, L"crSizeWE", MAKEINTRESOURCEW(32644)},   {crUpArrow, L"crUpArrow", MAKEINTRESOURCEW(32516)},
+    {crHourGlass, L"crHourGlass", MAKEINTRESOURCEW(32514)}, {crDrag, L"crDrag", MAKEINTRESOURCEW(32512)},
+    {crNoDrop, L"crNoDrop", MAKEINTRESOURCEW(32648)},   {crHSplit, L"crHSplit", MAKEINTRESOURCEW(32644)},
+    {crVSplit, L"crVSplit", MAKEINTRESOURCEW(32645)},   {crMultiDrag, L"crMultiDrag", MAKEINTRESOURCEW(32512)},
+    {crSQLWait, L"crSQLWait", MAKEINTRESOURCEW(32514)}, {crNo, L"crNo", MAKEINTRESOURCEW(32648)},
+    {crAppStart, L"crAppStart", MAKEINTRESOURCEW(32650)}, {crHelp, L"crHelp", MAKEINTRESOURCEW(32651)},
+    {crHandPoint, L"crHandPoint", MAKEINTRESOURCEW(32649)}, {crSizeAll, L"crSizeAll", MAKEINTRESOURCEW(32646)},
+};
+
+const TCursorEntry* FindBuiltIn(TCursor Id) {
+  for (const auto& e : BuiltInCursors)
+    if (e.Id == Id) return &e;
+  return nullptr;
+}
+
+std::map<int, HCURSOR>& CustomCursors() {
+  static std::map<int, HCURSOR> cursors;
+  return cursors;
+}
+
+HCURSOR SystemCursor(const TCursorEntry* e) {
+  if (!e->SystemId) return nullptr;
+  HCURSOR c = LoadCursorW(nullptr, e->SystemId);
+  return c ? c : LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+}
+
+}  // namespace
+
+HCURSOR GetCursorHandle(TCursor Id) {
+  auto& custom = CustomCursors();
+  if (auto it = custom.find(Id); it != custom.end()) return it->second;
+  if (const TCursorEntry* e = FindBuiltIn(Id)) return SystemCursor(e);
+  return LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+}
+
+void SetCursorHandle(TCursor Id, HCURSOR Handle) {
+  auto& custom = CustomCursors();
+  auto it = custom.find(Id);
+  if (it != custom.end()) {
+    if (it->second == Handle) return;
+    // Shared system cursors must not be destroyed; DestroyCursor refuses them
+    // anyway, but a handle loaded from a file is ours to free.
+    DestroyCursor(it->second);
+    custom.erase(it);
+  }
+  if (Handle) custom[Id] = Handle;
+}
+
+bool CursorToIdent(int Cursor, String& Ident) {
+  if (const TCursorEntry* e = FindBuiltIn(TCursor(Cursor)); e && Cursor >= -32768 && Cursor <= 32767) {
+    Ident = e->Name;
+    return true;
+  }
+  return false;
+}
+
+bool IdentToCursor(const String& Ident, int& Cursor) {
+  for (const auto& e : BuiltInCursors) {
+    if (CompareText(Ident, e.Name) == 0) {
+      Cursor = e.Id;
+      return true;
+    }
+  }
+  if (CompareText(Ident, L"crSize") == 0) {
+    Cursor = crSize;
+    return true;
+  }
+  return false;
+}
+
+String CursorToString(TCursor Cursor) {
+  String s;
+  if (CursorToIdent(Cursor, s)) return s;
+  return IntToStr(Cursor);
+}
+
+TCursor StringToCursor(const String& S) {
+  int c;
+  if (IdentToCursor(S, c)) return TCursor(c);
+  return TCursor(StrToInt(S));
+}
+
+const TIdentMapper CursorIdentMapper{[](const String& ident, int& value) { return IdentToCursor(ident, value); },
+                                     [](int value, String& ident) { return CursorToIdent(value, ident); }};
+
+TCursor ScreenCursorOverride() { return ScreenCursorValue; }
+
+void SetScreenCursorOverride(TCursor Value) {
+  ScreenCursorValue = Value;
+  if (Value != crDefault) {
+    ::SetCursor(GetCursorHandle(Value));
+  } else {
+    POINT p;
+    if (GetCursorPos(&p)) SetCursorPos(p.x, p.y);  // the window under the mouse sets its own again
+  }
+}
+
+// --- Capture -----------------------------------------------------------------------------
+TControl* GetCaptureControl() {
+  TControl* result = FindControl(GetCapture());
+  if (result && CaptureChild && CaptureChild->Parent() == result) result = CaptureChild;
+  return result;
+}
+
+void SetCaptureControl(TControl* Control) {
+  ReleaseCapture();
+  CaptureChild = nullptr;
+  if (!Control) return;
+  auto* w = dynamic_cast<TWinControl*>(Control);
+  if (!w) {
+    if (!Control->Parent()) return;
+    CaptureChild = Control;
+    w = Control->Parent();
+  }
+  SetCapture(w->Handle());
+}
+
+TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled) {
+  HWND wnd = WindowFromPoint(POINT{Pos.X, Pos.Y});
+  while (wnd && !FindControl(wnd)) wnd = GetParent(wnd);
+  TWinControl* w = FindControl(wnd);
+  if (!w) return nullptr;
+  TControl* c = w->ControlAtPos(w->ScreenToClient(Pos), AllowDisabled);
+  return c ? c : w;
+}
+
+namespace vamire_controls {
+
+TControl* CapturedChild() { return CaptureChild; }
+
+void CaptureMouse(TControl* Control) { SetCaptureControl(Control); }
+
+void ReleaseMouse(TControl* Control) {
+  if (CaptureChild == Control) {
+    SetCaptureControl(nullptr);
+    return;
+  }
+  if (auto* w = dynamic_cast<TWinControl*>(Control); w && w->HandleAllocated() && GetCapture() == w->Handle())
+    SetCaptureControl(nullptr);
+}
+
+TShiftState KeysToShiftState(WPARAM Keys) {
+  TShiftState s;
+  if (Keys & MK_SHIFT) s.Include(ssShift);
+  if (Keys & MK_CONTROL) s.Include(ssCtrl);
+  if (Keys & MK_LBUTTON) s.Include(ssLeft);
+  if (Keys & MK_RBUTTON) s.Include(ssRight);
+  if (Keys & MK_MBUTTON) s.Include(ssMiddle);
+  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
+  return s;
+}
+
+void MouseMoved(TControl* Control) {
+  if (Control != MouseControl) {
+    TControl* old = MouseControl;
+    MouseControl = Control;
+    if (old) old->Perform(CM_MOUSELEAVE);
+    // The leave handler may have freed the control; MouseControl is cleared then.
+    if (MouseControl == Control) Control->Perform(CM_MOUSEENTER);
+  }
+  // Ask for WM_MOUSELEAVE on the window that carries the control.
+  TWinControl* w = dynamic_cast<TWinControl*>(Control);
+  if (!w) w = Control->Parent();
+  if (w && w->HandleAllocated()) {
+    TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, w->Handle(), 0};
+    TrackMouseEvent(&tme);
+  }
+}
+
+void MouseLeftWindow(TWinControl* Control) {
+  if (!MouseControl) return;
+  if (MouseControl == Control || (MouseControl->Parent() == Control && !dynamic_cast<TWinControl*>(MouseControl))) {
+    TControl* old = MouseControl;
+    MouseControl = nullptr;
+    old->Perform(CM_MOUSELEAVE);
+  }
+}
+
+void ControlDestroyed(TControl* Control) {
+  if (MouseControl == Control) MouseControl = nullptr;
+  if (CaptureChild == Control) {
+    CaptureChild = nullptr;
+    if (Control->Parent() && Control->Parent()->HandleAllocated() && GetCapture() == Control->Parent()->Handle())
+      ReleaseCapture();
+  }
+  DragControlDestroyed(Control);
+}
+
+}  // namespace vamire_controls
+
+// --- WM_SETCURSOR ------------------------------------------------------------------------
+// Over the client area the cursor is the screen's (when set), else that of
+// the control under the mouse, windowless children included.
+void TWinControl::WMSetCursor(TMessage& Message) {
+  if (reinterpret_cast<HWND>(Message.WParam) == FHandle && LOWORD(Message.LParam) == HTCLIENT) {
+    TCursor cursor = ScreenCursorValue;
+    if (cursor == crDefault) {
+      POINT p;
+      GetCursorPos(&p);
+      TControl* c = ControlAtPos(ScreenToClient(TPoint{p.x, p.y}), false);
+      cursor = c ? c->Cursor() : Cursor();
+      if (ComponentState().Contains(csDesigning)) cursor = crDefault;
+    }
+    if (cursor != crDefault) {
+      ::SetCursor(GetCursorHandle(cursor));
+      Message.Result = 1;
+      return;
+    }
+  }
+  DefaultHandler(Message);
+}
+
+// --- TMouse ------------------------------------------------------------------------------
+namespace {
+TMouse TheMouse;
+}
+TMouse* const Mouse = &TheMouse;
+
+TPoint TMouse::CursorPos() const {
+  POINT p{0, 0};
+  GetCursorPos(&p);
+  return TPoint{p.x, p.y};
+}
+
+void TMouse::SetCursorPos(const TPoint& Value) { ::SetCursorPos(Value.X, Value.Y); }
+
+HWND TMouse::Capture() const { return GetCapture(); }
+
+void TMouse::SetCapture(HWND Value) {
+  if (Value)
+    ::SetCapture(Value);
+  else
+    ReleaseCapture();
+}
+
+bool TMouse::MousePresent() const { return GetSystemMetrics(SM_MOUSEPRESENT) != 0; }
+
+bool TMouse::WheelPresent() const { return GetSystemMetrics(SM_MOUSEWHEELPRESENT) != 0; }
+
+int TMouse::WheelScrollLines() const {
+  UINT lines = 3;
+  if (!SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 3;
+  return int(lines);
+}
+
+void InstallPlatformControls() {}

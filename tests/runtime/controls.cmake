@@ -1,0 +1,3 @@
+vamire_add_test(runtime_controls_test
+  SOURCES controls_window_test.cpp
+  LIBS vamire_runtime)
