@@ -1,9 +1,12 @@
-# vamire_add_test(NAME SOURCES ... [LIBS ...] [PURE] [DEVICE] [THEMED] [CODEPAGE 1252] [TIMEOUT s])
+# vamire_add_test(NAME SOURCES ... [LIBS ...] [PURE] [DEVICE] [FOREGROUND] [THEMED] [CODEPAGE 1252] [TIMEOUT s])
 #   One GoogleTest program, one ctest entry. PURE programs need no Win32 and are
 #   also built and run natively; the rest run under Wine (and Xvfb).
 #   DEVICE programs talk to the device peer and run one at a time.
+#   FOREGROUND programs need the active window or the keyboard focus (modal loops,
+#   focus changes, typed keys): all test programs share one display, so these run
+#   one at a time.
 function(vamire_add_test name)
-  cmake_parse_arguments(T "PURE;DEVICE;THEMED" "CODEPAGE;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "PURE;DEVICE;FOREGROUND;THEMED" "CODEPAGE;TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(VAMIRE_NATIVE AND NOT T_PURE)
     return()
   endif()
@@ -28,7 +31,17 @@ function(vamire_add_test name)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
   if(T_DEVICE)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED devicepeer RESOURCE_LOCK devicepeer)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED devicepeer)
+  endif()
+  set(locks "")
+  if(T_DEVICE)
+    list(APPEND locks devicepeer)
+  endif()
+  if(T_FOREGROUND)
+    list(APPEND locks foreground)
+  endif()
+  if(locks)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${locks}")
   endif()
 endfunction()
 
