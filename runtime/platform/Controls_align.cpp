@@ -82,12 +82,12 @@ void TWinControl::MoveForLayout(TControl* Control, int Left, int Top, int Width,
 
 void TWinControl::DoAlign(TAlign AAlign, TControl* AControl, TRect& Rect, std::vector<TControl*>& List) {
   List.clear();
-  // The control that asked goes first among its kind: it was just placed.
+  // The control that asked is compared at the place it was just given.
   if (AControl && AControl->Align() == AAlign && (AAlign == alNone || Shown(AControl))) List.push_back(AControl);
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* c = Controls(i);
     if (c == AControl || c->Align() != AAlign || (AAlign != alNone && !Shown(c))) continue;
-    size_t j = AControl && !List.empty() && List.front() == AControl ? 1 : 0;
+    size_t j = 0;
     while (j < List.size() && !InsertBefore(this, c, List[j], AAlign, &TWinControl::CustomAlignInsertBefore)) ++j;
     List.insert(List.begin() + std::ptrdiff_t(j), c);
   }
