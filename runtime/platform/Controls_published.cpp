@@ -1,6 +1,7 @@
 // The published tables of the control classes: what the form reader may set
 // by name. Descendants add their own rows; these are the common ones.
 #include "Controls.h"
+#include "Menus.h"
 
 // --- Published properties ----------------------------------------------------------------
 VAMIRE_PUBLISHED(TControl,
@@ -23,6 +24,7 @@ VAMIRE_PUBLISHED(TControl,
                  Prop(L"Hint", &TControl::Hint, &TControl::SetHint),
                  Prop(L"ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(false).Stored(&TControl::IsShowHintStored),
                  Prop(L"ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true),
+                 Prop(L"PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu),
                  Prop(L"Cursor", &TControl::Cursor, &TControl::SetCursor).Idents(&CursorIdentMapper).Default(crDefault),
                  Prop(L"DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).Idents(&CursorIdentMapper).Default(crDrag),
                  Prop(L"DragKind", &TControl::DragKind, &TControl::SetDragKind).Default(dkDrag),

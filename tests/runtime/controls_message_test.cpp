@@ -4,6 +4,7 @@
 // focus events, the wheel, mouse enter/leave, and exceptions in handlers.
 #include <gtest/gtest.h>
 
+#include "Menus.h"
 #include "controls_test_support.h"
 
 using namespace controls_test;
@@ -220,6 +221,50 @@ TEST(ControlMessageTest, TheMouseEntersAndLeavesWindowlessChildren) {
   EXPECT_EQ(shape->Log, (std::vector<UINT>{CM_MOUSEENTER}));
   SendMessageW(host.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(200, 200));
   EXPECT_EQ(shape->Log, (std::vector<UINT>{CM_MOUSEENTER, CM_MOUSELEAVE}));
+}
+
+// A popup menu that records where it was asked to open instead of opening.
+class TRecordingPopup : public TPopupMenu {
+  VAMIRE_CLASS(TRecordingPopup, TPopupMenu)
+ public:
+  using TPopupMenu::TPopupMenu;
+  std::vector<TPoint> Shown;
+  void Popup(int X, int Y) override { Shown.push_back(TPoint{X, Y}); }
+};
+
+TEST(ControlMessageTest, TheContextMenuOpensThePopupMenuUnlessTheEventTakesIt) {
+  struct TTaker : TObject {
+    bool Take = false;
+    TPoint At;
+    void Context(TObject*, TPoint MousePos, bool& Handled) {
+      At = MousePos;
+      Handled = Take;
+    }
+  } taker;
+  THost host(nullptr);
+  auto* menu = new TRecordingPopup(&host);
+  auto* panel = new TMyPanel(&host);
+  panel->SetParent(&host);
+  panel->SetBounds(10, 20, 50, 50);
+  panel->SetPopupMenu(menu);
+  panel->OnContextPopup = TContextPopupEvent(&taker, &TTaker::Context);
+  host.Show();
+  const TPoint origin = panel->ClientToScreen(TPoint{0, 0});
+  SendMessageW(panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel->Handle()),
+               MAKELPARAM(origin.X + 5, origin.Y + 6));
+  ASSERT_EQ(menu->Shown.size(), 1u);
+  EXPECT_EQ(menu->Shown[0], (TPoint{origin.X + 5, origin.Y + 6}));
+  EXPECT_EQ(taker.At, (TPoint{5, 6})) << "the event sees client coordinates";
+  EXPECT_EQ(menu->PopupComponent(), panel);
+  // From the keyboard: at the control's top-left corner.
+  SendMessageW(panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel->Handle()), MAKELPARAM(-1, -1));
+  ASSERT_EQ(menu->Shown.size(), 2u);
+  EXPECT_EQ(menu->Shown[1], origin);
+  taker.Take = true;
+  SendMessageW(panel->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel->Handle()), MAKELPARAM(-1, -1));
+  EXPECT_EQ(menu->Shown.size(), 2u) << "a handled event keeps the menu closed";
+  delete menu;
+  EXPECT_EQ(panel->PopupMenu(), nullptr) << "a freed menu is forgotten";
 }
 
 TEST(ControlMessageTest, AClickHandlersExceptionReachesTheHandlerAndTheLoopGoesOn) {
