@@ -8,15 +8,16 @@
 #include <vector>
 
 #include "Classes.h"
+#include "Controls.h"
 #include "DialogService.h"
 #include "Graphics.h"
 #include "HiddenWindow.h"
 #include "Streaming.h"
 #include "Units.h"
 
-class TControl;
 class TCustomForm;
-class TWinControl;
+class TMainMenu;  // Menus.h
+class THintWindow;
 
 // --- Form enumerations ------------------------------------------------------------------
 // The frame of a form. Controls with a plain border (edits, memos, panels)
@@ -97,13 +98,15 @@ class TScreen : public TComponent {
   explicit TScreen(TComponent* AOwner);
   ~TScreen() override;
 
-  // The cursor shown everywhere while it is not crDefault (0), as the busy
-  // cursor crHourGlass (-11) during a long operation. Setting it shows it at once.
-  int Cursor() const { return FCursor; }
-  void SetCursor(int Value);
-  // The cursor handle registered under Index (the control unit's registry).
-  HCURSOR Cursors(int Index) const;
-  void SetCursors(int Index, HCURSOR Handle);
+  // The cursor shown over every control of the program while it is not
+  // crDefault, as the busy cursor crHourGlass during a long operation.
+  // Setting it shows it at once; crDefault gives each control its own again.
+  TCursor Cursor() const { return ScreenCursorOverride(); }
+  void SetCursor(TCursor Value) { SetScreenCursorOverride(Value); }
+  // The cursor handle registered under Index (the control unit's registry,
+  // which takes a handle set here over).
+  HCURSOR Cursors(TCursor Index) const { return GetCursorHandle(Index); }
+  void SetCursors(TCursor Index, HCURSOR Handle) { SetCursorHandle(Index, Handle); }
 
   int FormCount() const { return int(FForms.size()); }
   TCustomForm* Forms(int Index) const;
@@ -158,7 +161,6 @@ class TScreen : public TComponent {
   TMonitor* FindMonitor(HMONITOR Handle);
   void EnumMonitors();
 
-  int FCursor = 0;
   std::vector<TCustomForm*> FForms;
   TCustomForm* FActiveForm = nullptr;
   TCustomForm* FFocusedForm = nullptr;
@@ -169,6 +171,248 @@ class TScreen : public TComponent {
   std::vector<TMonitor*> FMonitors;
   bool FMonitorsValid = false;
 };
+
+
+// --- Forms ----------------------------------------------------------------------------------
+namespace vamire_detail {
+// Makes T and then lets it stream its resource (AfterConstruction); freed
+// again when that fails.
+template <class T>
+T* CreateStreamed(TComponent* AOwner) {
+  T* instance = new T(AOwner);
+  try {
+    instance->AfterConstruction();
+  } catch (...) {
+    instance->Free();
+    throw;
+  }
+  return instance;
+}
+}  // namespace vamire_detail
+
+enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated };
+using TFormState = TSet<TFormStateItem, 8>;
+
+// A top-level window made of controls: frame, caption and icons by
+// BorderStyle and BorderIcons, shown where Position says, modal or not,
+// closed through CloseQuery/OnClose with a close action. Its window class is
+// named after its class (D-7) and owned by the application's window.
+//
+// A form streams the form resources of its classes (oldest first) and then
+// runs OnCreate in AfterConstruction, once the C++ object is whole: make forms
+// with TCustomForm::Create<T>(Owner) or Application->CreateForm; code that
+// uses `new` calls AfterConstruction itself.
+class TCustomForm : public TWinControl {
+  VAMIRE_CLASS(TCustomForm, TWinControl)
+ public:
+  explicit TCustomForm(TComponent* AOwner);
+  ~TCustomForm() override;
+
+  template <class T>
+  static T* Create(TComponent* AOwner) {
+    return vamire_detail::CreateStreamed<T>(AOwner);
+  }
+  // Streams the resources and runs OnCreate; only the first call does anything.
+  virtual void AfterConstruction();
+  // Runs OnDestroy while the form is still whole.
+  void BeforeDestruction() override;
+
+  // Visible and in front; Hide hides. The form is hidden at first.
+  void Show();
+  void Hide() { SetVisible(false); }
+  // Shows the form, disables the program's other windows and runs a loop of
+  // its own until ModalResult is set (a button, code, or Close: mrCancel) or
+  // the loop meets the application's end (WM_QUIT: mrCancel). Answers ModalResult. Raises
+  // EInvalidOperation for a form that is visible, disabled or already modal.
+  TModalResult ShowModal();
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult Value) { FModalResult = Value; }
+  // Asks CloseQuery, runs OnClose with the default action (caHide) and does
+  // what it says. Closing the main form ends the application's loop; closing
+  // a modal form sets ModalResult to mrCancel.
+  void Close();
+  virtual bool CloseQuery();
+  // Frees the form once the messages already waiting for it are handled.
+  void Release();
+  bool Active() const { return FActive; }
+  TFormState FormState() const { return FFormState; }
+
+  // The control that has, or gets, the focus inside the form. Setting it
+  // focuses it when the form is active. Raises EInvalidOperation for a
+  // control that is not inside the form.
+  TWinControl* ActiveControl() const;
+  void SetActiveControl(TWinControl* Control);
+  void FocusControl(TWinControl* Control) override;
+  bool SetFocusedControl(TWinControl* Control) override;
+
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle Value);
+  TBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons Value);
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle Value);
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition Value) { FPosition = Value; }
+  TWindowState WindowState() const { return FWindowState; }
+  void SetWindowState(TWindowState Value);
+  bool KeyPreview() override { return FKeyPreview; }
+  void SetKeyPreview(bool Value) { FKeyPreview = Value; }
+  // Layered window: the whole form at AlphaBlendValue (0 invisible .. 255
+  // opaque), and/or pixels of TransparentColorValue see-through.
+  bool AlphaBlend() const { return FAlphaBlend; }
+  void SetAlphaBlend(bool Value);
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(uint8_t Value);
+  bool TransparentColor() const { return FTransparentColor; }
+  void SetTransparentColor(bool Value);
+  TColor TransparentColorValue() const { return FTransparentColorValue; }
+  void SetTransparentColorValue(TColor Value);
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* Value);
+  TIcon* Icon() const { return FIcon; }
+  void SetIcon(TIcon* Value);
+  TCanvas* Canvas() const { return FCanvas; }
+  // The design resolution the form was laid out at; kept as read.
+  int PixelsPerInch() const { return FPixelsPerInch; }
+  void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+  int TextHeight() const { return FTextHeight; }
+  void SetTextHeight(int Value) { FTextHeight = Value; }
+  bool OldCreateOrder() const { return FOldCreateOrder; }
+  void SetOldCreateOrder(bool Value) { FOldCreateOrder = Value; }
+  bool Scaled() const { return FScaled; }
+  void SetScaled(bool Value) { FScaled = Value; }
+  // No multiple-document frames here: always null.
+  TCustomForm* ActiveMDIChild() const { return nullptr; }
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TNotifyEvent OnPaint;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+  void Dispatch(TMessage& Message) override;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void PaintWindow(HDC DC) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  TRect GetClientRect() override;
+  void SetClientSize(TPoint Value) override;
+  void Loaded() override;
+  virtual void Paint();
+  virtual void DoCreate();
+  virtual void DoDestroy();
+  virtual void DoShow();
+  virtual void DoHide();
+  virtual void DoClose(TCloseAction& Action);
+  virtual void Activate();
+  virtual void Deactivate();
+
+ private:
+  void CloseModal();
+  TRect FrameInsets();
+  void ApplyPosition();
+  void ShowingChanged();
+  void SetWindowFocus();
+  void UpdateLayered();
+  void UpdateIcon();
+  void IconChanged(TObject* Sender);
+  void RecreateIfAllocated();
+  void WMActivate(TMessage& Message);
+  void WMClose(TMessage& Message);
+  void WMSize(TMessage& Message);
+  void WMMenuMessage(TMessage& Message);
+
+  bool FConstructed = false;
+  TPoint FLoadedClientSize;
+  bool FHasLoadedClientSize = false;
+  TFormState FFormState;
+  TModalResult FModalResult = mrNone;
+  bool FActive = false;
+  TWinControl* FWantedControl = nullptr;  // set through SetActiveControl, focused on activation
+  TFormBorderStyle FBorderStyle = bsSizeable;
+  TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+  TFormStyle FFormStyle = fsNormal;
+  TPosition FPosition = poDesigned;
+  TWindowState FWindowState = wsNormal;
+  bool FKeyPreview = false;
+  bool FAlphaBlend = false;
+  uint8_t FAlphaBlendValue = 255;
+  bool FTransparentColor = false;
+  TColor FTransparentColorValue = clBlack;
+  TMainMenu* FMenu = nullptr;
+  TIcon* FIcon;
+  TControlCanvas* FCanvas;
+  int FPixelsPerInch;
+  int FTextHeight = 13;
+  bool FOldCreateOrder = false;
+  bool FScaled = true;
+};
+
+class TForm : public TCustomForm {
+  VAMIRE_CLASS(TForm, TCustomForm)
+ public:
+  using TCustomForm::TCustomForm;
+};
+
+// A group of controls with its own form resource, placed on forms like a
+// control. As forms, it streams its resource in AfterConstruction (or, when
+// a form's resource holds it, when the reader reaches it).
+class TCustomFrame : public TWinControl {
+  VAMIRE_CLASS(TCustomFrame, TWinControl)
+ public:
+  explicit TCustomFrame(TComponent* AOwner);
+  template <class T>
+  static T* Create(TComponent* AOwner) {
+    return vamire_detail::CreateStreamed<T>(AOwner);
+  }
+  void AfterConstruction();
+
+ protected:
+  void ReadState(TReader* Reader) override;
+
+ private:
+  bool FResourceRead = false;
+};
+
+class TFrame : public TCustomFrame {
+  VAMIRE_CLASS(TFrame, TCustomFrame)
+ public:
+  using TCustomFrame::TCustomFrame;
+};
+
+// The form Control is on (the top of its parent chain), or null when that is
+// not a form (a frame or control not placed on one).
+TCustomForm* GetParentForm(TControl* Control);
+
+// --- Hint window -------------------------------------------------------------------------
+// The small popup that shows a control's hint (window class "THintWindow").
+class THintWindow : public TCustomControl {
+  VAMIRE_CLASS(THintWindow, TCustomControl)
+ public:
+  explicit THintWindow(TComponent* AOwner);
+  // Shows Hint in Rect (screen coordinates), on top, without taking the activation.
+  virtual void ActivateHint(TRect Rect, const String& Hint);
+  virtual void ActivateHintData(TRect Rect, const String& Hint, void* AData);
+  // The rectangle (origin 0, 0) the hint needs, its lines broken at MaxWidth.
+  virtual TRect CalcHintRect(int MaxWidth, const String& AHint, void* AData);
+  virtual bool IsHintMsg(MSG& Msg);
+  void ReleaseHandle();
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void Paint() override;
+  void Dispatch(TMessage& Message) override;
+};
+
+using THintWindowClass = TClass;
+// The class the application makes its hint window from.
+extern THintWindowClass HintWindowClass;
 
 // --- Application --------------------------------------------------------------------------
 // The program's application object: the hidden owner window of every form
@@ -199,7 +443,13 @@ class TApplication : public TComponent {
     Reference = nullptr;
     T* form = new T(this);
     Reference = form;
-    FormCreated(form);
+    try {
+      FormCreated(form);
+    } catch (...) {
+      Reference = nullptr;
+      form->Free();
+      throw;
+    }
   }
   TCustomForm* MainForm() const { return FMainForm; }
   // The loop shows the main form when it starts, unless told not to.
@@ -215,6 +465,11 @@ class TApplication : public TComponent {
   // Ends the loop: posts WM_QUIT. Terminated turns true when the loop meets it.
   void Terminate();
   bool Terminated() const { return FTerminated; }
+  // How many times the loop has met WM_QUIT; a modal loop ends when this
+  // changes while it runs.
+  int QuitCount() const { return FQuitCount; }
+  // True while Run's loop runs.
+  bool Running() const { return FRunning; }
   bool Active() const { return FActive; }
   // How many modal forms are being shown.
   int ModalLevel() const { return FModalLevel; }
@@ -241,28 +496,74 @@ class TApplication : public TComponent {
   bool IsKeyMsg(MSG& Msg);
   bool IsDlgMsg(MSG& Msg);
   bool IsHintMsg(MSG& Msg);
+  // A modeless dialog window whose keys IsDialogMessage handles, or null.
+  HWND DialogHandle() const { return FDialogHandle; }
+  void SetDialogHandle(HWND Value) { FDialogHandle = Value; }
+
+  // Hints: shown HintPause ms after the mouse stops over a control whose
+  // ShowHint is on, hidden after HintHidePause ms or when the mouse leaves
+  // the control; HintShortPause applies while moving from hint to hint.
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value);
+  TColor HintColor() const { return FHintColor; }
+  void SetHintColor(TColor Value) { FHintColor = Value; }
+  int HintPause() const { return FHintPause; }
+  void SetHintPause(int Value) { FHintPause = Value; }
+  int HintShortPause() const { return FHintShortPause; }
+  void SetHintShortPause(int Value) { FHintShortPause = Value; }
+  int HintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(int Value) { FHintHidePause = Value; }
+  // The hint of the control under the mouse (its long part, after "|").
+  String Hint() const { return FHint; }
+  void SetHint(const String& Value);
+  TNotifyEvent OnHint;
+  TShowHintEvent OnShowHint;
+  // Shows the hint of the control under CursorPos (screen) at once.
+  void ActivateHint(const TPoint& CursorPos);
+  void CancelHint();
+  // Told of every mouse move over a runtime control, from the loop.
+  void HintMouseMessage(TControl* Control, const MSG& Msg);
+  THintWindow* HintWindow() const { return FHintWindow; }
 
  protected:
   // The loop's one step: false when the queue was empty.
   bool ProcessMessage(MSG& Msg);
   virtual void Idle(const MSG& Msg);
   virtual void WndProc(TMessage& Message);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   void FormCreated(TCustomForm* Form);
+  void StartHintTimer(int Pause, UINT Id);
+  void StopHintTimer();
+  void HintTimerExpired(UINT Id);
+  void HideHint();
   void DoHandleException(TObject* Sender, const Exception& E);
   void CreateHandle();
   static LRESULT CALLBACK MainWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 
   HWND FHandle = nullptr;
+  HWND FDialogHandle = nullptr;
   String FTitle;
   bool FTitleSet = false;
   TCustomForm* FMainForm = nullptr;
   bool FShowMainForm = true;
   bool FTerminated = false;
+  int FQuitCount = 0;
   bool FRunning = false;
   bool FActive = false;
   int FModalLevel = 0;
+  bool FShowHint = true;
+  TColor FHintColor = clInfoBk;
+  int FHintPause = 500;
+  int FHintShortPause = 50;
+  int FHintHidePause = 2500;
+  String FHint;
+  TControl* FHintControl = nullptr;   // the control whose hint is pending or shown
+  TRect FHintCursorRect;              // screen rectangle the shown hint belongs to
+  THintWindow* FHintWindow = nullptr;
+  UINT FHintTimer = 0;                // the running hint timer's id, 0 when none
+  bool FHintActive = false;
 };
 
 // The program's application and screen objects: made when the forms unit

@@ -6,6 +6,7 @@
 
 #include "Forms.h"
 #include "DialogService.h"
+#include "Menus.h"
 #include "SysUtils.h"
 #include "Threads.h"
 
@@ -98,7 +99,33 @@ void TApplication::SetTitle(const String& Value) {
 String TApplication::ExeName() const { return ParamStr(0); }
 
 void TApplication::FormCreated(TCustomForm* Form) {
+  Form->AfterConstruction();
   if (!FMainForm) FMainForm = Form;
+}
+
+TCustomForm* TApplication::CreateForm(TClass FormClass) {
+  if (!FormClass || !FormClass->InheritsFrom(TCustomForm::StaticClass()))
+    throw EInvalidOperation(L"CreateForm needs a form class");
+  auto* form = static_cast<TCustomForm*>(FormClass->Create(this));
+  try {
+    FormCreated(form);
+  } catch (...) {
+    form->Free();
+    throw;
+  }
+  return form;
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FMainForm) FMainForm = nullptr;
+  if (AComponent == FHintControl) {
+    FHintControl = nullptr;
+    HideHint();
+    StopHintTimer();
+  }
+  if (AComponent == FHintWindow) FHintWindow = nullptr;
 }
 
 LRESULT CALLBACK TApplication::MainWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
@@ -119,6 +146,7 @@ bool TApplication::ProcessMessage(MSG& Msg) {
   if (!PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (Msg.message == WM_QUIT) {
     FTerminated = true;
+    ++FQuitCount;
     return true;
   }
   bool handled = false;
@@ -157,6 +185,10 @@ void TApplication::Idle(const MSG&) {
 void TApplication::Run() {
   FRunning = true;
   FTerminated = false;
+  if (FMainForm && FShowMainForm && !FMainForm->Visible()) {
+    // The main form shows as it was designed: maximised or minimised too.
+    FMainForm->Show();
+  }
   do {
     try {
       HandleMessage();
@@ -169,9 +201,24 @@ void TApplication::Run() {
 
 void TApplication::Terminate() { PostQuitMessage(0); }
 
-bool TApplication::IsKeyMsg(MSG&) { return false; }
-bool TApplication::IsDlgMsg(MSG&) { return false; }
-bool TApplication::IsHintMsg(MSG&) { return false; }
+// A key goes first to the menu of the form it was typed in, then to the
+// focused control (CN_ messages), then to the main form's menu.
+bool TApplication::IsKeyMsg(MSG& Msg) {
+  if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
+  const bool keyDown = Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN;
+  if (keyDown) {
+    TWinControl* control = nullptr;
+    for (HWND wnd = Msg.hwnd; wnd && !control; wnd = GetParent(wnd)) control = FindControl(wnd);
+    TCustomForm* form = GetParentForm(control);
+    if (form && form->Menu() && form->Enabled() && form->Menu()->IsShortCut(uint16_t(Msg.wParam), Msg.lParam))
+      return true;
+  }
+  if (IsControlKeyMsg(Msg)) return true;
+  if (keyDown && SendMessageW(FHandle, CM_APPKEYDOWN, Msg.wParam, Msg.lParam) != 0) return true;
+  return false;
+}
+
+bool TApplication::IsDlgMsg(MSG& Msg) { return FDialogHandle && IsDialogMessageW(FDialogHandle, &Msg); }
 
 void TApplication::WndProc(TMessage& Message) {
   switch (Message.Msg) {
@@ -190,6 +237,22 @@ void TApplication::WndProc(TMessage& Message) {
     case WM_ENDSESSION:
       if (Message.WParam) Terminate();
       break;
+    case WM_CLOSE:
+      if (FMainForm) FMainForm->Close();
+      return;
+    case CM_APPKEYDOWN:
+      // A key nothing else took: a shortcut of the main form's menu.
+      Message.Result = FMainForm && FMainForm->Menu() && FMainForm->Enabled() &&
+                       FMainForm->Menu()->IsShortCut(uint16_t(Message.WParam), Message.LParam);
+      return;
+    case CM_RELEASE:
+      // A form asked to be freed (Release), now that it is out of its own window procedure.
+      if (auto* form = dynamic_cast<TCustomForm*>(FindControl(reinterpret_cast<HWND>(Message.WParam))))
+        form->Free();
+      return;
+    case WM_TIMER:
+      HintTimerExpired(UINT(Message.WParam));
+      return;
     default:
       break;
   }
