@@ -7,6 +7,8 @@
 
 #include "Dialogs.h"
 #include "ExtDlgs.h"
+#include "FormText.h"
+#include "Streams.h"
 
 namespace {
 
@@ -263,6 +265,63 @@ TEST(OpenPictureDialogTest, FilterListsThePictureFormats) {
   EXPECT_FALSE(dialog.IsFilterStored());
   dialog.SetFilter(L"Bitmaps|*.bmp");
   EXPECT_TRUE(dialog.IsFilterStored());
+}
+
+// Dialogs live on forms as data: their properties read from a form and only
+// those that differ from the defaults are written back.
+TEST(DialogStreamingTest, DialogsOnAFormRoundTrip) {
+  RegisterClasses({TColorDialog::StaticClass(), TFontDialog::StaticClass(), TOpenPictureDialog::StaticClass()});
+  const String form =
+      L"object Form15: TComponent\n"
+      L"  object dlgFont: TFontDialog\n"
+      L"    Font.Charset = GB2312_CHARSET\n"
+      L"    Font.Color = clRed\n"
+      L"    Font.Height = -16\n"
+      L"    Font.Name = #23435#20307\n"
+      L"    Font.Style = [fsBold]\n"
+      L"    MinFontSize = 8\n"
+      L"  end\n"
+      L"  object dlgColor: TColorDialog\n"
+      L"    Color = clYellow\n"
+      L"    Options = [cdFullOpen]\n"
+      L"  end\n"
+      L"  object OpenPictureDialog1: TOpenPictureDialog\n"
+      L"    FilterIndex = 2\n"
+      L"  end\n"
+      L"end\n";
+  TComponent root(nullptr);
+  // Also brings in the platform's streaming unit, which publishes TFont's
+  // properties: a program reading its forms from resources always has it.
+  ASSERT_FALSE(ReadComponentRes(L"TNoSuchForm", &root));
+  TStringStream in(FormTextToBinary(form));
+  try {
+    ReadComponentFromStream(&in, &root);
+  } catch (const Exception& e) {
+    FAIL() << e.ClassName() << ": " << e.Message();
+  }
+  auto* font = dynamic_cast<TFontDialog*>(root.FindComponent(L"dlgFont"));
+  auto* color = dynamic_cast<TColorDialog*>(root.FindComponent(L"dlgColor"));
+  auto* picture = dynamic_cast<TOpenPictureDialog*>(root.FindComponent(L"OpenPictureDialog1"));
+  ASSERT_TRUE(font && color && picture);
+  EXPECT_EQ(font->Font()->Name(), L"宋体");
+  EXPECT_EQ(font->Font()->Charset(), GB2312_CHARSET);
+  EXPECT_EQ(font->Font()->Style(), TFontStyles{fsBold});
+  EXPECT_EQ(font->MinFontSize(), 8);
+  EXPECT_EQ(font->Options(), TFontDialogOptions{fdEffects});
+  EXPECT_EQ(color->Color(), clYellow);
+  EXPECT_EQ(color->Options(), TColorDialogOptions{cdFullOpen});
+  EXPECT_EQ(picture->FilterIndex(), 2);
+  EXPECT_EQ(picture->Filter(), TOpenPictureDialog::DefaultFilter());
+  auto write = [](TComponent* c) {
+    TStringStream out("");
+    WriteComponentToStream(&out, c);
+    return FormBinaryToText(out.DataString());
+  };
+  EXPECT_EQ(write(picture), L"object OpenPictureDialog1: TOpenPictureDialog\n  FilterIndex = 2\nend\n");
+  const String written = write(font);
+  EXPECT_NE(written.find(L"MinFontSize = 8"), String::npos) << written;
+  EXPECT_NE(written.find(L"Font.Name = #23435#20307"), String::npos) << written;
+  EXPECT_EQ(written.find(L"Options"), String::npos) << written;
 }
 
 }  // namespace
