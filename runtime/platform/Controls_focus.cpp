@@ -48,8 +48,9 @@ bool IsAccel(WPARAM VK, const String& Str) {
 
 bool IsControlKeyMsg(MSG& Msg) {
   if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
+  // The window holding the mouse (a drag, for one) hears keys first.
   HWND wnd = GetCapture();
-  if (!wnd || !FindControl(wnd)) {
+  if (!wnd) {
     wnd = Msg.hwnd;
     // A window inside a runtime control (a combo box's edit) is served by that control.
     while (wnd && !FindControl(wnd)) wnd = GetParent(wnd);
