@@ -629,17 +629,17 @@ TRect TCustomForm::GetClientRect() {
 }
 
 void TCustomForm::SetClientSize(TPoint Value) {
-  if (ComponentState().Contains(csLoading)) {
-    FLoadedClientSize = Value;
-    FHasLoadedClientSize = true;
-    return;
-  }
   if (HandleAllocated()) {
     inherited::SetClientSize(Value);
     return;
   }
   const TRect f = FrameInsets();
   SetBounds(Left(), Top(), Value.X + f.Left + f.Right, Value.Y + f.Top + f.Bottom);
+  // The frame may change with properties read later (BorderStyle): again in Loaded.
+  if (ComponentState().Contains(csLoading)) {
+    FLoadedClientSize = Value;
+    FHasLoadedClientSize = true;
+  }
 }
 
 void TCustomForm::Loaded() {
