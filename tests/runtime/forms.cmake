@@ -4,3 +4,4 @@ vamire_add_test(runtime_forms_form_test SOURCES forms_form_test.cpp LIBS vamire_
 if(TARGET runtime_forms_form_test)
   vamire_add_forms(runtime_forms_form_test ${CMAKE_CURRENT_LIST_DIR}/forms_streamed.txt)
 endif()
+vamire_add_test(runtime_forms_hint_test SOURCES forms_hint_test.cpp LIBS vamire_runtime)
