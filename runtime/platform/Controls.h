@@ -912,7 +912,3 @@ class TMouse {
 };
 
 extern TMouse* const Mouse;
-
-// Installs the unit (the window property atom, the mouse object); called from
-// InstallPlatformRuntime.
-void InstallPlatformControls();

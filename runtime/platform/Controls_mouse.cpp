@@ -51,6 +51,12 @@ HCURSOR SystemCursor(const TCursorEntry* e) {
   return c ? c : LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
 }
 
+bool IsSystemCursor(HCURSOR Handle) {
+  for (const auto& e : BuiltInCursors)
+    if (e.SystemId && LoadCursorW(nullptr, e.SystemId) == Handle) return true;
+  return false;
+}
+
 }  // namespace
 
 HCURSOR GetCursorHandle(TCursor Id) {
@@ -65,9 +71,8 @@ void SetCursorHandle(TCursor Id, HCURSOR Handle) {
   auto it = custom.find(Id);
   if (it != custom.end()) {
     if (it->second == Handle) return;
-    // Shared system cursors must not be destroyed; DestroyCursor refuses them
-    // anyway, but a handle loaded from a file is ours to free.
-    DestroyCursor(it->second);
+    // A handle loaded from a file is ours to free; shared system cursors are not.
+    if (!IsSystemCursor(it->second)) DestroyCursor(it->second);
     custom.erase(it);
   }
   if (Handle) custom[Id] = Handle;
@@ -116,10 +121,15 @@ void SetScreenCursorOverride(TCursor Value) {
   ScreenCursorValue = Value;
   if (Value != crDefault) {
     ::SetCursor(GetCursorHandle(Value));
-  } else {
-    POINT p;
-    if (GetCursorPos(&p)) SetCursorPos(p.x, p.y);  // the window under the mouse sets its own again
+    return;
   }
+  // The window under the mouse sets its own cursor again.
+  POINT p;
+  if (!GetCursorPos(&p)) return;
+  HWND wnd = WindowFromPoint(p);
+  if (!wnd || GetWindowThreadProcessId(wnd, nullptr) != GetCurrentThreadId()) return;
+  const LRESULT hit = SendMessageW(wnd, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+  SendMessageW(wnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd), MAKELPARAM(WORD(hit), WM_MOUSEMOVE));
 }
 
 // --- Capture -----------------------------------------------------------------------------
@@ -269,5 +279,3 @@ int TMouse::WheelScrollLines() const {
   if (!SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 3;
   return int(lines);
 }
-
-void InstallPlatformControls() {}

@@ -540,15 +540,7 @@ void TWinControl::WMMove(TMessage& Message) {
   UpdateBounds();
 }
 
-void TWinControl::WMWindowPosChanged(TMessage& Message) {
-  auto* wp = reinterpret_cast<WINDOWPOS*>(Message.LParam);
-  // A window the system shows or hides by itself (a parent's ShowWindow) keeps
-  // Showing in step.
-  if (wp && (wp->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) == 0) {
-    // nothing
-  }
-  DefaultHandler(Message);
-}
+void TWinControl::WMWindowPosChanged(TMessage& Message) { DefaultHandler(Message); }
 
 void TWinControl::WMWindowPosChanging(TMessage& Message) {
   // Constraints hold for sizes the user drags too.
