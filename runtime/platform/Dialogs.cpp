@@ -179,7 +179,7 @@ bool TFontDialog::Execute() {
   // screen's fonts are offered rather than a dialog that fails to open.
   HDC printer = FDevice != fdScreen && !DialogAnswerer() ? DefaultPrinterDC() : nullptr;
   const DWORD device = FDevice == fdScreen ? CF_SCREENFONTS : FDevice == fdPrinter ? CF_PRINTERFONTS : CF_BOTH;
-  cf.Flags |= printer || DialogAnswerer() ? device : CF_SCREENFONTS;
+  cf.Flags |= (printer || DialogAnswerer()) ? device : CF_SCREENFONTS;
   cf.hDC = printer;
   cf.lpfnHook = &TCommonDialog::HookProc;
   bool accepted = false;

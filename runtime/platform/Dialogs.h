@@ -220,8 +220,9 @@ bool InputQuery(const String& ACaption, const String& APrompt, String& Value);
 // The text accepted with OK, or ADefault.
 String InputBox(const String& ACaption, const String& APrompt, const String& ADefault);
 
-// The caption of a message dialog of the type ("Warning", ...; the program's
-// title for mtCustom) and of a button.
+// The caption of a message dialog of the type ("Warning", ...; for mtCustom
+// the program's title: the caption of its "TApplication" window, else the
+// program's file name without extension) and of a button.
 String MsgDlgCaption(TMsgDlgType DlgType);
 String MsgDlgButtonCaption(TMsgDlgBtn Button);
 // The modal result a button gives (mrNone for mbHelp).

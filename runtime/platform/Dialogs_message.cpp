@@ -312,6 +312,29 @@ bool ShowInputQuery(const String& Caption, const String& Prompt, String& Value) 
   return true;
 }
 
+BOOL CALLBACK MatchApplicationWindow(HWND Wnd, LPARAM Out) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(Wnd, &process);
+  wchar_t cls[32] = {};
+  if (process != GetCurrentProcessId() || !GetClassNameW(Wnd, cls, 32) || wcscmp(cls, L"TApplication") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(Out) = Wnd;
+  return FALSE;
+}
+
+// The program's title: the caption of the application object's window
+// (class "TApplication") when the program has one, else the program's name.
+// Found by its window so that dialogs work with or without the forms.
+String ApplicationTitle() {
+  HWND app = nullptr;
+  EnumWindows(&MatchApplicationWindow, LPARAM(&app));
+  if (app) {
+    String title(size_t(GetWindowTextLengthW(app)) + 1, L'\0');
+    title.resize(size_t(GetWindowTextW(app, title.data(), int(title.size()))));
+    if (!title.empty()) return title;
+  }
+  return ChangeFileExt(ExtractFileName(ParamStr(0)), L"");
+}
+
 }  // namespace
 
 // --- Captions and results -------------------------------------------------------------
@@ -324,7 +347,7 @@ String MsgDlgCaption(TMsgDlgType DlgType) {
     case mtConfirmation: return LoadResString(&SMsgDlgConfirm);
     case mtCustom: break;
   }
-  return ChangeFileExt(ExtractFileName(ParamStr(0)), L"");
+  return ApplicationTitle();
 }
 
 String MsgDlgButtonCaption(TMsgDlgBtn Button) {

@@ -34,6 +34,25 @@ TEST(MessageDlgTest, RequestNamesTypeButtonsAndHelp) {
   }
 }
 
+// With an application window the custom caption is the program's title.
+TEST(MessageDlgTest, CustomCaptionIsTheApplicationTitle) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = &DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TApplication";
+  ASSERT_TRUE(RegisterClassW(&wc));
+  HWND app = CreateWindowExW(0, L"TApplication", L"大屏幕拼接系统", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(app, nullptr);
+  TDialogAnswerScope scope;
+  scope.Expect(dkMessageDlg, mrOk);
+  ShowMessage(L"Saved");
+  DestroyWindow(app);
+  UnregisterClassW(L"TApplication", GetModuleHandleW(nullptr));
+  ASSERT_EQ(scope.Requests().size(), 1u);
+  EXPECT_EQ(scope.Requests()[0].Caption, L"大屏幕拼接系统");
+}
+
 TEST(MessageDlgTest, UnansweredReturnsTheCancelResultAndFails) {
   TModalResult result = mrNone;
   EXPECT_NONFATAL_FAILURE(result = MessageDlg(L"Delete preset 3?", mtConfirmation, {mbYes, mbNo}, 0),
