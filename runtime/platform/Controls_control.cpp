@@ -4,6 +4,7 @@
 
 #include "Controls.h"
 #include "Controls_internal.h"
+#include "Menus.h"
 
 namespace {
 const TResStringRec SControlParentSetToSelf{L"SControlParentSetToSelf", L"A control cannot have itself as its parent"};
@@ -753,3 +754,53 @@ void TControl::CMMouseLeave(TMessage& Message) {
 
 void TControl::CMDesignHitTest(TMessage& Message) { Message.Result = 0; }
 
+// --- Published properties ----------------------------------------------------------------
+// The rows every control streams; descendants add their own. Kept in this
+// file so that any program using controls links them.
+VAMIRE_PUBLISHED(TControl,
+                 Prop(L"Left", &TControl::Left, &TControl::SetLeft).NoDefault(),
+                 Prop(L"Top", &TControl::Top, &TControl::SetTop).NoDefault(),
+                 Prop(L"Width", &TControl::Width, &TControl::SetWidth).NoDefault(),
+                 Prop(L"Height", &TControl::Height, &TControl::SetHeight).NoDefault(),
+                 Prop(L"Align", &TControl::Align, &TControl::SetAlign).Default(alNone),
+                 Prop(L"Anchors", &TControl::Anchors, &TControl::SetAnchors).Default(TAnchors{akLeft, akTop}),
+                 Prop(L"Constraints", &TControl::Constraints, nullptr),
+                 Prop(L"Caption", &TControl::Caption, &TControl::SetCaption),
+                 Prop(L"Color", &TControl::Color, &TControl::SetColor).Idents(&ColorIdentMapper).Default(clWindow).Stored(&TControl::IsColorStored),
+                 Prop(L"Font", &TControl::Font, nullptr).Stored(&TControl::IsFontStored),
+                 Prop(L"ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true),
+                 Prop(L"ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true),
+                 Prop(L"Ctl3D", &TControl::Ctl3D, &TControl::SetCtl3D).Default(true),
+                 Prop(L"ParentCtl3D", &TControl::ParentCtl3D, &TControl::SetParentCtl3D).Default(true),
+                 Prop(L"Visible", &TControl::Visible, &TControl::SetVisible).Default(true),
+                 Prop(L"Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true),
+                 Prop(L"Hint", &TControl::Hint, &TControl::SetHint),
+                 Prop(L"ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Default(false).Stored(&TControl::IsShowHintStored),
+                 Prop(L"ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true),
+                 Prop(L"PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu),
+                 Prop(L"Cursor", &TControl::Cursor, &TControl::SetCursor).Idents(&CursorIdentMapper).Default(crDefault),
+                 Prop(L"DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).Idents(&CursorIdentMapper).Default(crDrag),
+                 Prop(L"DragKind", &TControl::DragKind, &TControl::SetDragKind).Default(dkDrag),
+                 Prop(L"DragMode", &TControl::DragMode, &TControl::SetDragMode).Default(dmManual),
+                 Prop(L"OnClick", &TControl::OnClick),
+                 Prop(L"OnDblClick", &TControl::OnDblClick),
+                 Prop(L"OnMouseDown", &TControl::OnMouseDown),
+                 Prop(L"OnMouseMove", &TControl::OnMouseMove),
+                 Prop(L"OnMouseUp", &TControl::OnMouseUp),
+                 Prop(L"OnMouseWheel", &TControl::OnMouseWheel),
+                 Prop(L"OnMouseWheelDown", &TControl::OnMouseWheelDown),
+                 Prop(L"OnMouseWheelUp", &TControl::OnMouseWheelUp),
+                 Prop(L"OnResize", &TControl::OnResize),
+                 Prop(L"OnCanResize", &TControl::OnCanResize),
+                 Prop(L"OnConstrainedResize", &TControl::OnConstrainedResize),
+                 Prop(L"OnContextPopup", &TControl::OnContextPopup),
+                 Prop(L"OnDragOver", &TControl::OnDragOver),
+                 Prop(L"OnDragDrop", &TControl::OnDragDrop),
+                 Prop(L"OnStartDrag", &TControl::OnStartDrag),
+                 Prop(L"OnEndDrag", &TControl::OnEndDrag))
+
+VAMIRE_PUBLISHED(TSizeConstraints,
+                 Prop(L"MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight).Default(int64_t(0)),
+                 Prop(L"MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth).Default(int64_t(0)),
+                 Prop(L"MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight).Default(int64_t(0)),
+                 Prop(L"MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth).Default(int64_t(0)))

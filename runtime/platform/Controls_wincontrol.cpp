@@ -630,6 +630,9 @@ void TWinControl::ReadState(TReader* Reader) {
     throw;
   }
   EnableAlign();
+  if (FParent) Perform(CM_PARENTCTL3DCHANGED);
+  // Windows held back while reading come now, if the parent shows.
+  UpdateControlState();
 }
 
 void TWinControl::Loaded() {

@@ -48,6 +48,8 @@ struct TDragScene {
   static void PostToDrag(UINT msg, TPoint screen) {
     HWND cap = GetCapture();
     ASSERT_NE(cap, nullptr) << "the drag holds the mouse";
+    // The real pointer goes there too, so moves the system makes up agree.
+    SetCursorPos(screen.X, screen.Y);
     POINT p{screen.X, screen.Y};
     ScreenToClient(cap, &p);
     PostMessageW(cap, msg, msg == WM_MOUSEMOVE ? MK_LBUTTON : 0, MAKELPARAM(p.x, p.y));
