@@ -72,8 +72,10 @@ bool ApplyFileAnswer(OPENFILENAMEW& Data, const TDialogValues& Values) {
   std::copy(buffer.begin(), buffer.end(), Data.lpstrFile);
   Data.lpstrFile[buffer.size()] = L'\0';
   SetNameOffsets(Data, Values.FileName);
-  if (Data.lpstrFileTitle && Data.nMaxFileTitle > 0) {
-    const String title = String(Values.FileName.c_str()).substr(Data.nFileOffset);
+  // The title is the name alone; several files have none.
+  const String first = Values.FileName.c_str();
+  if (Data.lpstrFileTitle && Data.nMaxFileTitle > 0 && Data.nFileOffset <= first.size()) {
+    const String title = first.substr(Data.nFileOffset);
     const size_t n = std::min<size_t>(title.size(), Data.nMaxFileTitle - 1);
     std::copy(title.begin(), title.begin() + ptrdiff_t(n), Data.lpstrFileTitle);
     Data.lpstrFileTitle[n] = L'\0';

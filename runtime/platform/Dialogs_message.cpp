@@ -64,8 +64,10 @@ struct TUiFont {
   TUiFont& operator=(const TUiFont&) = delete;
 
   // Pixels to dialog units, rounded up so that measured text always fits.
-  short X(int pixels) const { return short((pixels * 4 + BaseX - 1) / BaseX); }
-  short Y(int pixels) const { return short((pixels * 8 + BaseY - 1) / BaseY); }
+  // Capped so that a huge text cannot overflow the template's 16-bit sizes.
+  short X(int pixels) const { return short(std::min((pixels * 4 + BaseX - 1) / BaseX, kMaxUnits)); }
+  short Y(int pixels) const { return short(std::min((pixels * 8 + BaseY - 1) / BaseY, kMaxUnits)); }
+  static constexpr int kMaxUnits = 4000;
 
   // The pixel size of Text drawn with Flags (DT_WORDBREAK wraps at Width).
   SIZE Measure(const String& Text, UINT Flags, int Width = 0) const {

@@ -126,6 +126,7 @@ TEST(DialogServiceTest, ColorStructureRoundTrip) {
 
 struct FileDialogFixture : ::testing::Test {
   wchar_t buffer[64] = L"old.txt";
+  wchar_t title[16] = L"";
   OPENFILENAMEW ofn{};
   FileDialogFixture() {
     ofn.lStructSize = sizeof ofn;
@@ -133,6 +134,8 @@ struct FileDialogFixture : ::testing::Test {
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = buffer;
     ofn.nMaxFile = 64;
+    ofn.lpstrFileTitle = title;
+    ofn.nMaxFileTitle = 16;
     ofn.lpstrInitialDir = L"C:\\walls";
     ofn.lpstrDefExt = L"txt";
     ofn.lpstrTitle = L"Open preset";
@@ -160,6 +163,7 @@ TEST_F(FileDialogFixture, RequestCarriesTheStructure) {
   EXPECT_EQ(ofn.nFilterIndex, 2u);
   EXPECT_EQ(ofn.nFileOffset, 9);
   EXPECT_EQ(ofn.nFileExtension, 11);
+  EXPECT_STREQ(title, L"b.ini");
 }
 
 TEST_F(FileDialogFixture, SeveralFilesKeepTheirSeparators) {
@@ -172,6 +176,7 @@ TEST_F(FileDialogFixture, SeveralFilesKeepTheirSeparators) {
   ASSERT_TRUE(DialogGetSaveFileName(ofn));
   EXPECT_EQ(String(buffer, 23), names + L'\0');
   EXPECT_EQ(ofn.nFileOffset, 9);
+  EXPECT_STREQ(title, L"");  // several files have no single title
 }
 
 // An answer longer than the caller's buffer fails as the platform does; it is
