@@ -86,4 +86,55 @@ TEST(ControlWindowTest, RecreatingKeepsChildrenBoundsTextVisibilityAndZOrder) {
   EXPECT_EQ(order.front(), a->Handle()) << "a was brought to the front before";
 }
 
+TEST(ControlWindowTest, AControlBeingFreedHearsNoMoreMessages) {
+  struct THook : TObject {
+    TWndMethod Old;
+    std::vector<UINT> Seen;
+    void Proc(TMessage& M) {
+      Seen.push_back(M.Msg);
+      Old(M);
+    }
+  } hook;
+  THost host(nullptr);
+  auto* panel = new TMyPanel(&host);
+  panel->SetParent(&host);
+  host.Show();
+  const HWND wnd = panel->Handle();
+  hook.Old = panel->WindowProc();
+  panel->SetWindowProc(TWndMethod(&hook, &THook::Proc));
+  panel->Free();
+  EXPECT_FALSE(IsWindow(wnd));
+  for (UINT m : hook.Seen) EXPECT_NE(m, UINT(WM_DESTROY)) << "the window's end went to the default procedure only";
+  EXPECT_EQ(FindControl(wnd), nullptr);
+  EXPECT_EQ(host.ControlCount(), 0);
+}
+
+// D-9: at design time a control takes mouse presses only when it says so.
+TEST(ControlWindowTest, AtDesignTimeTheMouseReachesOnlyControlsThatAskForIt) {
+  class TDesignShape : public TMyShape {
+   public:
+    using TMyShape::TMyShape;
+    bool Wants = false;
+    int Downs = 0;
+    void Dispatch(TMessage& Message) override {
+      if (Message.Msg == CM_DESIGNHITTEST) {
+        Message.Result = Wants ? 1 : 0;
+        return;
+      }
+      TMyShape::Dispatch(Message);
+    }
+
+   protected:
+    void MouseDown(TMouseButton, TShiftState, int, int) override { ++Downs; }
+  } shape(nullptr);
+  shape.Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+  EXPECT_EQ(shape.Downs, 1) << "at run time every press arrives";
+  shape.SetDesigning(true);
+  shape.Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+  EXPECT_EQ(shape.Downs, 1);
+  shape.Wants = true;
+  shape.Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+  EXPECT_EQ(shape.Downs, 2);
+}
+
 }  // namespace
