@@ -258,8 +258,6 @@ void TDragControlObject::ShowDragImage() {}
 
 namespace vamire_controls {
 
-bool DragMouseMessage(TWinControl*, TMessage&) { return false; }
-
 void DragControlDestroyed(TControl* Control) { TDragLoop::Current().Forget(Control); }
 
 }  // namespace vamire_controls

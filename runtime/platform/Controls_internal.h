@@ -42,8 +42,6 @@ TShiftState KeysToShiftState(WPARAM Keys);
 // point; false when the menu does not pop up by itself.
 TComponent* MenuComponent(TPopupMenu* Menu);
 bool AutoPopupMenu(TPopupMenu* Menu, TControl* Control, TPoint ScreenPos);
-// The drag loop's handling of a mouse message while a drag runs; true when taken.
-bool DragMouseMessage(TWinControl* Receiver, TMessage& Message);
 // Ends a drag whose source or target is going.
 void DragControlDestroyed(TControl* Control);
 

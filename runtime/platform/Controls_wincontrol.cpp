@@ -688,7 +688,6 @@ void TWinControl::WndProc(TMessage& Message) {
       break;
     default:
       if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST && Message.Msg != WM_MOUSEWHEEL) {
-        if (vamire_controls::DragMouseMessage(this, Message)) return;
         if (IsControlMouseMsg(Message)) {
           // The child may have taken the window away (Parent := nullptr in a handler).
           if (Message.Result == 0 && FHandle) DefWindowProcW(FHandle, Message.Msg, Message.WParam, Message.LParam);
