@@ -1,0 +1,1 @@
+vamire_add_test(runtime_buttons_test SOURCES buttons_speed_test.cpp LIBS vamire_runtime)

@@ -1,0 +1,1 @@
+vamire_add_test(runtime_extctrls_test SOURCES extctrls_panel_test.cpp LIBS vamire_runtime)
