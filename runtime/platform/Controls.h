@@ -220,8 +220,8 @@ class TDragControlObjectEx : public TDragControlObject {
   bool AutoFree() const override { return true; }
 };
 
-// The running drag (null when none), and the pixels the mouse must travel
-// before a non-immediate drag starts (the default of BeginDrag's threshold).
+// The object of the running drag; null when none runs (or a delayed drag has
+// not passed its threshold yet).
 TDragObject* DragObject();
 // Cancels a running drag (as Esc does).
 void CancelDrag();
@@ -677,7 +677,8 @@ class TWinControl : public TControl {
   virtual void DestroyHandle();
   virtual void DestroyWnd();
   virtual void DestroyWindowHandle();
-  // Pushes the stored state into a new window (font, text, children).
+  // Runs at the end of CreateWnd, once the window exists and has its font:
+  // descendants push the rest of their stored state into it here.
   virtual void InitializeWindow() {}
   void UpdateControlState();
   // Reads the window's bounds back into Left/Top/Width/Height.
@@ -787,16 +788,11 @@ class TWinControl : public TControl {
  private:
   friend class TControl;
   friend LRESULT CALLBACK ControlWndProc(HWND, UINT, WPARAM, LPARAM);
-  void AlignChildren(TControl* AControl);
   void DoAlign(TAlign AAlign, TControl* AControl, TRect& Rect, std::vector<TControl*>& List);
   static void MoveForLayout(TControl* Control, int Left, int Top, int Width, int Height);
   void Insert(TControl* AControl);
   void Remove(TControl* AControl);
-  void UpdateTabOrder(int Value);
-  void InvalidateFrame();
   bool IsControlMouseMsg(TMessage& Message);
-  void DestroyChildWindows();
-  void SaveWindowState();
 
   HWND FParentWindow = nullptr;
   bool FShowing = false;
@@ -805,10 +801,6 @@ class TWinControl : public TControl {
   int FBorderWidth = 0;
   int FAlignLevel = 0;
   TWinControl* FActiveControl = nullptr;
-  TControl* FMouseControl = nullptr;   // the windowless child under the mouse
-  TControl* FCaptureControl = nullptr; // the windowless child holding the mouse
-  bool FRecreating = false;
-  int FPendingZ = -1;
 };
 
 // The runtime control of a window (also of a window wrapped by one), or null.

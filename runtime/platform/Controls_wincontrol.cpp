@@ -394,15 +394,8 @@ void TWinControl::RecreateWnd() {
 
 void TWinControl::CMRecreateWnd(TMessage&) {
   const bool wasFocused = Focused();
-  FRecreating = true;
-  try {
-    DestroyHandle();
-    UpdateControlState();
-  } catch (...) {
-    FRecreating = false;
-    throw;
-  }
-  FRecreating = false;
+  DestroyHandle();
+  UpdateControlState();
   if (wasFocused && FHandle) ::SetFocus(FHandle);
 }
 
