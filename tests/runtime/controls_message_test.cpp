@@ -82,16 +82,19 @@ struct TEvents : TObject {
   void Failed(TObject*, const Exception& E) { Failure = E.Message(); }
 };
 
-class TEnterLeaveShape : public TMyShape {
-  VAMIRE_CLASS(TEnterLeaveShape, TMyShape)
+// Records the mouse entering and leaving it.
+template <class Base>
+class TEnterLeave : public Base {
  public:
-  using TMyShape::TMyShape;
+  using Base::Base;
   std::vector<UINT> Log;
   void Dispatch(TMessage& Message) override {
     if (Message.Msg == CM_MOUSEENTER || Message.Msg == CM_MOUSELEAVE) Log.push_back(Message.Msg);
-    TMyShape::Dispatch(Message);
+    Base::Dispatch(Message);
   }
 };
+using TEnterLeaveShape = TEnterLeave<TMyShape>;
+using TEnterLeavePanel = TEnterLeave<TMyPanel>;
 
 TEST(ControlMessageTest, HandlersRunInheritedAndUnhandledMessagesReachTheWindow) {
   THost host(nullptr);
@@ -265,6 +268,29 @@ TEST(ControlMessageTest, TheContextMenuOpensThePopupMenuUnlessTheEventTakesIt) {
   EXPECT_EQ(menu->Shown.size(), 2u) << "a handled event keeps the menu closed";
   delete menu;
   EXPECT_EQ(panel->PopupMenu(), nullptr) << "a freed menu is forgotten";
+}
+
+TEST(ControlMessageTest, AWindowedControlIsClickedOnlyByAReleaseInsideIt) {
+  TEvents ev;
+  THost host(nullptr);
+  auto* panel = new TEnterLeavePanel(&host);
+  panel->SetBounds(10, 10, 50, 50);
+  panel->SetParent(&host);
+  panel->OnClick = TNotifyEvent(&ev, &TEvents::Click);
+  host.Show();
+  const HWND wnd = panel->Handle();
+  SendMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(panel->Log, (std::vector<UINT>{CM_MOUSEENTER}));
+  SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(GetCapture(), wnd) << "a pressed control holds the mouse";
+  SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(6, 7));
+  EXPECT_EQ(ev.Clicks, 1);
+  EXPECT_EQ(GetCapture(), nullptr);
+  SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(300, 5));
+  EXPECT_EQ(ev.Clicks, 1) << "released outside: no click";
+  SendMessageW(wnd, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(panel->Log, (std::vector<UINT>{CM_MOUSEENTER, CM_MOUSELEAVE}));
 }
 
 TEST(ControlMessageTest, AClickHandlersExceptionReachesTheHandlerAndTheLoopGoesOn) {
