@@ -572,6 +572,9 @@ void TControl::WMLButtonDblClk(TMessage& Message) {
 }
 
 void TControl::WMLButtonUp(TMessage& Message) {
+  // A wrapped system control must see the release too: a list box ends its
+  // selection there, a button its press.
+  DefaultHandler(Message);
   if (FControlStyle.Contains(csCaptureMouse)) vamire_controls::ReleaseMouse(this);
   // A click is a press and a release inside the control.
   if (FControlState.Contains(csClicked)) {
@@ -593,7 +596,10 @@ void TControl::WMRButtonUp(TMessage& Message) {
 }
 void TControl::WMRButtonDblClk(TMessage& Message) { DoMouseDown(Message, mbRight, TShiftState{ssDouble}); }
 void TControl::WMMButtonDown(TMessage& Message) { DoMouseDown(Message, mbMiddle, TShiftState{}); }
-void TControl::WMMButtonUp(TMessage& Message) { DoMouseUp(Message, mbMiddle); }
+void TControl::WMMButtonUp(TMessage& Message) {
+  DoMouseUp(Message, mbMiddle);
+  DefaultHandler(Message);
+}
 void TControl::WMMButtonDblClk(TMessage& Message) { DoMouseDown(Message, mbMiddle, TShiftState{ssDouble}); }
 
 void TControl::WMMouseMove(TMessage& Message) {
