@@ -16,22 +16,22 @@ TCursor ScreenCursorValue = crDefault;
 struct TCursorEntry {
   TCursor Id;
   const wchar_t* Name;
-  LPCWSTR SystemId;  // null: no system cursor (crNone hides the mouse)
+  WORD SystemId;  // the IDC_ number; 0: no system cursor (crNone hides the mouse)
 };
 
 // Cursors without a system counterpart show the nearest system one.
 const TCursorEntry BuiltInCursors[] = {
-    {crDefault, L"crDefault", MAKEINTRESOURCEW(32512)}, {crNone, L"crNone", nullptr},
-    {crArrow, L"crArrow", MAKEINTRESOURCEW(32512)},     {crCross, L"crCross", MAKEINTRESOURCEW(32515)},
-    {crIBeam, L"crIBeam", MAKEINTRESOURCEW(32513)},     {crSizeNESW, L"crSizeNESW", MAKEINTRESOURCEW(32643)},
-    {crSizeNS, L"crSizeNS", MAKEINTRESOURCEW(32645)},   {crSizeNWSE, L"crSizeNWSE", MAKEINTRESOURCEW(32642)},
-    {crSizeWE, L"crSizeWE", MAKEINTRESOURCEW(32644)},   {crUpArrow, L"crUpArrow", MAKEINTRESOURCEW(32516)},
-    {crHourGlass, L"crHourGlass", MAKEINTRESOURCEW(32514)}, {crDrag, L"crDrag", MAKEINTRESOURCEW(32512)},
-    {crNoDrop, L"crNoDrop", MAKEINTRESOURCEW(32648)},   {crHSplit, L"crHSplit", MAKEINTRESOURCEW(32644)},
-    {crVSplit, L"crVSplit", MAKEINTRESOURCEW(32645)},   {crMultiDrag, L"crMultiDrag", MAKEINTRESOURCEW(32512)},
-    {crSQLWait, L"crSQLWait", MAKEINTRESOURCEW(32514)}, {crNo, L"crNo", MAKEINTRESOURCEW(32648)},
-    {crAppStart, L"crAppStart", MAKEINTRESOURCEW(32650)}, {crHelp, L"crHelp", MAKEINTRESOURCEW(32651)},
-    {crHandPoint, L"crHandPoint", MAKEINTRESOURCEW(32649)}, {crSizeAll, L"crSizeAll", MAKEINTRESOURCEW(32646)},
+    {crDefault, L"crDefault", 32512}, {crNone, L"crNone", 0},
+    {crArrow, L"crArrow", 32512},     {crCross, L"crCross", 32515},
+    {crIBeam, L"crIBeam", 32513},     {crSizeNESW, L"crSizeNESW", 32643},
+    {crSizeNS, L"crSizeNS", 32645},   {crSizeNWSE, L"crSizeNWSE", 32642},
+    {crSizeWE, L"crSizeWE", 32644},   {crUpArrow, L"crUpArrow", 32516},
+    {crHourGlass, L"crHourGlass", 32514}, {crDrag, L"crDrag", 32512},
+    {crNoDrop, L"crNoDrop", 32648},   {crHSplit, L"crHSplit", 32644},
+    {crVSplit, L"crVSplit", 32645},   {crMultiDrag, L"crMultiDrag", 32512},
+    {crSQLWait, L"crSQLWait", 32514}, {crNo, L"crNo", 32648},
+    {crAppStart, L"crAppStart", 32650}, {crHelp, L"crHelp", 32651},
+    {crHandPoint, L"crHandPoint", 32649}, {crSizeAll, L"crSizeAll", 32646},
 };
 
 const TCursorEntry* FindBuiltIn(TCursor Id) {
@@ -47,13 +47,13 @@ std::map<int, HCURSOR>& CustomCursors() {
 
 HCURSOR SystemCursor(const TCursorEntry* e) {
   if (!e->SystemId) return nullptr;
-  HCURSOR c = LoadCursorW(nullptr, e->SystemId);
+  HCURSOR c = LoadCursorW(nullptr, MAKEINTRESOURCEW(e->SystemId));
   return c ? c : LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
 }
 
 bool IsSystemCursor(HCURSOR Handle) {
   for (const auto& e : BuiltInCursors)
-    if (e.SystemId && LoadCursorW(nullptr, e.SystemId) == Handle) return true;
+    if (e.SystemId && LoadCursorW(nullptr, MAKEINTRESOURCEW(e.SystemId)) == Handle) return true;
   return false;
 }
 
