@@ -572,9 +572,6 @@ void TControl::WMLButtonDblClk(TMessage& Message) {
 }
 
 void TControl::WMLButtonUp(TMessage& Message) {
-  // A wrapped system control must see the release too: a list box ends its
-  // selection there, a button its press.
-  DefaultHandler(Message);
   if (FControlStyle.Contains(csCaptureMouse)) vamire_controls::ReleaseMouse(this);
   // A click is a press and a release inside the control.
   if (FControlState.Contains(csClicked)) {
@@ -596,10 +593,7 @@ void TControl::WMRButtonUp(TMessage& Message) {
 }
 void TControl::WMRButtonDblClk(TMessage& Message) { DoMouseDown(Message, mbRight, TShiftState{ssDouble}); }
 void TControl::WMMButtonDown(TMessage& Message) { DoMouseDown(Message, mbMiddle, TShiftState{}); }
-void TControl::WMMButtonUp(TMessage& Message) {
-  DoMouseUp(Message, mbMiddle);
-  DefaultHandler(Message);
-}
+void TControl::WMMButtonUp(TMessage& Message) { DoMouseUp(Message, mbMiddle); }
 void TControl::WMMButtonDblClk(TMessage& Message) { DoMouseDown(Message, mbMiddle, TShiftState{ssDouble}); }
 
 void TControl::WMMouseMove(TMessage& Message) {
