@@ -12,7 +12,6 @@
 namespace {
 
 const TResStringRec SParentRequired{L"SParentRequired", L"Control '%s' has no parent window"};
-const TResStringRec SCannotFocus{L"SCannotFocus", L"Cannot focus a disabled or invisible window"};
 
 // The control whose window CreateWindowEx is making on this thread: the
 // window procedure binds it at the window's first message.
