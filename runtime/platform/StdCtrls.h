@@ -174,21 +174,18 @@ class TCustomEdit : public TWinControl {
   void CreateWnd() override;
   void DestroyWnd() override;
   void Dispatch(TMessage& Message) override;
+  // AutoSelect: entering by keyboard selects the whole text.
   void DoEnter() override;
-  bool CanAutoSize(int& NewWidth, int& NewHeight) override;
   // Fits the height to the font when AutoSize is on.
   virtual void AdjustHeight();
-  // The characters the edit takes from the keyboard in this state.
-  void KeyPress(wchar_t& Key) override;
 
   void CNCommand(TMessage& Message);
   void CMFontChanged(TMessage& Message);
-  void CMEnter(TMessage& Message);
 
   bool FCreating = false;
 
  private:
-  void SetEditStyle(DWORD Flag, bool On);
+  void ApplyCharCase();
 
   bool FAutoSelect = true;
   TBorderStyle FBorderStyle = bsSingle;
@@ -238,6 +235,7 @@ class TCustomMemo : public TCustomEdit {
  protected:
   void CreateParams(TCreateParams& Params) override;
   void Dispatch(TMessage& Message) override;
+  // Drops Enter and Tab the memo does not want.
   void KeyPress(wchar_t& Key) override;
 
  private:
@@ -274,7 +272,7 @@ class TButtonControl : public TWinControl {
   void SetClicksDisabled(bool Value) { FClicksDisabled = Value; }
   void CreateParams(TCreateParams& Params) override;
   void Dispatch(TMessage& Message) override;
-  // The buttons are drawn on their parent's colour.
+  // Check boxes and radio buttons paint their caption on the control's colour.
   void CNCtlColor(TMessage& Message);
 
  private:
@@ -432,6 +430,17 @@ class TScrollBar : public TWinControl {
   int FMin = 0, FMax = 100, FPosition = 0, FPageSize = 0;
   TScrollBarInc FSmallChange = 1, FLargeChange = 1;
 };
+
+namespace vamire_stdctrls {
+// The height of a line of Font, measured on the screen (no window needed).
+int FontLineHeight(TFont* Font);
+// DrawText in Color, or embossed in the system's shadow colours when not
+// Enabled (DT_CALCRECT only measures). Rect gets what DrawText answers.
+void DrawStateText(HDC DC, const String& Text, RECT& Rect, UINT Flags, bool Enabled, TColor Color);
+}  // namespace vamire_stdctrls
+
+// Registers the classes for the form reader (D-4).
+extern const TUnitEntry StdCtrlsUnit;
 
 // The list controls (combo and list boxes) live in their own unit.
 #if __has_include("StdLists.h")
