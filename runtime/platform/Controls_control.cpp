@@ -6,9 +6,8 @@
 #include "Controls_internal.h"
 #include "Menus.h"
 
-namespace {
-const TResStringRec SControlParentSetToSelf{L"SControlParentSetToSelf", L"A control cannot have itself as its parent"};
-}
+const TResStringRec vamire_controls::SControlParentSetToSelf{L"SControlParentSetToSelf",
+                                                            L"A control cannot have itself as its parent"};
 
 // --- TSizeConstraints --------------------------------------------------------------------
 void TSizeConstraints::Assign(TPersistent* Source) {
@@ -84,7 +83,7 @@ TControl::~TControl() {
 // --- Parent ------------------------------------------------------------------------------
 void TControl::SetParent(TWinControl* AParent) {
   if (FParent == AParent) return;
-  if (AParent == this) throw EInvalidOperation(LoadResString(&SControlParentSetToSelf));
+  if (AParent == this) throw EInvalidOperation(LoadResString(&vamire_controls::SControlParentSetToSelf));
   if (FParent) FParent->RemoveControl(this);
   if (AParent) {
     AParent->InsertControl(this);

@@ -22,6 +22,8 @@ bool MoveToEnd(std::vector<T*>& List, T* Item, bool Top) {
   return true;
 }
 
+extern const TResStringRec SControlParentSetToSelf;  // A control cannot have itself as its parent
+
 // Forgets every process-wide reference to a control that is being freed.
 void ControlDestroyed(TControl* Control);
 // Invalidates the control's area in its parent's window (a no-op without one).

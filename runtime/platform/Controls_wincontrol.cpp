@@ -141,7 +141,7 @@ void TWinControl::Remove(TControl* AControl) {
 
 void TWinControl::InsertControl(TControl* AControl) {
   if (!AControl || AControl->FParent == this) return;
-  if (AControl == this) throw EInvalidOperation(L"A control cannot have itself as its parent");
+  if (AControl == this) throw EInvalidOperation(LoadResString(&vamire_controls::SControlParentSetToSelf));
   if (AControl->FParent) AControl->FParent->RemoveControl(AControl);
   Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(AControl), 1);
   Insert(AControl);
