@@ -195,6 +195,7 @@ class TCustomListBox : public TWinControl, public TListItemsHost {
   void StoredItemDeleted(int Index) override;
   void StoredItemsCleared() override;
 
+  void Loaded() override;
   void Dispatch(TMessage& Message) override;
 
  protected:
@@ -302,6 +303,7 @@ class TCustomComboBox : public TWinControl, public TListItemsHost {
   void StoredItemsCleared() override;
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void Loaded() override;
   void Dispatch(TMessage& Message) override;
 
  protected:

@@ -170,17 +170,22 @@ void TCustomComboBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 // --- Stored index while there is no window -------------------------------------------------
 void TCustomComboBox::StoredItemInserted(int Index) {
+  if (ComponentState().Contains(csLoading)) return;  // the stored index is checked in Loaded
   if (FItemIndex >= Index) ++FItemIndex;
 }
 
 void TCustomComboBox::StoredItemDeleted(int Index) {
+  if (ComponentState().Contains(csLoading)) return;  // the stored index is checked in Loaded
   if (FItemIndex == Index)
     FItemIndex = -1;
   else if (FItemIndex > Index)
     --FItemIndex;
 }
 
-void TCustomComboBox::StoredItemsCleared() { FItemIndex = -1; }
+void TCustomComboBox::StoredItemsCleared() {
+  if (ComponentState().Contains(csLoading)) return;  // the stored index is checked in Loaded
+  FItemIndex = -1;
+}
 
 // --- Properties ---------------------------------------------------------------------------
 int TCustomComboBox::ItemIndex() {
@@ -194,6 +199,12 @@ int TCustomComboBox::ItemIndex() {
 }
 
 void TCustomComboBox::SetItemIndex(int Value) {
+  // A form stores the index and the text before the items: both are matched
+  // up once all is read.
+  if (ComponentState().Contains(csLoading)) {
+    FItemIndex = Value;
+    return;
+  }
   if (Value < -1 || Value >= FItems->Count()) Value = -1;
   if (!HandleAllocated()) {
     FItemIndex = Value;
@@ -204,14 +215,25 @@ void TCustomComboBox::SetItemIndex(int Value) {
 }
 
 String TCustomComboBox::GetText() {
-  if (!HandleAllocated() && IsListStyle()) return FItemIndex >= 0 ? FItems->Strings(FItemIndex) : String();
+  if (!HandleAllocated() && IsListStyle() && !ComponentState().Contains(csLoading))
+    return FItemIndex >= 0 && FItemIndex < FItems->Count() ? FItems->Strings(FItemIndex) : String();
   return TWinControl::GetText();
+}
+
+void TCustomComboBox::Loaded() {
+  if (FItemIndex < -1 || FItemIndex >= FItems->Count()) FItemIndex = -1;
+  if (FItemIndex >= 0)
+    FText = FItems->Strings(FItemIndex);
+  else if (IsListStyle() && !FText.empty())
+    FItemIndex = FItems->IndexOf(FText);
+  TWinControl::Loaded();
+  if (HandleAllocated() && FItemIndex >= 0) SendMessageW(FHandle, CB_SETCURSEL, WPARAM(FItemIndex), 0);
 }
 
 // A drop-down list can show only an item: the text picks the item it equals
 // (none when no item does).
 void TCustomComboBox::SetTextValue(const String& Value) {
-  if (IsListStyle()) {
+  if (IsListStyle() && !ComponentState().Contains(csLoading)) {
     SetItemIndex(FItems->IndexOf(Value));
     return;
   }

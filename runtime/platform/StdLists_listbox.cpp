@@ -99,12 +99,14 @@ void TCustomListBox::ResetColumnWidth() {
 
 // --- Stored selection while there is no window -------------------------------------------
 void TCustomListBox::StoredItemInserted(int Index) {
+  if (ComponentState().Contains(csLoading)) return;  // the stored index is checked in Loaded
   if (FItemIndex >= Index) ++FItemIndex;
   for (int& i : FSelection)
     if (i >= Index) ++i;
 }
 
 void TCustomListBox::StoredItemDeleted(int Index) {
+  if (ComponentState().Contains(csLoading)) return;  // the stored index is checked in Loaded
   if (FItemIndex == Index)
     FItemIndex = -1;
   else if (FItemIndex > Index)
@@ -115,9 +117,16 @@ void TCustomListBox::StoredItemDeleted(int Index) {
 }
 
 void TCustomListBox::StoredItemsCleared() {
+  if (ComponentState().Contains(csLoading)) return;  // the stored index is checked in Loaded
   FItemIndex = -1;
   FTopIndex = 0;
   FSelection.clear();
+}
+
+void TCustomListBox::Loaded() {
+  if (FItemIndex < -1 || FItemIndex >= Count()) FItemIndex = -1;
+  TWinControl::Loaded();
+  if (HandleAllocated() && FItemIndex >= 0) SetItemIndex(FItemIndex);
 }
 
 // --- Properties ---------------------------------------------------------------------------
@@ -133,6 +142,11 @@ int TCustomListBox::ItemIndex() {
 }
 
 void TCustomListBox::SetItemIndex(int Value) {
+  // A form stores the index before the items: it is checked once all is read.
+  if (ComponentState().Contains(csLoading)) {
+    FItemIndex = Value;
+    return;
+  }
   if (Value < -1 || Value >= Count()) Value = -1;
   if (!HandleAllocated()) {
     FItemIndex = Value;
