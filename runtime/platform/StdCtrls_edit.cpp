@@ -204,6 +204,7 @@ void TCustomEdit::CreateWnd() {
   SendMessageW(wnd, EM_SETSEL, WPARAM(FSelStart), LPARAM(FSelStart + FSelLength));
   SendMessageW(wnd, EM_SETMODIFY, FModified, 0);
   FCreating = false;
+  AdjustHeight();
 }
 
 void TCustomEdit::DestroyWnd() {

@@ -134,6 +134,32 @@ TEST_F(StdCtrlsTest, EditClipboard) {
   EXPECT_EQ(other->Text(), L"copy ");
 }
 
+// Entering an edit from the keyboard selects its text when AutoSelect is on;
+// a memo keeps its caret.
+TEST_F(StdCtrlsTest, EnteringSelectsTheText) {
+  struct Case {
+    const char* Name;
+    bool Memo, AutoSelect;
+    int Selected;
+  };
+  const Case cases[] = {{"edit", false, true, 5}, {"edit without AutoSelect", false, false, 0}, {"memo", true, true, 0}};
+  auto* start = Put<TButton>(Form, 200, 10, L"Start");
+  Form->Show();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TCustomEdit* edit = c.Memo ? static_cast<TCustomEdit*>(Put<TMemo>(Form, 10, 10)) : Put<TEdit>(Form, 10, 10);
+    edit->SetAutoSelect(c.AutoSelect);
+    edit->SetText(L"hello");
+    start->SetFocus();
+    Pump();
+    edit->SetFocus();
+    Pump();
+    ASSERT_TRUE(edit->Focused());
+    EXPECT_EQ(edit->SelLength(), c.Selected);
+    edit->Free();
+  }
+}
+
 // AutoSize fits the height to the font.
 TEST_F(StdCtrlsTest, EditHeightFollowsTheFont) {
   auto* edit = Put<TEdit>(Form, 10, 10);
