@@ -255,36 +255,38 @@ class TMemoStrings : public TStrings {
  public:
   explicit TMemoStrings(TCustomMemo* Memo = nullptr) : FMemo(Memo) {}
 
-  int Count() const override { return int(Split().size()); }
+  int Count() const override { return CountLines(FMemo->Text()); }
   String Strings(int Index) const override {
-    const std::vector<String> lines = Split();
+    const std::vector<String> lines = Split(FMemo->Text());
     if (Index < 0 || Index >= int(lines.size())) TList::Error(&SListIndexError, Index);
     return lines[size_t(Index)];
   }
   void SetStrings(int Index, const String& S) override {
-    std::vector<String> lines = Split();
+    std::vector<String> lines = Split(FMemo->Text());
     if (Index < 0 || Index >= int(lines.size())) TList::Error(&SListIndexError, Index);
     lines[size_t(Index)] = S;
     Join(lines);
   }
   void Insert(int Index, const String& S) override {
     const HWND wnd = FMemo->HandleAllocated() ? FMemo->Handle() : nullptr;
-    std::vector<String> lines = Split();
-    if (Index < 0 || Index > int(lines.size())) TList::Error(&SListIndexError, Index);
-    if (wnd && Index == int(lines.size())) {
+    const String text = FMemo->Text();
+    const int count = CountLines(text);
+    if (Index < 0 || Index > count) TList::Error(&SListIndexError, Index);
+    if (wnd && Index == count) {
       // Appending (a log pane's every line) adds to the window's text without
       // rewriting it; the caret follows to the end.
-      const int len = int(SendMessageW(wnd, WM_GETTEXTLENGTH, 0, 0));
+      const int len = int(text.size());
       const String add = (len > 0 ? String(L"\r\n") : String()) + S;
       SendMessageW(wnd, EM_SETSEL, WPARAM(len), LPARAM(len));
       SendMessageW(wnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(add.c_str()));
       return;
     }
+    std::vector<String> lines = Split(text);
     lines.insert(lines.begin() + Index, S);
     Join(lines);
   }
   void Delete(int Index) override {
-    std::vector<String> lines = Split();
+    std::vector<String> lines = Split(FMemo->Text());
     if (Index < 0 || Index >= int(lines.size())) TList::Error(&SListIndexError, Index);
     lines.erase(lines.begin() + Index);
     Join(lines);
@@ -301,16 +303,28 @@ class TMemoStrings : public TStrings {
   }
 
  private:
-  std::vector<String> Split() const {
-    const String text = FMemo->Text();
+  // CR LF, a lone CR or a lone LF each end a line.
+  static bool IsBreak(const String& Text, size_t& I) {
+    if (Text[I] == L'\r') {
+      if (I + 1 < Text.size() && Text[I + 1] == L'\n') ++I;
+      return true;
+    }
+    return Text[I] == L'\n';
+  }
+  static int CountLines(const String& Text) {
+    if (Text.empty()) return 0;
+    int n = 1;
+    for (size_t i = 0; i < Text.size(); ++i) n += IsBreak(Text, i);
+    return n;
+  }
+  static std::vector<String> Split(const String& text) {
     std::vector<String> lines;
     if (text.empty()) return lines;
     size_t start = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-      const wchar_t c = text[i];
-      if (c != L'\r' && c != L'\n') continue;
-      lines.push_back(text.substr(start, i - start));
-      if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+      const size_t end = i;
+      if (!IsBreak(text, i)) continue;
+      lines.push_back(text.substr(start, end - start));
       start = i + 1;
     }
     lines.push_back(text.substr(start));
