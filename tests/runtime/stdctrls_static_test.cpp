@@ -94,6 +94,33 @@ TEST_F(StdCtrlsTest, LabelForgetsAFreedFocusControl) {
   EXPECT_EQ(label->FocusControl(), second);
 }
 
+// An opaque label fills its bounds with its colour; a transparent one shows
+// its parent through.
+TEST_F(StdCtrlsTest, LabelTransparency) {
+  struct Case {
+    const char* Name;
+    bool Transparent;
+    uint32_t Background;
+  };
+  const Case cases[] = {{"opaque", false, 0xFFFF00}, {"transparent", true, 0xFF0000}};
+  Form->SetColor(clRed);
+  Form->Show();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto* label = Put<TLabel>(Form, 20, 20, L"Text");
+    label->SetAutoSize(false);
+    label->SetBounds(20, 20, 120, 40);
+    label->SetColor(clYellow);
+    label->SetTransparent(c.Transparent);
+    Pump();
+    UpdateWindow(Form->Handle());
+    const vamire_test::Capture shot = vamire_test::CaptureClient(Form->Handle());
+    EXPECT_EQ(shot.At(130, 50), c.Background);  // right of the text, inside the label
+    EXPECT_EQ(shot.At(150, 50), 0xFF0000u);     // outside the label
+    label->Free();
+  }
+}
+
 // --- Group box -------------------------------------------------------------------------------
 TEST_F(StdCtrlsTest, GroupBoxPlacesChildrenBelowItsCaption) {
   auto* group = Put<TGroupBox>(Form, 10, 10, L"&Options");
