@@ -146,7 +146,7 @@ class TCustomEdit : public TWinControl {
   void SetModified(bool Value);
   void SetAutoSize(bool Value) override;
 
-  // The selection, in characters (0 without a window).
+  // The selection, in characters; without a window, the one the next window gets.
   int SelStart();
   void SetSelStart(int Value);
   int SelLength();
@@ -156,6 +156,7 @@ class TCustomEdit : public TWinControl {
   void SetSelText(const String& Value);
   void SelectAll();
   virtual void Clear();
+  // These work on the window and make it when there is none (a parent is needed).
   void ClearSelection();
   void CopyToClipboard();
   void CutToClipboard();
