@@ -136,7 +136,7 @@ class TCustomListBox : public TWinControl, public TListItemsHost {
   void SetItems(TStrings* Value) { FItems->Assign(Value); }
   // The focused item (the caret in a multi-select list); -1 when none.
   int ItemIndex();
-  void SetItemIndex(int Value);
+  virtual void SetItemIndex(int Value);
   bool MultiSelect() const { return FMultiSelect; }
   void SetMultiSelect(bool Value);
   bool ExtendedSelect() const { return FExtendedSelect; }

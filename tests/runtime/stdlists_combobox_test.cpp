@@ -39,6 +39,7 @@ class TComboRecorder : public TObject {
     Events.push_back(L"select:" + std::to_wstring(static_cast<TComboBox*>(Sender)->ItemIndex()));
   }
   void DropDown(TObject*) { Events.push_back(L"dropdown"); }
+  void Enter(TObject*) { Events.push_back(L"enter"); }
   void CloseUp(TObject*) { Events.push_back(L"closeup"); }
   void KeyDown(TObject*, uint16_t& Key, TShiftState) { KeysDown.push_back(std::to_wstring(Key)); }
   void KeyPress(TObject*, wchar_t& Key) {
@@ -170,6 +171,25 @@ TEST_F(ComboBoxTest, TypingIntoTheEditRunsKeyEventsAndChange) {
   SendMessageW(host->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo->Handle()), CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo->Handle()));
   EXPECT_EQ(rec.Events, (std::vector<String>{L"change:gamma"}));
+}
+
+TEST_F(ComboBoxTest, FocusInTheEditIsTheComboBoxs) {
+  auto* other = new TComboBox(host);
+  other->SetParent(host);
+  other->SetTop(60);
+  combo->OnEnter = TNotifyEvent(&rec, &TComboRecorder::Enter);
+  Show();
+  SetForegroundWindow(host->Handle());
+  other->SetFocus();
+  PumpMessages();
+  EXPECT_EQ(host->ActiveControl(), other);
+  SetFocus(combo->EditHandle());
+  PumpMessages();
+  EXPECT_EQ(GetFocus(), combo->EditHandle());
+  EXPECT_TRUE(combo->Focused());
+  EXPECT_FALSE(other->Focused());
+  EXPECT_EQ(host->ActiveControl(), combo) << "the edit's focus makes the combo the active control";
+  EXPECT_EQ(rec.Events, (std::vector<String>{L"enter"}));
 }
 
 TEST_F(ComboBoxTest, EditLimitsCaseAndSelection) {
