@@ -65,17 +65,13 @@ using TGetEditEvent = TMethod<void(TObject* Sender, int ACol, int ARow, String& 
 using TSetEditEvent = TMethod<void(TObject* Sender, int ACol, int ARow, const String& Value)>;
 using TMovedEvent = TMethod<void(TObject* Sender, int FromIndex, int ToIndex)>;
 
-// The editor a grid shows over its current cell: the system's EDIT class,
-// borderless. It belongs to the grid and reports the keys that end editing
-// back to it.
-class TInplaceEdit : public TWinControl {
-  VAMIRE_CLASS(TInplaceEdit, TWinControl)
+// The editor a grid shows over its current cell: a borderless edit. It
+// belongs to the grid and reports the keys that end editing back to it.
+class TInplaceEdit : public TCustomEdit {
+  VAMIRE_CLASS(TInplaceEdit, TCustomEdit)
  public:
   explicit TInplaceEdit(TComponent* AOwner);
   TCustomGrid* Grid() const { return FGrid; }
-  void SelectAll();
-  // Puts the caret at Value (in characters) with nothing selected.
-  void SetSelStart(int Value);
 
  protected:
   friend class TCustomGrid;
@@ -291,6 +287,7 @@ class TCustomGrid : public TCustomControl {
   void ScrollMessage(TMessage& Message, bool Horizontal);
   void InvalidateSelection(const TGridRect& Old);
   void ClampCounts();
+  void ShapeChanged();
   void ChangeCount(int& Count, int& Fixed, std::vector<int>& Sizes, int Default, int Value);
   bool SizingLineAt(int X, int Y, TGridState& State, int& Index);
   void DrawCells(TCanvas* C);

@@ -76,7 +76,15 @@ void TCustomGrid::ChangeCount(int& Count, int& Fixed, std::vector<int>& Sizes, i
   Count = Value;
   if (Fixed >= Value) Fixed = Value - 1;
   SizeChanged(oldCols, oldRows);
+  ShapeChanged();
+}
+
+// After any change of counts or sizes: positions back inside the grid, the
+// scroll bars and the editor to match, and everything painted again.
+void TCustomGrid::ShapeChanged() {
   ClampCounts();
+  UpdateScrollRange();
+  UpdateEditorBounds();
   InvalidateGrid();
 }
 
@@ -92,8 +100,7 @@ void TCustomGrid::SetFixedCols(int Value) {
   if (Value == FFixedCols) return;
   FFixedCols = Value;
   FCurrent.X = FAnchor.X = FTopLeft.X = Value;
-  ClampCounts();
-  InvalidateGrid();
+  ShapeChanged();
 }
 
 void TCustomGrid::SetFixedRows(int Value) {
@@ -102,8 +109,7 @@ void TCustomGrid::SetFixedRows(int Value) {
   if (Value == FFixedRows) return;
   FFixedRows = Value;
   FCurrent.Y = FAnchor.Y = FTopLeft.Y = Value;
-  ClampCounts();
-  InvalidateGrid();
+  ShapeChanged();
 }
 
 void TCustomGrid::SetDefaultColWidth(int Value) {
@@ -112,8 +118,7 @@ void TCustomGrid::SetDefaultColWidth(int Value) {
   FDefaultColWidth = Value;
   FColWidths.clear();  // a new default resets the columns sized one by one
   ColWidthsChanged();
-  ClampCounts();
-  InvalidateGrid();
+  ShapeChanged();
 }
 
 void TCustomGrid::SetDefaultRowHeight(int Value) {
@@ -122,8 +127,7 @@ void TCustomGrid::SetDefaultRowHeight(int Value) {
   FDefaultRowHeight = Value;
   FRowHeights.clear();
   RowHeightsChanged();
-  ClampCounts();
-  InvalidateGrid();
+  ShapeChanged();
 }
 
 int TCustomGrid::Extent(const std::vector<int>& Sizes, int Index, int Default) const {
@@ -145,8 +149,7 @@ void TCustomGrid::SetColWidths(int Index, int Value) {
   if (FColWidths.empty()) FColWidths.assign(size_t(FColCount), FDefaultColWidth);
   FColWidths[size_t(Index)] = std::max(Value, 0);
   ColWidthsChanged();
-  ClampCounts();
-  InvalidateGrid();
+  ShapeChanged();
 }
 
 void TCustomGrid::SetRowHeights(int Index, int Value) {
@@ -154,16 +157,14 @@ void TCustomGrid::SetRowHeights(int Index, int Value) {
   if (FRowHeights.empty()) FRowHeights.assign(size_t(FRowCount), FDefaultRowHeight);
   FRowHeights[size_t(Index)] = std::max(Value, 0);
   RowHeightsChanged();
-  ClampCounts();
-  InvalidateGrid();
+  ShapeChanged();
 }
 
 void TCustomGrid::SetGridLineWidth(int Value) {
   Value = std::max(Value, 0);
   if (Value == FGridLineWidth) return;
   FGridLineWidth = Value;
-  ClampCounts();
-  InvalidateGrid();
+  ShapeChanged();
 }
 
 int TCustomGrid::GridWidth() const {
@@ -334,8 +335,14 @@ void TCustomGrid::UpdateScrollRange() {
     si.nPos = a.First - a.Fixed;
     SetScrollInfo(FHandle, bar, &si, TRUE);
   };
-  if (FScrollBars == ssHorizontal || FScrollBars == ssBoth) apply(SB_HORZ, Horz());
-  if (FScrollBars == ssVertical || FScrollBars == ssBoth) apply(SB_VERT, Vert());
+  // Showing one bar narrows the room for the other direction, which may then
+  // need its bar too: again until the client area stays the same.
+  for (int pass = 0; pass < 3; ++pass) {
+    const int w = ClientWidth(), h = ClientHeight();
+    if (FScrollBars == ssHorizontal || FScrollBars == ssBoth) apply(SB_HORZ, Horz());
+    if (FScrollBars == ssVertical || FScrollBars == ssBoth) apply(SB_VERT, Vert());
+    if (w == ClientWidth() && h == ClientHeight()) break;
+  }
   FUpdatingScroll = false;
 }
 

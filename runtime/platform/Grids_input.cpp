@@ -295,27 +295,18 @@ void TCustomGrid::UpdateEditorBounds() {
 }
 
 // --- The in-place editor ---------------------------------------------------------------
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TWinControl(AOwner) {
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   SetParentCtl3D(false);
   SetCtl3D(false);
   SetTabStop(false);
+  SetBorderStyle(bsNone);
+  SetAutoSelect(false);
   SetVisible(false);
 }
 
 void TInplaceEdit::CreateParams(TCreateParams& Params) {
-  TWinControl::CreateParams(Params);
-  CreateSubClass(Params, L"EDIT");
-  Params.Style |= ES_AUTOHSCROLL | ES_LEFT;
-  Params.Style &= ~DWORD(WS_BORDER);
-  Params.ExStyle &= ~DWORD(WS_EX_CLIENTEDGE);
-}
-
-void TInplaceEdit::SelectAll() {
-  if (HandleAllocated()) SendMessageW(FHandle, EM_SETSEL, 0, -1);
-}
-
-void TInplaceEdit::SetSelStart(int Value) {
-  if (HandleAllocated()) SendMessageW(FHandle, EM_SETSEL, WPARAM(Value), LPARAM(Value));
+  TCustomEdit::CreateParams(Params);
+  Params.Style &= ~DWORD(ES_AUTOVSCROLL);
 }
 
 void TInplaceEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
@@ -347,7 +338,7 @@ void TInplaceEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
       default: break;
     }
   }
-  TWinControl::KeyDown(Key, Shift);
+  TCustomEdit::KeyDown(Key, Shift);
 }
 
 void TInplaceEdit::KeyPress(wchar_t& Key) {
@@ -357,7 +348,7 @@ void TInplaceEdit::KeyPress(wchar_t& Key) {
     Key = 0;
     return;
   }
-  TWinControl::KeyPress(Key);
+  TCustomEdit::KeyPress(Key);
 }
 
 void TInplaceEdit::Dispatch(TMessage& Message) {
@@ -366,5 +357,5 @@ void TInplaceEdit::Dispatch(TMessage& Message) {
     if (FGrid && FGrid->Options().Contains(goTabs)) Message.Result |= DLGC_WANTTAB;
     return;
   }
-  TWinControl::Dispatch(Message);
+  TCustomEdit::Dispatch(Message);
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "SysUtils.h"
 #include "Units.h"
 #include "grids_test_support.h"
 
@@ -99,7 +100,9 @@ TEST(GridStreamingTest, PropertiesSurviveTheFormStream) {
   EXPECT_EQ(GetClass(L"TStringGrid"), TStringGrid::StaticClass());
   EXPECT_EQ(GetClass(L"TDrawGrid"), TDrawGrid::StaticClass());
 
-  auto* grid = new TStringGrid(nullptr);
+  controls_test::THost host(nullptr);
+  auto* grid = new TStringGrid(&host);
+  grid->SetParent(&host);
   grid->SetName(L"StringGrid1");
   grid->SetColCount(16);
   grid->SetRowCount(3);
@@ -110,10 +113,15 @@ TEST(GridStreamingTest, PropertiesSurviveTheFormStream) {
   grid->SetScrollBars(ssNone);
   grid->SetBorderStyle(bsNone);
   TMemoryStream stream;
-  WriteComponentToStream(&stream, grid);
-  stream.SetPosition(0);
-  auto* copy = new TStringGrid(nullptr);
-  ReadComponentFromStream(&stream, copy);
+  auto* copy = new TStringGrid(&host);
+  copy->SetParent(&host);
+  try {
+    WriteComponentToStream(&stream, grid);
+    stream.SetPosition(0);
+    ReadComponentFromStream(&stream, copy);
+  } catch (const Exception& e) {
+    FAIL() << UTF8Encode(e.Message());
+  }
   EXPECT_EQ(copy->ColCount(), 16);
   EXPECT_EQ(copy->RowCount(), 3);
   EXPECT_EQ(copy->FixedCols(), 0);
@@ -123,8 +131,6 @@ TEST(GridStreamingTest, PropertiesSurviveTheFormStream) {
   EXPECT_TRUE(copy->Options() == (TGridOptions{goFixedVertLine, goEditing, goThumbTracking}));
   EXPECT_EQ(copy->ScrollBars(), ssNone);
   EXPECT_EQ(copy->BorderStyle(), bsNone);
-  delete copy;
-  delete grid;
   FinalizeUnits();
 }
 

@@ -263,3 +263,34 @@ TEST_F(GridTest, ScrollingFollowsTheCurrentCellAndStopsAtTheEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridTest, ScrollBarsFollowTheTopLeftCell) {
+  Grid->SetScrollBars(ssBoth);
+  Grid->SetColCount(20);
+  Grid->SetRowCount(30);
+  auto pos = [&](int Bar) {
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
+    GetScrollInfo(Wnd(), Bar, &si);
+    return si;
+  };
+  EXPECT_NE(GetWindowLongPtrW(Wnd(), GWL_STYLE) & WS_VSCROLL, 0);
+  Key(VK_END, false, true);
+  const int top = Grid->TopRow(), left = Grid->LeftCol();
+  EXPECT_EQ(pos(SB_VERT).nPos, top - 1);
+  EXPECT_EQ(pos(SB_HORZ).nPos, left - 1);
+  EXPECT_EQ(pos(SB_VERT).nMax - int(pos(SB_VERT).nPage) + 1, top - 1) << "the bar ends where the grid does";
+  SendMessageW(Wnd(), WM_VSCROLL, SB_LINEUP, 0);
+  EXPECT_EQ(Grid->TopRow(), top - 1);
+  EXPECT_EQ(pos(SB_VERT).nPos, top - 2);
+  SendMessageW(Wnd(), WM_HSCROLL, SB_TOP, 0);
+  EXPECT_EQ(Grid->LeftCol(), 1);
+  SendMessageW(Wnd(), WM_VSCROLL, SB_THUMBTRACK, 0);
+  EXPECT_EQ(Grid->TopRow(), top - 1) << "dragging the thumb scrolls only with thumb tracking";
+  EXPECT_EQ(Grid->Row(), 29) << "scrolling leaves the current cell";
+}
+
+}  // namespace
