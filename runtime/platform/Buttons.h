@@ -7,6 +7,7 @@
 
 #include "Controls.h"
 #include "StdCtrls.h"
+#include "Units.h"
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 VAMIRE_ENUM_NAMES(TButtonLayout, L"blGlyphLeft", L"blGlyphRight", L"blGlyphTop", L"blGlyphBottom")
@@ -172,3 +173,6 @@ class TBitBtn : public TButton {
   bool FModifiedGlyph = false;
   bool FSettingKind = false;
 };
+
+// Registers the unit's classes for the form reader.
+extern const TUnitEntry ButtonsUnit;

@@ -11,6 +11,7 @@
 #include "Controls.h"
 #include "HiddenWindow.h"
 #include "StdCtrls.h"
+#include "Units.h"
 
 class TTimer : public TComponent {
   VAMIRE_CLASS(TTimer, TComponent)
@@ -224,3 +225,6 @@ class TLabeledEdit : public TCustomLabeledEdit {
  public:
   using TCustomLabeledEdit::TCustomLabeledEdit;
 };
+
+// Registers the unit's classes for the form reader.
+extern const TUnitEntry ExtCtrlsUnit;

@@ -1,1 +1,2 @@
 vamire_add_test(runtime_buttons_test SOURCES buttons_speed_test.cpp LIBS vamire_runtime)
+vamire_add_test(runtime_buttons_bitbtn_test SOURCES buttons_bitbtn_test.cpp LIBS vamire_runtime)

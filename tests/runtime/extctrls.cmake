@@ -1,1 +1,2 @@
 vamire_add_test(runtime_extctrls_test SOURCES extctrls_panel_test.cpp LIBS vamire_runtime)
+vamire_add_test(runtime_extctrls_group_test SOURCES extctrls_group_test.cpp extctrls_stream_test.cpp LIBS vamire_runtime)

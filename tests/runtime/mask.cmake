@@ -1,0 +1,2 @@
+vamire_add_test(runtime_mask_test SOURCES mask_test.cpp LIBS vamire_runtime)
+vamire_add_test(runtime_mask_focus_test SOURCES mask_focus_test.cpp LIBS vamire_runtime FOREGROUND)
