@@ -384,7 +384,9 @@ void TReader::ReadPersistentPath(TPersistent* Instance, const String& Path, cons
   const size_t dot = Path.find(L'.');
   if (dot != String::npos) {
     const TPropInfo* p = FindPublished(Instance->ClassType(), Path.substr(0, dot));
-    if (p && p->Kind == pkClass)
+    // A sub-component (an edit's label) is written with its owner, as a nested object is.
+    const auto* sub = p && p->Kind == pkComponent ? dynamic_cast<TComponent*>(p->GetObj(Instance)) : nullptr;
+    if (p && (p->Kind == pkClass || (sub && sub->ComponentStyle().Contains(csSubComponent))))
       if (auto* nested = dynamic_cast<TPersistent*>(p->GetObj(Instance))) {
         TSaved<int> depth(FDepth);
         Enter();

@@ -216,6 +216,13 @@ void TWriter::WriteProperty(TPersistent* Instance, TPersistent* AncestorObj, con
     }
     case pkComponent: {
       auto* v = dynamic_cast<TComponent*>(Prop.GetObj(Instance));
+      if (v && v->ComponentStyle().Contains(csSubComponent)) {
+        // A sub-component (an edit's label) is written with its owner, as a nested object is.
+        auto* ancObj = anc ? dynamic_cast<TPersistent*>(Prop.GetObj(anc)) : nullptr;
+        TDepthGuard depth(FDepth);
+        WriteProperties(v, ancObj, name + L".");
+        return;
+      }
       if (anc) {
         auto* a = dynamic_cast<TComponent*>(Prop.GetObj(anc));
         if ((!v && !a) || (v && a && v->Name() == a->Name())) return;
