@@ -44,6 +44,13 @@ class GridDrawTest : public GridTest {
     Log.Grid = Grid;
     Grid->OnDrawCell = TDrawCellEvent(&Log, &DrawLog::Draw);
   }
+  // What the window shows now, without painting it again first.
+  vamire_test::Capture AsShown() {
+    HDC dc = GetDC(Wnd());
+    vamire_test::Capture shot = vamire_test::CaptureDC(dc, 0, 0, Grid->ClientWidth(), Grid->ClientHeight());
+    ReleaseDC(Wnd(), dc);
+    return shot;
+  }
   void Repaint() {
     Log.Cells.clear();
     InvalidateRect(Wnd(), nullptr, FALSE);
@@ -135,6 +142,36 @@ TEST_F(GridDrawTest, WithoutDefaultDrawingOnlyTheOwnerPaints) {
   shot = vamire_test::CaptureClient(Wnd());
   EXPECT_EQ(shot.At(2 * ColStep + 20, 2 * RowStep + 10), 0u) << "no fill without default drawing";
   EXPECT_EQ(shot.At(3 * ColStep + 5, 3 * RowStep + 5), Rgb(clRed));
+}
+
+}  // namespace
+
+namespace {
+
+// Only what changed is painted again: a selection that grows and shrinks by
+// mouse and collapses by key leaves no highlight behind.
+TEST_F(GridDrawTest, SelectionChangesRepaintWhatTheyLeave) {
+  Repaint();
+  Press(CellPoint(1, 1));
+  Drag(CellPoint(3, 3));
+  UpdateWindow(Wnd());
+  vamire_test::Capture shot = AsShown();
+  auto centre = [&](int c, int r) { return shot.At(c * ColStep + 25, r * RowStep + 14); };
+  EXPECT_EQ(centre(3, 3), Rgb(clHighlight));
+  EXPECT_EQ(centre(2, 1), Rgb(clHighlight));
+  Drag(CellPoint(1, 2));
+  Release(CellPoint(1, 2));
+  UpdateWindow(Wnd());
+  shot = AsShown();
+  EXPECT_EQ(centre(1, 2), Rgb(clHighlight));
+  EXPECT_EQ(centre(3, 3), Rgb(clWindow));
+  EXPECT_EQ(centre(2, 1), Rgb(clWindow));
+  Key(VK_RIGHT);
+  UpdateWindow(Wnd());
+  shot = AsShown();
+  EXPECT_EQ(centre(1, 2), Rgb(clWindow));
+  EXPECT_EQ(centre(1, 1), Rgb(clWindow));
+  EXPECT_EQ(centre(2, 1), Rgb(clWindow)) << "the new focused cell keeps the cell colour";
 }
 
 }  // namespace

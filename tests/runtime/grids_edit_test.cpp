@@ -166,3 +166,28 @@ TEST_F(GridTest, ColumnsAndRowsAsStringLists) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridEditTest, KeyboardFocusGoesToTheEditorAndBack) {
+  SetForegroundWindow(Host->Handle());
+  SetFocus(Wnd());
+  ASSERT_EQ(GetFocus(), Wnd());
+  Key(VK_F2);
+  EXPECT_EQ(GetFocus(), Editor());
+  Type(L"focus", Editor());
+  Key(VK_RETURN, false, false, Editor());
+  EXPECT_EQ(GetFocus(), Wnd());
+  EXPECT_EQ(Grid->Cells(2, 2), L"focus");
+  // Leaving the grid for another window stores an open edit as well.
+  Key(VK_F2);
+  Type(L"left", Editor());
+  auto* other = new TStringGrid(Host);
+  other->SetParent(Host);
+  other->SetBounds(0, 210, 50, 20);
+  other->SetFocus();
+  EXPECT_FALSE(Grid->EditorMode());
+  EXPECT_EQ(Grid->Cells(2, 2), L"left");
+}
+
+}  // namespace
