@@ -41,6 +41,9 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
   if (HandleAllocated() && GetFocus() != FHandle && !(FEditorMode && GetFocus() == FInplaceEdit->Handle()) &&
       CanFocus())
     SetFocus();
+  // The grid takes no click events from its base (a click here is a change
+  // of the current cell, see MoveCurrent), so the double click is its own.
+  if (Button == mbLeft && Shift.Contains(ssDouble)) DblClick();
   if (Button == mbLeft) {
     TGridState sizing;
     int index;

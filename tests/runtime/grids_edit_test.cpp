@@ -112,6 +112,28 @@ INSTANTIATE_TEST_SUITE_P(
                     EditCase{"UnchangedIsNotStored", Start::F2, L"", Finish::Enter, L"old", false, {2, 2}}),
     [](const testing::TestParamInfo<EditCase>& i) { return std::string(i.param.Name); });
 
+TEST_F(GridTest, DoubleClickRunsOnDblClickOnceAndClicksFollowTheCurrentCell) {
+  struct Counter : TObject {
+    int Clicks = 0, Doubles = 0;
+    void Click(TObject*) { ++Clicks; }
+    void Double(TObject*) { ++Doubles; }
+  } count;
+  Grid->OnClick = TNotifyEvent(&count, &Counter::Click);
+  Grid->OnDblClick = TNotifyEvent(&count, &Counter::Double);
+  Press(CellPoint(2, 2));
+  Release(CellPoint(2, 2));
+  SendMessageW(Wnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, CellPoint(2, 2));
+  Release(CellPoint(2, 2));
+  EXPECT_EQ(count.Doubles, 1);
+  EXPECT_EQ(count.Clicks, 1) << "one change of the current cell";
+  Press(CellPoint(2, 2));
+  Release(CellPoint(2, 2));
+  EXPECT_EQ(count.Clicks, 1) << "the same cell again is no change";
+  Key(VK_DOWN);
+  EXPECT_EQ(count.Clicks, 2);
+  EXPECT_FALSE(Grid->EditorMode()) << "no editing without goEditing";
+}
+
 TEST_F(GridTest, WithoutEditingOptionNothingStartsAnEditor) {
   Grid->SetCells(1, 1, L"keep");
   Key(VK_F2);
