@@ -570,7 +570,10 @@ void TControl::WMLButtonDblClk(TMessage& Message) {
   DoMouseDown(Message, mbLeft, TShiftState{ssDouble});
 }
 
+// A wrapped system control acts on the release (a button clicks, an edit or a list
+// ends its mouse selection), so it sees the release before the runtime's handling.
 void TControl::WMLButtonUp(TMessage& Message) {
+  DefaultHandler(Message);
   if (FControlStyle.Contains(csCaptureMouse)) vamire_controls::ReleaseMouse(this);
   // A click is a press and a release inside the control.
   if (FControlState.Contains(csClicked)) {
@@ -592,7 +595,10 @@ void TControl::WMRButtonUp(TMessage& Message) {
 }
 void TControl::WMRButtonDblClk(TMessage& Message) { DoMouseDown(Message, mbRight, TShiftState{ssDouble}); }
 void TControl::WMMButtonDown(TMessage& Message) { DoMouseDown(Message, mbMiddle, TShiftState{}); }
-void TControl::WMMButtonUp(TMessage& Message) { DoMouseUp(Message, mbMiddle); }
+void TControl::WMMButtonUp(TMessage& Message) {
+  DefaultHandler(Message);
+  DoMouseUp(Message, mbMiddle);
+}
 void TControl::WMMButtonDblClk(TMessage& Message) { DoMouseDown(Message, mbMiddle, TShiftState{ssDouble}); }
 
 void TControl::WMMouseMove(TMessage& Message) {

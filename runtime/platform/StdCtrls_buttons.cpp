@@ -32,12 +32,6 @@ void TButtonControl::CreateParams(TCreateParams& Params) {
 
 void TButtonControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
-    case WM_LBUTTONUP:
-      // The system button turns the release into BN_CLICKED, so it must see
-      // it before the runtime's mouse-up handling.
-      DefaultHandler(Message);
-      TWinControl::Dispatch(Message);
-      return;
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORSTATIC: CNCtlColor(Message); return;
     default: TWinControl::Dispatch(Message); return;

@@ -216,11 +216,6 @@ void TCustomEdit::DestroyWnd() {
 
 void TCustomEdit::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
-    case WM_LBUTTONUP:
-      // The edit ends its mouse selection on the release.
-      DefaultHandler(Message);
-      TWinControl::Dispatch(Message);
-      return;
     case CN_COMMAND: CNCommand(Message); return;
     case CM_FONTCHANGED: CMFontChanged(Message); return;
     default: TWinControl::Dispatch(Message); return;
