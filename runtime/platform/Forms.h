@@ -299,6 +299,7 @@ class TCustomForm : public TWinControl {
  protected:
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
   void PaintWindow(HDC DC) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   TRect GetClientRect() override;

@@ -162,6 +162,16 @@ void TCustomForm::CreateWnd() {
   }
 }
 
+// The system destroys a window's menu with the window; the main menu's
+// handle must outlive it (a re-created window takes it again).
+void TCustomForm::DestroyWnd() {
+  if (FMenu && HandleAllocated()) {
+    if (GetMenu(FHandle) == FMenu->Handle()) ::SetMenu(FHandle, nullptr);
+    FMenu->SetWindowHandle(nullptr);
+  }
+  inherited::DestroyWnd();
+}
+
 void TCustomForm::RecreateIfAllocated() {
   if (HandleAllocated()) RecreateWnd();
 }

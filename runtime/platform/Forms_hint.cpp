@@ -31,6 +31,15 @@ TControl* HintControlOf(TControl* Control) {
   return Control;
 }
 
+// The control of this program under a screen point. Windows of other
+// programs carry no control of ours, whatever their window properties hold.
+TControl* ControlAtScreenPoint(const TPoint& Pos) {
+  HWND wnd = WindowFromPoint(POINT{Pos.X, Pos.Y});
+  DWORD process = 0;
+  if (!wnd || !GetWindowThreadProcessId(wnd, &process) || process != GetCurrentProcessId()) return nullptr;
+  return FindDragTarget(Pos, true);
+}
+
 TPoint CursorPosition() {
   POINT p{};
   GetCursorPos(&p);
@@ -191,7 +200,7 @@ void TApplication::HintMouseMessage(TControl* Control, const MSG&) {
 
 void TApplication::ActivateHint(const TPoint& CursorPos) {
   StopHintTimer();
-  TControl* control = HintControlOf(FindDragTarget(CursorPos, true));
+  TControl* control = HintControlOf(ControlAtScreenPoint(CursorPos));
   if (control != FHintControl) {
     if (FHintControl) FHintControl->RemoveFreeNotification(this);
     FHintControl = control;
@@ -261,7 +270,7 @@ void TApplication::HintTimerExpired(UINT Id) {
   if (Id == kShowHintTimer) {
     // Only while the mouse is still over the control the pause began on.
     const TPoint pos = CursorPosition();
-    if (FHintControl && HintControlOf(FindDragTarget(pos, true)) == FHintControl) ActivateHint(pos);
+    if (FHintControl && HintControlOf(ControlAtScreenPoint(pos)) == FHintControl) ActivateHint(pos);
   } else if (Id == kHideHintTimer) {
     HideHint();
   }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Forms.h"
+#include "Menus.h"
 #include "SysUtils.h"
 #include "support/WindowCapture.h"
 #include "forms_test_support.h"
@@ -70,6 +71,7 @@ struct TLog : TObject {
   std::vector<String> Errors;
   void Failed(TObject*, const Exception& E) { Errors.push_back(E.Message()); }
   void Raise(TObject*) { throw EConvertError(L"click failed"); }
+  void Clicked(TObject* Sender) { Lines.push_back(static_cast<TMenuItem*>(Sender)->Caption()); }
 };
 
 class FormTest : public testing::Test {
@@ -92,7 +94,7 @@ TEST_F(FormTest, WindowClassIsTheFormClassName) {
 TEST_F(FormTest, BorderStylesMakeTheirFrames) {
   struct Case {
     TFormBorderStyle Style;
-    LONG_PTR Has, HasNot, ExHas;
+    DWORD Has, HasNot, ExHas;
   };
   const Case cases[] = {
       {bsNone, WS_POPUP, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU, 0},
@@ -106,10 +108,10 @@ TEST_F(FormTest, BorderStylesMakeTheirFrames) {
     SCOPED_TRACE(int(c.Style));
     TForm1* form = TCustomForm::Create<TForm1>(nullptr);
     form->SetBorderStyle(c.Style);
-    const LONG_PTR style = GetWindowLongPtrW(form->Handle(), GWL_STYLE);
-    const LONG_PTR exStyle = GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE);
+    const DWORD style = DWORD(GetWindowLongPtrW(form->Handle(), GWL_STYLE));
+    const DWORD exStyle = DWORD(GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE));
     EXPECT_EQ(style & c.Has, c.Has);
-    EXPECT_EQ(style & c.HasNot, 0);
+    EXPECT_EQ(style & c.HasNot, 0u);
     EXPECT_EQ(exStyle & c.ExHas, c.ExHas);
     // A change after the window exists makes it again with the new frame.
     form->SetBorderIcons(TBorderIcons{});
@@ -264,6 +266,69 @@ TEST_F(FormTest, LayeredAttributes) {
   form->SetTransparentColor(false);
   EXPECT_EQ(GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   form->Free();
+}
+
+// The menu bar is the main menu's; its commands and shortcuts reach the items.
+TEST_F(FormTest, MainMenuCommandsAndShortcuts) {
+  TForm1* form = TCustomForm::Create<TForm1>(nullptr);
+  auto* menu = new TMainMenu(form);
+  auto* file = new TMenuItem(form);
+  file->SetCaption(L"&File");
+  auto* save = new TMenuItem(form);
+  save->SetCaption(L"&Save");
+  save->SetShortCut(ShortCut(VK_F6, {}));
+  menu->Items()->Add(file);
+  file->Add(save);
+  TLog log;
+  save->OnClick = TNotifyEvent(&log, &TLog::Clicked);
+  form->SetMenu(menu);
+  auto* panel = new TTestPanel(form);
+  panel->SetParent(form);
+  form->Show();
+  EXPECT_EQ(GetMenu(form->Handle()), menu->Handle());
+  PostMessageW(form->Handle(), WM_COMMAND, save->Command(), 0);
+  panel->SetFocus();
+  PostMessageW(panel->Handle(), WM_KEYDOWN, VK_F6, 0);  // typed in a control of the form
+  Application->ProcessMessages();
+  EXPECT_EQ(log.Lines, (std::vector<String>{L"&Save", L"&Save"}));
+  // Made again with a new frame, the window keeps its menu.
+  form->SetBorderStyle(bsSingle);
+  EXPECT_EQ(GetMenu(form->Handle()), menu->Handle());
+  form->SetMenu(nullptr);
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+  form->Free();
+}
+
+TEST_F(FormTest, PositionPlacesTheFormWhenShown) {
+  const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+  TForm1* owner = TCustomForm::Create<TForm1>(nullptr);
+  owner->SetBounds(40, 50, 400, 300);
+  owner->Show();
+  struct Case {
+    TPosition Position;
+    TComponent* Owner;
+    TPoint Expected;
+  };
+  const Case cases[] = {
+      {poDesigned, nullptr, {7, 9}},
+      {poScreenCenter, nullptr, {(sw - 200) / 2, (sh - 100) / 2}},
+      {poDesktopCenter, nullptr, {(sw - 200) / 2, (sh - 100) / 2}},
+      {poOwnerFormCenter, owner, {40 + 100, 50 + 100}},
+      {poMainFormCenter, nullptr, {(sw - 200) / 2, (sh - 100) / 2}},  // no main form: the screen
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.Position));
+    TForm1* form = TCustomForm::Create<TForm1>(c.Owner);
+    form->SetBounds(7, 9, 200, 100);
+    form->SetPosition(c.Position);
+    form->Show();
+    RECT r{};
+    GetWindowRect(form->Handle(), &r);
+    EXPECT_EQ((TPoint{r.left, r.top}), c.Expected);
+    EXPECT_EQ((TPoint{form->Left(), form->Top()}), c.Expected);
+    form->Free();
+  }
+  owner->Free();
 }
 
 TEST_F(FormTest, KeyPreviewGivesTheFormTheKeysFirst) {

@@ -54,6 +54,7 @@ class HintTest : public testing::Test {
   void SetUp() override {
     Form = TCustomForm::Create<THintForm>(nullptr);
     Form->SetBorderStyle(bsNone);
+    Form->SetFormStyle(fsStayOnTop);  // above the windows of test programs running beside this one
     Form->SetBounds(100, 100, 300, 200);
     Panel = new THintPanel(Form);
     Panel->SetParent(Form);
