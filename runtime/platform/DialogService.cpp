@@ -179,6 +179,28 @@ bool DialogGetOpenFileName(OPENFILENAMEW& Data) { return AskFileDialog(dkOpen, D
 
 bool DialogGetSaveFileName(OPENFILENAMEW& Data) { return AskFileDialog(dkSave, Data, &GetSaveFileNameW); }
 
+// --- TModalWindowsLock ---------------------------------------------------------------
+
+namespace {
+BOOL CALLBACK CollectEnabledWindow(HWND Wnd, LPARAM Out) {
+  if (IsWindowVisible(Wnd) && IsWindowEnabled(Wnd)) reinterpret_cast<std::vector<HWND>*>(Out)->push_back(Wnd);
+  return TRUE;
+}
+}  // namespace
+
+TModalWindowsLock::TModalWindowsLock(HWND Owner) {
+  EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow, LPARAM(&FDisabled));
+  FDisabled.erase(std::remove(FDisabled.begin(), FDisabled.end(), Owner), FDisabled.end());
+  if (Owner && !IsWindowEnabled(Owner)) FDisabledOwner = Owner;
+  for (HWND wnd : FDisabled) EnableWindow(wnd, FALSE);
+}
+
+TModalWindowsLock::~TModalWindowsLock() {
+  for (HWND wnd : FDisabled)
+    if (IsWindow(wnd)) EnableWindow(wnd, TRUE);
+  if (FDisabledOwner && IsWindow(FDisabledOwner)) EnableWindow(FDisabledOwner, FALSE);
+}
+
 // --- TDialogAnswerScope ---------------------------------------------------------------
 
 TDialogAnswerScope::TDialogAnswerScope() : FPrevious(SetDialogAnswerer(this)) {}

@@ -126,6 +126,24 @@ bool DialogChooseFont(CHOOSEFONTW& Data);
 bool DialogGetOpenFileName(OPENFILENAMEW& Data);
 bool DialogGetSaveFileName(OPENFILENAMEW& Data);
 
+// While it lives, the thread's visible top-level windows other than Owner are
+// disabled, so the operator answers the dialog being shown before anything
+// else (the platform disables only the dialog's owner, and gives it the
+// activation back). They are enabled again at the end; those that were
+// disabled before stay so, the owner too (the platform enables it whatever
+// it was).
+class TModalWindowsLock {
+ public:
+  explicit TModalWindowsLock(HWND Owner);
+  ~TModalWindowsLock();
+  TModalWindowsLock(const TModalWindowsLock&) = delete;
+  TModalWindowsLock& operator=(const TModalWindowsLock&) = delete;
+
+ private:
+  std::vector<HWND> FDisabled;
+  HWND FDisabledOwner = nullptr;
+};
+
 // --- Answering in tests ---------------------------------------------------------------
 // Installs itself for its lifetime (the previous answerer comes back at the
 // end), answers with the expected answers in order and records every request.

@@ -84,6 +84,7 @@ HWND TCommonDialog::OwnerWindow() { return GetActiveWindow(); }
 bool TCommonDialog::Run(const std::function<bool()>& Call) {
   if (!DialogAnswerer()) {
     TOpening opening(this);
+    TModalWindowsLock lock(OwnerWindow());
     return Call();
   }
   DoShow();

@@ -192,8 +192,10 @@ INT_PTR CALLBACK StateDialogProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LPara
 }
 
 INT_PTR ShowTemplate(const TDialogTemplate& Template, TDialogState& State) {
-  const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), Template.Data(), GetActiveWindow(),
-                                                 &StateDialogProc, LPARAM(&State));
+  HWND owner = GetActiveWindow();
+  TModalWindowsLock lock(owner);
+  const INT_PTR result =
+      DialogBoxIndirectParamW(GetModuleHandleW(nullptr), Template.Data(), owner, &StateDialogProc, LPARAM(&State));
   if (result == -1) RaiseLastOSError();
   return result;
 }

@@ -380,4 +380,41 @@ TEST(RealCommonDialogTest, ExceptionInOnShowDoesNotEscapeTheHook) {
   EXPECT_EQ(events.Log, (std::vector<String>{L"show", L"close"}));
 }
 
+// A real dialog is modal to the whole program: the thread's other windows
+// take no input while it is up, and afterwards only those enabled before are
+// enabled again, the dialog's owner included (here the disabled window, which
+// was activated last, is the owner: the platform enables an owner at the end).
+TEST(RealDialogModalityTest, OtherWindowsAreDisabledWhileItIsUp) {
+  struct Case {
+    const char* Name;
+    std::function<void()> Run;
+    int Close;
+  } cases[] = {
+      {"message dialog", [] { MessageDlg(L"Modal", mtInformation, {mbOK}, 0); }, IDOK},
+      {"input box", [] { InputBox(L"Modal", L"Text:", L""); }, IDCANCEL},
+      {"colour dialog", [] { TColorDialog(nullptr).Execute(); }, IDCANCEL},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    HWND open = CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND closed = CreateWindowExW(0, L"STATIC", L"off", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_DISABLED, 220, 10,
+                                  200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(open && closed);
+    {
+      DialogDriver driver({[&](HWND dlg) {
+        EXPECT_FALSE(IsWindowEnabled(open));
+        EXPECT_FALSE(IsWindowEnabled(closed));
+        EXPECT_TRUE(IsWindowEnabled(dlg));
+        Press(dlg, c.Close);
+      }});
+      c.Run();
+    }
+    EXPECT_TRUE(IsWindowEnabled(open));
+    EXPECT_FALSE(IsWindowEnabled(closed));
+    DestroyWindow(open);
+    DestroyWindow(closed);
+  }
+}
+
 }  // namespace
