@@ -304,6 +304,8 @@ TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   SetTabStop(false);
   SetBorderStyle(bsNone);
   SetAutoSelect(false);
+  // The editor takes the cell's height, not the height its font would ask for.
+  SetAutoSize(false);
   SetVisible(false);
 }
 
