@@ -455,11 +455,6 @@ void TCustomListBox::Dispatch(TMessage& Message) {
     case CN_COMMAND: CNCommand(Message); return;
     case CN_DRAWITEM: CNDrawItem(Message); return;
     case CN_MEASUREITEM: CNMeasureItem(Message); return;
-    case WM_LBUTTONUP:
-      // The list ends its mouse selection on the release and tells it then.
-      DefaultHandler(Message);
-      TWinControl::Dispatch(Message);
-      return;
     case WM_SIZE:
       TWinControl::Dispatch(Message);
       ResetColumnWidth();
