@@ -377,8 +377,6 @@ TEST_F(FormTest, ScreenKnowsTheFormsAndTheActiveOne) {
 }
 
 TEST_F(FormTest, FormStreamedFromItsResource) {
-  if (!FindPublished(TControl::StaticClass(), L"Left"))
-    GTEST_SKIP() << "the controls' published table is not linked into the program";
   RegisterClasses({TTestPanel::StaticClass()});
   TStreamedForm* form = nullptr;
   try {
