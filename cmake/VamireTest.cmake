@@ -2,9 +2,10 @@
 #   One GoogleTest program, one ctest entry. PURE programs need no Win32 and are
 #   also built and run natively; the rest run under Wine (and Xvfb).
 #   DEVICE programs talk to the device peer and run one at a time.
-#   FOREGROUND programs need the active window or the keyboard focus (modal loops,
-#   focus changes, typed keys): all test programs share one display, so these run
-#   one at a time.
+#   FOREGROUND programs need the active window, the keyboard focus or the pointer
+#   (modal loops, focus changes, typed keys, drags): all test programs share one
+#   display, where any window shown by another program can take the activation,
+#   so these run alone.
 function(vamire_add_test name)
   cmake_parse_arguments(T "PURE;DEVICE;FOREGROUND;THEMED" "CODEPAGE;TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(VAMIRE_NATIVE AND NOT T_PURE)
@@ -38,7 +39,7 @@ function(vamire_add_test name)
     list(APPEND locks devicepeer)
   endif()
   if(T_FOREGROUND)
-    list(APPEND locks foreground)
+    set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
   endif()
   if(locks)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${locks}")

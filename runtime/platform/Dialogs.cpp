@@ -215,3 +215,16 @@ VAMIRE_PUBLISHED(TFontDialog,
                  Prop(L"MinFontSize", &TFontDialog::MinFontSize, &TFontDialog::SetMinFontSize),
                  Prop(L"MaxFontSize", &TFontDialog::MaxFontSize, &TFontDialog::SetMaxFontSize),
                  Prop(L"Options", &TFontDialog::Options, &TFontDialog::SetOptions).Default(TFontDialogOptions{fdEffects}))
+
+namespace {
+void InitDialogs() {
+  RegisterClasses({TColorDialog::StaticClass(), TFontDialog::StaticClass(), TOpenDialog::StaticClass(),
+                   TSaveDialog::StaticClass()});
+}
+void DoneDialogs() {
+  UnRegisterClasses({TColorDialog::StaticClass(), TFontDialog::StaticClass(), TOpenDialog::StaticClass(),
+                     TSaveDialog::StaticClass()});
+}
+}  // namespace
+
+const TUnitEntry DialogsUnit = {L"Dialogs", &InitDialogs, &DoneDialogs};

@@ -12,6 +12,7 @@
 #include "DialogService.h"
 #include "Graphics.h"
 #include "Streaming.h"
+#include "Units.h"
 
 // Captions of the message dialogs and of their buttons.
 extern const TResStringRec SMsgDlgWarning;      // Warning
@@ -227,3 +228,6 @@ String MsgDlgCaption(TMsgDlgType DlgType);
 String MsgDlgButtonCaption(TMsgDlgBtn Button);
 // The modal result a button gives (mrNone for mbHelp).
 TModalResult MsgDlgButtonResult(TMsgDlgBtn Button);
+
+// Registers the dialog classes, so form files can hold them.
+extern const TUnitEntry DialogsUnit;

@@ -14,3 +14,6 @@ class TOpenPictureDialog : public TOpenDialog {
   // Only a filter that differs from the default is streamed.
   bool IsFilterStored() const { return Filter() != DefaultFilter(); }
 };
+
+// Registers the picture dialog, so form files can hold it.
+extern const TUnitEntry ExtDlgsUnit;

@@ -7,4 +7,5 @@ void InstallPlatformRuntime() {
   InstallPlatformResStrings();
   InstallPlatformSysUtils();
   InstallPlatformClasses();
+  InstallPlatformStreaming();
 }

@@ -5,4 +5,7 @@
 #pragma once
 
 void InstallPlatformResStrings();
+// Links the published tables of the graphics objects (the font) that form
+// files set as nested properties.
+void InstallPlatformStreaming();
 void InstallPlatformRuntime();

@@ -45,6 +45,9 @@ VAMIRE_PUBLISHED(TFont,
   Prop(L"Size", &TFont::Size, &TFont::SetSize).Stored(false),
   Prop(L"Style", &TFont::Style, &TFont::SetStyle))
 
+// Calling it links this file, and with it the font's table, into every program.
+void InstallPlatformStreaming() {}
+
 bool ReadComponentRes(const String& ResName, TComponent* Instance) {
   if (!FindFormResource(ResName)) return false;
   TResourceStream stream(GetModuleHandleW(nullptr), ResName, MAKEINTRESOURCEW(10));
