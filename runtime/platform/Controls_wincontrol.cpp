@@ -38,14 +38,20 @@ HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
 
 const wchar_t* const ControlAtomString = L"VamireControl";
 
+// Window properties are readable from every process: the window under the mouse
+// may belong to another program of ours (a second console, a test beside this
+// one), whose pointer means nothing here.
 TWinControl* FindControl(HWND Handle) {
   if (!Handle) return nullptr;
+  DWORD process = 0;
+  if (!GetWindowThreadProcessId(Handle, &process) || process != GetCurrentProcessId()) return nullptr;
   return static_cast<TWinControl*>(GetPropW(Handle, ControlAtomString));
 }
 
 // Every runtime window's procedure. Nothing may leave it as an exception (D-5).
 LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  TWinControl* control = FindControl(Wnd);
+  // Only this process's windows come here.
+  auto* control = static_cast<TWinControl*>(GetPropW(Wnd, ControlAtomString));
   if (!control && CreationControl) {
     control = CreationControl;
     CreationControl = nullptr;

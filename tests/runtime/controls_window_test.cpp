@@ -33,6 +33,18 @@ TEST(ControlWindowTest, NestedControlsGetWindowsUnderTheirClassNames) {
   EXPECT_EQ(r.right - r.left, 100);
 }
 
+// Another process's window can carry the same property (another program of
+// ours under the mouse during a drag); its value is that process's pointer.
+TEST(ControlWindowTest, AWindowOfAnotherProcessIsNoControlHere) {
+  const HWND desktop = GetDesktopWindow();
+  DWORD process = 0;
+  GetWindowThreadProcessId(desktop, &process);
+  ASSERT_NE(process, GetCurrentProcessId()) << "the desktop window belongs to the desktop process";
+  ASSERT_TRUE(SetPropW(desktop, ControlAtomString, reinterpret_cast<HANDLE>(0x16D)));
+  EXPECT_EQ(FindControl(desktop), nullptr);
+  RemovePropW(desktop, ControlAtomString);
+}
+
 TEST(ControlWindowTest, FreeingTheOwnerDestroysEveryWindowOnce) {
   auto* host = new THost(nullptr);
   std::vector<HWND> windows;
