@@ -127,8 +127,11 @@ void THintWindow::Paint() {
   Canvas()->Font()->Assign(Font());
   Canvas()->Brush()->SetColor(Color());
   Canvas()->FillRect(ClientRect());
+  // Drawn on the handle with the canvas's font selected.
+  Canvas()->RequiredState(TCanvasStates{csHandleValid, csFontValid});
   HDC dc = Canvas()->Handle();
   SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, COLORREF(ColorToRGB(Font()->Color())));
   const String text = Caption();
   DrawTextW(dc, text.c_str(), int(text.size()), AsRect(r), DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Forms.h"
+#include "support/WindowCapture.h"
 #include "forms_test_support.h"
 
 namespace {
@@ -95,6 +96,14 @@ TEST_F(HintTest, ShownWithWhatTheControlMakesOfIt) {
   GetWindowRect(hint->Handle(), &r);
   EXPECT_GT(r.top, PanelCentre().Y);
   EXPECT_NE(GetActiveWindow(), hint->Handle());
+  // The whole text on one line, in the hint colours.
+  UpdateWindow(hint->Handle());
+  const vamire_test::Capture shot = vamire_test::CaptureClient(hint->Handle());
+  EXPECT_TRUE(shot.SavePng(L"forms_hint.png"));
+  const COLORREF back = COLORREF(ColorToRGB(clInfoBk));
+  const uint32_t backPixel = uint32_t(GetRValue(back)) << 16 | uint32_t(GetGValue(back)) << 8 | GetBValue(back);
+  EXPECT_EQ(shot.At(shot.Width - 2, shot.Height - 2), backPixel);
+  EXPECT_GT(shot.CountNot(backPixel), 20u) << "no text painted";
 }
 
 TEST_F(HintTest, RefusedOrSwitchedOffShowsNothing) {
