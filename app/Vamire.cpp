@@ -2,13 +2,24 @@
 // application start, the windows created up front, the message loop.
 #include <windows.h>
 
+#include "Buttons.h"
+#include "Dialogs.h"
+#include "ExtCtrls.h"
+#include "ExtDlgs.h"
 #include "Forms.h"
+#include "Grids.h"
+#include "ImgList.h"
+#include "Mask.h"
+#include "Menus.h"
 #include "Runtime.h"
+#include "StdCtrls.h"
 #include "Threads.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InstallPlatformRuntime();
-  InitializeUnits({ThreadsUnit, FormsUnit});
+  // Every unit whose classes the console's form files may hold, in dependency order.
+  InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
+                   ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

@@ -4,20 +4,16 @@
 
 #include <atomic>
 
+#include "Dialogs.h"
 #include "SerialComm.h"
 #include "Sleep.h"
 #include "Sockets.h"
 
 namespace {
 
-void SystemMessage(const String& text) {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  String title = path;
-  title = title.substr(title.find_last_of(L"\\/") + 1);
-  title = title.substr(0, title.find_last_of(L'.'));
-  MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), MB_OK);
-}
+// The runtime's message: captioned with the program's title, and answerable by
+// the dialog service, so no test run waits for a person.
+void SystemMessage(const String& text) { ShowMessage(text); }
 
 std::atomic<TLinkMessageProc> MessageProc{&SystemMessage};
 

@@ -32,7 +32,7 @@ void SendToVideoMatrix(const void* bytes, uint16_t length);
 void SendToVgaMatrix(const void* bytes, uint16_t length);
 
 // The message boxes of the link routines go through this procedure, which a
-// test replaces to answer them. The default shows a system message box.
+// test replaces to answer them. The default is the runtime's ShowMessage.
 using TLinkMessageProc = void (*)(const String& text);
 TLinkMessageProc SetLinkMessageProc(TLinkMessageProc proc);
 void ShowLinkMessage(const String& text);

@@ -7,6 +7,7 @@
 
 #include <map>
 
+#include "DialogService.h"
 #include "LinkTestConsole.h"
 #include "support/DevicePeer.h"
 
@@ -221,6 +222,23 @@ TEST_F(RoutingTest, ConnectingReconnectingAndDisconnectingTheBridge) {
     EXPECT_TRUE(TTestConsole::Messages().empty());
     peer.Reset("tcp");
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Without a replacement the link's messages are the runtime's own, which the
+// dialog service answers, so no run ever waits for a person.
+TEST(LinkMessageTest, TheDefaultMessageGoesThroughTheDialogService) {
+  const TLinkMessageProc previous = SetLinkMessageProc(nullptr);
+  TDialogAnswerScope scope;
+  scope.Expect(dkMessageDlg, mrOk);
+  ShowLinkMessage(L"打开COM9错误，请确认该串口是否存在或被其他程序占用！");
+  SetLinkMessageProc(previous);
+  ASSERT_EQ(scope.Requests().size(), 1u);
+  EXPECT_EQ(scope.Requests()[0].Text, L"打开COM9错误，请确认该串口是否存在或被其他程序占用！");
+  EXPECT_EQ(scope.Requests()[0].Buttons, TMsgDlgButtons{mbOK});
 }
 
 }  // namespace
