@@ -669,6 +669,8 @@ class TWinControl : public TControl {
   // the runtime class name with ControlClassName's class styles, and messages
   // the control does not handle go to that class's procedure.
   void CreateSubClass(TCreateParams& Params, const wchar_t* ControlClassName);
+  // A single border: the sunken client edge with Ctl3D, else a flat line.
+  void AddSingleBorder(TCreateParams& Params, bool Single);
   virtual void CreateWnd();
   virtual void CreateWindowHandle(const TCreateParams& Params);
   virtual void CreateHandle();

@@ -272,6 +272,14 @@ void TWinControl::CreateParams(TCreateParams& Params) {
   Params.WinClassName = ClassName();
 }
 
+void TWinControl::AddSingleBorder(TCreateParams& Params, bool Single) {
+  if (!Single) return;
+  if (Ctl3D())
+    Params.ExStyle |= WS_EX_CLIENTEDGE;
+  else
+    Params.Style |= WS_BORDER;
+}
+
 void TWinControl::CreateSubClass(TCreateParams& Params, const wchar_t* ControlClassName) {
   WNDCLASSW wc{};
   if (!GetClassInfoW(nullptr, ControlClassName, &wc) && !GetClassInfoW(ModuleInstance(), ControlClassName, &wc))

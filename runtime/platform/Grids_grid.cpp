@@ -30,12 +30,7 @@ void TCustomGrid::CreateParams(TCreateParams& Params) {
   Params.Style |= WS_TABSTOP;
   if (FScrollBars == ssHorizontal || FScrollBars == ssBoth) Params.Style |= WS_HSCROLL;
   if (FScrollBars == ssVertical || FScrollBars == ssBoth) Params.Style |= WS_VSCROLL;
-  if (FBorderStyle == bsSingle) {
-    if (Ctl3D())
-      Params.ExStyle |= WS_EX_CLIENTEDGE;
-    else
-      Params.Style |= WS_BORDER;
-  }
+  AddSingleBorder(Params, FBorderStyle == bsSingle);
   Params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
 }
 

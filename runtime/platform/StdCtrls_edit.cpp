@@ -175,12 +175,7 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
   CreateSubClass(Params, L"EDIT");
   Params.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
-  if (FBorderStyle == bsSingle) {
-    if (Ctl3D())
-      Params.ExStyle |= WS_EX_CLIENTEDGE;
-    else
-      Params.Style |= WS_BORDER;
-  }
+  AddSingleBorder(Params, FBorderStyle == bsSingle);
   if (FPasswordChar != 0) Params.Style |= ES_PASSWORD;
   if (FReadOnly) Params.Style |= ES_READONLY;
   if (FCharCase == ecUpperCase) Params.Style |= ES_UPPERCASE;

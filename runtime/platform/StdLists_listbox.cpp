@@ -43,12 +43,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
   if (FMultiSelect) Params.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
   if (FColumns > 0) Params.Style |= LBS_MULTICOLUMN | WS_HSCROLL;
   if (!FIntegralHeight) Params.Style |= LBS_NOINTEGRALHEIGHT;
-  if (FBorderStyle == bsSingle) {
-    if (Ctl3D())
-      Params.ExStyle |= WS_EX_CLIENTEDGE;
-    else
-      Params.Style |= WS_BORDER;
-  }
+  AddSingleBorder(Params, FBorderStyle == bsSingle);
   Params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
 }
 
