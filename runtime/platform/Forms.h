@@ -376,6 +376,8 @@ class TCustomFrame : public TWinControl {
 
  protected:
   void ReadState(TReader* Reader) override;
+  // A frame shows only once it is placed in a window.
+  void UpdateShowing() override;
 
  private:
   bool FResourceRead = false;

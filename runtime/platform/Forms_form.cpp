@@ -660,6 +660,11 @@ void TCustomForm::Loaded() {
   }
 }
 
+void TCustomFrame::UpdateShowing() {
+  if (!Parent() && !ParentWindow()) return;
+  inherited::UpdateShowing();
+}
+
 TCustomForm* GetParentForm(TControl* Control) {
   if (!Control) return nullptr;
   while (Control->Parent()) Control = Control->Parent();

@@ -52,6 +52,12 @@ class TStreamedForm : public TForm {
 VAMIRE_PUBLISHED(TStreamedForm, Handler(L"FormCreate", &TStreamedForm::FormCreate),
                  Handler(L"Panel1Click", &TStreamedForm::Panel1Click))
 
+class TTestFrame1 : public TFrame {
+  VAMIRE_CLASS(TTestFrame1, TFrame)
+ public:
+  using TFrame::TFrame;
+};
+
 struct TLog : TObject {
   std::vector<String> Lines;
   TCloseAction Action = caHide;
@@ -405,6 +411,29 @@ TEST_F(FormTest, FormStreamedFromItsResource) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   EXPECT_EQ(shot.At(150, 100), uint32_t(GetRValue(face)) << 16 | uint32_t(GetGValue(face)) << 8 | GetBValue(face))
       << "the form's background";
+  form->Free();
+}
+
+// A frame made from code streams its own resource, and shows once placed.
+TEST_F(FormTest, FrameStreamsItsResource) {
+  RegisterClasses({TTestPanel::StaticClass()});
+  TForm1* form = TCustomForm::Create<TForm1>(nullptr);
+  TTestFrame1* frame = nullptr;
+  try {
+    frame = TCustomFrame::Create<TTestFrame1>(form);
+  } catch (const Exception& e) {
+    FAIL() << UTF8Encode(e.ClassName() + L": " + e.Message());
+  }
+  auto* panel = dynamic_cast<TTestPanel*>(frame->FindComponent(L"FramePanel"));
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->Parent(), frame);
+  EXPECT_EQ(panel->Caption(), L"Framed");
+  EXPECT_EQ(frame->Width(), 150);
+  EXPECT_FALSE(frame->HandleAllocated());
+  frame->SetParent(form);
+  form->Show();
+  EXPECT_TRUE(IsWindowVisible(panel->Handle()));
+  EXPECT_EQ(GetParentForm(panel), form);
   form->Free();
 }
 
