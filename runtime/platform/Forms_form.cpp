@@ -706,4 +706,7 @@ VAMIRE_PUBLISHED(TCustomForm,
                  Prop(L"OnDeactivate", &TCustomForm::OnDeactivate),
                  Prop(L"OnPaint", &TCustomForm::OnPaint),
                  Prop(L"OnClose", &TCustomForm::OnClose),
-                 Prop(L"OnCloseQuery", &TCustomForm::OnCloseQuery))
+                 Prop(L"OnCloseQuery", &TCustomForm::OnCloseQuery),
+                 Prop(L"OnKeyDown", &TCustomForm::OnKeyDown),
+                 Prop(L"OnKeyPress", &TCustomForm::OnKeyPress),
+                 Prop(L"OnKeyUp", &TCustomForm::OnKeyUp))

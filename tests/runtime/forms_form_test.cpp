@@ -47,10 +47,13 @@ class TStreamedForm : public TForm {
     PanelLoadedAtCreate = panel && panel->Caption() == L"Inside" && panel->Parent() == this;
   }
   void Panel1Click(TObject*) { ++Clicks; }
+  String Typed;
+  void FormKeyPress(TObject*, wchar_t& Key) { Typed += Key; }
 };
 
 VAMIRE_PUBLISHED(TStreamedForm, Handler(L"FormCreate", &TStreamedForm::FormCreate),
-                 Handler(L"Panel1Click", &TStreamedForm::Panel1Click))
+                 Handler(L"Panel1Click", &TStreamedForm::Panel1Click),
+                 Handler(L"FormKeyPress", &TStreamedForm::FormKeyPress))
 
 class TTestFrame1 : public TFrame {
   VAMIRE_CLASS(TTestFrame1, TFrame)
@@ -404,6 +407,11 @@ TEST_F(FormTest, FormStreamedFromItsResource) {
   EXPECT_EQ(client.bottom, 120);
   panel->OnClick(panel);
   EXPECT_EQ(form->Clicks, 1);
+  EXPECT_TRUE(form->KeyPreview());
+  ASSERT_TRUE(form->OnKeyPress);
+  wchar_t key = L'x';
+  form->OnKeyPress(form, key);
+  EXPECT_EQ(form->Typed, L"x") << "the form's key handler was bound from its resource";
   UpdateWindow(form->Handle());
   const vamire_test::Capture shot = vamire_test::CaptureClient(form->Handle());
   EXPECT_TRUE(shot.SavePng(L"forms_streamed.png"));
