@@ -371,6 +371,8 @@ class TGraphic : public TPersistent {
   virtual void Changed(TObject* Sender);
   // Into a bitmap: the bitmap takes this graphic's size and its drawing.
   void AssignTo(TPersistent* Dest) override;
+  // "Data" in form files (a button's "Glyph.Data"): ReadData/WriteData.
+  void DefineProperties(TFiler* Filer) override;
 
  private:
   bool FTransparent = false;
@@ -550,6 +552,8 @@ class TPicture : public TPersistent {
  protected:
   void AssignTo(TPersistent* Dest) override;
   virtual void Changed(TObject* Sender);
+  // "Data" in form files (an image's "Picture.Data"): ReadData/WriteData.
+  void DefineProperties(TFiler* Filer) override;
 
  private:
   void ForceType(TGraphicClass cls);

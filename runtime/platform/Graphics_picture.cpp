@@ -6,6 +6,7 @@
 
 #include "Graphics.h"
 #include "Jpeg.h"
+#include "Streaming.h"
 #include "Streams.h"
 #include "Streams_win.h"
 
@@ -418,4 +419,14 @@ void TPicture::WriteData(TStream* Stream) {
   Stream->WriteBuffer(&length, 1);
   if (length) Stream->WriteBuffer(name.data(), length);
   if (FGraphic) FGraphic->WriteData(Stream);
+}
+
+void TGraphic::DefineProperties(TFiler* Filer) {
+  Filer->DefineBinaryProperty(L"Data", TStreamProc(this, &TGraphic::ReadData), TStreamProc(this, &TGraphic::WriteData),
+                              !Empty());
+}
+
+void TPicture::DefineProperties(TFiler* Filer) {
+  Filer->DefineBinaryProperty(L"Data", TStreamProc(this, &TPicture::ReadData), TStreamProc(this, &TPicture::WriteData),
+                              FGraphic != nullptr);
 }

@@ -7,6 +7,7 @@
 #include "FormText.h"
 #include "Mask.h"
 #include "Streams.h"
+#include "SysUtils.h"
 #include "extctrls_test_support.h"
 
 using namespace extctrls_test;
@@ -148,6 +149,63 @@ TEST(ExtCtrlsStreamTest, AFormSetsThePublishedValues) {
   EXPECT_EQ(labeled2->EditLabel()->Left(), labeled->EditLabel()->Left());
   EXPECT_EQ(panel2->BevelInner(), bvLowered);
   EXPECT_EQ(panel2->BorderWidth(), 3);
+}
+
+// Pictures and glyphs travel inside the form file as "Picture.Data" and
+// "Glyph.Data", through the text form too.
+TEST(ExtCtrlsStreamTest, PicturesAndGlyphsTravelInTheForm) {
+  InitializeUnits({StdCtrlsUnit, ExtCtrlsUnit, ButtonsUnit, MaskUnit});
+  auto paint = [](TBitmap* bmp) {
+    bmp->SetSize(3, 2);
+    bmp->Canvas()->SetPixels(0, 0, clRed);
+    bmp->Canvas()->SetPixels(2, 1, clBlue);
+    bmp->Canvas()->SetPixels(1, 0, clLime);
+  };
+  THost host(nullptr);
+  auto* image = new TImage(&host);
+  image->SetName(L"Image1");
+  image->SetParent(&host);
+  TBitmap picture;
+  paint(&picture);
+  image->Picture()->Assign(&picture);
+  auto* bit = new TBitBtn(&host);
+  bit->SetName(L"BitBtn1");
+  bit->SetParent(&host);
+  TBitmap glyph;
+  paint(&glyph);
+  bit->SetGlyph(&glyph);
+  auto* empty = new TImage(&host);
+  empty->SetName(L"Image2");
+  empty->SetParent(&host);
+
+  TMemoryStream out;
+  WriteComponentToStream(&out, &host);
+  const String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
+  EXPECT_NE(text.find(L"Picture.Data = {"), String::npos) << UTF8Encode(text);
+  EXPECT_NE(text.find(L"Glyph.Data = {"), String::npos) << UTF8Encode(text);
+  EXPECT_EQ(text.find(L"Picture.Data", text.find(L"object Image2")), String::npos) << "an empty picture is not written";
+
+  TStringStream in(FormTextToBinary(text));
+  THost copy(nullptr);
+  try {
+    ReadComponentFromStream(&in, &copy);
+  } catch (const Exception& e) {
+    FAIL() << e.ClassName() << ": " << e.Message();
+  }
+  auto* image2 = dynamic_cast<TImage*>(copy.FindComponent(L"Image1"));
+  auto* bit2 = dynamic_cast<TBitBtn*>(copy.FindComponent(L"BitBtn1"));
+  auto* empty2 = dynamic_cast<TImage*>(copy.FindComponent(L"Image2"));
+  ASSERT_TRUE(image2 && bit2 && empty2);
+  auto* read = dynamic_cast<TBitmap*>(image2->Picture()->Graphic());
+  ASSERT_NE(read, nullptr) << "the picture came back as a bitmap";
+  ASSERT_EQ(read->Width(), 3);
+  ASSERT_EQ(read->Height(), 2);
+  EXPECT_EQ(read->Canvas()->Pixels(0, 0), clRed);
+  EXPECT_EQ(read->Canvas()->Pixels(1, 0), clLime);
+  EXPECT_EQ(read->Canvas()->Pixels(2, 1), clBlue);
+  ASSERT_EQ(bit2->Glyph()->Width(), 3);
+  EXPECT_EQ(bit2->Glyph()->Canvas()->Pixels(2, 1), clBlue);
+  EXPECT_EQ(empty2->Picture()->Graphic(), nullptr);
 }
 
 }  // namespace
