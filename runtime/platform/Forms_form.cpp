@@ -691,6 +691,7 @@ VAMIRE_PUBLISHED(TCustomForm,
                       &TCustomForm::SetTransparentColorValue)
                      .Idents(&ColorIdentMapper)
                      .Default(clBlack),
+                 Prop(L"Icon", &TCustomForm::Icon, &TCustomForm::SetIcon),
                  Prop(L"Menu", &TCustomForm::Menu, &TCustomForm::SetMenu),
                  Prop(L"ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl),
                  Prop(L"PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch).NoDefault(),

@@ -3,8 +3,11 @@
 // preview, the screen's form list, and a form streamed from its resource.
 #include <gtest/gtest.h>
 
+#include "FormText.h"
 #include "Forms.h"
 #include "Menus.h"
+#include "Streaming.h"
+#include "Streams.h"
 #include "SysUtils.h"
 #include "support/WindowCapture.h"
 #include "forms_test_support.h"
@@ -420,6 +423,31 @@ TEST_F(FormTest, FormStreamedFromItsResource) {
   EXPECT_EQ(shot.At(150, 100), uint32_t(GetRValue(face)) << 16 | uint32_t(GetGValue(face)) << 8 | GetBValue(face))
       << "the form's background";
   form->Free();
+}
+
+// A form's icon travels in its form file as "Icon.Data".
+TEST_F(FormTest, TheIconTravelsInTheFormFile) {
+  TForm* form = TCustomForm::Create<TForm>(nullptr);
+  form->Icon()->SetHandle(CopyIcon(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))));
+  const int width = form->Icon()->Width();
+  ASSERT_GT(width, 0);
+  TMemoryStream out;
+  WriteComponentToStream(&out, form);
+  form->Free();
+  const String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
+  EXPECT_NE(text.find(L"Icon.Data = {"), String::npos);
+  TForm* copy = TCustomForm::Create<TForm>(nullptr);
+  TStringStream in(FormTextToBinary(text));
+  try {
+    ReadComponentFromStream(&in, copy);
+  } catch (const Exception& e) {
+    copy->Free();
+    FAIL() << UTF8Encode(e.ClassName() + L": " + e.Message());
+  }
+  EXPECT_FALSE(copy->Icon()->Empty());
+  EXPECT_EQ(copy->Icon()->Width(), width);
+  EXPECT_NE(copy->Icon()->Handle(), nullptr);
+  copy->Free();
 }
 
 // A frame made from code streams its own resource, and shows once placed.
