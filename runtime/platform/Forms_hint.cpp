@@ -31,14 +31,9 @@ TControl* HintControlOf(TControl* Control) {
   return Control;
 }
 
-// The control of this program under a screen point. Windows of other
-// programs carry no control of ours, whatever their window properties hold.
-TControl* ControlAtScreenPoint(const TPoint& Pos) {
-  HWND wnd = WindowFromPoint(POINT{Pos.X, Pos.Y});
-  DWORD process = 0;
-  if (!wnd || !GetWindowThreadProcessId(wnd, &process) || process != GetCurrentProcessId()) return nullptr;
-  return FindDragTarget(Pos, true);
-}
+// The control of this program under a screen point (FindControl ignores
+// other programs' windows).
+TControl* ControlAtScreenPoint(const TPoint& Pos) { return FindDragTarget(Pos, true); }
 
 TPoint CursorPosition() {
   POINT p{};
