@@ -32,8 +32,14 @@ else
   export WINEARCH=win64
 fi
 export VAMIRE_WINE VAMIRE_WINESERVER
-VAMIRE_PREFIX_PLAIN="$VAMIRE_CACHE/wine-$VAMIRE_ARCH"
-VAMIRE_PREFIX_THEMED="$VAMIRE_CACHE/wine-$VAMIRE_ARCH-themed"
+# Prefixes are named after the script that makes them, so checkouts with different
+# prefix set-ups (a branch changing fonts, say) each get their own and never remake
+# one another's under a running test.
+# VAMIRE_SLOT gives a checkout prefixes (and so a wineserver, with its own active
+# window) of its own, for test runs side by side on one machine.
+VAMIRE_PREFIX_KEY=$(sha1sum < "$VAMIRE_ROOT/scripts/make-prefix" | cut -c1-12)${VAMIRE_SLOT:+-$VAMIRE_SLOT}
+VAMIRE_PREFIX_PLAIN="$VAMIRE_CACHE/wine-$VAMIRE_ARCH-$VAMIRE_PREFIX_KEY"
+VAMIRE_PREFIX_THEMED="$VAMIRE_CACHE/wine-$VAMIRE_ARCH-$VAMIRE_PREFIX_KEY-themed"
 VAMIRE_TOOLCHAIN="$VAMIRE_ROOT/cmake/mingw-$VAMIRE_ARCH.cmake"
 VAMIRE_BUILD="${VAMIRE_BUILD:-$VAMIRE_ROOT/build/$VAMIRE_ARCH}"
 VAMIRE_BUILD_NATIVE="${VAMIRE_BUILD_NATIVE:-$VAMIRE_ROOT/build/native}"
