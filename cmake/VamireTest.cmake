@@ -1,13 +1,21 @@
-# vamire_add_test(NAME SOURCES ... [LIBS ...] [PURE] [DEVICE] [FOREGROUND] [THEMED] [CODEPAGE 1252] [TIMEOUT s])
+# vamire_add_test(NAME SOURCES ... [LIBS ...] [PURE] [DEVICE] [FOREGROUND] [THEMED | BOTH_PREFIXES]
+#                  [CODEPAGE 1252] [TIMEOUT s])
 #   One GoogleTest program, one ctest entry. PURE programs need no Win32 and are
 #   also built and run natively; the rest run under Wine (and Xvfb).
+#   THEMED programs run in the prefix with visual styles on instead of the plain one.
+#   BOTH_PREFIXES programs run twice, as NAME_plain and NAME_themed; the program
+#   tells which prefix it is in from VAMIRE_THEMED (0 or 1, see
+#   tests/support/TestPrefix.h).
 #   DEVICE programs talk to the device peer and run one at a time.
 #   FOREGROUND programs need the active window, the keyboard focus or the pointer
 #   (modal loops, focus changes, typed keys, drags): all test programs share one
 #   display, where any window shown by another program can take the activation,
 #   so these run alone.
 function(vamire_add_test name)
-  cmake_parse_arguments(T "PURE;DEVICE;FOREGROUND;THEMED" "CODEPAGE;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "PURE;DEVICE;FOREGROUND;THEMED;BOTH_PREFIXES" "CODEPAGE;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(T_THEMED AND T_BOTH_PREFIXES)
+    message(FATAL_ERROR "${name}: THEMED and BOTH_PREFIXES exclude each other")
+  endif()
   if(VAMIRE_NATIVE AND NOT T_PURE)
     return()
   endif()
@@ -16,27 +24,38 @@ function(vamire_add_test name)
   if(NOT VAMIRE_NATIVE)
     target_link_libraries(${name} PRIVATE vamire_test_support)
   endif()
-  add_test(NAME ${name} COMMAND ${name})
   set(env "")
   if(T_CODEPAGE)
     list(APPEND env "VAMIRE_CODEPAGE=${T_CODEPAGE}")
   endif()
-  if(T_THEMED)
-    list(APPEND env "VAMIRE_THEMED=1")
+  # A natively built program has no prefix: it runs once whatever was asked.
+  if(T_BOTH_PREFIXES AND NOT VAMIRE_NATIVE)
+    set(entries ${name}_plain ${name}_themed)
+  else()
+    set(entries ${name})
   endif()
-  if(env)
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
-  endif()
-  if(NOT T_TIMEOUT)
-    set(T_TIMEOUT 300)
-  endif()
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
-  if(T_DEVICE)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED devicepeer RESOURCE_LOCK devicepeer)
-  endif()
-  if(T_FOREGROUND)
-    set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
-  endif()
+  foreach(entry ${entries})
+    add_test(NAME ${entry} COMMAND ${name})
+    set(entry_env ${env})
+    if(T_THEMED OR entry STREQUAL "${name}_themed")
+      list(APPEND entry_env "VAMIRE_THEMED=1")
+    elseif(entry STREQUAL "${name}_plain")
+      list(APPEND entry_env "VAMIRE_THEMED=0")
+    endif()
+    if(entry_env)
+      set_tests_properties(${entry} PROPERTIES ENVIRONMENT "${entry_env}")
+    endif()
+    if(NOT T_TIMEOUT)
+      set(T_TIMEOUT 300)
+    endif()
+    set_tests_properties(${entry} PROPERTIES TIMEOUT ${T_TIMEOUT})
+    if(T_DEVICE)
+      set_tests_properties(${entry} PROPERTIES FIXTURES_REQUIRED devicepeer RESOURCE_LOCK devicepeer)
+    endif()
+    if(T_FOREGROUND)
+      set_tests_properties(${entry} PROPERTIES RUN_SERIAL TRUE)
+    endif()
+  endforeach()
 endfunction()
 
 # vamire_add_benchmark(NAME SOURCES ... [LIBS ...] [PURE]): a measuring program, built, never a test.
