@@ -12,7 +12,7 @@ enum TTestAlign { taNone, taLeft, taRight };
 VAMIRE_ENUM_NAMES(TTestAlign, L"taNone", L"taLeft", L"taRight")
 enum TTestOption { toA, toB, toC };
 VAMIRE_ENUM_NAMES(TTestOption, L"toA", L"toB", L"toC")
-using TTestOptions = TSet<TTestOption, 8>;
+using TTestOptions = TSet<TTestOption, 3>;
 
 // The order in which components were told Loaded, by name.
 std::vector<String>& LoadedLog();
