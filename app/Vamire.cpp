@@ -14,12 +14,24 @@
 #include "Runtime.h"
 #include "StdCtrls.h"
 #include "Threads.h"
+#include "cxClasses.h"
+#include "cxDWMApi.h"
+#include "cxDataConsts.h"
+#include "cxFilterConsts.h"
+#include "cxGeometry.h"
+#include "cxLibraryStrs.h"
+#include "dxCore.h"
+#include "dxThemeManager.h"
+#include "dxUxTheme.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InstallPlatformRuntime();
-  // Every unit whose classes the console's form files may hold, in dependency order.
+  // Every unit whose classes the console's form files may hold, in dependency order:
+  // the runtime's, then the toolkit's, the theme units first among those.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
-                   ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit});
+                   ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit,
+                   dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit,
+                   dxCoreUnit, cxClassesUnit, cxGeometryUnit, cxDataConstsUnit, cxLibraryStrsUnit, cxFilterConstsUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

@@ -8,3 +8,5 @@ vamire_add_test(core_bases_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/bases_tes
 vamire_add_test(core_units_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/units_win_test.cpp LIBS vamire_core)
 vamire_add_test(core_classes_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/classes_win_test.cpp LIBS vamire_core)
 vamire_add_test(core_bitmaps_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/bitmaps_win_test.cpp LIBS vamire_core)
+# Theme library, handle cache and composition: a recording fake, and the real library in both prefixes.
+vamire_add_test(core_themes_test BOTH_PREFIXES SOURCES ${CMAKE_CURRENT_LIST_DIR}/themes_test.cpp LIBS vamire_core)

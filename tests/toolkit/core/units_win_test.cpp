@@ -7,13 +7,19 @@
 #include "cxFilterConsts.h"
 #include "cxGeometry.h"
 #include "cxLibraryStrs.h"
+#include "cxDWMApi.h"
 #include "dxCore.h"
+#include "dxThemeManager.h"
+#include "dxUxTheme.h"
 
 namespace {
 
 TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
-  InitializeUnits({dxCoreUnit, cxClassesUnit, cxGeometryUnit, cxDataConstsUnit, cxLibraryStrsUnit,
-                   cxFilterConstsUnit});
+  // The program's order: the theme units first.
+  InitializeUnits({dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxCoreUnit, cxClassesUnit, cxGeometryUnit,
+                   cxDataConstsUnit, cxLibraryStrsUnit, cxFilterConstsUnit});
+  EXPECT_TRUE(IsUxThemeLoaded());
+  EXPECT_NE(ThemeChangedEventReceiver(), nullptr);
   EXPECT_TRUE(OSFlagWinNT);
   EXPECT_EQ(GetClass(L"TcxRect"), TcxRect::StaticClass());
   TdxResourceStringsRepository* repo = GetResourceStringsRepository();
@@ -32,6 +38,9 @@ TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   FinalizeUnits();
   EXPECT_TRUE(IsFinalizing());
   EXPECT_FALSE(IsUnitStarted(L"dxCore"));
+  EXPECT_FALSE(IsUxThemeLoaded());
+  EXPECT_EQ(ThemeChangedEventReceiver(), nullptr);
+  EXPECT_FALSE(IsDwmApiLoaded());
   EXPECT_EQ(GetClass(L"TcxRect"), nullptr);
   EXPECT_EQ(ResolveResourceString(&cxSDateNow), L"now");  // overrides freed with cxClasses
   for (auto [name, count] : products) EXPECT_EQ(GetResourceStringsRepository()->IndexOfProduct(name), -1) << name;

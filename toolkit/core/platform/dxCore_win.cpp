@@ -52,7 +52,7 @@ AnsiString WideToAnsiString(const String& text, unsigned codePage) {
   return result;
 }
 
-void DetectWindowsVersion() {
+OSVERSIONINFOW RunningSystemVersion() {
   // RtlGetVersion answers the true version; GetVersionEx may be shimmed.
   OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof(info);
@@ -63,6 +63,11 @@ void DetectWindowsVersion() {
     info.dwOSVersionInfoSize = sizeof(info);
     GetVersionExW(&info);
   }
+  return info;
+}
+
+void DetectWindowsVersion() {
+  const OSVERSIONINFOW info = RunningSystemVersion();
   BOOL wow64 = FALSE;
   using TIsWow64Process = BOOL(WINAPI*)(HANDLE, BOOL*);
   auto isWow64Process = reinterpret_cast<TIsWow64Process>(

@@ -7,6 +7,8 @@
 #include "Graphics.h"
 #include "dxCore.h"
 
+// The running system's version as it is, not as a compatibility shim reports it.
+OSVERSIONINFOW RunningSystemVersion();
 // System colours resolved; blue, green, red and alpha from the lowest byte up.
 TRGBQuad ColorToRGBQuad(TColor AColor, std::uint8_t AReserved = 0);
 // By pixel format (15-bit counts as 16); device and custom formats ask the canvas's device context.
