@@ -10,3 +10,4 @@ vamire_add_test(core_classes_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/classes_
 vamire_add_test(core_bitmaps_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/bitmaps_win_test.cpp LIBS vamire_core)
 # Theme library, handle cache and composition: a recording fake, and the real library in both prefixes.
 vamire_add_test(core_themes_test BOTH_PREFIXES SOURCES ${CMAKE_CURRENT_LIST_DIR}/themes_test.cpp LIBS vamire_core)
+vamire_add_test(core_messages_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/messages_win_test.cpp LIBS vamire_core)
