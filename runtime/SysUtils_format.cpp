@@ -495,7 +495,8 @@ class TFormatter {
     if (i < F.size() && F[i] == L'*') {
       ++i;
       const TVarRec& a = Next();
-      if (a.Kind() != TVarRec::vtInteger) Invalid();
+      // Bounded as written digits are: a width argument of millions is no format.
+      if (a.Kind() != TVarRec::vtInteger || a.AsInt64() > 0xFFFF) Invalid();
       return int(a.AsInt64());
     }
     if (i >= F.size() || F[i] < L'0' || F[i] > L'9') return -1;

@@ -123,6 +123,8 @@ TEST(SysUtilsFormatTest, BadFormatsAndArgumentsRaiseConvertErrors) {
       {L"%d", {L"text"}, false}, {L"%s", {5}, false},     {L"%f", {5}, false},  {L"%d", {1.5}, false},
       {L"%q", {5}, false},       {L"abc%", {}, false},    {L"%p", {5}, false},  {L"%5", {5}, false},
       {L"%d %d", {1}, true},     {L"%2:d", {1, 2}, true}, {L"%*d", {1.0, 2}, false},
+      // Widths and precisions from arguments are bounded as written ones are (%99999d).
+      {L"%99999d", {1}, false},  {L"%*d", {2000000000, 2}, false}, {L"%.*f", {2000000000, 1.5}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.format);
