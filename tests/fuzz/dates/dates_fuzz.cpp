@@ -10,9 +10,13 @@
 
 namespace {
 
-const wchar_t* const kDateFormats[] = {L"M/d/yyyy", L"yyyy-MM-dd", L"dd.MM.yyyy", L"d/M/yy", L"yyyy/M/d", L"ddddd"};
+// As the locale gives them: "/" and ":" stand for the settings' separators.
+// Month names are printed but never parsed, so no pattern here shows one.
+const wchar_t* const kDateFormats[] = {L"M/d/yyyy", L"yyyy/MM/dd", L"dd/MM/yyyy", L"d/M/yy", L"yyyy/M/d", L"d/M/yyyy"};
 const wchar_t* const kTimeFormats[] = {L"h:mm AMPM", L"hh:nn:ss", L"H:mm", L"hh:nn:ss.zzz"};
-const wchar_t kSeparators[] = {L'/', L'-', L'.', L' ', L':'};
+// A blank is no date separator: date and time are split at the blank between
+// them; nor is the time separator ":".
+const wchar_t kSeparators[] = {L'/', L'-', L'.'};
 
 }  // namespace
 
@@ -44,14 +48,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                         : mode == 1 ? TryStrToTime(back, again, settings)
                                     : TryStrToDateTime(back, again, settings);
         fuzz::Check(read, "a parsed date or time does not print as one");
-        // Whole seconds survive (milliseconds only where the pattern shows them).
+        // What the pattern shows survives: whole seconds, or minutes.
         if (settings.ShortDateFormat.find(L"yy") != String::npos &&
             settings.ShortDateFormat.find(L"yyyy") == String::npos)
           break;  // a two-digit year may fall in another century
-        fuzz::Check(std::fabs(again - v) * SecsPerDay < 1.0, "a parsed date or time reads back as another");
+        const double shown = settings.LongTimeFormat.find(L's') != String::npos ? 1.0 : 60.0;  // seconds
+        fuzz::Check(std::fabs(again - v) * SecsPerDay < shown, "a parsed date or time reads back as another");
         break;
       }
       case 3: {
+        // The settings' own patterns from outside too: "c" and "ddddd" expand them.
+        if (in.Bool()) settings.ShortDateFormat = in.Text(24);
+        if (in.Bool()) settings.LongTimeFormat = in.Text(24);
         uint64_t bits = in.Int<uint64_t>();
         double v;
         std::memcpy(&v, &bits, sizeof v);
