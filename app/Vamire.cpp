@@ -15,6 +15,7 @@
 #include "StdCtrls.h"
 #include "Threads.h"
 #include "cxClasses.h"
+#include "cxControlsBase_win.h"
 #include "cxDWMApi.h"
 #include "cxDataConsts.h"
 #include "cxFilterConsts.h"
@@ -31,7 +32,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit,
-                   dxCoreUnit, cxClassesUnit, cxGeometryUnit, cxDataConstsUnit, cxLibraryStrsUnit, cxFilterConstsUnit});
+                   dxCoreUnit, cxClassesUnit, cxGeometryUnit, cxDataConstsUnit, cxLibraryStrsUnit, cxFilterConstsUnit,
+                   cxControlsBaseUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

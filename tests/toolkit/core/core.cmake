@@ -11,3 +11,8 @@ vamire_add_test(core_bitmaps_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/bitmaps_
 # Theme library, handle cache and composition: a recording fake, and the real library in both prefixes.
 vamire_add_test(core_themes_test BOTH_PREFIXES SOURCES ${CMAKE_CURRENT_LIST_DIR}/themes_test.cpp LIBS vamire_core)
 vamire_add_test(core_messages_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/messages_win_test.cpp LIBS vamire_core)
+# The base-control unit: its platform-free routines, timers, chained window procedures, window and menu routines.
+vamire_add_test(core_controlsbase_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/controlsbase_test.cpp LIBS vamire_core_pure)
+vamire_add_test(core_timers_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/timers_win_test.cpp LIBS vamire_core)
+vamire_add_test(core_wndproc_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/wndproc_win_test.cpp LIBS vamire_core)
+vamire_add_test(core_windows_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/windows_win_test.cpp LIBS vamire_core)

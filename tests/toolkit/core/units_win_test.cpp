@@ -3,6 +3,7 @@
 
 #include "Units.h"
 #include "cxClasses.h"
+#include "cxControlsBase_win.h"
 #include "cxDataConsts.h"
 #include "cxFilterConsts.h"
 #include "cxGeometry.h"
@@ -17,8 +18,12 @@ namespace {
 TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   // The program's order: the theme units first.
   InitializeUnits({dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxCoreUnit, cxClassesUnit, cxGeometryUnit,
-                   cxDataConstsUnit, cxLibraryStrsUnit, cxFilterConstsUnit});
+                   cxDataConstsUnit, cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit});
   EXPECT_TRUE(IsUxThemeLoaded());
+  EXPECT_NE(GetSystemController(), nullptr);
+  EXPECT_NE(cxSkinRefuseMessage, 0u);
+  EXPECT_NE(cxSkinRefuseMessage, cxSkinUpdatePainterMessage);
+  EXPECT_EQ(GetClass(L"TcxTimer"), TcxTimer::StaticClass());
   EXPECT_NE(ThemeChangedEventReceiver(), nullptr);
   EXPECT_TRUE(OSFlagWinNT);
   EXPECT_EQ(GetClass(L"TcxRect"), TcxRect::StaticClass());
@@ -41,6 +46,8 @@ TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   EXPECT_FALSE(IsUxThemeLoaded());
   EXPECT_EQ(ThemeChangedEventReceiver(), nullptr);
   EXPECT_FALSE(IsDwmApiLoaded());
+  EXPECT_EQ(GetSystemController(), nullptr);
+  EXPECT_EQ(GetTimerWindow(), nullptr) << "made again after the unit ended";
   EXPECT_EQ(GetClass(L"TcxRect"), nullptr);
   EXPECT_EQ(ResolveResourceString(&cxSDateNow), L"now");  // overrides freed with cxClasses
   for (auto [name, count] : products) EXPECT_EQ(GetResourceStringsRepository()->IndexOfProduct(name), -1) << name;
