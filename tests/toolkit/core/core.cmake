@@ -16,3 +16,6 @@ vamire_add_test(core_controlsbase_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/co
 vamire_add_test(core_timers_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/timers_win_test.cpp LIBS vamire_core)
 vamire_add_test(core_wndproc_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/wndproc_win_test.cpp LIBS vamire_core)
 vamire_add_test(core_windows_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/windows_win_test.cpp LIBS vamire_core)
+# Canvas, regions and bitmaps: the arithmetic natively, the drawing on memory DCs.
+vamire_add_test(core_graphics_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphics_test.cpp LIBS vamire_core_pure)
+vamire_add_test(core_graphics_canvas_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphics_canvas_win_test.cpp LIBS vamire_core)
