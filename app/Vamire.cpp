@@ -20,6 +20,7 @@
 #include "cxDataConsts.h"
 #include "cxFilterConsts.h"
 #include "cxGeometry.h"
+#include "cxGraphics_win.h"
 #include "cxLibraryStrs.h"
 #include "dxCore.h"
 #include "dxThemeManager.h"
@@ -32,8 +33,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit,
-                   dxCoreUnit, cxClassesUnit, cxGeometryUnit, cxDataConstsUnit, cxLibraryStrsUnit, cxFilterConstsUnit,
-                   cxControlsBaseUnit});
+                   dxCoreUnit, cxClassesUnit, cxGeometryUnit, cxGraphicsUnit, cxDataConstsUnit, cxLibraryStrsUnit,
+                   cxFilterConstsUnit, cxControlsBaseUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

@@ -39,13 +39,13 @@ unsigned TextFlagsToDrawTextFlags(TcxTextFlags AFlags) {
   return result;
 }
 
-std::vector<TRect> FrameBorderBands(const TRect& R, int W, TcxBorders ABorders) {
-  std::vector<TRect> bands;
+TcxBorderBands FrameBorderBands(const TRect& R, int W, TcxBorders ABorders) {
+  TcxBorderBands bands;
   if (R.Left >= R.Right || R.Top >= R.Bottom) return bands;
-  if (ABorders.Contains(bLeft)) bands.push_back({R.Left, R.Top, std::min(R.Left + W, R.Right), R.Bottom});
-  if (ABorders.Contains(bRight)) bands.push_back({std::max(R.Right - W, R.Left), R.Top, R.Right, R.Bottom});
-  if (ABorders.Contains(bTop)) bands.push_back({R.Left, R.Top, R.Right, std::min(R.Top + W, R.Bottom)});
-  if (ABorders.Contains(bBottom)) bands.push_back({R.Left, std::max(R.Bottom - W, R.Top), R.Right, R.Bottom});
+  if (ABorders.Contains(bLeft)) bands.Bands[bands.Count++] = {R.Left, R.Top, std::min(R.Left + W, R.Right), R.Bottom};
+  if (ABorders.Contains(bRight)) bands.Bands[bands.Count++] = {std::max(R.Right - W, R.Left), R.Top, R.Right, R.Bottom};
+  if (ABorders.Contains(bTop)) bands.Bands[bands.Count++] = {R.Left, R.Top, R.Right, std::min(R.Top + W, R.Bottom)};
+  if (ABorders.Contains(bBottom)) bands.Bands[bands.Count++] = {R.Left, std::max(R.Bottom - W, R.Top), R.Right, R.Bottom};
   return bands;
 }
 

@@ -47,7 +47,13 @@ constexpr TcxBorders cxBordersAll{bLeft, bTop, bRight, bBottom};
 
 // The bands a frame of line width W fills on the chosen sides, in the order
 // left, right, top, bottom, each kept inside R; none for an empty R.
-std::vector<TRect> FrameBorderBands(const TRect& R, int W, TcxBorders ABorders);
+struct TcxBorderBands {
+  TRect Bands[4];
+  int Count = 0;
+  const TRect* begin() const { return Bands; }
+  const TRect* end() const { return Bands + Count; }
+};
+TcxBorderBands FrameBorderBands(const TRect& R, int W, TcxBorders ABorders);
 
 // --- Regions ------------------------------------------------------------------------------
 // How a region is combined with another: set replaces, then union, difference, intersection.

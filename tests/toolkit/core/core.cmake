@@ -19,3 +19,5 @@ vamire_add_test(core_windows_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/windows_
 # Canvas, regions and bitmaps: the arithmetic natively, the drawing on memory DCs.
 vamire_add_test(core_graphics_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphics_test.cpp LIBS vamire_core_pure)
 vamire_add_test(core_graphics_canvas_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphics_canvas_win_test.cpp LIBS vamire_core)
+vamire_add_test(core_graphics_bitmaps_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphics_bitmaps_win_test.cpp LIBS vamire_core)
+vamire_add_benchmark(core_graphics_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphics_bench.cpp LIBS vamire_core)

@@ -273,6 +273,21 @@ TEST(CanvasFillTest, NoColourChangesNoPixel) {
   EXPECT_EQ(s.Cap().CountNot(Rgb(clLime)), 0u);
 }
 
+TEST(CanvasFillTest, AColourKeepsAPatternBrushItsBitmap) {
+  TBitmap pattern;
+  pattern.SetSize(8, 8);
+  pattern.Canvas()->Brush()->SetColor(clWhite);
+  pattern.Canvas()->FillRect({0, 0, 8, 8});
+  pattern.Canvas()->SetPixels(0, 0, clBlack);
+  CanvasSurface s(8, 8);
+  s.Cx.Brush()->SetBitmap(&pattern);
+  s.Cx.FillRect({0, 0, 8, 8}, clRed);
+  EXPECT_EQ(s.Cx.Brush()->Color(), clRed);
+  EXPECT_EQ(s.Cap().At(0, 0), Rgb(clBlack));
+  EXPECT_EQ(s.Cap().At(1, 1), Rgb(clWhite));
+  s.Cx.Brush()->SetBitmap(nullptr);
+}
+
 TEST(CanvasFillTest, FramesStayInsideAndExcludeWhatTheyDrew) {
   CanvasSurface s(12, 12);
   s.Cx.FrameRectBorders({2, 2, 6, 5}, clBlack, 10);  // wider than the rectangle

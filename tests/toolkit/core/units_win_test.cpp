@@ -7,6 +7,7 @@
 #include "cxDataConsts.h"
 #include "cxFilterConsts.h"
 #include "cxGeometry.h"
+#include "cxGraphics_win.h"
 #include "cxLibraryStrs.h"
 #include "cxDWMApi.h"
 #include "dxCore.h"
@@ -18,7 +19,7 @@ namespace {
 TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   // The program's order: the theme units first.
   InitializeUnits({dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxCoreUnit, cxClassesUnit, cxGeometryUnit,
-                   cxDataConstsUnit, cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit});
+                   cxGraphicsUnit, cxDataConstsUnit, cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit});
   EXPECT_TRUE(IsUxThemeLoaded());
   EXPECT_NE(GetSystemController(), nullptr);
   EXPECT_NE(cxSkinRefuseMessage, 0u);
@@ -27,6 +28,12 @@ TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   EXPECT_NE(ThemeChangedEventReceiver(), nullptr);
   EXPECT_TRUE(OSFlagWinNT);
   EXPECT_EQ(GetClass(L"TcxRect"), TcxRect::StaticClass());
+  EXPECT_EQ(GetClass(L"TcxBitmap"), TcxBitmap::StaticClass());
+  EXPECT_EQ(GetClass(L"TcxBitmap32"), TcxBitmap32::StaticClass());
+  EXPECT_GT(GetScreenDPI().X, 0);
+  EXPECT_GT(GetScreenDPI().Y, 0);
+  EXPECT_NE(GetScreenCanvas(), nullptr);
+  EXPECT_NE(GetPaintCanvas(), nullptr);
   TdxResourceStringsRepository* repo = GetResourceStringsRepository();
   const std::pair<const wchar_t*, int> products[] = {
       {cxDataConstsProductName, 12}, {cxLibraryStrsProductName, 24}, {cxFilterConstsProductName, 50}};
@@ -49,6 +56,10 @@ TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   EXPECT_EQ(GetSystemController(), nullptr);
   EXPECT_EQ(GetTimerWindow(), nullptr) << "made again after the unit ended";
   EXPECT_EQ(GetClass(L"TcxRect"), nullptr);
+  EXPECT_EQ(GetClass(L"TcxBitmap"), nullptr);
+  // The shared canvases are gone and are not made again by late callers.
+  EXPECT_EQ(GetScreenCanvas(), nullptr);
+  EXPECT_EQ(GetPaintCanvas(), nullptr);
   EXPECT_EQ(ResolveResourceString(&cxSDateNow), L"now");  // overrides freed with cxClasses
   for (auto [name, count] : products) EXPECT_EQ(GetResourceStringsRepository()->IndexOfProduct(name), -1) << name;
 }

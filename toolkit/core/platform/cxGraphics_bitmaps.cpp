@@ -254,7 +254,7 @@ void DrawBitmapOnDC(HDC DC, TBitmap* ABitmap, const TRect& R, DWORD ARop, const 
   if (OSFlagWin9x && deviceBits == 32 && GetBitmapBitsPerPixel(ABitmap) < 32) {
     // That family's blits into 32-bit devices take the fourth byte from the source; make it 0.
     TcxAlphaBitmap copy(ABitmap->Width(), ABitmap->Height());
-    copy.CopyBitmap(ABitmap);
+    BitBltRect(copy.Canvas()->Handle(), ABitmap->Canvas()->Handle(), copy.GetClientRect(), SRCCOPY, TPoint{});
     copy.ApplyPixelOperation(poClearAlpha);
     BitBltRect(DC, copy.Canvas()->Handle(), R, ARop, ASourceTopLeft);
   } else {

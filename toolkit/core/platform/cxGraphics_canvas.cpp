@@ -165,8 +165,30 @@ std::unique_ptr<TcxRegion> TcxCanvas::PathToRegion(bool AConsiderOrigin) {
 
 void TcxCanvas::FillRect(const TRect& R, TColor AColor) {
   if (AColor == clNone) return;
-  if (AColor != clDefault) SetBrushColor(AColor);
-  FCanvas->FillRect(R);
+  if (AColor == clDefault) {
+    FCanvas->FillRect(R);
+    return;
+  }
+  SetBrushColor(AColor);
+  FillWithBrushColor(&R, 1);
+}
+
+void TcxCanvas::FillWithBrushColor(const TRect* ARects, int ACount) {
+  // A pattern brush keeps its bitmap whatever its colour: the canvas draws it.
+  if (Brush()->Bitmap()) {
+    for (int i = 0; i < ACount; ++i) FCanvas->FillRect(ARects[i]);
+    return;
+  }
+  // A solid brush of the colour draws what the DC brush of that colour draws;
+  // the DC brush saves making and selecting a brush for every colour change
+  // (its colour is left set: nothing else here draws with it). The canvas's
+  // change events run as its own drawing calls run them.
+  if (FCanvas->OnChanging) FCanvas->OnChanging(FCanvas);
+  HDC dc = Handle();
+  SetDCBrushColor(dc, COLORREF(ColorToRGB(Brush()->Color())) & 0xFFFFFFu);
+  HBRUSH brush = HBRUSH(GetStockObject(DC_BRUSH));
+  for (int i = 0; i < ACount; ++i) ::FillRect(dc, AsRect(ARects[i]), brush);
+  if (FCanvas->OnChange) FCanvas->OnChange(FCanvas);
 }
 
 void TcxCanvas::FillRectWithBitmap(const TRect& R, TBitmap* ABitmap, bool AExcludeRect) {
@@ -190,8 +212,17 @@ void TcxCanvas::FrameRectBorders(const TRect& R, TColor AColor, int ALineWidth, 
   // No colour paints nothing, and leaves nothing excluded that later painting should cover.
   if (AColor == clNone) return;
   if (R.Left >= R.Right || R.Top >= R.Bottom) return;
-  if (AColor != clDefault) SetBrushColor(AColor);
-  for (const TRect& band : FrameBorderBands(R, ALineWidth, ABorders)) FillRectWithBitmap(band, nullptr, AExcludeRect);
+  const TcxBorderBands bands = FrameBorderBands(R, ALineWidth, ABorders);
+  if (AColor == clDefault) {
+    for (const TRect& band : bands) FCanvas->FillRect(band);
+  } else {
+    SetBrushColor(AColor);
+    FillWithBrushColor(bands.Bands, bands.Count);
+  }
+  // The bands are all of one colour, so excluding them after filling them all
+  // leaves the pixels and the clip region that band-by-band exclusion leaves.
+  if (AExcludeRect)
+    for (const TRect& band : bands) SetClipRegion(new TcxRegion(band), roSubtract, true, true);
 }
 
 void TcxCanvas::FillRectWithBorders(const TRect& R, const TcxViewStyleParams& AViewParams, TcxBorders ABorders,

@@ -40,7 +40,9 @@ void TcxRegion::CombineWith(TcxRegion* ARegion, TcxRegionCombineMode AMode, bool
   if (!ARegion) return;
   if (!FHandle) FHandle = NewEmptyRegion();
   static constexpr int modes[] = {RGN_COPY, RGN_OR, RGN_DIFF, RGN_AND};
-  if (ARegion->FHandle) CombineRgn(FHandle, FHandle, ARegion->FHandle, modes[AMode]);
+  // A copy takes its first source alone.
+  if (ARegion->FHandle && AMode == roSet) CombineRgn(FHandle, ARegion->FHandle, nullptr, RGN_COPY);
+  else if (ARegion->FHandle) CombineRgn(FHandle, FHandle, ARegion->FHandle, modes[AMode]);
   else if (AMode == roSet || AMode == roIntersect) SetRectRgn(FHandle, 0, 0, 0, 0);
   if (ADestroyRegion && ARegion != this) delete ARegion;
 }

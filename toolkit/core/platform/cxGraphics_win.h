@@ -183,6 +183,8 @@ class TcxCanvas : public TObject {
   };
   void OutputText(const String& AText, const TRect& R, unsigned AFormat, bool ATextOut, unsigned AOptions,
                   TcxBitmapRotation AAngle);
+  // Fills with the brush just given a colour.
+  void FillWithBrushColor(const TRect* ARects, int ACount);
 
   TCanvas* FCanvas;
   std::vector<TDCState> FDCStates;
