@@ -269,6 +269,30 @@ String CurrToStr(Currency value, const TFormatSettings& fs) {
 
 String CurrToStr(Currency value) { return CurrToStr(value, FormatSettings()); }
 
+namespace {
+
+// No currency text needs an exponent beyond the range of the widest floating type:
+// refusing it keeps the conversion linear in the text (a written 1e-2000000000 would
+// otherwise mean two thousand million zeros) and the exponent sum free of overflow.
+constexpr long MaxCurrencyExponent = 4932;
+
+// The exponent written after the 'e' of a normalized float text, or false when its
+// magnitude exceeds MaxCurrencyExponent.
+bool ReadCurrencyExponent(const std::string& text, long& exponent) {
+  size_t i = 0;
+  bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  long e = 0;
+  for (; i < text.size(); ++i) {
+    e = e * 10 + (text[i] - '0');
+    if (e > MaxCurrencyExponent) return false;
+  }
+  exponent = negative ? -e : e;
+  return true;
+}
+
+}  // namespace
+
 bool TryStrToCurr(const String& s, Currency& value, const TFormatSettings& fs) {
   std::string plain;
   if (!NormalizeFloat(s, fs, plain)) return false;
@@ -284,19 +308,26 @@ bool TryStrToCurr(const String& s, Currency& value, const TFormatSettings& fs) {
       if (point) --exponent;
     }
   }
-  if (i < plain.size()) exponent += std::strtol(plain.c_str() + i + 1, nullptr, 10);
+  if (i < plain.size()) {
+    long written;
+    if (!ReadCurrencyExponent(plain.substr(i + 1), written)) return false;
+    exponent += written;
+  }
   digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
   if (digits.empty()) {
     value = Currency{};
     return true;
   }
-  if (long(digits.size()) + exponent > 19) return false;
+  long wholeDigits = long(digits.size()) + exponent;
+  if (wholeDigits > 19) return false;
+  // Every digit lies below a tenth of the smallest step: the value rounds to zero.
+  if (wholeDigits < 0) {
+    value = Currency{};
+    return true;
+  }
   // Whole part of digits x 10^exponent, then the rest rounded half to even.
-  std::string whole = exponent >= 0 ? digits + std::string(size_t(exponent), '0')
-                                    : long(digits.size()) + exponent > 0 ? digits.substr(0, size_t(long(digits.size()) + exponent))
-                                                                         : std::string();
+  std::string whole = exponent >= 0 ? digits + std::string(size_t(exponent), '0') : digits.substr(0, size_t(wholeDigits));
   std::string rest = exponent >= 0 ? std::string() : digits.substr(whole.size());
-  if (exponent < 0 && long(digits.size()) + exponent < 0) rest.insert(0, size_t(-(long(digits.size()) + exponent)), '0');
   unsigned long long n = whole.empty() ? 0 : std::strtoull(whole.c_str(), nullptr, 10);
   if (!rest.empty()) {
     bool over = rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos);

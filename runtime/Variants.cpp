@@ -172,8 +172,10 @@ Currency Variant::AsCurrency() const {
   if (IsStringType(FType)) {
     Currency c;
     if (TryStrToCurr(FStr, c, FormatSettings())) return c;
+    // A number too large for a currency overflows; any other refused text (a
+    // malformed one, or one whose exponent is out of range) is no currency value.
     double d;
-    if (TryStrToFloat(FStr, d)) Overflow();
+    if (TryStrToFloat(FStr, d) && !(std::fabs(d) < 922337203685477.5808)) Overflow();
     CastError(FType, varCurrency);
   }
   if (IsIntegerType(FType) && FInt >= -922337203685477 && FInt <= 922337203685477) return Currency::FromInt(FInt);

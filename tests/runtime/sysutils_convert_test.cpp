@@ -205,6 +205,32 @@ TEST(SysUtilsCurrencyTest, ExactTextsAndHalvesToEven) {
   EXPECT_THROW(Currency::FromDouble(1e16), EOverflow);
 }
 
+// The exponent is bounded: beyond the range of the widest floating type a text is no
+// currency value (once, such texts overflowed the exponent sum, allocated gigabytes of
+// zeros and ended in the value 0). Within the bound, tiny values still round to zero.
+TEST(SysUtilsCurrencyTest, HugeExponentsAreNoCurrencyValue) {
+  TFormatSettings fs = TFormatSettings::Invariant();
+  const wchar_t* refused[] = {L"1e-5000",     L"1e5000",      L"1e-4933",     L"-7.5e2147483648",
+                              L"1e-2147483649", L"1e9223372036854775807", L"1e-99999999999999999999999"};
+  for (const wchar_t* text : refused) {
+    SCOPED_TRACE(text);
+    Currency v = Currency::FromInt(5);
+    EXPECT_FALSE(TryStrToCurr(text, v, fs));
+    EXPECT_EQ(v, Currency::FromInt(5));
+    EXPECT_EQ(MessageOf<EConvertError>([&] { StrToCurr(text); }), L"'" + String(text) + L"' is not a valid floating point value");
+  }
+  struct Case {
+    const wchar_t* text;
+    int64_t scaled;
+  } kept[] = {{L"1e-4932", 0}, {L"12345e-10", 0}, {L"5e-5", 0}, {L"15e-5", 2}, {L"1e-4", 1}, {L"0.0001e4", 10000},
+              {L"-9e-6", 0},   {L"1e14", 1000000000000000000}};
+  for (const auto& c : kept) {
+    Currency v;
+    ASSERT_TRUE(TryStrToCurr(c.text, v, fs)) << String(c.text);
+    EXPECT_EQ(v.Scaled, c.scaled) << String(c.text);
+  }
+}
+
 TEST(SysUtilsBoolTest, TextsBothWays) {
   EXPECT_EQ(BoolToStr(true), L"-1");
   EXPECT_EQ(BoolToStr(false, true), L"False");

@@ -118,6 +118,9 @@ TEST_F(VariantTest, ConversionErrors) {
       {[] { Variant(int64_t(1) << 40).AsInteger(); }, L"EVariantOverflowError: Variant overflow"},
       {[] { VarAsType(Variant(300), varByte); }, L"EVariantOverflowError: Variant overflow"},
       {[] { Variant(1e300).AsCurrency(); }, L"EVariantOverflowError: Variant overflow"},
+      {[] { Variant(L"1e300").AsCurrency(); }, L"EVariantOverflowError: Variant overflow"},
+      {[] { Variant(L"1e-5000").AsCurrency(); }, L"EVariantTypeCastError: Could not convert variant of type (String) into type (Currency)"},
+      {[] { Variant(L"1e99999999999").AsCurrency(); }, L"EVariantTypeCastError: Could not convert variant of type (String) into type (Currency)"},
   };
   for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(VariantErrorOf(cases[i].call), cases[i].message) << i;
 }
