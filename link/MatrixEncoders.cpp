@@ -92,6 +92,12 @@ TFrame Route81Frame(int start, int out, int in) {
   return WithSum(Frame({start, in, 0x00, 0x81, out, 0x00, 0x00}), 1, 6);
 }
 
+int BasePortNumber(const String& base, int offset) {
+  const int64_t number = int64_t(StrToInt(base)) + offset - 1;
+  if (number < INT32_MIN || number > INT32_MAX) vamire_detail::RaiseConvertError(&SInvalidInteger, base);
+  return int(number);
+}
+
 String InOutText(int in, const wchar_t* middle, int out, const wchar_t* tail) {
   return Dec(in) + middle + Dec(out) + tail;
 }
@@ -100,7 +106,7 @@ String SamplexText(const wchar_t* head, const String& id, const String& baseOut,
                    int in) {
   // The leading zero follows the port numbers themselves, not the numbers
   // after the base ports are added.
-  const int input = StrToInt(baseIn) + in - 1, output = StrToInt(baseOut) + out - 1;
+  const int input = BasePortNumber(baseIn, in), output = BasePortNumber(baseOut, out);
   return head + id + L"SW" + (in <= 9 ? L"0" : L"") + Dec(input) + (out <= 9 ? L"0" : L"") + Dec(output) + L"NT";
 }
 

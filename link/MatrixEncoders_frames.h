@@ -45,6 +45,10 @@ TFrame PearmainFrame(int id, int b2, int out, int in);            // F6/F7 forms
 TFrame BaxallFrame(int out, int in);                              // F3 00 in 22 out 00 00 sum[1..6]
 TFrame Route81Frame(int start, int out, int in);                  // start in 00 81 out 00 00 sum[1..6]
 
+// The port number base + offset - 1 from a base-port box. EConvertError with the
+// box's text when the text is no number or the sum leaves the integer range.
+int BasePortNumber(const String& base, int offset);
+
 String InOutText(int in, const wchar_t* middle, int out, const wchar_t* tail);  // dec(in) middle dec(out) tail
 String SamplexText(const wchar_t* head, const String& id, const String& baseOut, const String& baseIn, int out,
                    int in);

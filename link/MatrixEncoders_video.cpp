@@ -26,7 +26,7 @@ void VideoIndexRule(TSink& f, const TMatrixSettings& s, int out, int in) {
       f.Binary(OdtFrame(out, in));
       break;
     case 3:  // Infinova
-      f.Text(Dec(StrToInt(s.OutputBasePort) + out - 1) + L"Ma" + Dec(in) + L"#a");
+      f.Text(Dec(BasePortNumber(s.OutputBasePort, out)) + L"Ma" + Dec(in) + L"#a");
       break;
     case 4:  // Samplex
       f.Text(SamplexText(L"PA", id, s.OutputBasePort, s.InputBasePort, out, in));

@@ -176,6 +176,40 @@ TEST(EncoderIdTest, BasePortsThatAreNoNumberRaiseTheConversionError) {
   EXPECT_EQ(Render(BuildSwitchMatrix(createk, 2, 5)), "V\"5V3.\"");
 }
 
+// A base port near the integer limit once overflowed when the port was added: a
+// number that cannot be sent is refused as a non-numeric one is, and nothing is sent.
+TEST(EncoderIdTest, BasePortsWhoseSumLeavesTheIntegerRangeRaiseTheConversionError) {
+  TMatrixSettings samplexIn = Video(4, L"01");
+  samplexIn.InputBasePort = L"2147483647";
+  TMatrixSettings samplexOut = Vga(1);
+  samplexOut.OutputBasePort = L"2147483647";
+  TMatrixSettings infinova = Video(3);
+  infinova.OutputBasePort = L"$7FFFFFFF";
+  const struct {
+    const char* name;
+    TMatrixSettings settings;
+    int output, input;
+    String text;
+  } cases[] = {{"Samplex input", samplexIn, 0, 2, L"2147483647"},
+               {"Samplex output", samplexOut, 1, 1, L"2147483647"},
+               {"Infinova", infinova, 1, 5, L"$7FFFFFFF"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TMatrixSteps steps;
+    try {
+      BuildSwitchMatrix(c.settings, c.output, c.input, steps);
+      ADD_FAILURE() << "no EConvertError";
+    } catch (const EConvertError& e) {
+      EXPECT_EQ(e.Message(), L"'" + c.text + L"' is not a valid integer value");
+    }
+    EXPECT_TRUE(steps.empty());
+  }
+  // The largest port that still fits is sent, in its low eight bits.
+  EXPECT_EQ(Render(BuildSwitchMatrix(infinova, 0, 5)), "V\"255Ma5#a\"");
+  samplexIn.InputBasePort = L"-2147483648";
+  EXPECT_EQ(Render(BuildSwitchMatrix(samplexIn, 0, 1)), "V\"PA01SW0001NT\"");
+}
+
 TEST(EncoderTextTest, TextFramesGoOutInTheAnsiCodePageAndEchoAsTyped) {
   // Under code page 936 the id goes out as GBK bytes; built natively, without
   // the platform's code page, a character outside Latin-1 goes out as "?".
