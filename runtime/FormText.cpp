@@ -1,6 +1,7 @@
 // Text form <-> binary component stream.
 #include "FormText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,8 +12,17 @@
 using vamire_detail::FormatRes;
 
 const TResStringRec SParseError{L"SParseError", L"Line %d: %s"};
+const TResStringRec SInvalidFormName{L"SInvalidFormName", L"Invalid name in form data: %s"};
 
 namespace {
+
+bool IdentStart(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_'; }
+bool IdentChar(wchar_t c) { return IdentStart(c) || (c >= L'0' && c <= L'9') || c == L'.'; }
+
+// A name as the text parser reads one back: a letter or '_', then letters, digits, '_' and '.'.
+bool IsFormIdent(const String& s) {
+  return !s.empty() && IdentStart(s[0]) && std::all_of(s.begin() + 1, s.end(), IdentChar);
+}
 
 // --- Text -> binary -------------------------------------------------------------------------
 
@@ -60,9 +70,6 @@ class TFormParser {
       else break;
     }
   }
-
-  static bool IdentStart(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_'; }
-  static bool IdentChar(wchar_t c) { return IdentStart(c) || (c >= L'0' && c <= L'9') || c == L'.'; }
 
   void Next() {
     SkipSpace();
@@ -201,7 +208,7 @@ class TFormParser {
     if (IsSymbol(L'[')) {
       Next();
       if (FKind != tkInteger) Error(L"child position expected");
-      pos = int(ParseInteger());
+      pos = int(ParseInteger32(L"child position out of range"));
       flags.Include(ffChildPos);
       Next();
       Expect(L']');
@@ -244,14 +251,20 @@ class TFormParser {
     return negative ? int64_t(0 - v) : int64_t(v);
   }
 
-  void ParseValue() {
+  int32_t ParseInteger32(const wchar_t* outOfRange) {
+    const int64_t v = ParseInteger();
+    if (v < INT32_MIN || v > INT32_MAX) Error(outOfRange);
+    return int32_t(v);
+  }
+
+  void ParseValue(bool inList = false) {
     Enter();
     if (IsSymbol(L'(')) {
       Next();
       FWriter.WriteListBegin();
       while (!IsSymbol(L')')) {
         if (FKind == tkEnd) Error(L"')' expected");
-        ParseValue();
+        ParseValue(true);
       }
       Next();
       FWriter.WriteListEnd();
@@ -278,7 +291,8 @@ class TFormParser {
         if (IsSymbol(L'[')) {
           Next();
           if (FKind != tkInteger) Error(L"item order expected");
-          FWriter.WriteInteger(ParseInteger());
+          // The reader takes an item order of at most 32 bits.
+          FWriter.WriteInteger(ParseInteger32(L"item order out of range"));
           Next();
           Expect(L']');
         }
@@ -299,6 +313,8 @@ class TFormParser {
       ParseFloat();
       Next();
     } else if (FKind == tkIdent) {
+      // Null's tag is the byte that ends a list: inside one it would cut the list short.
+      if (inList && SameText(FToken, L"Null")) Error(L"Null cannot stand in a list");
       FWriter.WriteIdent(FToken);
       Next();
     } else {
@@ -389,23 +405,32 @@ class TFormPrinter {
  private:
   void Indent(int level) { FOut.append(size_t(level) * 2, L' '); }
 
+  // Characters outside printable ASCII go out as #nnn UTF-16 code units, so a
+  // character beyond U+FFFF is its surrogate pair, as the binary form holds it.
   static String Quoted(const String& s) {
     String out;
     bool open = false;
-    for (wchar_t c : s) {
+    for (char16_t c : StringToUTF16(s)) {
       if (c >= 32 && c < 127) {
         if (!open) out += L'\'';
         open = true;
-        if (c == L'\'') out += L'\'';
-        out += c;
+        if (c == u'\'') out += L'\'';
+        out += wchar_t(c);
       } else {
         if (open) out += L'\'';
         open = false;
-        out += L'#' + std::to_wstring(unsigned(uint16_t(c)));
+        out += L'#' + std::to_wstring(unsigned(c));
       }
     }
     if (open) out += L'\'';
     return out.empty() ? String(L"''") : out;
+  }
+
+  // A name printed unchecked could carry text that reads back as more properties
+  // or objects; anything the parser would not read as one name is refused.
+  static const String& Name(const String& name) {
+    if (!IsFormIdent(name)) throw EReadError(FormatRes(&SInvalidFormName, {Quoted(name)}));
+    return name;
   }
 
   static String FloatText(double v, const char* suffix) {
@@ -422,8 +447,9 @@ class TFormPrinter {
     TFilerFlags flags;
     int pos = 0;
     FReader.ReadPrefix(flags, pos);
-    const String cls = FReader.ReadStr();
-    const String name = FReader.ReadStr();
+    const String cls = Name(FReader.ReadStr());
+    String name = FReader.ReadStr();
+    if (!name.empty()) Name(name);
     Indent(level);
     FOut += flags.Contains(ffInherited) ? L"inherited " : flags.Contains(ffInline) ? L"inline " : L"object ";
     if (!name.empty()) FOut += name + L": ";
@@ -440,7 +466,7 @@ class TFormPrinter {
 
   void PrintProperty(int level) {
     Indent(level);
-    FOut += FReader.ReadStr() + L" = ";
+    FOut += Name(FReader.ReadStr()) + L" = ";
     PrintValue(level);
     FOut += L"\n";
   }
@@ -472,7 +498,7 @@ class TFormPrinter {
         FOut += Quoted(FReader.ReadString());
         return;
       case vaIdent: case vaFalse: case vaTrue: case vaNil: case vaNull:
-        FOut += FReader.ReadIdent();
+        FOut += Name(FReader.ReadIdent());
         return;
       case vaSet: {
         FReader.ReadValue();
@@ -480,7 +506,7 @@ class TFormPrinter {
         bool first = true;
         for (String s = FReader.ReadStr(); !s.empty(); s = FReader.ReadStr()) {
           if (!first) FOut += L", ";
-          FOut += s;
+          FOut += Name(s);
           first = false;
         }
         FOut += L"]";

@@ -190,9 +190,9 @@ String TReader::ReadString() {
       const int64_t n = ReadLength(4, 2);
       std::vector<uint8_t> b(size_t(n * 2));
       ReadBytes(b.data(), n * 2);
-      String s(size_t(n), L'\0');
-      for (int64_t i = 0; i < n; ++i) s[size_t(i)] = wchar_t(b[size_t(2 * i)] | b[size_t(2 * i + 1)] << 8);
-      return s;
+      std::u16string s(size_t(n), u'\0');
+      for (int64_t i = 0; i < n; ++i) s[size_t(i)] = char16_t(b[size_t(2 * i)] | b[size_t(2 * i + 1)] << 8);
+      return UTF16ToString(s);
     }
     default: InvalidValue();
   }

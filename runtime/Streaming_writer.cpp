@@ -60,27 +60,29 @@ void TWriter::WriteFloat(double Value) {
   WriteBytes(b, 11);
 }
 
+// Wide strings are stored as UTF-16 code units, whatever a wchar_t holds here.
 void TWriter::WriteString(const String& Value) {
+  const std::u16string units = StringToUTF16(Value);
   bool ascii = true;
-  for (wchar_t c : Value) ascii = ascii && c < 0x80;
+  for (char16_t c : units) ascii = ascii && c < 0x80;
   std::vector<uint8_t> b;
   if (ascii) {
-    if (Value.size() <= 255) {
+    if (units.size() <= 255) {
       b.push_back(vaString);
-      b.push_back(uint8_t(Value.size()));
+      b.push_back(uint8_t(units.size()));
     } else {
       b.resize(5);
       b[0] = vaLString;
-      PutLE(&b[1], Value.size(), 4);
+      PutLE(&b[1], units.size(), 4);
     }
-    for (wchar_t c : Value) b.push_back(uint8_t(c));
+    for (char16_t c : units) b.push_back(uint8_t(c));
   } else {
     b.resize(5);
     b[0] = vaWString;
-    PutLE(&b[1], Value.size(), 4);
-    for (wchar_t c : Value) {
+    PutLE(&b[1], units.size(), 4);
+    for (char16_t c : units) {
       b.push_back(uint8_t(c));
-      b.push_back(uint8_t(unsigned(c) >> 8));
+      b.push_back(uint8_t(c >> 8));
     }
   }
   WriteBytes(b.data(), int32_t(b.size()));

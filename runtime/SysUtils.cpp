@@ -427,6 +427,38 @@ String UTF8Decode(const std::string& s) {
   return r;
 }
 
+std::u16string StringToUTF16(const String& s) {
+  std::u16string r;
+  r.reserve(s.size());
+  for (wchar_t w : s) {
+    const uint32_t c = uint32_t(w);
+    if (sizeof(wchar_t) == 2 || c < 0x10000) {
+      r += char16_t(c);
+    } else if (c <= 0x10FFFF) {
+      r += char16_t(0xD800 + ((c - 0x10000) >> 10));
+      r += char16_t(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      r += char16_t(0xFFFD);
+    }
+  }
+  return r;
+}
+
+String UTF16ToString(const std::u16string& s) {
+  String r;
+  r.reserve(s.size());
+  for (size_t i = 0; i < s.size(); ++i) {
+    const uint32_t c = s[i];
+    if (sizeof(wchar_t) > 2 && c >= 0xD800 && c < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+        s[i + 1] < 0xE000) {
+      r += wchar_t(0x10000 + ((c - 0xD800) << 10) + (uint32_t(s[++i]) - 0xDC00));
+    } else {
+      r += wchar_t(c);
+    }
+  }
+  return r;
+}
+
 String AnsiToString(const AnsiString& s, unsigned codePage) {
   if (auto p = SysUtilsPlatform(); p && p->ToWide) return p->ToWide(s.data(), s.size(), codePage);
   if (codePage == 65001) return UTF8Decode(s);

@@ -265,6 +265,11 @@ AnsiString StringToAnsi(const String& s, unsigned codePage = 0);
 unsigned DefaultSystemCodePage();
 std::string UTF8Encode(const String& s);
 String UTF8Decode(const std::string& s);
+// A String as UTF-16 code units and back. On Windows each is a copy; built natively,
+// where a wchar_t holds a whole code point, characters beyond U+FFFF become surrogate
+// pairs and pairs become one character again.
+std::u16string StringToUTF16(const String& s);
+String UTF16ToString(const std::u16string& s);
 
 // --- File names -----------------------------------------------------------------------
 constexpr wchar_t PathDelim = L'\\';

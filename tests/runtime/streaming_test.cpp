@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "FormText.h"
+#include "SysUtils.h"
 #include "streaming_support.h"
 
 namespace {
@@ -261,6 +262,13 @@ TEST_F(StreamingTest, TextErrorsGiveTheLine) {
       {L"object Form1: TTestForm1\n  Blob = {\n  0AB}\nend\n", L"Line 3: odd number of hex digits"},
       {L"thing Form1: TTestForm1\nend\n", L"Line 1: 'object' expected"},
       {L"object Form1: TTestForm1\n  Left = 99999999999999999999\nend\n", L"Line 2: number out of range"},
+      // Refused at build time rather than written as a stream the reader rejects or misreads.
+      {L"object Form1: TTestForm1\n  Lines.Strings = (\n    'a'\n    Null\n    'b')\nend\n",
+       L"Line 4: Null cannot stand in a list"},
+      {L"object Form1: TTestForm1\n  Items = <\n    item [4294967296]\n    end>\nend\n",
+       L"Line 3: item order out of range"},
+      {L"object Form1: TTestForm1\n  object B: TTestControl [-2147483649]\n  end\nend\n",
+       L"Line 2: child position out of range"},
   };
   for (const Case& c : cases) {
     try {
@@ -300,6 +308,63 @@ TEST_F(StreamingTest, ValuesOfEveryTagConvertBothWays) {
   EXPECT_EQ(FormBinaryToText(binary), text);
   // Integers take the smallest tag that holds them.
   EXPECT_NE(binary.find(std::string("\x02\x80\x03\x7f\xff", 5)), std::string::npos);
+}
+
+// The text format's #nnn are UTF-16 code units, and so is a wide string in the binary
+// form: a character beyond U+FFFF is a surrogate pair in both, on every platform (built
+// natively, it was once written as one truncated unit).
+TEST_F(StreamingTest, CharactersBeyondTheBasicPlaneRoundTrip) {
+  const String emoji = UTF8Decode("\xF0\x9F\x98\x80");  // U+1F600
+  const String text = L"object Form1: TTestForm1\n  Caption = 'a" + emoji + L"'\nend\n";
+  const std::string binary = FormTextToBinary(text);
+  EXPECT_NE(binary.find(std::string("\x12\x03\x00\x00\x00" "a\x00\x3D\xD8\x00\xDE", 11)), std::string::npos);
+  EXPECT_EQ(Load(binary)->Caption(), L"a" + emoji);
+  const String printed = FormBinaryToText(binary);
+  EXPECT_EQ(printed, L"object Form1: TTestForm1\n  Caption = 'a'#55357#56832\nend\n");
+  EXPECT_EQ(FormTextToBinary(printed), binary);
+}
+
+// A name is printed only when the text parser reads it back as that one name: a crafted
+// property name must not turn into two properties, nor a class name into an object.
+TEST_F(StreamingTest, BinaryToTextRefusesNamesTheParserWouldReadOtherwise) {
+  enum TPlace { ClassName, ObjectName, PropertyName, SetElement, IdentValue };
+  struct Case {
+    TPlace place;
+    const wchar_t* name;
+    const wchar_t* message;
+  } cases[] = {
+      {PropertyName, L"Left = 1\n  Top", L"Invalid name in form data: 'Left = 1'#10'  Top'"},
+      {ClassName, L"TTestForm1\n  Left = 3", L"Invalid name in form data: 'TTestForm1'#10'  Left = 3'"},
+      {ObjectName, L"1Form", L"Invalid name in form data: '1Form'"},
+      {SetElement, L"toB, toC", L"Invalid name in form data: 'toB, toC'"},
+      {IdentValue, L"clRed\nend", L"Invalid name in form data: 'clRed'#10'end'"},
+  };
+  for (const Case& c : cases) {
+    TStringStream out;
+    TWriter w(&out);
+    w.WriteSignature();
+    w.WriteStr(c.place == ClassName ? String(c.name) : L"TTestForm1");
+    w.WriteStr(c.place == ObjectName ? String(c.name) : L"Form1");
+    w.WriteStr(c.place == PropertyName ? String(c.name) : L"Options");
+    if (c.place == IdentValue) {
+      w.WriteIdent(c.name);
+    } else {
+      w.WriteValue(vaSet);
+      w.WriteStr(c.place == SetElement ? String(c.name) : L"toB");
+      w.WriteStr(String());
+    }
+    w.WriteListEnd();
+    w.WriteListEnd();
+    try {
+      FormBinaryToText(out.DataString());
+      ADD_FAILURE() << "printed " << testing::PrintToString(c.name);
+    } catch (const EReadError& e) {
+      EXPECT_EQ(e.Message(), c.message);
+    }
+  }
+  // The names the parser does read, dotted ones and an unnamed object among them, print.
+  EXPECT_EQ(FormBinaryToText(FormTextToBinary(L"object TTestForm1\n  Font.Color = Form1.Red_2\nend\n")),
+            L"object TTestForm1\n  Font.Color = Form1.Red_2\nend\n");
 }
 
 TEST_F(StreamingTest, ExtendedFloatsMatchTheX87Layout) {
