@@ -12,6 +12,8 @@
 #include "Mask.h"
 #include "Menus.h"
 #include "Runtime.h"
+#include "SerialComm.h"
+#include "Sockets.h"
 #include "StdCtrls.h"
 #include "Threads.h"
 #include "cxClasses.h"
@@ -29,9 +31,9 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InstallPlatformRuntime();
   // Every unit whose classes the console's form files may hold, in dependency order:
-  // the runtime's, then the toolkit's, the theme units first among those.
+  // the runtime's, the link's, then the toolkit's, the theme units first among those.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
-                   ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit,
+                   ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit,
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, cxGraphicsUnit, cxDataConstsUnit, cxLibraryStrsUnit,
                    cxFilterConstsUnit, cxControlsBaseUnit});

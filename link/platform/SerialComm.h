@@ -8,7 +8,9 @@
 
 #include "Classes.h"
 #include "HiddenWindow.h"
+#include "Streaming.h"
 #include "System.h"
+#include "Units.h"
 
 // The messages the port threads post to the hidden window; 1025 is also the
 // thread message that queues a write to the writer.
@@ -23,6 +25,11 @@ enum class TStopBits : uint8_t { _1, _1_5, _2 };
 enum class TByteSize : uint8_t { _5, _6, _7, _8 };
 enum TDtrControl : uint8_t { DtrEnable, DtrDisable, DtrHandshake };
 enum TRtsControl : uint8_t { RtsEnable, RtsDisable, RtsHandshake, RtsTransmissionAvailable };
+VAMIRE_ENUM_NAMES(TParity, L"None", L"Odd", L"Even", L"Mark", L"Space")
+VAMIRE_ENUM_NAMES(TStopBits, L"_1", L"_1_5", L"_2")
+VAMIRE_ENUM_NAMES(TByteSize, L"_5", L"_6", L"_7", L"_8")
+VAMIRE_ENUM_NAMES(TDtrControl, L"DtrEnable", L"DtrDisable", L"DtrHandshake")
+VAMIRE_ENUM_NAMES(TRtsControl, L"RtsEnable", L"RtsDisable", L"RtsHandshake", L"RtsTransmissionAvailable")
 
 using TReceiveDataEvent = TMethod<void(TObject* Sender, void* Buffer, uint16_t BufferLength)>;
 using TReceiveErrorEvent = TMethod<void(TObject* Sender, uint32_t EventMask)>;
@@ -176,3 +183,6 @@ class TComm : public TComponent {
   uint32_t FWriteTotalTimeoutMultiplier = 0;
   uint32_t FWriteTotalTimeoutConstant = 0;
 };
+
+// Unit start and end: the form reader creates TComm by class name while the unit runs.
+extern const TUnitEntry SerialCommUnit;

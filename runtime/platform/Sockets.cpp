@@ -3,6 +3,8 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+#include "Streaming.h"
+
 TTcpClient::TTcpClient(TComponent* AOwner) : TComponent(AOwner) {
   // Winsock counts its start-ups, so each client holds one of its own.
   WSADATA data;
@@ -79,3 +81,15 @@ int TTcpClient::SendBuf(const void* buffer, int size, int flags) {
   }
   return sent;
 }
+
+// The address is streamed; whether the client is connected is decided at run time.
+VAMIRE_PUBLISHED(TTcpClient,
+                 Prop(L"RemoteHost", &TTcpClient::RemoteHost, &TTcpClient::SetRemoteHost),
+                 Prop(L"RemotePort", &TTcpClient::RemotePort, &TTcpClient::SetRemotePort))
+
+namespace {
+void InitSockets() { RegisterClasses({TTcpClient::StaticClass()}); }
+void DoneSockets() { UnRegisterClasses({TTcpClient::StaticClass()}); }
+}  // namespace
+
+const TUnitEntry SocketsUnit = {L"Sockets", &InitSockets, &DoneSockets};

@@ -7,6 +7,7 @@
 
 #include "Classes.h"
 #include "System.h"
+#include "Units.h"
 
 class TTcpClient : public TComponent {
   VAMIRE_CLASS(TTcpClient, TComponent)
@@ -46,3 +47,6 @@ class TTcpClient : public TComponent {
   bool FConnected = false;
   int FLastError = 0;
 };
+
+// Unit start and end: the form reader creates TTcpClient by class name while the unit runs.
+extern const TUnitEntry SocketsUnit;

@@ -357,8 +357,4 @@ void TcxAutoWidthObject::Calculate() {
 
 // --- Unit start and end -----------------------------------------------------------------
 
-void cxClasses_Initialize() {}
-
 void cxClasses_Finalize() { FreeResourceStringOverrides(); }
-
-const TUnitEntry cxClassesUnit{L"cxClasses", cxClasses_Initialize, cxClasses_Finalize};

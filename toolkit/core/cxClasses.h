@@ -483,8 +483,10 @@ class TcxComponentList : public TComponentList {
   int FUpdateCount = 0;
 };
 
-// Unit start and end.
+// Unit start (Win32: the toolkit's components join the class group of the runtime's
+// controls, so a form reader that finds controls finds them too) and end (frees the
+// resource-string overrides).
 void cxClasses_Initialize();
 void cxClasses_Finalize();
-// The entry for the program's unit list.
+// Win32: the entry for the program's unit list.
 extern const TUnitEntry cxClassesUnit;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Streaming.h"
+
 namespace {
 
 // Coordinates wrap around as 32-bit integers do on the platform, without the
@@ -192,6 +194,26 @@ void TcxSize::Assign(TPersistent* Source) {
 void TcxSize::DoChange() {
   if (OnChange) OnChange(this);
 }
+
+// --- Streaming --------------------------------------------------------------------------
+
+VAMIRE_PUBLISHED(TcxRect,
+                 Prop(L"Left", &TcxRect::Left, &TcxRect::SetLeft).Default(int64_t(0)),
+                 Prop(L"Top", &TcxRect::Top, &TcxRect::SetTop).Default(int64_t(0)),
+                 Prop(L"Right", &TcxRect::Right, &TcxRect::SetRight).Default(int64_t(0)),
+                 Prop(L"Bottom", &TcxRect::Bottom, &TcxRect::SetBottom).Default(int64_t(0)))
+
+namespace {
+// A size value is stored as IsValueStored decides, so a descendant's rule holds.
+TPublishedEntry SizeValue(TPublishedEntry entry, int index) {
+  entry.Prop.Stored = [index](TObject* o) { return static_cast<TcxSize*>(o)->IsValueStored(index); };
+  return std::move(entry).NoDefault();
+}
+}  // namespace
+
+VAMIRE_PUBLISHED(TcxSize,
+                 SizeValue(Prop(L"Height", &TcxSize::Height, &TcxSize::SetHeight), 0),
+                 SizeValue(Prop(L"Width", &TcxSize::Width, &TcxSize::SetWidth), 1))
 
 // --- Unit start and end -----------------------------------------------------------------
 

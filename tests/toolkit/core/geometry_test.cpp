@@ -7,6 +7,7 @@
 #include <functional>
 #include <ostream>
 
+#include "FormText.h"
 #include "cxGeometry.h"
 
 static std::ostream& operator<<(std::ostream& os, const TRect& r) {
@@ -222,6 +223,66 @@ TEST(CxSizeTest, AssignmentTakesSizesAndRefusesOthers) {
   EXPECT_TRUE(target.IsEqual(&source));
   TcxRect rect(nullptr);
   EXPECT_THROW(target.Assign(&rect), EConvertError);
+}
+
+// A size whose Height is stored even when 0: the stored rule is the object's own.
+class TAlwaysHeightSize : public TcxSize {
+  VAMIRE_CLASS(TAlwaysHeightSize, TcxSize)
+ public:
+  using TcxSize::TcxSize;
+  bool IsValueStored(int Index) const override { return Index == 0 || TcxSize::IsValueStored(Index); }
+};
+
+// A component publishing the geometry objects, as skin data and controls do.
+class TGeometryHolder : public TComponent {
+  VAMIRE_CLASS(TGeometryHolder, TComponent)
+ public:
+  explicit TGeometryHolder(TComponent* AOwner) : TComponent(AOwner), FMargins(this), FMinSize(this), FGlyph(this) {}
+  TcxRect* Margins() { return &FMargins; }
+  TcxSize* MinSize() { return &FMinSize; }
+  TcxSize* GlyphSize() { return &FGlyph; }
+
+ private:
+  TcxRect FMargins;
+  TcxSize FMinSize;
+  TAlwaysHeightSize FGlyph;
+};
+
+VAMIRE_PUBLISHED(TGeometryHolder,
+                 Prop(L"Margins", &TGeometryHolder::Margins, nullptr),
+                 Prop(L"MinSize", &TGeometryHolder::MinSize, nullptr),
+                 Prop(L"GlyphSize", &TGeometryHolder::GlyphSize, nullptr))
+
+String Written(TComponent* root) {
+  TStringStream out;
+  TWriter writer(&out);
+  writer.WriteDescendent(root, nullptr);
+  return FormBinaryToText(out.DataString());
+}
+
+TEST(GeometryStreamingTest, RectAndSizeTravelInFormFilesAndZerosStayOut) {
+  const String text =
+      L"object Holder: TGeometryHolder\n"
+      L"  Margins.Left = 2\n"
+      L"  Margins.Top = -3\n"
+      L"  Margins.Bottom = 7\n"
+      L"  MinSize.Width = 40\n"
+      L"  GlyphSize.Height = 0\n"
+      L"  GlyphSize.Width = 16\n"
+      L"end\n";
+  TGeometryHolder holder(nullptr);
+  TStringStream in(FormTextToBinary(text));
+  ReadComponentFromStream(&in, &holder);
+  EXPECT_EQ(holder.Margins()->Rect(), (TRect{2, -3, 0, 7}));
+  EXPECT_EQ(holder.MinSize()->GetSize(), (TSize{40, 0}));
+  EXPECT_EQ(holder.GlyphSize()->GetSize(), (TSize{16, 0}));
+  // Right and the MinSize's Height are 0, so they are left out; the glyph size's
+  // rule keeps its Height.
+  EXPECT_EQ(Written(&holder), text);
+
+  TGeometryHolder empty(nullptr);
+  empty.SetName(L"Holder");
+  EXPECT_EQ(Written(&empty), L"object Holder: TGeometryHolder\n  GlyphSize.Height = 0\nend\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The toolkit core's units started and ended from the program's unit list.
 #include <gtest/gtest.h>
 
+#include "Controls.h"
 #include "Units.h"
 #include "cxClasses.h"
 #include "cxControlsBase_win.h"
@@ -62,6 +63,27 @@ TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   EXPECT_EQ(GetPaintCanvas(), nullptr);
   EXPECT_EQ(ResolveResourceString(&cxSDateNow), L"now");  // overrides freed with cxClasses
   for (auto [name, count] : products) EXPECT_EQ(GetResourceStringsRepository()->IndexOfProduct(name), -1) << name;
+}
+
+class TGroupedComponent : public TcxComponent {
+  VAMIRE_CLASS(TGroupedComponent, TcxComponent)
+ public:
+  using TcxComponent::TcxComponent;
+};
+
+// The toolkit's components are found wherever the runtime's controls are: the
+// control class group takes them once cxClasses has started.
+TEST(CoreUnitsTest, ToolkitComponentsJoinTheControlClassGroup) {
+  InitializeUnits({dxCoreUnit, cxClassesUnit});
+  EXPECT_EQ(ClassGroupOf(TControl::StaticClass()), TControl::StaticClass());
+  EXPECT_EQ(ClassGroupOf(TcxComponent::StaticClass()), TControl::StaticClass());
+  EXPECT_EQ(ClassGroupOf(TGroupedComponent::StaticClass()), TControl::StaticClass());
+  EXPECT_EQ(ClassGroupOf(TComponent::StaticClass()), TPersistent::StaticClass());
+  RegisterClasses({TGroupedComponent::StaticClass()});
+  ActivateClassGroup(TControl::StaticClass());
+  EXPECT_EQ(GetClass(L"TGroupedComponent"), TGroupedComponent::StaticClass());
+  UnRegisterClass(TGroupedComponent::StaticClass());
+  FinalizeUnits();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "cxClasses_win.h"
 
+#include "Controls.h"
+
 int CharByteLength(const AnsiString& S, int APosition) {
   if (APosition < 1 || std::size_t(APosition) > S.size()) return 0;
   const char* p = S.c_str() + (APosition - 1);
@@ -16,3 +18,10 @@ void RemoveThreadHook(HHOOK& AHookHandle) {
   UnhookWindowsHookEx(AHookHandle);
   AHookHandle = nullptr;
 }
+
+void cxClasses_Initialize() {
+  StartClassGroup(TControl::StaticClass());
+  GroupDescendentsWith(TcxComponent::StaticClass(), TControl::StaticClass());
+}
+
+const TUnitEntry cxClassesUnit{L"cxClasses", cxClasses_Initialize, cxClasses_Finalize};
