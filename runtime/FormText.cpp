@@ -51,8 +51,9 @@ class TFormParser {
   }
 
  private:
-  [[noreturn]] void Error(const String& what) {
-    throw EParserError(FormatRes(&SParseError, {std::to_wstring(FLine), what}));
+  [[noreturn]] void Error(const String& what) { ErrorAt(FLine, what); }
+  [[noreturn]] void ErrorAt(int line, const String& what) {
+    throw EParserError(FormatRes(&SParseError, {std::to_wstring(line), what}));
   }
 
   bool IsSymbol(wchar_t c) const { return FKind == tkSymbol && FToken.size() == 1 && FToken[0] == c; }
@@ -196,14 +197,17 @@ class TFormParser {
     if (IsKeyword(L"inline")) flags.Include(ffInline);
     ExpectObjectKeyword();
     String name, cls = FToken;
+    int clsLine = FLine;
     Next();
     if (IsSymbol(L':')) {
       Next();
       if (FKind != tkIdent) Error(L"class name expected");
       name = cls;
       cls = FToken;
+      clsLine = FLine;
       Next();
     }
+    if (cls.size() > MaxClassNameLength) ErrorAt(clsLine, L"class name too long");
     int pos = 0;
     if (IsSymbol(L'[')) {
       Next();

@@ -41,6 +41,10 @@ constexpr uint32_t FilerSignature = 0x30465054u;
 enum TFilerFlag { ffInherited, ffChildPos, ffInline };
 using TFilerFlags = TSet<TFilerFlag, 8>;
 
+// Longest class name a component header can hold: its length byte comes where
+// a prefix may stand, and a byte of 0xF0 or more there reads as the prefix.
+constexpr size_t MaxClassNameLength = 0xEF;
+
 // Deepest nesting of components, lists and nested objects the reader accepts.
 constexpr int MaxFilerDepth = 128;
 

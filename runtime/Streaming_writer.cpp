@@ -287,6 +287,8 @@ void TWriter::WriteComponent(TComponent* Component) {
   if (FAncestor && Component != FRoot) flags.Include(ffInherited);
   Component->IncludeState(csWriting);
   try {
+    if (UTF8Encode(Component->ClassName()).size() > MaxClassNameLength)
+      throw EWriteError(LoadResString(&SInvalidPropertyValue));
     WritePrefix(flags, 0);
     WriteStr(Component->ClassName());
     WriteStr(Component->Name());

@@ -252,6 +252,19 @@ TEST_F(StreamingTest, DeepNestingIsRefused) {
   EXPECT_EQ(ReadErrorOf(out.DataString()), L"Form data nested too deeply");
 }
 
+// A class name's length byte stands where a prefix may: 0xF0 or more would read as one.
+TEST_F(StreamingTest, ClassNamesTheHeaderCannotHoldAreRefused) {
+  const String longest(MaxClassNameLength, L'T');
+  const String form = L"object Form1: TTestForm1\n  object A: " + longest + L"\n  end\nend\n";
+  EXPECT_EQ(FormBinaryToText(FormTextToBinary(form)), form);
+  try {
+    FormTextToBinary(L"object Form1: TTestForm1\n  object A: " + longest + L"T\n  end\nend\n");
+    ADD_FAILURE() << "a class name of " << MaxClassNameLength + 1 << " characters was written";
+  } catch (const EParserError& e) {
+    EXPECT_EQ(e.Message(), L"Line 2: class name too long");
+  }
+}
+
 TEST_F(StreamingTest, TextErrorsGiveTheLine) {
   struct Case {
     const wchar_t* text;
