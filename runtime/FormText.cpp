@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <cwctype>
 
 #include "SysUtils.h"
@@ -336,6 +337,8 @@ class TFormParser {
     uint8_t b[8];
     switch (FSuffix) {
       case L's': {
+        // A value the type cannot hold would come back as "inf", which no form text reads.
+        if (std::fabs(v) > double(std::numeric_limits<float>::max())) Error(L"number out of range");
         const float f = float(v);
         FWriter.WriteValue(vaSingle);
         std::memcpy(b, &f, 4);
@@ -343,6 +346,7 @@ class TFormParser {
         return;
       }
       case L'c': {
+        if (!(std::fabs(v * 10000.0) < 9223372036854775808.0)) Error(L"number out of range");
         const int64_t c = int64_t(std::llround(v * 10000.0));
         FWriter.WriteValue(vaCurrency);
         std::memcpy(b, &c, 8);
@@ -438,6 +442,9 @@ class TFormPrinter {
   }
 
   static String FloatText(double v, const char* suffix) {
+    // Infinities and NaNs (an extended beyond the double range, a damaged single)
+    // have no form text that reads back.
+    if (!std::isfinite(v)) throw EReadError(LoadResString(&SInvalidPropertyValue));
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf - 8, v);
     std::string s(buf, r.ptr);

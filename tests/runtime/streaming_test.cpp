@@ -265,6 +265,21 @@ TEST_F(StreamingTest, ClassNamesTheHeaderCannotHoldAreRefused) {
   }
 }
 
+TEST_F(StreamingTest, FloatsWithoutFormTextRaiseWhenPrinted) {
+  for (double v : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
+    TStringStream out;
+    TWriter w(&out);
+    w.WriteSignature();
+    w.WriteStr(L"TTestForm1");
+    w.WriteStr(L"Form1");
+    w.WriteStr(L"Ratio");
+    w.WriteFloat(v);
+    w.WriteListEnd();
+    w.WriteListEnd();
+    EXPECT_THROW(FormBinaryToText(out.DataString()), EReadError) << v;
+  }
+}
+
 TEST_F(StreamingTest, TextErrorsGiveTheLine) {
   struct Case {
     const wchar_t* text;
@@ -282,6 +297,9 @@ TEST_F(StreamingTest, TextErrorsGiveTheLine) {
        L"Line 3: item order out of range"},
       {L"object Form1: TTestForm1\n  object B: TTestControl [-2147483649]\n  end\nend\n",
        L"Line 2: child position out of range"},
+      // Beyond what a single or a currency holds: they would print back as no number.
+      {L"object Form1: TTestForm1\n  Ratio = 1e39s\nend\n", L"Line 2: number out of range"},
+      {L"object Form1: TTestForm1\n  Ratio = -1e15c\nend\n", L"Line 2: number out of range"},
   };
   for (const Case& c : cases) {
     try {
