@@ -27,6 +27,8 @@ CX_EDIT_STRING(scxRegExprIncorrectSpace, L"The space character is not allowed af
 CX_EDIT_STRING(scxRegExprNotCompiled, L"Regular expression is not compiled")
 CX_EDIT_STRING(scxRegExprIncorrectParameterQuantifier, L"Incorrect parameter quantifier")
 CX_EDIT_STRING(scxRegExprCantUseParameterQuantifier, L"The parameter quantifier cannot be applied here")
+CX_EDIT_STRING(scxRegExprTooComplex, L"The expression is too complex")
+CX_EDIT_STRING(scxRegExprNestedTooDeeply, L"The groups are nested too deeply")
 
 #undef CX_EDIT_STRING
 
@@ -58,6 +60,8 @@ void AddResourceStringNames(TdxProductResourceStrings* product) {
            &scxRegExprNotCompiled,
            &scxRegExprIncorrectParameterQuantifier,
            &scxRegExprCantUseParameterQuantifier,
+           &scxRegExprTooComplex,
+           &scxRegExprNestedTooDeeply,
        })
     product->Add(res->Identifier, res);
 }

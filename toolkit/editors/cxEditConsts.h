@@ -36,6 +36,9 @@ extern const TResStringRec scxRegExprIncorrectSpace;
 extern const TResStringRec scxRegExprNotCompiled;
 extern const TResStringRec scxRegExprIncorrectParameterQuantifier;
 extern const TResStringRec scxRegExprCantUseParameterQuantifier;
+// The engine's limits, each named as the cause of the refusal.
+extern const TResStringRec scxRegExprTooComplex;
+extern const TResStringRec scxRegExprNestedTooDeeply;
 
 // The text of an editor string with its one "%s" replaced by Arg, read through
 // the repository (an application may have replaced it).

@@ -1,5 +1,7 @@
 #include "cxRegExpr.h"
 
+#include <algorithm>
+
 #include "SysUtils.h"
 #include "cxRegExpr_shared.h"
 
@@ -102,17 +104,56 @@ std::unique_ptr<TcxRegExprQuantifier> TcxRegExprPlusQuantifier::Duplicate() cons
   return std::make_unique<TcxRegExprPlusQuantifier>();
 }
 
-// A walk marks the states it meets with a number no earlier walk used.
-template <class F>
-std::unique_ptr<TcxRegExprStates> TcxRegExprState::Walked(F&& Visit) {
-  static thread_local std::uint64_t lastMark = 0;
-  auto result = std::make_unique<TcxRegExprStates>();
-  TWalk walk{++lastMark, result.get()};
-  Visit(walk);
-  return result;
-}
+// --- Walks over the graph ------------------------------------------------------------
+
+// One walk over the graph: each state is met once (it carries the number of the
+// last walk that met it), so a loop through pass-through states ends and the
+// result holds each state once. The walk keeps its own stack of the states still
+// to meet, in the order a depth-first walk meets them: a chain of optional groups
+// links tens of thousands of pass-through states one after another, far more than
+// the program's stack would hold if the walk recursed once per state.
+class TcxRegExprState::TWalk {
+ public:
+  TWalk() : FMark(++LastMark()) {}
+
+  // The states of List are met after those given before, first to last.
+  void Meet(const TcxRegExprStates& List) { FPending.insert(FPending.end(), List.FItems.begin(), List.FItems.end()); }
+  void Meet(TcxRegExprState* State) { FPending.push_back(State); }
+
+  // Meets the pending states: a pass-through state hands the walk on to its
+  // successors; any other state joins the result when Joins(state) says so.
+  template <class F>
+  std::unique_ptr<TcxRegExprStates> Run(F&& Joins) {
+    auto result = std::make_unique<TcxRegExprStates>();
+    // The states were given first to last; the next one to meet stands last.
+    std::reverse(FPending.begin(), FPending.end());
+    while (!FPending.empty()) {
+      TcxRegExprState* state = FPending.back();
+      FPending.pop_back();
+      if (state->FWalkMark == FMark) continue;
+      state->FWalkMark = FMark;
+      if (state->PassesThrough()) {
+        const auto& next = state->FSuccessors.FItems;
+        FPending.insert(FPending.end(), next.rbegin(), next.rend());
+      } else if (Joins(state)) {
+        result->AddNew(state);
+      }
+    }
+    return result;
+  }
+
+ private:
+  static std::uint64_t& LastMark() {
+    static thread_local std::uint64_t mark = 0;
+    return mark;
+  }
+  std::uint64_t FMark;
+  std::vector<TcxRegExprState*> FPending;  // the next state to meet last
+};
 
 // --- State sets ---------------------------------------------------------------------
+
+TcxRegExprState* TcxRegExprStates::Item(int Index) const { return CheckedItem(FItems, Index); }
 
 bool TcxRegExprStates::Contains(const TcxRegExprState* State) const {
   for (auto* s : FItems)
@@ -136,15 +177,15 @@ bool TcxRegExprStates::HasAccepting() const {
 }
 
 std::unique_ptr<TcxRegExprStates> TcxRegExprStates::StepAll(wchar_t& Ch, bool IgnoreCase) const {
-  return TcxRegExprState::Walked([&](TcxRegExprState::TWalk& walk) {
-    for (auto* s : FItems) s->WalkSuccessorsStep(walk, Ch, IgnoreCase);
-  });
+  TcxRegExprState::TWalk walk;
+  for (auto* s : FItems) walk.Meet(s->FSuccessors);
+  return walk.Run([&](TcxRegExprState* s) { return s->Consumes(Ch, IgnoreCase); });
 }
 
 std::unique_ptr<TcxRegExprStates> TcxRegExprStates::Reachable() const {
-  return TcxRegExprState::Walked([&](TcxRegExprState::TWalk& walk) {
-    for (auto* s : FItems) s->WalkSuccessorsReachable(walk);
-  });
+  TcxRegExprState::TWalk walk;
+  for (auto* s : FItems) walk.Meet(s->FSuccessors);
+  return walk.Run([](TcxRegExprState*) { return true; });
 }
 
 bool TcxRegExprStates::IsSingleForcedChar(wchar_t& Ch) const {
@@ -171,50 +212,38 @@ bool TcxRegExprStates::IsSingleForcedChar(wchar_t& Ch) const {
 // --- States -------------------------------------------------------------------------
 
 std::unique_ptr<TcxRegExprStates> TcxRegExprState::Step(wchar_t& Ch, bool IgnoreCase) {
-  return Walked([&](TWalk& walk) { WalkStep(walk, Ch, IgnoreCase); });
+  TWalk walk;
+  walk.Meet(this);
+  return walk.Run([&](TcxRegExprState* s) { return s->Consumes(Ch, IgnoreCase); });
 }
 
 std::unique_ptr<TcxRegExprStates> TcxRegExprState::Reachable() {
-  return Walked([&](TWalk& walk) { WalkReachable(walk); });
+  TWalk walk;
+  walk.Meet(this);
+  return walk.Run([](TcxRegExprState*) { return true; });
 }
 
 std::unique_ptr<TcxRegExprStates> TcxRegExprState::StepAll(wchar_t& Ch, bool IgnoreCase) {
-  return Walked([&](TWalk& walk) { WalkSuccessorsStep(walk, Ch, IgnoreCase); });
+  TWalk walk;
+  walk.Meet(FSuccessors);
+  return walk.Run([&](TcxRegExprState* s) { return s->Consumes(Ch, IgnoreCase); });
 }
 
 std::unique_ptr<TcxRegExprStates> TcxRegExprState::ReachableAll() {
-  return Walked([&](TWalk& walk) { WalkSuccessorsReachable(walk); });
+  TWalk walk;
+  walk.Meet(FSuccessors);
+  return walk.Run([](TcxRegExprState*) { return true; });
 }
 
-void TcxRegExprState::WalkSuccessorsStep(TWalk& Walk, wchar_t& Ch, bool IgnoreCase) {
-  for (auto* s : FSuccessors.FItems) s->WalkStep(Walk, Ch, IgnoreCase);
-}
-
-void TcxRegExprState::WalkSuccessorsReachable(TWalk& Walk) {
-  for (auto* s : FSuccessors.FItems) s->WalkReachable(Walk);
+void TcxRegExprState::AddSuccessors(std::unique_ptr<TcxRegExprStates> Set) {
+  if (Set) FSuccessors.FItems.insert(FSuccessors.FItems.end(), Set->FItems.begin(), Set->FItems.end());
 }
 
 std::unique_ptr<TcxRegExprState> TcxRegExprSimpleState::Duplicate() const {
   return std::make_unique<TcxRegExprSimpleState>(FItem ? FItem->Duplicate() : nullptr);
 }
 
-void TcxRegExprSimpleState::WalkStep(TWalk& Walk, wchar_t& Ch, bool IgnoreCase) {
-  if (Visit(Walk) && FItem && FItem->Accepts(Ch, IgnoreCase)) JoinResult(Walk);
-}
-
-void TcxRegExprSimpleState::WalkReachable(TWalk& Walk) {
-  if (Visit(Walk)) JoinResult(Walk);
-}
-
 std::unique_ptr<TcxRegExprState> TcxRegExprBlockState::Duplicate() const { return std::make_unique<TcxRegExprBlockState>(); }
-
-void TcxRegExprBlockState::WalkStep(TWalk& Walk, wchar_t& Ch, bool IgnoreCase) {
-  if (Visit(Walk)) WalkSuccessorsStep(Walk, Ch, IgnoreCase);
-}
-
-void TcxRegExprBlockState::WalkReachable(TWalk& Walk) {
-  if (Visit(Walk)) WalkSuccessorsReachable(Walk);
-}
 
 // --- Parser items -------------------------------------------------------------------
 
@@ -245,30 +274,141 @@ TcxRegExprParserBlockItem::TcxRegExprParserBlockItem()
       FFinish(std::make_unique<TcxRegExprBlockState>()),
       FAlts(std::make_unique<TcxRegExprParserAlts>()) {}
 
+TcxRegExprParserBlockItem::~TcxRegExprParserBlockItem() {
+  // Taken apart level by level: each group nested inside gives up its items before
+  // it is freed, so freeing it does not recurse.
+  std::vector<std::unique_ptr<TcxRegExprParserItem>> pending;
+  const auto takeItems = [&pending](TcxRegExprParserAlts& Alts) {
+    for (auto& alt : Alts.FItems) {
+      for (auto& item : alt->FItems) pending.push_back(std::move(item));
+      alt->FItems.clear();
+    }
+  };
+  takeItems(*FAlts);
+  while (!pending.empty()) {
+    std::unique_ptr<TcxRegExprParserItem> item = std::move(pending.back());
+    pending.pop_back();
+    if (auto* group = dynamic_cast<TcxRegExprParserBlockItem*>(item.get())) takeItems(*group->FAlts);
+  }
+}
+
 bool TcxRegExprParserBlockItem::MatchesEmpty() const {
   if (MayBeAbsent()) return true;
-  for (int i = 0; i < FAlts->Count(); ++i)
-    if (FAlts->Item(i)->AllMatchEmpty()) return true;
-  return false;
+  if (FEmptyInside >= 0) return FEmptyInside != 0;
+  // Some alternative whose items all match empty; a nested group not yet known is
+  // looked into with a stack of our own.
+  struct TFrame {
+    const TcxRegExprParserBlockItem* Group;
+    std::size_t Alt;
+    std::size_t Item;
+  };
+  std::vector<TFrame> frames{{this, 0, 0}};
+  while (true) {
+    TFrame& f = frames.back();
+    const auto& alts = f.Group->FAlts->FItems;
+    int answer = -1;
+    const TcxRegExprParserBlockItem* unknown = nullptr;  // a nested group to look into first
+    while (answer < 0 && !unknown) {
+      if (f.Alt >= alts.size()) {
+        answer = 0;  // no alternative matches empty
+        break;
+      }
+      const auto& items = alts[f.Alt]->FItems;
+      if (f.Item >= items.size()) {
+        answer = 1;  // every item of this alternative does
+        break;
+      }
+      const TcxRegExprParserItem* item = items[f.Item].get();
+      auto* group = dynamic_cast<const TcxRegExprParserBlockItem*>(item);
+      if (group && !group->MayBeAbsent() && group->FEmptyInside < 0) {
+        unknown = group;
+      } else if (item->MayBeAbsent() || (group && group->FEmptyInside > 0)) {
+        ++f.Item;
+      } else {
+        ++f.Alt;
+        f.Item = 0;
+      }
+    }
+    if (unknown) {
+      frames.push_back({unknown, 0, 0});  // f is not used past this point
+      continue;
+    }
+    f.Group->FEmptyInside = answer;
+    frames.pop_back();
+    if (frames.empty()) return answer != 0;
+  }
 }
 
 std::unique_ptr<TcxRegExprParserItem> TcxRegExprParserBlockItem::Duplicate() const {
   auto copy = std::make_unique<TcxRegExprParserBlockItem>();
   copy->FQuantifier = FQuantifier->Duplicate();
-  copy->FAlts = FAlts->Duplicate();
+  copy->FEmptyInside = FEmptyInside;
+  // Each group copied is filled in turn, the groups nested in it queued as empty copies.
+  std::vector<std::pair<const TcxRegExprParserBlockItem*, TcxRegExprParserBlockItem*>> pending{{this, copy.get()}};
+  while (!pending.empty()) {
+    const auto [from, to] = pending.back();
+    pending.pop_back();
+    for (auto& alt : from->FAlts->FItems) {
+      TcxRegExprParserAlt* target = to->FAlts->AddAlt();
+      for (auto& item : alt->FItems) {
+        if (auto* group = dynamic_cast<const TcxRegExprParserBlockItem*>(item.get())) {
+          auto nested = std::make_unique<TcxRegExprParserBlockItem>();
+          nested->FQuantifier = group->FQuantifier->Duplicate();
+          nested->FEmptyInside = group->FEmptyInside;
+          pending.emplace_back(group, nested.get());
+          target->Add(std::move(nested));
+        } else {
+          target->Add(item->Duplicate());
+        }
+      }
+    }
+  }
   return copy;
 }
 
-void TcxRegExprParserBlockItem::Describe(String& Text) const {
-  Text = L"<Start_Block>" + CRLF;
-  for (int i = 0; i < FAlts->Count(); ++i) {
-    String alt;
-    FAlts->Item(i)->Describe(alt);
-    Text += alt;
+std::size_t TcxRegExprParserBlockItem::StateCount() const {
+  std::size_t count = 0;
+  std::vector<const TcxRegExprParserBlockItem*> pending{this};
+  while (!pending.empty()) {
+    const TcxRegExprParserBlockItem* group = pending.back();
+    pending.pop_back();
+    count += 2;
+    for (auto& alt : group->FAlts->FItems)
+      for (auto& item : alt->FItems) {
+        if (auto* nested = dynamic_cast<const TcxRegExprParserBlockItem*>(item.get())) pending.push_back(nested);
+        else count += item->StateCount();
+      }
   }
-  String q;
-  FQuantifier->Describe(q);
-  Text += L"<Finish_Block> --> " + q + CRLF;
+  return count;
+}
+
+void TcxRegExprParserBlockItem::Describe(String& Text) const {
+  // The pieces still to write, the next one last: an item, or a closing text.
+  struct TPiece {
+    const TcxRegExprParserItem* Item;
+    String Text;
+  };
+  Text.clear();
+  std::vector<TPiece> pending{{this, String()}};
+  while (!pending.empty()) {
+    TPiece piece = std::move(pending.back());
+    pending.pop_back();
+    auto* group = dynamic_cast<const TcxRegExprParserBlockItem*>(piece.Item);
+    if (!group) {
+      if (piece.Item) piece.Item->Describe(piece.Text);
+      Text += piece.Text;
+      continue;
+    }
+    String q;
+    group->FQuantifier->Describe(q);
+    Text += L"<Start_Block>" + CRLF;
+    pending.push_back({nullptr, L"<Finish_Block> --> " + q + CRLF});
+    for (auto alt = group->FAlts->FItems.rbegin(); alt != group->FAlts->FItems.rend(); ++alt) {
+      pending.push_back({nullptr, L"<Finish_Alt>" + CRLF});
+      for (auto item = (*alt)->FItems.rbegin(); item != (*alt)->FItems.rend(); ++item) pending.push_back({item->get(), String()});
+      pending.push_back({nullptr, L"<Start_Alt>" + CRLF});
+    }
+  }
 }
 
 void TcxRegExprParserBlockItem::MarkAccepting() {
@@ -276,22 +416,39 @@ void TcxRegExprParserBlockItem::MarkAccepting() {
 }
 
 void TcxRegExprParserBlockItem::LinkInside() {
-  for (int i = 0; i < FAlts->Count(); ++i) {
-    TcxRegExprParserAlt* alt = FAlts->Item(i);
-    FStart->AddSuccessors(alt->FirstStates());
-    if (alt->AllMayBeAbsent()) FStart->AddSuccessor(FFinish.get());
+  std::vector<TcxRegExprParserBlockItem*> groups{this};
+  LinkNested(groups);
+}
+
+void TcxRegExprParserBlockItem::LinkNested(std::vector<TcxRegExprParserBlockItem*>& Groups) {
+  while (!Groups.empty()) {
+    TcxRegExprParserBlockItem* group = Groups.back();
+    Groups.pop_back();
+    group->LinkOwnStates(Groups);
   }
-  for (int i = 0; i < FAlts->Count(); ++i) {
-    TcxRegExprParserAlt* alt = FAlts->Item(i);
-    alt->Link();
-    for (int k = alt->Count() - 1; k >= 0; --k) {
-      alt->Item(k)->Exit()->AddSuccessor(FFinish.get());
-      if (!alt->Item(k)->MayBeAbsent()) break;
+}
+
+void TcxRegExprParserBlockItem::LinkOwnStates(std::vector<TcxRegExprParserBlockItem*>& Groups) {
+  bool startReachesFinish = false;
+  for (auto& alt : FAlts->FItems) {
+    FStart->AddSuccessors(alt->FirstStates());
+    if (alt->AllMayBeAbsent() && !startReachesFinish) {
+      FStart->AddSuccessor(FFinish.get());
+      startReachesFinish = true;
+    }
+  }
+  for (auto& alt : FAlts->FItems) {
+    alt->LinkItems(Groups);
+    for (auto it = alt->FItems.rbegin(); it != alt->FItems.rend(); ++it) {
+      (*it)->Exit()->AddSuccessor(FFinish.get());
+      if (!(*it)->MayBeAbsent()) break;
     }
   }
 }
 
 // --- Alternatives -------------------------------------------------------------------
+
+TcxRegExprParserItem* TcxRegExprParserAlt::Item(int Index) const { return CheckedItem(FItems, Index).get(); }
 
 std::unique_ptr<TcxRegExprParserItem> TcxRegExprParserAlt::ExtractLast() {
   auto item = std::move(FItems.back());
@@ -328,30 +485,61 @@ void TcxRegExprParserAlt::Describe(String& Text) const {
 }
 
 void TcxRegExprParserAlt::MarkAccepting() {
-  for (auto it = FItems.rbegin(); it != FItems.rend(); ++it) {
-    (*it)->MarkAccepting();
-    if (!(*it)->MayBeAbsent()) break;
+  // From the last item backwards while the item may be absent; a group marks the
+  // ends of its own alternatives the same way.
+  std::vector<const TcxRegExprParserAlt*> pending{this};
+  while (!pending.empty()) {
+    const TcxRegExprParserAlt* alt = pending.back();
+    pending.pop_back();
+    for (auto it = alt->FItems.rbegin(); it != alt->FItems.rend(); ++it) {
+      if (auto* group = dynamic_cast<TcxRegExprParserBlockItem*>(it->get())) {
+        for (auto& inner : group->FAlts->FItems) pending.push_back(inner.get());
+      } else {
+        (*it)->MarkAccepting();
+      }
+      if (!(*it)->MayBeAbsent()) break;
+    }
   }
 }
 
 void TcxRegExprParserAlt::Link() {
-  const int n = Count();
-  for (int k = 0; k < n; ++k) {
+  std::vector<TcxRegExprParserBlockItem*> groups;
+  LinkItems(groups);
+  TcxRegExprParserBlockItem::LinkNested(groups);
+}
+
+void TcxRegExprParserAlt::LinkItems(std::vector<TcxRegExprParserBlockItem*>& Groups) {
+  // After item k a path goes on to item k+1 and, while those may be absent, to the
+  // items after it. follow[k] is the one state standing for that list from item k
+  // on: the item's own entry when it may not be absent (or is the last), else a
+  // link state leading to its entry and then to follow[k+1].
+  const std::size_t n = FItems.size();
+  std::vector<TcxRegExprState*> follow(n + 1, nullptr);
+  for (std::size_t j = n; j-- > 0;) {
+    TcxRegExprParserItem* item = FItems[j].get();
+    if (item->MayBeAbsent() && follow[j + 1]) {
+      auto link = std::make_unique<TcxRegExprBlockState>();
+      link->AddSuccessor(item->Entry());
+      link->AddSuccessor(follow[j + 1]);
+      follow[j] = link.get();
+      FLinks.push_back(std::move(link));
+    } else {
+      follow[j] = item->Entry();
+    }
+  }
+  for (std::size_t k = 0; k < n; ++k) {
     TcxRegExprParserItem* item = FItems[k].get();
     TcxRegExprState* exit = item->Exit();
-    for (int j = k + 1; j < n; ++j) {
-      exit->AddDistinctSuccessor(FItems[j]->Entry());
-      if (!FItems[j]->MayBeAbsent()) break;
-    }
+    if (follow[k + 1]) exit->AddSuccessor(follow[k + 1]);
     if (item->MayRepeat()) exit->AddSuccessor(item->Entry());
-    if (auto* group = dynamic_cast<TcxRegExprParserBlockItem*>(item)) group->LinkInside();
+    if (auto* group = dynamic_cast<TcxRegExprParserBlockItem*>(item)) Groups.push_back(group);
   }
 }
 
 std::unique_ptr<TcxRegExprStates> TcxRegExprParserAlt::FirstStates() const {
   auto result = std::make_unique<TcxRegExprStates>();
   for (auto& item : FItems) {
-    result->Add(item->Entry());
+    result->AddNew(item->Entry());  // the entries of distinct items differ
     if (!item->MayBeAbsent()) break;
   }
   return result;
@@ -368,6 +556,8 @@ TcxRegExprParserAlt* TcxRegExprParserAlts::AddAlt() {
   return FItems.back().get();
 }
 
+TcxRegExprParserAlt* TcxRegExprParserAlts::Item(int Index) const { return CheckedItem(FItems, Index).get(); }
+
 std::unique_ptr<TcxRegExprParserAlts> TcxRegExprParserAlts::Duplicate() const {
   auto copy = std::make_unique<TcxRegExprParserAlts>();
   for (auto& alt : FItems) copy->FItems.push_back(alt->Duplicate());
@@ -381,6 +571,10 @@ std::size_t TcxRegExprParserAlts::StateCount() const {
 }
 
 // --- Errors -------------------------------------------------------------------------
+
+const TcxRegExprError& TcxRegExprErrors::Items(int Index) const { return *CheckedItem(FItems, Index); }
+
+const TcxLexem& TcxLexems::Items(int Index) const { return CheckedItem(FItems, Index); }
 
 String TcxRegExprError::MessageWithPosition() const {
   String text;

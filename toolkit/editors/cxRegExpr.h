@@ -41,7 +41,7 @@ class TcxLexems : public TObject {
  public:
   void Add(const TcxLexem& Lexem) { FItems.push_back(Lexem); }
   int Count() const { return static_cast<int>(FItems.size()); }
-  const TcxLexem& Items(int Index) const { return FItems.at(Index); }
+  const TcxLexem& Items(int Index) const;
   void Clear() { FItems.clear(); }
 
  private:
@@ -210,7 +210,7 @@ class TcxRegExprStates : public TObject {
   // Appends Other's members, then frees Other.
   void AddAll(std::unique_ptr<TcxRegExprStates> Other);
   int Count() const { return static_cast<int>(FItems.size()); }
-  TcxRegExprState* Item(int Index) const { return FItems.at(Index); }
+  TcxRegExprState* Item(int Index) const;
   bool Contains(const TcxRegExprState* State) const;
   bool HasAccepting() const;
   std::unique_ptr<TcxRegExprStates> StepAll(wchar_t& Ch, bool IgnoreCase) const;
@@ -219,7 +219,9 @@ class TcxRegExprStates : public TObject {
 
  private:
   friend class TcxRegExprState;
-  // Adds a state the caller knows is not a member yet.
+  friend class TcxRegExprParserAlt;
+  // Adds a state the caller knows is not a member yet (a check per member would
+  // make a long run of items quadratic).
   void AddNew(TcxRegExprState* State) { FItems.push_back(State); }
   std::vector<TcxRegExprState*> FItems;
 };
@@ -233,43 +235,27 @@ class TcxRegExprState : public TObject {
   // The states that can consume the next character from here.
   virtual std::unique_ptr<TcxRegExprStates> Reachable();
 
-  void AddSuccessor(TcxRegExprState* State) { FSuccessors.Add(State); }
-  // For a state known not to be a successor yet: the links from one item to the
-  // items after it are distinct, and a long run of optional items makes many.
-  void AddDistinctSuccessor(TcxRegExprState* State) { FSuccessors.AddNew(State); }
+  // Appends without looking for State among the successors: a walk meets each
+  // state once anyway, and the links the compiler makes are distinct.
+  void AddSuccessor(TcxRegExprState* State) { FSuccessors.AddNew(State); }
   // Appends every member of Set, then frees it.
-  void AddSuccessors(std::unique_ptr<TcxRegExprStates> Set) { FSuccessors.AddAll(std::move(Set)); }
+  void AddSuccessors(std::unique_ptr<TcxRegExprStates> Set);
   const TcxRegExprStates& Successors() const { return FSuccessors; }
   std::unique_ptr<TcxRegExprStates> StepAll(wchar_t& Ch, bool IgnoreCase);
   std::unique_ptr<TcxRegExprStates> ReachableAll();
 
  protected:
-  friend class TcxRegExprStates;
-  // One walk over the graph: each state is looked at once, so a loop through
-  // pass-through states ends, and the result holds each state once.
-  struct TWalk {
-    std::uint64_t Mark;
-    TcxRegExprStates* Result;
-  };
-  // Runs Visit(walk) on a new walk and answers the set it collected.
-  template <class F>
-  static std::unique_ptr<TcxRegExprStates> Walked(F&& Visit);
-  virtual void WalkStep(TWalk& Walk, wchar_t& Ch, bool IgnoreCase) = 0;
-  virtual void WalkReachable(TWalk& Walk) = 0;
-  void WalkSuccessorsStep(TWalk& Walk, wchar_t& Ch, bool IgnoreCase);
-  void WalkSuccessorsReachable(TWalk& Walk);
-  // Joins the walk's result (each state is met once, so it is not a member yet).
-  void JoinResult(TWalk& Walk) { Walk.Result->AddNew(this); }
-  // True the first time the walk meets this state.
-  bool Visit(TWalk& Walk) {
-    if (FWalkMark == Walk.Mark) return false;
-    FWalkMark = Walk.Mark;
-    return true;
-  }
+  // A pass-through state consumes nothing: a walk goes on to its successors.
+  virtual bool PassesThrough() const { return false; }
+  // Whether a walk meeting this state (one that does not pass through) takes it
+  // into its result; a step may rewrite Ch (the case written in the expression).
+  virtual bool Consumes(wchar_t& Ch, bool IgnoreCase) = 0;
 
  private:
+  friend class TcxRegExprStates;
+  class TWalk;
   TcxRegExprStates FSuccessors;
-  std::uint64_t FWalkMark = 0;
+  std::uint64_t FWalkMark = 0;  // the last walk that met this state
 };
 
 class TcxRegExprSimpleState : public TcxRegExprState {
@@ -282,23 +268,23 @@ class TcxRegExprSimpleState : public TcxRegExprState {
   TcxRegExprItem* Item() const { return FItem.get(); }
 
  protected:
-  void WalkStep(TWalk& Walk, wchar_t& Ch, bool IgnoreCase) override;
-  void WalkReachable(TWalk& Walk) override;
+  bool Consumes(wchar_t& Ch, bool IgnoreCase) override { return FItem && FItem->Accepts(Ch, IgnoreCase); }
 
  private:
   bool FAccepting = false;
   std::unique_ptr<TcxRegExprItem> FItem;
 };
 
-// The entry and exit of a group: consumes nothing and passes every question on.
+// The entry and exit of a group, and the links through a run of optional items:
+// consumes nothing and passes every question on.
 class TcxRegExprBlockState : public TcxRegExprState {
   VAMIRE_CLASS(TcxRegExprBlockState, TcxRegExprState)
  public:
   std::unique_ptr<TcxRegExprState> Duplicate() const override;
 
  protected:
-  void WalkStep(TWalk& Walk, wchar_t& Ch, bool IgnoreCase) override;
-  void WalkReachable(TWalk& Walk) override;
+  bool PassesThrough() const override { return true; }
+  bool Consumes(wchar_t&, bool) override { return false; }
 };
 
 // --- Parser structure ---------------------------------------------------------------
@@ -349,12 +335,17 @@ class TcxRegExprParserSimpleItem : public TcxRegExprParserItem {
   std::unique_ptr<TcxRegExprSimpleState> FState;
 };
 
+class TcxRegExprParserBlockItem;
+
+// The walks over the parsed structure (linking, marking, copying, counting, freeing)
+// keep their own lists of the groups still to visit: a repetition nests groups a
+// thousand deep, and a walk that recursed once per level could exhaust the stack.
 class TcxRegExprParserAlt : public TObject {
   VAMIRE_CLASS(TcxRegExprParserAlt, TObject)
  public:
   void Add(std::unique_ptr<TcxRegExprParserItem> Item) { FItems.push_back(std::move(Item)); }
   int Count() const { return static_cast<int>(FItems.size()); }
-  TcxRegExprParserItem* Item(int Index) const { return FItems.at(Index).get(); }
+  TcxRegExprParserItem* Item(int Index) const;
   TcxRegExprParserItem* Last() const { return FItems.empty() ? nullptr : FItems.back().get(); }
   // Takes the last item out (the caller wraps or replaces it).
   std::unique_ptr<TcxRegExprParserItem> ExtractLast();
@@ -364,14 +355,24 @@ class TcxRegExprParserAlt : public TObject {
   std::unique_ptr<TcxRegExprParserAlt> Duplicate() const;
   void Describe(String& Text) const;
   void MarkAccepting();
-  // Links the items among themselves, as one sequence.
+  // Links the items among themselves, as one sequence, and every group among them
+  // inside. Called once, after parsing.
   void Link();
   // The states where the alternative can begin.
   std::unique_ptr<TcxRegExprStates> FirstStates() const;
   std::size_t StateCount() const;
 
  private:
+  friend class TcxRegExprParserBlockItem;
+  // Links the items among themselves; the groups among them join Groups, to be
+  // linked inside by the caller.
+  void LinkItems(std::vector<TcxRegExprParserBlockItem*>& Groups);
+
   std::vector<std::unique_ptr<TcxRegExprParserItem>> FItems;
+  // Pass-through states that lead from an item through the optional items after
+  // it: one link per item instead of one to each following optional item, so a
+  // long run of them links (and is walked) in linear rather than quadratic work.
+  std::vector<std::unique_ptr<TcxRegExprBlockState>> FLinks;
 };
 
 class TcxRegExprParserAlts : public TObject {
@@ -379,12 +380,14 @@ class TcxRegExprParserAlts : public TObject {
  public:
   TcxRegExprParserAlt* AddAlt();
   int Count() const { return static_cast<int>(FItems.size()); }
-  TcxRegExprParserAlt* Item(int Index) const { return FItems.at(Index).get(); }
+  TcxRegExprParserAlt* Item(int Index) const;
   TcxRegExprParserAlt* LastAlt() const { return FItems.empty() ? nullptr : FItems.back().get(); }
   std::unique_ptr<TcxRegExprParserAlts> Duplicate() const;
   std::size_t StateCount() const;
 
  private:
+  friend class TcxRegExprParserAlt;
+  friend class TcxRegExprParserBlockItem;
   std::vector<std::unique_ptr<TcxRegExprParserAlt>> FItems;
 };
 
@@ -393,21 +396,34 @@ class TcxRegExprParserBlockItem : public TcxRegExprParserItem {
   VAMIRE_CLASS(TcxRegExprParserBlockItem, TcxRegExprParserItem)
  public:
   TcxRegExprParserBlockItem();
+  ~TcxRegExprParserBlockItem() override;
   bool MatchesEmpty() const override;
   std::unique_ptr<TcxRegExprParserItem> Duplicate() const override;
   void Describe(String& Text) const override;
   void MarkAccepting() override;
   TcxRegExprState* Entry() const override { return FStart.get(); }
   TcxRegExprState* Exit() const override { return FFinish.get(); }
-  std::size_t StateCount() const override { return 2 + FAlts->StateCount(); }
+  std::size_t StateCount() const override;
   TcxRegExprParserAlts& Alts() const { return *FAlts; }
-  // Links the group inside (start, finish and its alternatives).
+  // Links the group inside (start, finish and its alternatives), with every group
+  // nested in it.
   void LinkInside();
 
  private:
+  friend class TcxRegExprParserAlt;
+  // Links the group's own states and its alternatives' items; the groups among
+  // them join Groups.
+  void LinkOwnStates(std::vector<TcxRegExprParserBlockItem*>& Groups);
+  // Links the groups in Groups inside, and those nested in them, until none is left.
+  static void LinkNested(std::vector<TcxRegExprParserBlockItem*>& Groups);
+
   std::unique_ptr<TcxRegExprBlockState> FStart;
   std::unique_ptr<TcxRegExprBlockState> FFinish;
   std::unique_ptr<TcxRegExprParserAlts> FAlts;
+  // Whether some alternative matches empty text (-1: not known yet). Kept once
+  // known: a group is complete before anything asks, and quantifiers applied
+  // again and again to one group would otherwise look through it every time.
+  mutable int FEmptyInside = -1;
 };
 
 // --- Errors -------------------------------------------------------------------------
@@ -435,7 +451,7 @@ class TcxRegExprErrors : public TObject {
     FItems.push_back(std::make_unique<TcxRegExprError>(Line, Char, Message));
   }
   int Count() const { return static_cast<int>(FItems.size()); }
-  const TcxRegExprError& Items(int Index) const { return *FItems.at(Index); }
+  const TcxRegExprError& Items(int Index) const;
   void Clear() { FItems.clear(); }
 
  private:
@@ -546,9 +562,11 @@ class TcxRegExpr : public TObject {
   std::unique_ptr<TcxRegExprParserBlockItem> ParseGroup();
   std::unique_ptr<TcxRegExprParserItem> ParseSet();
   bool ParseRepeatBounds(int& N, int& M);
-  void ApplyQuantifier(TcxRegExprParserAlt& Alt, std::unique_ptr<TcxRegExprQuantifier> Q);
+  void ApplyQuantifier(TcxRegExprParserAlt& Alt, std::unique_ptr<TcxRegExprQuantifier> Q, const TcxLexem& Lexem);
   void ExpandRepeat(TcxRegExprParserAlt& Alt, int N, int M, const TcxLexem& Brace);
-  bool WithinStateBudget(std::size_t Added);
+  // Charges Added states to the expression's budget; past the budget, records
+  // (once) that the expression is too complex at Lexem and answers false.
+  bool WithinStateBudget(std::size_t Added, const TcxLexem& Lexem);
   void RaiseErrors();
 
   String FSource;
@@ -567,5 +585,6 @@ class TcxRegExpr : public TObject {
   bool FCompiled = false;
   bool FAutoComplete = false;
   bool FCaseInsensitive = false;
-  std::size_t FStateBudget = 0;
+  std::size_t FStateBudget = 0;  // states the parsed items hold so far
+  bool FTooComplex = false;      // the budget ran out (reported once)
 };

@@ -20,9 +20,15 @@ int HexValue(wchar_t Ch) {
 
 // A repetition count above this is refused: every count copies the repeated item.
 constexpr int MaxRepeatCount = 1000;
-// Repetitions and back references copy states; beyond this many the expression is
-// refused rather than exhausting memory.
+// The states the parsed items may hold, copies made by repetitions and back
+// references included; beyond this the expression is refused as too complex. The
+// graph holds at most twice as many (a link state per optional item), and a
+// keystroke walks each state and link at most once, so this bounds the work and
+// the memory of every keystroke.
 constexpr std::size_t MaxStateCount = 100000;
+// Lexems beyond this many are refused the same way, before they are parsed.
+constexpr int MaxLexemCount = 2 * int(MaxStateCount);
+// Groups nest in the parser's own recursion; a depth no mask needs is refused.
 constexpr int MaxGroupDepth = 200;
 
 }  // namespace
@@ -46,6 +52,7 @@ void TcxRegExpr::ClearAll() {
   FCurrentLine = 1;
   FCompiled = false;
   FStateBudget = 0;
+  FTooComplex = false;
 }
 
 void TcxRegExpr::RaiseErrors() { throw EcxRegExprError(FErrors); }
@@ -84,6 +91,12 @@ void TcxRegExpr::CheckCompiled() const {
 void TcxRegExpr::AddError(int Line, int Char, const String& Message) { FErrors.Add(Line, Char, Message); }
 
 void TcxRegExpr::AddLexem(int Code, const String& Text, int Line, int Char) {
+  if (FTooComplex) return;
+  if (FLexems.Count() >= MaxLexemCount) {
+    FTooComplex = true;
+    AddError(Line, Char, Res(scxRegExprTooComplex));
+    return;
+  }
   FLexems.Add(TcxLexem{Code, Text, Line, Char});
 }
 
@@ -107,13 +120,12 @@ bool TcxRegExpr::PeekChar(wchar_t& Ch) const {
 void TcxRegExpr::LexAll() {
   int depth = 0;
   wchar_t ch;
-  while (ReadChar(ch)) {
+  while (!FTooComplex && ReadChar(ch)) {
     const int line = FCurrentLine, pos = FCurrentChar;
     if (IsBlank(ch) || LexShared(ch, line, pos)) continue;
     switch (ch) {
       case L'(':
-        // Groups nest in the compiler's own recursion; a depth no mask needs is refused.
-        if (++depth == MaxGroupDepth + 1) AddError(line, pos, Res(scxRegExprIllegalSymbol, L"("));
+        if (++depth == MaxGroupDepth + 1) AddError(line, pos, Res(scxRegExprNestedTooDeeply));
         AddLexem(cxLexemOperator, String(1, ch), line, pos);
         break;
       case L')':
@@ -141,6 +153,7 @@ void TcxRegExpr::LexAll() {
         AddLexem(cxLexemLiteral, String(1, ch), line, pos);
     }
   }
+  if (FTooComplex) return;
   if (depth > 0) AddError(0, 0, Res(scxRegExprMissing, L")"));
   else if (depth < 0) AddError(0, 0, Res(scxRegExprUnnecessary, L")"));
 }
@@ -330,6 +343,7 @@ const TcxLexem* TcxRegExpr::NextLexem() {
 std::unique_ptr<TcxRegExprParserAlts> TcxRegExpr::ParseAll() {
   FLexemPos = 0;
   FStateBudget = 0;
+  FTooComplex = false;
   auto alts = std::make_unique<TcxRegExprParserAlts>();
   while (ParseAlternative(*alts->AddAlt(), true)) {
   }
@@ -359,11 +373,15 @@ bool TcxRegExpr::ParseAlternative(TcxRegExprParserAlt& Alt, bool TopLevel) {
   }
   while (const TcxLexem* next = NextLexem()) {
     const TcxLexem lexem = *next;
+    // Items written in the expression are made even past the budget (the lexems
+    // bound them), so that the parse goes on and reports the errors after them.
     if (lexem.Code == cxLexemLiteral) {
+      WithinStateBudget(1, lexem);
       Alt.Add(std::make_unique<TcxRegExprParserSimpleItem>(std::make_unique<TcxRegExprSymbol>(lexem.Text[0])));
       continue;
     }
     if (auto item = ClassItem(lexem.Code)) {
+      WithinStateBudget(1, lexem);
       Alt.Add(std::make_unique<TcxRegExprParserSimpleItem>(std::move(item)));
       continue;
     }
@@ -373,18 +391,15 @@ bool TcxRegExpr::ParseAlternative(TcxRegExprParserAlt& Alt, bool TopLevel) {
     }
     if (lexem.Code == cxLexemReference) {
       const std::size_t n = std::size_t(lexem.Text[0] - L'0');
-      if (n > FGroups.size()) {
-        AddError(lexem.Line, lexem.Char, Res(scxRegExprTooBigReferenceNumber));
-      } else if (!WithinStateBudget(FGroups[n - 1]->StateCount())) {
-        AddError(lexem.Line, lexem.Char, Res(scxRegExprTooBigReferenceNumber));
-      } else {
+      if (n > FGroups.size()) AddError(lexem.Line, lexem.Char, Res(scxRegExprTooBigReferenceNumber));
+      else if (!FTooComplex && WithinStateBudget(FGroups[n - 1]->StateCount(), lexem))
         Alt.Add(FGroups[n - 1]->Duplicate());
-      }
       continue;
     }
     // Operators.
     switch (lexem.Text[0]) {
       case L'(':
+        WithinStateBudget(2, lexem);
         Alt.Add(ParseGroup());
         break;
       case L')':
@@ -394,6 +409,7 @@ bool TcxRegExpr::ParseAlternative(TcxRegExprParserAlt& Alt, bool TopLevel) {
       case L'|':
         return true;
       case L'[':
+        WithinStateBudget(1, lexem);
         Alt.Add(ParseSet());
         break;
       case L']':
@@ -408,14 +424,14 @@ bool TcxRegExpr::ParseAlternative(TcxRegExprParserAlt& Alt, bool TopLevel) {
         if (!last) {
           AddError(lexem.Line, lexem.Char, Res(scxRegExprIllegalQuantifier, lexem.Text));
         } else if (lexem.Text[0] == L'?') {
-          ApplyQuantifier(Alt, std::make_unique<TcxRegExprQuestionQuantifier>());
+          ApplyQuantifier(Alt, std::make_unique<TcxRegExprQuestionQuantifier>(), lexem);
         } else if (last->MatchesEmpty()) {
           AddError(lexem.Line, lexem.Char,
                    Res(lexem.Text[0] == L'*' ? scxRegExprCantUseStarQuantifier : scxRegExprCantUsePlusQuantifier));
         } else if (lexem.Text[0] == L'*') {
-          ApplyQuantifier(Alt, std::make_unique<TcxRegExprStarQuantifier>());
+          ApplyQuantifier(Alt, std::make_unique<TcxRegExprStarQuantifier>(), lexem);
         } else {
-          ApplyQuantifier(Alt, std::make_unique<TcxRegExprPlusQuantifier>());
+          ApplyQuantifier(Alt, std::make_unique<TcxRegExprPlusQuantifier>(), lexem);
         }
         break;
       }
@@ -435,12 +451,14 @@ bool TcxRegExpr::ParseAlternative(TcxRegExprParserAlt& Alt, bool TopLevel) {
   return false;
 }
 
-void TcxRegExpr::ApplyQuantifier(TcxRegExprParserAlt& Alt, std::unique_ptr<TcxRegExprQuantifier> Q) {
+void TcxRegExpr::ApplyQuantifier(TcxRegExprParserAlt& Alt, std::unique_ptr<TcxRegExprQuantifier> Q,
+                                 const TcxLexem& Lexem) {
   TcxRegExprParserItem* last = Alt.Last();
   if (last->HasNoQuantifier()) {
     last->ReplaceQuantifier(std::move(Q));
     return;
   }
+  WithinStateBudget(2, Lexem);
   auto group = std::make_unique<TcxRegExprParserBlockItem>();
   group->ReplaceQuantifier(std::move(Q));
   group->Alts().AddAlt()->Add(Alt.ExtractLast());
@@ -535,10 +553,14 @@ bool TcxRegExpr::ParseRepeatBounds(int& N, int& M) {
   return true;
 }
 
-bool TcxRegExpr::WithinStateBudget(std::size_t Added) {
-  if (Added > MaxStateCount || FStateBudget + Added > MaxStateCount) return false;
-  FStateBudget += Added;
-  return true;
+bool TcxRegExpr::WithinStateBudget(std::size_t Added, const TcxLexem& Lexem) {
+  if (Added <= MaxStateCount - std::min(FStateBudget, MaxStateCount) && !FTooComplex) {
+    FStateBudget += Added;
+    return true;
+  }
+  if (!FTooComplex) AddError(Lexem.Line, Lexem.Char, Res(scxRegExprTooComplex));
+  FTooComplex = true;
+  return false;
 }
 
 void TcxRegExpr::ExpandRepeat(TcxRegExprParserAlt& Alt, int N, int M, const TcxLexem& Brace) {
@@ -547,11 +569,10 @@ void TcxRegExpr::ExpandRepeat(TcxRegExprParserAlt& Alt, int N, int M, const TcxL
     AddError(Brace.Line, Brace.Char, Res(scxRegExprCantUseParameterQuantifier));
     return;
   }
+  if (FTooComplex) return;  // counting the item's states again and again would cost more than the budget
   const std::size_t copies = std::size_t(N) + (M < 0 ? 1 : (M > N ? std::size_t(M - N) : 0));
-  if (!WithinStateBudget(copies * (x->StateCount() + 2))) {
-    AddError(Brace.Line, Brace.Char, Res(scxRegExprIncorrectParameterQuantifier));
-    return;
-  }
+  // Each copy with the group around it; the group G itself.
+  if (!WithinStateBudget(copies * (x->StateCount() + 2) + 2, Brace)) return;
   auto group = std::make_unique<TcxRegExprParserBlockItem>();
   TcxRegExprParserAlt* alt = group->Alts().AddAlt();
   for (int i = 0; i < N; ++i) alt->Add(x->Duplicate());

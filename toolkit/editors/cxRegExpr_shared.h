@@ -2,6 +2,7 @@
 // matching (cxRegExpr.cpp) and the compiler (cxRegExpr_compile.cpp).
 #pragma once
 
+#include "Classes.h"
 #include "cxRegExpr.h"
 #include "dxCore.h"
 
@@ -19,5 +20,13 @@ inline wchar_t LocaleDecimalSeparator() { return GetLocaleDecimalSeparator(0); }
 inline String Res(const TResStringRec& Rec, const String& Arg = String()) { return cxGetResourceStringFmt(&Rec, Arg); }
 
 inline const String CRLF = L"\r\n";
+
+// Items[Index] of an engine list; an index outside it raises the runtime's list
+// error, as every list of the runtime does.
+template <class T>
+auto CheckedItem(const std::vector<T>& Items, int Index) -> decltype(Items[0]) {
+  if (Index < 0 || static_cast<std::size_t>(Index) >= Items.size()) TList::Error(&SListIndexError, Index);
+  return Items[static_cast<std::size_t>(Index)];
+}
 
 }  // namespace cxRegExprDetail

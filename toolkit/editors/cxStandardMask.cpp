@@ -1,5 +1,6 @@
 #include "cxStandardMask.h"
 
+#include "Classes.h"
 #include "dxCore.h"
 
 namespace {
@@ -28,6 +29,11 @@ bool TcxStandardMaskNumericSymbolItem::IsInClass(wchar_t Ch) const {
 }
 
 TcxStandardMask::~TcxStandardMask() = default;
+
+TcxStandardMaskCustomItem* TcxStandardMask::Items(int Index) const {
+  if (Index < 0 || Index >= Count()) TList::Error(&SListIndexError, Index);
+  return FItems[std::size_t(Index)].get();
+}
 
 bool TcxStandardMask::IsLiteral(const TcxStandardMaskCustomItem* Item) {
   return dynamic_cast<const TcxStandardMaskLiteralItem*>(Item) != nullptr;

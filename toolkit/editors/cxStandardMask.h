@@ -103,7 +103,8 @@ class TcxStandardMask : public TObject {
   void Clear();
 
   int Count() const { return static_cast<int>(FItems.size()); }
-  TcxStandardMaskCustomItem* Items(int Index) const { return FItems.at(Index).get(); }
+  // Raises the runtime's list error for an index outside 0..Count-1.
+  TcxStandardMaskCustomItem* Items(int Index) const;
   wchar_t Blank() const { return FBlank; }
   bool FillFromRight() const { return FFillFromRight; }
   bool SaveLiteralCharacters() const { return FSaveLiteralCharacters; }

@@ -14,13 +14,16 @@ TEST(EditConsts, FiledUnderTheProductAndTakenBackAtUnitEnd) {
   const int index = repository->IndexOfProduct(cxEditorsLibraryProductName);
   ASSERT_GE(index, 0);
   TdxProductResourceStrings* product = repository->Products(index);
-  EXPECT_EQ(product->Count(), 23);
+  EXPECT_EQ(product->Count(), 25);
   const int at = product->IndexOf(L"scxRegExprSubrangeOrder");
   ASSERT_GE(at, 0);
   EXPECT_EQ(product->Values(at), &scxRegExprSubrangeOrder);
   EXPECT_EQ(ResolveResourceString(product->Values(at)),
             L"The starting character of the subrange must be less than the finishing one");
   EXPECT_GE(product->IndexOf(L"scxRegExprNotSupportQuantifier"), 0);
+  // The engine's limits are filed too, each with its own text.
+  EXPECT_EQ(product->Values(product->IndexOf(L"scxRegExprTooComplex")), &scxRegExprTooComplex);
+  EXPECT_EQ(product->Values(product->IndexOf(L"scxRegExprNestedTooDeeply")), &scxRegExprNestedTooDeeply);
   cxEditConsts_Finalize();
   EXPECT_EQ(repository->IndexOfProduct(cxEditorsLibraryProductName), -1);
 }
@@ -30,6 +33,8 @@ TEST(EditConsts, TextsAsTheEditorsShowThem) {
   EXPECT_EQ(ResolveResourceString(&scxRegExprIncorrectSpace), L"The space character is not allowed after '\\'");
   EXPECT_EQ(cxGetResourceStringFmt(&scxRegExprMissing, L")"), L"Missing ')'");
   EXPECT_EQ(cxGetResourceStringFmt(&scxRegExprLine, L"x"), L"Line");
+  EXPECT_EQ(ResolveResourceString(&scxRegExprTooComplex), L"The expression is too complex");
+  EXPECT_EQ(ResolveResourceString(&scxRegExprNestedTooDeeply), L"The groups are nested too deeply");
 }
 
 TEST(EditConsts, ReplacedTextReachesTheEngineMessages) {

@@ -2,6 +2,8 @@
 // automatic completion, locale separators at test time, and bounded work.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "regexpr_feed.h"
 
 namespace {
@@ -136,6 +138,31 @@ TEST(RegExprDescribe, GroupsAndAlternativesReadBack) {
   EXPECT_EQ(Narrow(text), "<Start_Block>\r\n<Start_Alt>\r\nitem --> \r\n<Finish_Alt>\r\n<Finish_Block> --> *\r\n");
 }
 
+TEST(RegExprDescribe, NestedGroupsReadBackInOrder) {
+  const auto simple = [](std::unique_ptr<TcxRegExprQuantifier> q) {
+    auto item = std::make_unique<TcxRegExprParserSimpleItem>(std::make_unique<TcxRegExprAll>());
+    item->ReplaceQuantifier(std::move(q));
+    return item;
+  };
+  auto inner = std::make_unique<TcxRegExprParserBlockItem>();
+  inner->Alts().AddAlt()->Add(simple(std::make_unique<TcxRegExprPlusQuantifier>()));
+  inner->ReplaceQuantifier(std::make_unique<TcxRegExprQuestionQuantifier>());
+  TcxRegExprParserBlockItem group;
+  TcxRegExprParserAlt* first = group.Alts().AddAlt();
+  first->Add(simple(nullptr));
+  first->Add(std::move(inner));
+  group.Alts().AddAlt()->Add(simple(std::make_unique<TcxRegExprStarQuantifier>()));
+  String text;
+  group.Describe(text);
+  EXPECT_EQ(Narrow(text),
+            "<Start_Block>\r\n"
+            "<Start_Alt>\r\nitem --> \r\n"
+            "<Start_Block>\r\n<Start_Alt>\r\nitem --> +\r\n<Finish_Alt>\r\n<Finish_Block> --> ?\r\n"
+            "<Finish_Alt>\r\n"
+            "<Start_Alt>\r\nitem --> *\r\n<Finish_Alt>\r\n"
+            "<Finish_Block> --> \r\n");
+}
+
 // --- Bounded work -------------------------------------------------------------------
 
 TEST(RegExprBounded, RepeatedAlternativesKeepTheStateSetSmall) {
@@ -221,7 +248,7 @@ TEST(RegExprBounded, GroupNestingIsBounded) {
     FAIL();
   } catch (const EcxRegExprError& e) {
     ASSERT_EQ(e.Errors().Count(), 1);
-    EXPECT_EQ(Narrow(e.Errors().Items(0).MessageWithPosition()), "Line1, Char201: Illegal '('");
+    EXPECT_EQ(Narrow(e.Errors().Items(0).MessageWithPosition()), "Line1, Char201: The groups are nested too deeply");
   }
 }
 
@@ -231,6 +258,95 @@ TEST(RegExprBounded, LongRunOfOptionalItems) {
   TcxRegExpr expr;
   expr.CompileSource(source + L"b");
   EXPECT_EQ(Feed(expr, String(300, L'a') + L"ab"), std::string(300, '+') + "-+ A");
+}
+
+// States and successor links of the graph an expression compiled to, counted
+// from its start state (the expression stands at the start).
+struct TGraphSize {
+  std::size_t States = 0;
+  std::size_t Links = 0;
+};
+
+TGraphSize GraphSize(const TcxRegExpr& Expr) {
+  std::vector<const TcxRegExprState*> pending{Expr.Automat()->Current().Item(0)};
+  std::set<const TcxRegExprState*> seen(pending.begin(), pending.end());
+  TGraphSize size;
+  while (!pending.empty()) {
+    const TcxRegExprStates& next = pending.back()->Successors();
+    pending.pop_back();
+    size.Links += std::size_t(next.Count());
+    for (int i = 0; i < next.Count(); ++i)
+      if (seen.insert(next.Item(i)).second) pending.push_back(next.Item(i));
+  }
+  size.States = seen.size();
+  return size;
+}
+
+TEST(RegExprBounded, RunOfOptionalItemsLinksInLinearSpace) {
+  // Each item leads on to every optional item after it; linked one by one, a run of
+  // n of them took n*n/2 links, and every keystroke walked them all.
+  const int n = 4000;
+  String source;
+  for (int i = 0; i < n; ++i) source += L"a?";
+  TcxRegExpr expr;
+  expr.CompileSource(source + L"b");
+  const TGraphSize size = GraphSize(expr);
+  EXPECT_LE(size.States, std::size_t(2 * n + 2));
+  EXPECT_LE(size.Links, std::size_t(4 * n + 2));
+  EXPECT_EQ(Feed(expr, L"aaab"), "++++ A");
+  expr.Restart();
+  EXPECT_EQ(Feed(expr, L"b"), "+ A");
+
+  TcxRegExpr grouped;  // the same run inside a group, reached again by a back reference
+  grouped.CompileSource(L"(" + source + L")x\\1");
+  EXPECT_LE(GraphSize(grouped).Links, std::size_t(2 * (5 * n + 6)));
+  EXPECT_EQ(Feed(grouped, L"aaxa"), "++++ A");
+}
+
+struct TDeepCase {
+  const char* Name;
+  String Source;
+  const wchar_t* Input;
+  const char* Marks;
+  const char* Forced;  // what automatic completion steps over at the start
+};
+
+TEST(RegExprBounded, DeepChainsOfOptionalGroupsOnAProgramSizedStack) {
+  // Each case stays within every compile limit. The first links some 40,000
+  // pass-through states one after another, all walked by the first keystroke; the
+  // others nest groups a thousand deep, copied, linked and freed level by level.
+  const TDeepCase cases[] = {
+      {"optional item repeated in a repeated group", L"((a?){1000}){19}", L"aab", "++- A", "+a"},
+      {"optional chain repeated", L"(a{0,1000}){12}", L"aaaab", "++++- A", "+a"},
+      {"nesting at every limit", String(199, L'(') + L"a{0,1000}" + String(199, L')') + L"{0,25}x", L"aax",
+       "+++ A", ""},
+      {"repetitions of repetitions", L"(((a{1,1000}){1,2}){1,2}){1,2}b", L"aaab", "++++ A", "+a"},
+  };
+  for (const TDeepCase& c : cases) {
+    std::string marks, forced;
+    int forcedSteps = -1;
+    RunOnStack(1024 * 1024, [&] {
+      TcxRegExpr expr;
+      try {
+        expr.CompileSource(c.Source);
+      } catch (const EcxRegExprError& e) {
+        marks = Narrow(e.Message());
+        return;
+      }
+      marks = Feed(expr, c.Input);
+      TForcedLog log;
+      log.Attach(expr);
+      expr.Restart();
+      expr.SetAutoComplete(true);
+      forced = log.Log;
+      forcedSteps = expr.Automat()->HistoryCount();
+      while (expr.StepBack()) {
+      }
+    });
+    EXPECT_EQ(marks, c.Marks) << c.Name;
+    EXPECT_EQ(forced, c.Forced) << c.Name;
+    EXPECT_EQ(forcedSteps, int(forced.size() / 2)) << c.Name;
+  }
 }
 
 TEST(RegExprBounded, LargestRepetitionCompiles) {

@@ -2,6 +2,12 @@
 // editor does keystroke by keystroke.
 #pragma once
 
+#include <pthread.h>
+
+#include <cstddef>
+#include <exception>
+#include <functional>
+#include <stdexcept>
 #include <string>
 
 #include "SysUtils.h"
@@ -34,3 +40,33 @@ class TLocaleSeparators {
  private:
   TFormatSettings FSaved;
 };
+
+// Runs Body on a thread of its own with a stack of Bytes (under Windows at least the
+// program's own stack reserve), so a walk that recursed once per state fails here
+// as it would in the program; Body's exception is raised again in the caller.
+inline void RunOnStack(std::size_t Bytes, const std::function<void()>& Body) {
+  struct TCall {
+    const std::function<void()>* Body;
+    std::exception_ptr Error;
+  } call{&Body, nullptr};
+  pthread_attr_t attr;
+  pthread_attr_init(&attr);
+  pthread_attr_setstacksize(&attr, Bytes);
+  pthread_t thread;
+  const int created = pthread_create(
+      &thread, &attr,
+      [](void* p) -> void* {
+        auto* c = static_cast<TCall*>(p);
+        try {
+          (*c->Body)();
+        } catch (...) {
+          c->Error = std::current_exception();
+        }
+        return nullptr;
+      },
+      &call);
+  pthread_attr_destroy(&attr);
+  if (created != 0) throw std::runtime_error("no thread for the stack test");
+  pthread_join(thread, nullptr);
+  if (call.Error) std::rethrow_exception(call.Error);
+}

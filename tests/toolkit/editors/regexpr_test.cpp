@@ -2,6 +2,7 @@
 // character, and the errors it reports with their positions.
 #include <gtest/gtest.h>
 
+#include "Classes.h"
 #include "regexpr_feed.h"
 
 namespace {
@@ -169,8 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
         TErrorCase{L"a{1001}", "Line1, Char3: Incorrect parameter quantifier", 1},
         TErrorCase{L"a{2,1001}", "Line1, Char5: Incorrect parameter quantifier", 1},
         TErrorCase{L"a{99999999999999999999}", "Line1, Char3: Incorrect parameter quantifier", 1},
-        // Copies of copies are bounded as well.
-        TErrorCase{L"(a{1000}){1000}", "Line1, Char10: Incorrect parameter quantifier", 1}));
+        // Copies of copies are bounded as well, and the message names the cause.
+        TErrorCase{L"(a{1000}){1000}", "Line1, Char10: The expression is too complex", 1}));
 
 TEST(RegExprErrorsList, RepetitionWithoutItemReportsEachLexem) {
   TcxRegExpr expr;
@@ -185,6 +186,55 @@ TEST(RegExprErrorsList, RepetitionWithoutItemReportsEachLexem) {
               "Line1, Char1: Incorrect parameter quantifier\r\nLine1, Char2: Illegal integer value\r\n"
               "Line1, Char3: Illegal '}'");
   }
+}
+
+TEST(RegExprErrorsList, LimitsNameTheirCause) {
+  // References to a group that exists, until the copies exhaust the budget: the
+  // reference where it ran out is reported, once.
+  String references = L"(a{1000})";
+  for (int i = 0; i < 120; ++i) references += L"\\1";
+  struct TLimitCase {
+    String Source;
+    const char* Message;
+    int Char;  // 0: a back reference, found in Source
+  } cases[] = {
+      {references, "The expression is too complex", 0},
+      {String(150000, L'a'), "The expression is too complex", 100001},  // parsed items
+      {String(250000, L'a'), "The expression is too complex", 200001},  // lexems
+  };
+  for (const TLimitCase& c : cases) {
+    TcxRegExpr expr;
+    try {
+      expr.CompileSource(c.Source);
+      FAIL() << c.Source.size();
+    } catch (const EcxRegExprError& e) {
+      ASSERT_EQ(e.Errors().Count(), 1) << Narrow(e.Errors().Items(0).MessageWithPosition());
+      const TcxRegExprError& error = e.Errors().Items(0);
+      EXPECT_EQ(Narrow(error.Message()), c.Message);
+      EXPECT_EQ(error.Line(), 1);
+      if (c.Char) EXPECT_EQ(error.Char(), c.Char);
+      else EXPECT_EQ(c.Source.substr(std::size_t(error.Char() - 1), 2), L"\\1");
+    }
+  }
+}
+
+TEST(RegExprErrorsList, IndexErrorsAreTheRuntimesListError) {
+  TcxRegExpr expr;
+  expr.CompileSource(L"(a|b)c");
+  try {
+    expr.Lexems().Items(99);
+    FAIL();
+  } catch (const EListError& e) {
+    EXPECT_EQ(Narrow(e.Message()), "List index out of bounds (99)");
+  }
+  EXPECT_THROW(expr.Lexems().Items(-1), EListError);
+  EXPECT_THROW(expr.Errors().Items(0), EListError);
+  EXPECT_THROW(expr.Automat()->Current().Item(1), EListError);
+  EXPECT_THROW(expr.Automat()->Current().Item(0)->Successors().Item(9), EListError);
+  TcxRegExprParserAlts alts;
+  EXPECT_THROW(alts.Item(0), EListError);
+  EXPECT_THROW(alts.AddAlt()->Item(0), EListError);
+  EXPECT_THROW(EcxRegExprError().Errors().Items(0), EListError);
 }
 
 TEST(RegExprErrorsList, ErrorPositionWithoutCharacter) {

@@ -2,6 +2,7 @@
 // positions, stripping a display text and checking it is complete.
 #include <gtest/gtest.h>
 
+#include "Classes.h"
 #include "SysUtils.h"
 #include "cxStandardMask.h"
 
@@ -150,6 +151,18 @@ TEST_F(StandardMask, SeparatorsAreTakenWhenTheMaskIsSet) {
   EXPECT_EQ(FMask.EmptyText(), L"__:__/_");
   FMask.SetMask(FMask.Mask());
   EXPECT_EQ(FMask.EmptyText(), L"__.__-_");
+}
+
+TEST_F(StandardMask, PositionOutsideTheMaskIsTheRuntimesListError) {
+  FMask.SetMask(L"0-0");
+  EXPECT_NE(FMask.Items(2), nullptr);
+  try {
+    FMask.Items(3);
+    FAIL();
+  } catch (const EListError& e) {
+    EXPECT_EQ(e.Message(), L"List index out of bounds (3)");
+  }
+  EXPECT_THROW(FMask.Items(-1), EListError);
 }
 
 }  // namespace
