@@ -391,9 +391,11 @@ bool TcxRegExpr::ParseAlternative(TcxRegExprParserAlt& Alt, bool TopLevel) {
     }
     if (lexem.Code == cxLexemReference) {
       const std::size_t n = std::size_t(lexem.Text[0] - L'0');
-      if (n > FGroups.size()) AddError(lexem.Line, lexem.Char, Res(scxRegExprTooBigReferenceNumber));
-      else if (!FTooComplex && WithinStateBudget(FGroups[n - 1]->StateCount(), lexem))
+      if (n > FGroups.size()) {
+        AddError(lexem.Line, lexem.Char, Res(scxRegExprTooBigReferenceNumber));
+      } else if (!FTooComplex && WithinStateBudget(FGroups[n - 1]->StateCount(), lexem)) {
         Alt.Add(FGroups[n - 1]->Duplicate());
+      }
       continue;
     }
     // Operators.
