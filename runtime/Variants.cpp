@@ -31,7 +31,51 @@ struct VariantAccess {
   static int64_t Int(const Variant& v) { return v.FInt; }
   static double Float(const Variant& v) { return v.FFloat; }
   static const String& Str(const Variant& v) { return v.FStr; }
+  static const TCustomVariantData* Custom(const Variant& v) { return v.FCustom.get(); }
+  static Variant MakeCustom(TVarType t, std::shared_ptr<const TCustomVariantData> data) {
+    Variant v;
+    v.FType = t;
+    v.FCustom = std::move(data);
+    return v;
+  }
 };
+
+// --- Custom types ---------------------------------------------------------------------
+namespace {
+
+std::vector<const TCustomVariantType*>& CustomTypes() {
+  static std::vector<const TCustomVariantType*> types;
+  return types;
+}
+
+// The type object of a value of a custom type, or null.
+const TCustomVariantType* CustomOf(const Variant& v) {
+  return VariantAccess::Custom(v) ? FindCustomVariantType(v.VarType()) : nullptr;
+}
+
+// The type that compares two values: the first one's when both are custom.
+const TCustomVariantType* CustomOf(const Variant& a, const Variant& b) {
+  const TCustomVariantType* t = CustomOf(a);
+  return t ? t : CustomOf(b);
+}
+
+}  // namespace
+
+TCustomVariantType::TCustomVariantType() : FVarType(TVarType(varFirstCustom + CustomTypes().size())) {
+  CustomTypes().push_back(this);
+}
+
+Variant TCustomVariantType::MakeValue(std::shared_ptr<const TCustomVariantData> Data) const {
+  return VariantAccess::MakeCustom(FVarType, std::move(Data));
+}
+
+const TCustomVariantType* FindCustomVariantType(TVarType type) {
+  const auto& types = CustomTypes();
+  if (type < varFirstCustom || size_t(type - varFirstCustom) >= types.size()) return nullptr;
+  return types[size_t(type - varFirstCustom)];
+}
+
+const TCustomVariantData* VarCustomData(const Variant& v) { return VariantAccess::Custom(v); }
 
 namespace {
 
@@ -60,6 +104,7 @@ int64_t RoundToInt64(double value) {
 
 // The integer value of a variant, for conversions to `target`.
 int64_t ToInt64(const Variant& v, TVarType target) {
+  if (const TCustomVariantType* custom = CustomOf(v)) return ToInt64(custom->CastTo(v, varInt64), target);
   TVarType t = v.VarType();
   if (t == varEmpty) return 0;
   if (t == varBoolean) return VariantAccess::Int(v) ? -1 : 0;
@@ -115,7 +160,7 @@ int Compare(const Variant& a, const Variant& b, bool& unordered) {
 // --- Variant --------------------------------------------------------------------------
 Variant::Variant(const Variant& other)
     : FType(other.FType), FInt(other.FInt), FFloat(other.FFloat), FStr(other.FStr),
-      FArray(other.FArray ? new TArray(*other.FArray) : nullptr) {}
+      FArray(other.FArray ? new TArray(*other.FArray) : nullptr), FCustom(other.FCustom) {}
 
 void Variant::TArrayDeleter::operator()(TArray* a) const { delete a; }
 
@@ -156,6 +201,7 @@ int32_t Variant::AsInteger() const {
 int64_t Variant::AsInt64() const { return ToInt64(*this, varInt64); }
 
 double Variant::AsDouble() const {
+  if (const TCustomVariantType* custom = CustomOf(*this)) return custom->CastTo(*this, varDouble).AsDouble();
   if (FType == varEmpty) return 0;
   if (FType == varBoolean) return FInt ? -1 : 0;
   if (IsIntegerType(FType)) return double(FInt);
@@ -167,6 +213,7 @@ double Variant::AsDouble() const {
 }
 
 Currency Variant::AsCurrency() const {
+  if (const TCustomVariantType* custom = CustomOf(*this)) return custom->CastTo(*this, varCurrency).AsCurrency();
   if (FType == varCurrency) return Currency::FromScaled(FInt);
   if (FType == varNull || IsArray()) CastError(FType, varCurrency);
   if (IsStringType(FType)) {
@@ -185,6 +232,7 @@ Currency Variant::AsCurrency() const {
 }
 
 TDateTime Variant::AsDate() const {
+  if (const TCustomVariantType* custom = CustomOf(*this)) return custom->CastTo(*this, varDate).AsDate();
   if (IsStringType(FType)) {
     TDateTime d;
     if (TryStrToDateTime(FStr, d, FormatSettings())) return d;
@@ -195,6 +243,7 @@ TDateTime Variant::AsDate() const {
 }
 
 bool Variant::AsBoolean() const {
+  if (const TCustomVariantType* custom = CustomOf(*this)) return custom->CastTo(*this, varBoolean).AsBoolean();
   if (FType == varEmpty) return false;
   if (FType == varBoolean || IsIntegerType(FType) || FType == varCurrency) return FInt != 0;
   if (IsFloatType(FType)) return FFloat != 0;
@@ -204,6 +253,7 @@ bool Variant::AsBoolean() const {
 }
 
 String Variant::AsString() const {
+  if (const TCustomVariantType* custom = CustomOf(*this)) return custom->CastTo(*this, varString).AsString();
   if (IsStringType(FType)) return FStr;
   if (FType == varEmpty) return String();
   if (FType == varBoolean) return BoolToStr(FInt != 0, true);
@@ -218,12 +268,14 @@ const Variant& Variant::operator[](int index) const { return VarArrayGet(*this, 
 
 bool operator==(const Variant& a, const Variant& b) {
   if (a.IsNull() || b.IsNull()) return a.IsNull() && b.IsNull();
+  if (const TCustomVariantType* custom = CustomOf(a, b)) return custom->Compare(a, b) == 0;
   bool unordered;
   return Compare(a, b, unordered) == 0 && !unordered;
 }
 
 bool operator<(const Variant& a, const Variant& b) {
   if (a.IsNull() || b.IsNull()) return a.IsNull() && !b.IsNull();
+  if (const TCustomVariantType* custom = CustomOf(a, b)) return custom->Compare(a, b) < 0;
   bool unordered;
   return Compare(a, b, unordered) < 0 && !unordered;
 }
@@ -262,10 +314,12 @@ Variant VarFromDateTime(TDateTime value) { return Variant::FromDate(value); }
 TDateTime VarToDateTime(const Variant& v) { return v.AsDate(); }
 
 Variant VarAsType(const Variant& v, TVarType type) {
-  if (type == v.VarType()) return v;
+  if (type == v.VarType() || type == varVariant) return v;
   if (type == varEmpty) return Variant();
   if (type == varNull) return Variant::Null();
   if (v.IsNull() || v.IsArray()) CastError(v.VarType(), type);
+  if (const TCustomVariantType* target = FindCustomVariantType(type)) return target->CastFrom(v);
+  if (const TCustomVariantType* custom = CustomOf(v)) return VarAsType(custom->CastTo(v, type), type);
   switch (type) {
     case varSmallint: return Variant(int16_t(Ranged(ToInt64(v, type), INT16_MIN, INT16_MAX)));
     case varInteger: return Variant(int32_t(Ranged(ToInt64(v, type), INT32_MIN, INT32_MAX)));
@@ -292,7 +346,6 @@ Variant VarAsType(const Variant& v, TVarType type) {
       VariantAccess::SetType(s, type);
       return s;
     }
-    case varVariant: return v;
     default: throw EVariantBadVarTypeError(LoadResString(&SVarBadType));
   }
 }
@@ -301,6 +354,10 @@ TVariantRelationship VarCompareValue(const Variant& a, const Variant& b) {
   const bool aNone = a.IsNull() || a.IsEmpty(), bNone = b.IsNull() || b.IsEmpty();
   if (aNone || bNone) return aNone && bNone && a.VarType() == b.VarType() ? vrEqual : vrNotEqual;
   try {
+    if (const TCustomVariantType* custom = CustomOf(a, b)) {
+      const int r = custom->Compare(a, b);
+      return r < 0 ? vrLessThan : r > 0 ? vrGreaterThan : vrEqual;
+    }
     bool unordered;
     int r = Compare(a, b, unordered);
     if (unordered) return vrNotEqual;
@@ -370,6 +427,14 @@ Variant VarArrayOf(std::initializer_list<Variant> values) {
   a->ElementType = varVariant;
   a->Bounds.push_back({0, int(values.size())});
   a->Items.assign(values.begin(), values.end());
+  return VariantAccess::MakeArray(std::move(a));
+}
+
+Variant VarArrayOf(std::vector<Variant>&& values) {
+  auto a = std::make_unique<Variant::TArray>();
+  a->ElementType = varVariant;
+  a->Bounds.push_back({0, int(values.size())});
+  a->Items = std::move(values);
   return VariantAccess::MakeArray(std::move(a));
 }
 

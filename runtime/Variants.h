@@ -33,6 +33,8 @@ constexpr TVarType varLongWord = 0x0013;
 constexpr TVarType varInt64 = 0x0014;
 constexpr TVarType varString = 0x0100;   // the program's own string
 constexpr TVarType varUString = 0x0102;
+// Codes of the custom variant types start here, handed out as the types are made.
+constexpr TVarType varFirstCustom = 0x010F;
 constexpr TVarType varTypeMask = 0x0FFF;
 constexpr TVarType varArray = 0x2000;
 constexpr TVarType varByRef = 0x4000;
@@ -54,6 +56,46 @@ VAMIRE_EXCEPTION(EVariantBadIndexError, EVariantError)
 VAMIRE_EXCEPTION(EVariantArrayCreateError, EVariantError)
 VAMIRE_EXCEPTION(EVariantNotAnArrayError, EVariantError)
 VAMIRE_EXCEPTION(EVariantBadVarTypeError, EVariantError)
+
+class Variant;
+
+// The value of a custom variant type: made once, never changed, shared by copies.
+class TCustomVariantData {
+ public:
+  virtual ~TCustomVariantData() = default;
+};
+
+// A variant type defined outside this unit (decimal numbers, SQL time stamps).
+// Making the type object hands it the next free code from varFirstCustom up;
+// type objects live for the whole run.
+class TCustomVariantType {
+ public:
+  TCustomVariantType();
+  virtual ~TCustomVariantType() = default;
+  TCustomVariantType(const TCustomVariantType&) = delete;
+  TCustomVariantType& operator=(const TCustomVariantType&) = delete;
+
+  TVarType VarType() const { return FVarType; }
+  // A value of this type converted to a built-in type; EVariantTypeCastError
+  // (or EVariantOverflowError) when it can't be.
+  virtual Variant CastTo(const Variant& Source, TVarType Target) const = 0;
+  // Any value converted to this type; EVariantTypeCastError when it can't be.
+  virtual Variant CastFrom(const Variant& Source) const = 0;
+  // The order of two values of which at least one is of this type, neither
+  // Null; raises an EVariantError when they can't be compared.
+  virtual int Compare(const Variant& A, const Variant& B) const = 0;
+
+ protected:
+  Variant MakeValue(std::shared_ptr<const TCustomVariantData> Data) const;
+
+ private:
+  TVarType FVarType;
+};
+
+// The type object of a custom code, or null.
+const TCustomVariantType* FindCustomVariantType(TVarType type);
+// The data of a value of a custom type, or null for any other value.
+const TCustomVariantData* VarCustomData(const Variant& v);
 
 struct TVarArrayBound {
   int LowBound;
@@ -137,6 +179,7 @@ class Variant {
   double FFloat = 0;    // single, double, date
   String FStr;          // strings
   std::unique_ptr<TArray, TArrayDeleter> FArray;
+  std::shared_ptr<const TCustomVariantData> FCustom;  // values of custom types
 };
 
 inline Variant Null() { return Variant::Null(); }
@@ -171,6 +214,8 @@ bool VarSameValue(const Variant& a, const Variant& b);
 // typed array are converted to its element type when stored.
 Variant VarArrayCreate(std::initializer_list<int> bounds, TVarType elementType);
 Variant VarArrayOf(std::initializer_list<Variant> values);
+// A one-dimensional array of variants, bounds 0..size-1, taking the values over.
+Variant VarArrayOf(std::vector<Variant>&& values);
 int VarArrayDimCount(const Variant& v);
 int VarArrayLowBound(const Variant& v, int dim);
 int VarArrayHighBound(const Variant& v, int dim);

@@ -479,6 +479,11 @@ class TApplication : public TComponent {
   void ModalStarted() { ++FModalLevel; }
   void ModalFinished() { --FModalLevel; }
 
+  // Whether the format settings follow a change of the user's regional settings
+  // (WM_SETTINGCHANGE "intl"); true unless a program turns it off.
+  bool UpdateFormatSettings() const { return FUpdateFormatSettings; }
+  void SetUpdateFormatSettings(bool Value) { FUpdateFormatSettings = Value; }
+
   // A message box through the dialog service (answerable by tests), owned by
   // the active window. Answers IDOK, IDYES, ...
   int MessageBox(const String& Text, const String& Caption = String(), UINT Flags = MB_OK);
@@ -551,6 +556,7 @@ class TApplication : public TComponent {
   bool FTitleSet = false;
   TCustomForm* FMainForm = nullptr;
   bool FShowMainForm = true;
+  bool FUpdateFormatSettings = true;
   bool FTerminated = false;
   int FQuitCount = 0;
   bool FRunning = false;
