@@ -20,7 +20,10 @@
 #include "cxControlsBase_win.h"
 #include "cxDWMApi.h"
 #include "cxDataConsts.h"
+#include "cxDataStorage.h"
+#include "cxDateUtils.h"
 #include "cxFilterConsts.h"
+#include "cxFormats_win.h"
 #include "cxGeometry.h"
 #include "cxGraphics_win.h"
 #include "cxLibraryStrs.h"
@@ -36,7 +39,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit,
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, cxGraphicsUnit, cxDataConstsUnit, cxLibraryStrsUnit,
-                   cxFilterConstsUnit, cxControlsBaseUnit});
+                   cxFilterConstsUnit, cxControlsBaseUnit, cxDataStorageUnit, cxDateUtilsUnit, cxFormatsUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.
