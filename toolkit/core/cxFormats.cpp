@@ -169,18 +169,24 @@ void TFormatParser::Finish(TcxDateTimeFormatInfo& AInfo) {
   for (const auto& item : AInfo.Items) AInfo.DefinedItems[item.Kind] = true;
 }
 
+// A punctuation mark escaped; anything else quoted, since "\\" before a letter
+// or digit means a class, a code or a back reference to the mask engine.
 String MaskSeparator(wchar_t separator) {
   if (separator == 0) return String();
-  if (separator == L' ') return L"' '";
-  return String(L"\\") + separator;
+  const bool punctuation = separator > L' ' && separator < 0x7F && !(separator >= L'0' && separator <= L'9') &&
+                           !(Upper(separator) >= L'A' && Upper(separator) <= L'Z');
+  return punctuation ? String(L"\\") + separator : QuoteForMask(String(1, separator));
 }
 
 // One of the locale's month name lists as alternatives.
+// One of the locale's month name lists as alternatives (an empty name would
+// be an empty alternative, which the mask engine refuses).
 String MonthNames(const String (&names)[12]) {
   String r;
-  for (int i = 0; i < 12; ++i) {
-    if (i) r += L'|';
-    r += QuoteForMask(names[i]);
+  for (const String& name : names) {
+    if (name.empty()) continue;
+    if (!r.empty()) r += L'|';
+    r += QuoteForMask(name);
   }
   return r;
 }

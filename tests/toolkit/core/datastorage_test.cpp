@@ -188,6 +188,16 @@ TEST_F(ValueTypesTest, NullIntoStringSlotsIsEmptyTextButIntoWideStringSlotsStays
   EXPECT_EQ(w.Load().AsString(), L"\u4E2D");
 }
 
+// Narrowing a wide text to 8 bits on its way to the stream would lose every
+// character the ANSI code page lacks; it goes as UTF-16.
+TEST_F(ValueTypesTest, WideStringsKeepCharactersTheCodePageLacks) {
+  const String text = L"\u0628\u4E2D\u00E9";
+  TMemoryStream s;
+  EXPECT_EQ(WriteValue(TcxWideStringValueType::Class(), Variant(text), s),
+            (Bytes{3, 0, 0, 0, 0x28, 0x06, 0x2D, 0x4E, 0xE9, 0x00}));
+  EXPECT_EQ(ReadValue(TcxWideStringValueType::Class(), s).AsString(), text);
+}
+
 TEST_F(ValueTypesTest, CurrencyGoesThereAndBackRoundedToTheNearestStep) {
   struct Case {
     Variant in;

@@ -98,7 +98,8 @@ TEST(DateTimeFormatTest, LocaleTimeFormatsTurnIntoTheRuntimesPatterns) {
                      {L"HH:mm:ss", L"HH:mm:ss"},
                      {L"tth'点'mm'分'", L"AMPMh'点'mm'分'"},
                      {L"H 'Uhr' T", L"H 'Uhr' A/P"},
-                     {L"TTT h", L"AMPM h"}};
+                     {L"TTT h", L"AMPM h"},
+                     {L"h 'at' tt", L"h 'at' AMPM"}};  // quoted text is no designator
   for (const Case& c : cases) EXPECT_EQ(ConvertLocaleTimeFormat(c.in), c.out);
 
   TLocaleScope locale(EnglishSettings(), L"h:mm:ss tt");
@@ -520,6 +521,52 @@ TEST(FormatControllerTest, TheFirstControllerIsTheGlobalOneUntilTheUnitEnds) {
     TcxFormatController first;
     EXPECT_EQ(GetFormatController(), &first) << "a controller made while there is none becomes the global one";
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Separators and month names as a user's regional settings may have them: a
+// letter or digit after "\" would mean a class, a code or a reference to the
+// mask engine, and an empty name an empty alternative.
+TEST(DateMaskTest, MasksFromUnusualSeparatorsAndMonthNamesCompile) {
+  struct Case {
+    wchar_t dateSeparator, timeSeparator;
+    const wchar_t* emptyMonth;  // null: every name set
+    const wchar_t* date;        // what the date mask takes
+    const wchar_t* dateTime;    // what the date-time mask takes
+  } const cases[] = {
+      {L'x', L'd', nullptr, L"3x5x2024", L"3x5x2024 1d45d00 PM"},
+      {L'1', L't', nullptr, L"31512024", L"31512024 1t45t00 AM"},
+      {L'\u5E74', L'\u65F6', nullptr, L"3\u5E745\u5E742024", L"3\u5E745\u5E742024 1\u65F645\u65F600 PM"},
+      {L'.', L'\'', nullptr, L"3.5.2024", L"3.5.2024 1'45'00 PM"},
+      {L'/', L':', L"Mar", L"Apr/5/2024", L"4/5/2024 1:45:00 PM"},
+  };
+  for (const Case& c : cases) {
+    TLocaleScope locale(EnglishSettings(), L"h:mm:ss tt");
+    FormatSettings().DateSeparator = c.dateSeparator;
+    FormatSettings().TimeSeparator = c.timeSeparator;
+    if (c.emptyMonth) FormatSettings().ShortMonthNames[2] = L"";
+    TcxFormatController controller;
+    EXPECT_TRUE(Accepts(controller.RegExprDateEditMask(), c.date)) << UTF8Encode(c.date);
+    EXPECT_TRUE(Accepts(controller.RegExprDateTimeEditMask(), c.dateTime)) << UTF8Encode(c.dateTime);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Quoted text in a format is text: its letters are neither doubled nor read as
+// patterns, and a quote inside it reaches the mask quoted.
+TEST(DateMaskTest, QuotedTextStaysText) {
+  TLocaleScope locale(EnglishSettings(), L"h:mm:ss tt");
+  FormatSettings().ShortDateFormat = L"d 'de' M \"o'c\" yyyy";
+  TcxFormatController controller;
+  EXPECT_EQ(controller.DateEditFormat(), L"dd 'de' MM \"o'c\" yyyy");
+  EXPECT_TRUE(Accepts(controller.RegExprDateEditMask(), L"5 de 3 o'c 2024"));
+  EXPECT_FALSE(Accepts(controller.RegExprDateEditMask(), L"5 de 3 oc 2024"));
 }
 
 }  // namespace

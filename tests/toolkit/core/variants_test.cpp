@@ -139,6 +139,16 @@ TEST_F(VariantsTest, SimpleAndArrayComparisonsHandOnToEachOther) {
   EXPECT_EQ(CompareVariants(VarFMTBcdCreate(StrToBcd(L"2.5")), Variant(2.5)), 0);
   EXPECT_EQ(CompareVariants(VarSQLTimeStampCreate(DateTimeToSQLTimeStamp(2.5)), VarFromDateTime(2.0)), 1);
   EXPECT_EQ(CompareVariants(VarFMTBcdCreate(StrToBcd(L"2.5")), Variant(L"abc")), -1);
+  // Arrays that do not start at 0 compare where both have elements.
+  Variant from1 = VarArrayCreate({1, 2}, varVariant), from0 = VarArrayCreate({0, 2}, varVariant);
+  VarArrayPut(from1, 5, {1});
+  VarArrayPut(from1, 6, {2});
+  VarArrayPut(from0, L"x", {0});
+  VarArrayPut(from0, 5, {1});
+  VarArrayPut(from0, 6, {2});
+  EXPECT_EQ(CompareVariants(from1, from0), 0);
+  VarArrayPut(from0, 7, {2});
+  EXPECT_EQ(CompareVariants(from1, from0), -1);
 }
 
 TEST_F(VariantsTest, EqualityTakesBooleansAsTheirTexts) {
