@@ -3,18 +3,11 @@
 
 #include "FMTBcd.h"
 #include "SqlTimeStamp.h"
+#include "support/InvariantFormats.h"
 
 namespace {
 
-class DecimalTest : public testing::Test {
- protected:
-  void SetUp() override {
-    saved = FormatSettings();
-    FormatSettings() = TFormatSettings::Invariant();
-  }
-  void TearDown() override { FormatSettings() = saved; }
-  TFormatSettings saved;
-};
+using DecimalTest = InvariantFormatsTest;
 
 TEST_F(DecimalTest, TextsGoThereAndBackInTheirShortestForm) {
   struct Case {

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "Variants.h"
+#include "support/InvariantFormats.h"
 
 namespace {
 
@@ -17,15 +18,7 @@ String VariantErrorOf(const std::function<void()>& call) {
   return L"<no EVariantError>";
 }
 
-class VariantTest : public testing::Test {
- protected:
-  void SetUp() override {
-    saved = FormatSettings();
-    FormatSettings() = TFormatSettings::Invariant();
-  }
-  void TearDown() override { FormatSettings() = saved; }
-  TFormatSettings saved;
-};
+using VariantTest = InvariantFormatsTest;
 
 TEST_F(VariantTest, TypeCodesOfTheValueKinds) {
   struct Case {

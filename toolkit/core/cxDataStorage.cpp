@@ -271,176 +271,170 @@ int TcxWideStringValueType::CompareItems(const void* AItem1, const void* AItem2)
 
 TVarType TcxWideStringValueType::VariantType() const { return varOleStr; }
 
-// --- Integers ---------------------------------------------------------------------------
-
-TcxValueTypeClass TcxSmallintValueType::Class() {
-  static const TcxSmallintValueType cls(L"TcxSmallintValueType", TcxValueType::Class());
-  return &cls;
-}
-int TcxSmallintValueType::ValueSize() const { return 2; }
-void TcxSmallintValueType::LoadValue(const void* ABuffer, Variant& AValue) const {
-  AValue = Variant(Get<int16_t>(ABuffer));
-}
-void TcxSmallintValueType::ReadValueFromStream(void* ABuffer, TStream* AStream) const {
-  Put(ABuffer, ReadStreamSmallInt(AStream));
-}
-void TcxSmallintValueType::StoreValue(void* ABuffer, const Variant& AValue) const {
-  Put(ABuffer, int16_t(VarAsType(AValue, varSmallint).AsInteger()));
-}
-void TcxSmallintValueType::WriteValueToStream(const void* ABuffer, TStream* AStream) const {
-  WriteStreamSmallInt(AStream, Get<int16_t>(ABuffer));
-}
-int TcxSmallintValueType::CompareItems(const void* AItem1, const void* AItem2) const {
-  return Get<int16_t>(AItem1) - Get<int16_t>(AItem2);
-}
-TVarType TcxSmallintValueType::VariantType() const { return varSmallint; }
-
-TcxValueTypeClass TcxIntegerValueType::Class() {
-  static const TcxIntegerValueType cls(L"TcxIntegerValueType", TcxValueType::Class());
-  return &cls;
-}
-int TcxIntegerValueType::ValueSize() const { return 4; }
-void TcxIntegerValueType::LoadValue(const void* ABuffer, Variant& AValue) const {
-  AValue = Variant(Get<int32_t>(ABuffer));
-}
-void TcxIntegerValueType::ReadValueFromStream(void* ABuffer, TStream* AStream) const {
-  Put(ABuffer, ReadStreamInteger(AStream));
-}
-void TcxIntegerValueType::StoreValue(void* ABuffer, const Variant& AValue) const { Put(ABuffer, AValue.AsInteger()); }
-void TcxIntegerValueType::WriteValueToStream(const void* ABuffer, TStream* AStream) const {
-  WriteStreamInteger(AStream, Get<int32_t>(ABuffer));
-}
-int TcxIntegerValueType::CompareItems(const void* AItem1, const void* AItem2) const {
-  return Order(Get<int32_t>(AItem1), Get<int32_t>(AItem2));
-}
-TVarType TcxIntegerValueType::VariantType() const { return varInteger; }
-
-TcxValueTypeClass TcxWordValueType::Class() {
-  static const TcxWordValueType cls(L"TcxWordValueType", TcxValueType::Class());
-  return &cls;
-}
-int TcxWordValueType::ValueSize() const { return 2; }
-void TcxWordValueType::LoadValue(const void* ABuffer, Variant& AValue) const {
-  AValue = Variant(Get<uint16_t>(ABuffer));
-}
-void TcxWordValueType::ReadValueFromStream(void* ABuffer, TStream* AStream) const {
-  Put(ABuffer, ReadStreamWord(AStream));
-}
-void TcxWordValueType::StoreValue(void* ABuffer, const Variant& AValue) const {
-  Put(ABuffer, uint16_t(VarAsType(AValue, varWord).AsInteger()));
-}
-void TcxWordValueType::WriteValueToStream(const void* ABuffer, TStream* AStream) const {
-  WriteStreamWord(AStream, Get<uint16_t>(ABuffer));
-}
-int TcxWordValueType::CompareItems(const void* AItem1, const void* AItem2) const {
-  return int(Get<uint16_t>(AItem1)) - int(Get<uint16_t>(AItem2));
-}
-TVarType TcxWordValueType::VariantType() const { return varWord; }
-
-TcxValueTypeClass TcxLargeIntValueType::Class() {
-  static const TcxLargeIntValueType cls(L"TcxLargeIntValueType", TcxValueType::Class());
-  return &cls;
-}
-int TcxLargeIntValueType::ValueSize() const { return 8; }
-void TcxLargeIntValueType::LoadValue(const void* ABuffer, Variant& AValue) const {
-  AValue = Variant(Get<int64_t>(ABuffer));
-}
-void TcxLargeIntValueType::ReadValueFromStream(void* ABuffer, TStream* AStream) const {
-  Put(ABuffer, ReadStreamInt64(AStream));
-}
-void TcxLargeIntValueType::StoreValue(void* ABuffer, const Variant& AValue) const { Put(ABuffer, AValue.AsInt64()); }
-void TcxLargeIntValueType::WriteValueToStream(const void* ABuffer, TStream* AStream) const {
-  WriteStreamInt64(AStream, Get<int64_t>(ABuffer));
-}
-int TcxLargeIntValueType::CompareItems(const void* AItem1, const void* AItem2) const {
-  return Order(Get<int64_t>(AItem1), Get<int64_t>(AItem2));
-}
-TVarType TcxLargeIntValueType::VariantType() const { return varInt64; }
-
-// --- Boolean ----------------------------------------------------------------------------
-
-TcxValueTypeClass TcxBooleanValueType::Class() {
-  static const TcxBooleanValueType cls(L"TcxBooleanValueType", TcxValueType::Class());
-  return &cls;
-}
-int TcxBooleanValueType::ValueSize() const { return 1; }
-void TcxBooleanValueType::LoadValue(const void* ABuffer, Variant& AValue) const {
-  AValue = Variant(Get<uint8_t>(ABuffer) != 0);
-}
-String TcxBooleanValueType::ValueToText(const void* ABuffer) const {
-  return BoolToStr(Get<uint8_t>(ABuffer) != 0, true);
-}
-void TcxBooleanValueType::ReadValueFromStream(void* ABuffer, TStream* AStream) const {
-  Put(ABuffer, ReadStreamByte(AStream));
-}
-void TcxBooleanValueType::StoreValue(void* ABuffer, const Variant& AValue) const {
-  Put(ABuffer, uint8_t(AValue.AsBoolean() ? 1 : 0));
-}
-void TcxBooleanValueType::WriteValueToStream(const void* ABuffer, TStream* AStream) const {
-  WriteStreamByte(AStream, Get<uint8_t>(ABuffer));
-}
-int TcxBooleanValueType::CompareItems(const void* AItem1, const void* AItem2) const {
-  return int(Get<uint8_t>(AItem1)) - int(Get<uint8_t>(AItem2));
-}
-TVarType TcxBooleanValueType::VariantType() const { return varBoolean; }
-
-// --- Float, currency and date -----------------------------------------------------------
+// --- Scalar kinds -----------------------------------------------------------------------
 
 namespace {
 // Equal: 0; the first at or above the second: 1; else -1 (so NaN is below everything).
 int CompareFloats(double a, double b) { return a == b ? 0 : a >= b ? 1 : -1; }
 }  // namespace
 
+struct TcxSmallintTraits {
+  using T = int16_t;
+  static constexpr TVarType VarType = varSmallint;
+  static Variant Load(T v) { return Variant(v); }
+  static T Store(const Variant& v) { return T(VarAsType(v, varSmallint).AsInteger()); }
+  static T Read(TStream* s) { return ReadStreamSmallInt(s); }
+  static void Write(TStream* s, T v) { WriteStreamSmallInt(s, v); }
+  static int Compare(T a, T b) { return a - b; }
+};
+
+struct TcxIntegerTraits {
+  using T = int32_t;
+  static constexpr TVarType VarType = varInteger;
+  static Variant Load(T v) { return Variant(v); }
+  static T Store(const Variant& v) { return v.AsInteger(); }
+  static T Read(TStream* s) { return ReadStreamInteger(s); }
+  static void Write(TStream* s, T v) { WriteStreamInteger(s, v); }
+  static int Compare(T a, T b) { return Order(a, b); }
+};
+
+struct TcxWordTraits {
+  using T = uint16_t;
+  static constexpr TVarType VarType = varWord;
+  static Variant Load(T v) { return Variant(v); }
+  static T Store(const Variant& v) { return T(VarAsType(v, varWord).AsInteger()); }
+  static T Read(TStream* s) { return ReadStreamWord(s); }
+  static void Write(TStream* s, T v) { WriteStreamWord(s, v); }
+  static int Compare(T a, T b) { return int(a) - int(b); }
+};
+
+struct TcxBooleanTraits {
+  using T = uint8_t;
+  static constexpr TVarType VarType = varBoolean;
+  static Variant Load(T v) { return Variant(v != 0); }
+  static T Store(const Variant& v) { return v.AsBoolean() ? 1 : 0; }
+  static T Read(TStream* s) { return ReadStreamByte(s); }
+  static void Write(TStream* s, T v) { WriteStreamByte(s, v); }
+  static int Compare(T a, T b) { return int(a) - int(b); }
+};
+
+struct TcxFloatTraits {
+  using T = double;
+  static constexpr TVarType VarType = varDouble;
+  static Variant Load(T v) { return Variant(v); }
+  static T Store(const Variant& v) { return v.AsDouble(); }
+  static T Read(TStream* s) { return ReadStreamExtended(s); }
+  static void Write(TStream* s, T v) { WriteStreamExtended(s, v); }
+  static int Compare(T a, T b) { return CompareFloats(a, b); }
+};
+
+struct TcxCurrencyTraits {
+  using T = int64_t;  // the scaled value
+  static constexpr TVarType VarType = varCurrency;
+  static Variant Load(T v) { return Variant(Currency::FromScaled(v)); }
+  static T Store(const Variant& v) { return v.AsCurrency().Scaled; }
+  static T Read(TStream* s) { return ReadStreamCurrency(s).Scaled; }
+  static void Write(TStream* s, T v) { WriteStreamCurrency(s, Currency::FromScaled(v)); }
+  static int Compare(T a, T b) { return Order(a, b); }
+};
+
+struct TcxDateTimeTraits {
+  using T = double;
+  static constexpr TVarType VarType = varDate;
+  static Variant Load(T v) { return VarFromDateTime(v); }
+  static T Store(const Variant& v) { return v.AsDate(); }
+  static T Read(TStream* s) { return ReadStreamDateTime(s); }
+  static void Write(TStream* s, T v) { WriteStreamDateTime(s, v); }
+  static int Compare(T a, T b) { return CompareFloats(a, b); }
+};
+
+struct TcxLargeIntTraits {
+  using T = int64_t;
+  static constexpr TVarType VarType = varInt64;
+  static Variant Load(T v) { return Variant(v); }
+  static T Store(const Variant& v) { return v.AsInt64(); }
+  static T Read(TStream* s) { return ReadStreamInt64(s); }
+  static void Write(TStream* s, T v) { WriteStreamInt64(s, v); }
+  static int Compare(T a, T b) { return Order(a, b); }
+};
+
+template <class Traits>
+int TcxScalarValueType<Traits>::ValueSize() const {
+  return int(sizeof(typename Traits::T));
+}
+template <class Traits>
+void TcxScalarValueType<Traits>::LoadValue(const void* ABuffer, Variant& AValue) const {
+  AValue = Traits::Load(Get<typename Traits::T>(ABuffer));
+}
+template <class Traits>
+void TcxScalarValueType<Traits>::ReadValueFromStream(void* ABuffer, TStream* AStream) const {
+  Put(ABuffer, Traits::Read(AStream));
+}
+template <class Traits>
+void TcxScalarValueType<Traits>::StoreValue(void* ABuffer, const Variant& AValue) const {
+  Put(ABuffer, Traits::Store(AValue));
+}
+template <class Traits>
+void TcxScalarValueType<Traits>::WriteValueToStream(const void* ABuffer, TStream* AStream) const {
+  Traits::Write(AStream, Get<typename Traits::T>(ABuffer));
+}
+template <class Traits>
+int TcxScalarValueType<Traits>::CompareItems(const void* AItem1, const void* AItem2) const {
+  return Traits::Compare(Get<typename Traits::T>(AItem1), Get<typename Traits::T>(AItem2));
+}
+template <class Traits>
+TVarType TcxScalarValueType<Traits>::VariantType() const {
+  return Traits::VarType;
+}
+
+template class TcxScalarValueType<TcxSmallintTraits>;
+template class TcxScalarValueType<TcxIntegerTraits>;
+template class TcxScalarValueType<TcxWordTraits>;
+template class TcxScalarValueType<TcxBooleanTraits>;
+template class TcxScalarValueType<TcxFloatTraits>;
+template class TcxScalarValueType<TcxCurrencyTraits>;
+template class TcxScalarValueType<TcxDateTimeTraits>;
+template class TcxScalarValueType<TcxLargeIntTraits>;
+
+TcxValueTypeClass TcxSmallintValueType::Class() {
+  static const TcxSmallintValueType cls(L"TcxSmallintValueType", TcxValueType::Class());
+  return &cls;
+}
+
+TcxValueTypeClass TcxIntegerValueType::Class() {
+  static const TcxIntegerValueType cls(L"TcxIntegerValueType", TcxValueType::Class());
+  return &cls;
+}
+
+TcxValueTypeClass TcxWordValueType::Class() {
+  static const TcxWordValueType cls(L"TcxWordValueType", TcxValueType::Class());
+  return &cls;
+}
+
+TcxValueTypeClass TcxBooleanValueType::Class() {
+  static const TcxBooleanValueType cls(L"TcxBooleanValueType", TcxValueType::Class());
+  return &cls;
+}
+
+String TcxBooleanValueType::ValueToText(const void* ABuffer) const {
+  return BoolToStr(Get<uint8_t>(ABuffer) != 0, true);
+}
+
 TcxValueTypeClass TcxFloatValueType::Class() {
   static const TcxFloatValueType cls(L"TcxFloatValueType", TcxValueType::Class());
   return &cls;
 }
-int TcxFloatValueType::ValueSize() const { return 8; }
-void TcxFloatValueType::LoadValue(const void* ABuffer, Variant& AValue) const {
-  AValue = Variant(Get<double>(ABuffer));
-}
-void TcxFloatValueType::ReadValueFromStream(void* ABuffer, TStream* AStream) const {
-  Put(ABuffer, ReadStreamExtended(AStream));
-}
-void TcxFloatValueType::StoreValue(void* ABuffer, const Variant& AValue) const { Put(ABuffer, AValue.AsDouble()); }
-void TcxFloatValueType::WriteValueToStream(const void* ABuffer, TStream* AStream) const {
-  WriteStreamExtended(AStream, Get<double>(ABuffer));
-}
-int TcxFloatValueType::CompareItems(const void* AItem1, const void* AItem2) const {
-  return CompareFloats(Get<double>(AItem1), Get<double>(AItem2));
-}
-TVarType TcxFloatValueType::VariantType() const { return varDouble; }
 
 TcxValueTypeClass TcxCurrencyValueType::Class() {
   static const TcxCurrencyValueType cls(L"TcxCurrencyValueType", TcxValueType::Class());
   return &cls;
 }
-int TcxCurrencyValueType::ValueSize() const { return 8; }
-void TcxCurrencyValueType::LoadValue(const void* ABuffer, Variant& AValue) const {
-  AValue = Variant(Currency::FromScaled(Get<int64_t>(ABuffer)));
-}
-void TcxCurrencyValueType::ReadValueFromStream(void* ABuffer, TStream* AStream) const {
-  Put(ABuffer, ReadStreamCurrency(AStream).Scaled);
-}
-void TcxCurrencyValueType::StoreValue(void* ABuffer, const Variant& AValue) const {
-  Put(ABuffer, AValue.AsCurrency().Scaled);
-}
-void TcxCurrencyValueType::WriteValueToStream(const void* ABuffer, TStream* AStream) const {
-  WriteStreamCurrency(AStream, Currency::FromScaled(Get<int64_t>(ABuffer)));
-}
-int TcxCurrencyValueType::CompareItems(const void* AItem1, const void* AItem2) const {
-  return Order(Get<int64_t>(AItem1), Get<int64_t>(AItem2));
-}
-TVarType TcxCurrencyValueType::VariantType() const { return varCurrency; }
 
 TcxValueTypeClass TcxDateTimeValueType::Class() {
   static const TcxDateTimeValueType cls(L"TcxDateTimeValueType", TcxValueType::Class());
   return &cls;
 }
-int TcxDateTimeValueType::ValueSize() const { return 8; }
-void TcxDateTimeValueType::LoadValue(const void* ABuffer, Variant& AValue) const {
-  AValue = VarFromDateTime(Get<double>(ABuffer));
-}
+
 String TcxDateTimeValueType::ValueToText(const void* ABuffer) const {
   Variant value;
   LoadValue(ABuffer, value);
@@ -450,17 +444,11 @@ String TcxDateTimeValueType::ValueToText(const void* ABuffer) const {
     return DateTimeToStr(Get<double>(ABuffer));
   }
 }
-void TcxDateTimeValueType::ReadValueFromStream(void* ABuffer, TStream* AStream) const {
-  Put(ABuffer, ReadStreamDateTime(AStream));
+
+TcxValueTypeClass TcxLargeIntValueType::Class() {
+  static const TcxLargeIntValueType cls(L"TcxLargeIntValueType", TcxValueType::Class());
+  return &cls;
 }
-void TcxDateTimeValueType::StoreValue(void* ABuffer, const Variant& AValue) const { Put(ABuffer, AValue.AsDate()); }
-void TcxDateTimeValueType::WriteValueToStream(const void* ABuffer, TStream* AStream) const {
-  WriteStreamDateTime(AStream, Get<double>(ABuffer));
-}
-int TcxDateTimeValueType::CompareItems(const void* AItem1, const void* AItem2) const {
-  return CompareFloats(Get<double>(AItem1), Get<double>(AItem2));
-}
-TVarType TcxDateTimeValueType::VariantType() const { return varDate; }
 
 // --- FMTBcd and SQL time stamps ---------------------------------------------------------
 

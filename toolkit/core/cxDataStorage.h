@@ -110,9 +110,12 @@ class TcxWideStringValueType : public TcxStringValueType {
   using TcxStringValueType::TcxStringValueType;
 };
 
-class TcxSmallintValueType : public TcxValueType {
+// The kinds whose slot holds a plain value with a fixed-size stream form.
+// Traits (defined with the unit) say what the value is and how it converts,
+// compares and travels; the class tree stays that of the kinds themselves.
+template <class Traits>
+class TcxScalarValueType : public TcxValueType {
  public:
-  static TcxValueTypeClass Class();
   int ValueSize() const override;
   void LoadValue(const void* ABuffer, Variant& AValue) const override;
   void ReadValueFromStream(void* ABuffer, TStream* AStream) const override;
@@ -125,114 +128,82 @@ class TcxSmallintValueType : public TcxValueType {
   using TcxValueType::TcxValueType;
 };
 
-class TcxIntegerValueType : public TcxValueType {
+struct TcxSmallintTraits;
+struct TcxIntegerTraits;
+struct TcxWordTraits;
+struct TcxBooleanTraits;
+struct TcxFloatTraits;
+struct TcxCurrencyTraits;
+struct TcxDateTimeTraits;
+struct TcxLargeIntTraits;
+
+class TcxSmallintValueType : public TcxScalarValueType<TcxSmallintTraits> {
  public:
   static TcxValueTypeClass Class();
-  int ValueSize() const override;
-  void LoadValue(const void* ABuffer, Variant& AValue) const override;
-  void ReadValueFromStream(void* ABuffer, TStream* AStream) const override;
-  void StoreValue(void* ABuffer, const Variant& AValue) const override;
-  void WriteValueToStream(const void* ABuffer, TStream* AStream) const override;
-  int CompareItems(const void* AItem1, const void* AItem2) const override;
-  TVarType VariantType() const override;
 
  protected:
-  using TcxValueType::TcxValueType;
+  using TcxScalarValueType::TcxScalarValueType;
 };
 
-class TcxWordValueType : public TcxValueType {
+class TcxIntegerValueType : public TcxScalarValueType<TcxIntegerTraits> {
  public:
   static TcxValueTypeClass Class();
-  int ValueSize() const override;
-  void LoadValue(const void* ABuffer, Variant& AValue) const override;
-  void ReadValueFromStream(void* ABuffer, TStream* AStream) const override;
-  void StoreValue(void* ABuffer, const Variant& AValue) const override;
-  void WriteValueToStream(const void* ABuffer, TStream* AStream) const override;
-  int CompareItems(const void* AItem1, const void* AItem2) const override;
-  TVarType VariantType() const override;
 
  protected:
-  using TcxValueType::TcxValueType;
+  using TcxScalarValueType::TcxScalarValueType;
 };
 
-class TcxBooleanValueType : public TcxValueType {
+class TcxWordValueType : public TcxScalarValueType<TcxWordTraits> {
  public:
   static TcxValueTypeClass Class();
-  int ValueSize() const override;
-  void LoadValue(const void* ABuffer, Variant& AValue) const override;
+
+ protected:
+  using TcxScalarValueType::TcxScalarValueType;
+};
+
+class TcxBooleanValueType : public TcxScalarValueType<TcxBooleanTraits> {
+ public:
+  static TcxValueTypeClass Class();
   // "True" or "False".
   String ValueToText(const void* ABuffer) const override;
-  void ReadValueFromStream(void* ABuffer, TStream* AStream) const override;
-  void StoreValue(void* ABuffer, const Variant& AValue) const override;
-  void WriteValueToStream(const void* ABuffer, TStream* AStream) const override;
-  int CompareItems(const void* AItem1, const void* AItem2) const override;
-  TVarType VariantType() const override;
 
  protected:
-  using TcxValueType::TcxValueType;
+  using TcxScalarValueType::TcxScalarValueType;
 };
 
 // A double in the slot, 80-bit extended in streams.
-class TcxFloatValueType : public TcxValueType {
+class TcxFloatValueType : public TcxScalarValueType<TcxFloatTraits> {
  public:
   static TcxValueTypeClass Class();
-  int ValueSize() const override;
-  void LoadValue(const void* ABuffer, Variant& AValue) const override;
-  void ReadValueFromStream(void* ABuffer, TStream* AStream) const override;
-  void StoreValue(void* ABuffer, const Variant& AValue) const override;
-  void WriteValueToStream(const void* ABuffer, TStream* AStream) const override;
-  int CompareItems(const void* AItem1, const void* AItem2) const override;
-  TVarType VariantType() const override;
 
  protected:
-  using TcxValueType::TcxValueType;
+  using TcxScalarValueType::TcxScalarValueType;
 };
 
 // The value times 10000 as a 64-bit integer; storing rounds to the nearest step.
-class TcxCurrencyValueType : public TcxValueType {
+class TcxCurrencyValueType : public TcxScalarValueType<TcxCurrencyTraits> {
  public:
   static TcxValueTypeClass Class();
-  int ValueSize() const override;
-  void LoadValue(const void* ABuffer, Variant& AValue) const override;
-  void ReadValueFromStream(void* ABuffer, TStream* AStream) const override;
-  void StoreValue(void* ABuffer, const Variant& AValue) const override;
-  void WriteValueToStream(const void* ABuffer, TStream* AStream) const override;
-  int CompareItems(const void* AItem1, const void* AItem2) const override;
-  TVarType VariantType() const override;
 
  protected:
-  using TcxValueType::TcxValueType;
+  using TcxScalarValueType::TcxScalarValueType;
 };
 
-class TcxDateTimeValueType : public TcxValueType {
+class TcxDateTimeValueType : public TcxScalarValueType<TcxDateTimeTraits> {
  public:
   static TcxValueTypeClass Class();
-  int ValueSize() const override;
-  void LoadValue(const void* ABuffer, Variant& AValue) const override;
   String ValueToText(const void* ABuffer) const override;
-  void ReadValueFromStream(void* ABuffer, TStream* AStream) const override;
-  void StoreValue(void* ABuffer, const Variant& AValue) const override;
-  void WriteValueToStream(const void* ABuffer, TStream* AStream) const override;
-  int CompareItems(const void* AItem1, const void* AItem2) const override;
-  TVarType VariantType() const override;
 
  protected:
-  using TcxValueType::TcxValueType;
+  using TcxScalarValueType::TcxScalarValueType;
 };
 
-class TcxLargeIntValueType : public TcxValueType {
+class TcxLargeIntValueType : public TcxScalarValueType<TcxLargeIntTraits> {
  public:
   static TcxValueTypeClass Class();
-  int ValueSize() const override;
-  void LoadValue(const void* ABuffer, Variant& AValue) const override;
-  void ReadValueFromStream(void* ABuffer, TStream* AStream) const override;
-  void StoreValue(void* ABuffer, const Variant& AValue) const override;
-  void WriteValueToStream(const void* ABuffer, TStream* AStream) const override;
-  int CompareItems(const void* AItem1, const void* AItem2) const override;
-  TVarType VariantType() const override;
 
  protected:
-  using TcxValueType::TcxValueType;
+  using TcxScalarValueType::TcxScalarValueType;
 };
 
 // A TBcd in the slot; streams carry it as its text.

@@ -12,20 +12,13 @@
 #include "Units.h"
 #include "cxDataStorage.h"
 #include "cxVariants.h"
+#include "support/InvariantFormats.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-class ValueTypesTest : public testing::Test {
- protected:
-  void SetUp() override {
-    saved = FormatSettings();
-    FormatSettings() = TFormatSettings::Invariant();
-  }
-  void TearDown() override { FormatSettings() = saved; }
-  TFormatSettings saved;
-};
+using ValueTypesTest = InvariantFormatsTest;
 
 // One value slot of a kind, released with it.
 class TSlot {

@@ -12,20 +12,13 @@
 #include "cxDataConsts.h"
 #include "cxVariants.h"
 #include "dxCore.h"
+#include "support/InvariantFormats.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-class VariantsTest : public testing::Test {
- protected:
-  void SetUp() override {
-    saved = FormatSettings();
-    FormatSettings() = TFormatSettings::Invariant();
-  }
-  void TearDown() override { FormatSettings() = saved; }
-  TFormatSettings saved;
-};
+using VariantsTest = InvariantFormatsTest;
 
 Bytes Write(const Variant& v) {
   TMemoryStream s;
