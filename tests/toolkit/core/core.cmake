@@ -21,7 +21,3 @@ vamire_add_test(core_graphics_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphi
 vamire_add_test(core_graphics_canvas_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphics_canvas_win_test.cpp LIBS vamire_core)
 vamire_add_test(core_graphics_bitmaps_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphics_bitmaps_win_test.cpp LIBS vamire_core)
 vamire_add_benchmark(core_graphics_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/graphics_bench.cpp LIBS vamire_core)
-vamire_add_test(core_variants_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/variants_test.cpp LIBS vamire_core_pure)
-vamire_add_test(core_datastorage_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/datastorage_test.cpp LIBS vamire_core_pure)
-vamire_add_test(core_formats_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/formats_test.cpp LIBS vamire_core_pure vamire_editors_pure)
-vamire_add_test(core_formats_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/formats_win_test.cpp LIBS vamire_core)
