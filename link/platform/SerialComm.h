@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "Classes.h"
 #include "HiddenWindow.h"
@@ -12,8 +13,7 @@
 #include "System.h"
 #include "Units.h"
 
-// The messages the port threads post to the hidden window; 1025 is also the
-// thread message that queues a write to the writer.
+// The messages the port threads post to the hidden window.
 const unsigned PWM_GOTCOMMDATA = 1025;   // reader: bytes received (wParam count, lParam copy)
 const unsigned PWM_RECEIVEERROR = 1026;  // reader: line-error flags in lParam
 const unsigned PWM_REQUESTHANGUP = 1027; // reader or writer: an error it cannot handle
@@ -40,6 +40,7 @@ VAMIRE_EXCEPTION(ECommsError, Exception)
 
 class TReadThread;
 class TWriteThread;
+class TWriteQueue;
 
 class TComm : public TComponent {
   VAMIRE_CLASS(TComm, TComponent)
@@ -50,13 +51,15 @@ class TComm : public TComponent {
   ~TComm() override;
 
   // Opens CommName ("//./COM5"), applies the line state and time-outs and
-  // starts both threads; returns once the writer can take writes. Raises
+  // starts both threads; the port takes writes as soon as it returns. Raises
   // ECommsError and holds nothing on failure.
   void OpenPort();
   // Stops both threads and releases the event and the port; nothing when closed.
+  // Writes still queued are dropped.
   void ClosePort();
-  // Queues a copy of `length` bytes to the writer and returns at once. False,
-  // queuing nothing, on a closed port, for length 0 or when the writer is gone.
+  // Queues a copy of `length` bytes to the writer and returns at once; any
+  // thread may call it, also while another closes the port. False, queuing
+  // nothing, on a closed port, for length 0 or when the writer is gone.
   bool WriteData(const void* buffer, uint16_t length);
   bool Opened() const { return FHandle != nullptr; }
   // The port's handle while open, else null.
@@ -145,6 +148,8 @@ class TComm : public TComponent {
   void StopReadThread();
   void StopWriteThread();
   void CloseHandles();
+  // Tells both threads to end: the close event, and the write queue stops.
+  void SignalClose();
   template <class T>
   void StopThread(T*& thread, DWORD purgeFlags);
   // The hidden window's procedure, on the GUI thread.
@@ -154,6 +159,8 @@ class TComm : public TComponent {
   HANDLE FCloseEvent = nullptr;  // manual reset, stops both threads
   TReadThread* FReadThread = nullptr;
   TWriteThread* FWriteThread = nullptr;
+  // Lives as long as the component, so a write racing ClosePort finds it.
+  std::unique_ptr<TWriteQueue> FWriteQueue;
   HWND FWindow = nullptr;
 
   String FCommName = L"COM2";

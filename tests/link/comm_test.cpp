@@ -246,6 +246,8 @@ TEST_F(CommTest, PeerGoingAwayMidStreamNeitherCrashesNorHangs) {
   }
   PumpUntil([] { return false; }, 300);
   for (int i = 0; i < 20; ++i) comm.WriteData("z", 1);
+  // The writer ends on the broken line; from then on writes are refused.
+  EXPECT_TRUE(PumpUntil([&] { return !comm.WriteData("z", 1); })) << "writes still taken";
   DWORD start = GetTickCount();
   comm.ClosePort();
   EXPECT_LT(GetTickCount() - start, 5000u);
