@@ -334,6 +334,8 @@ class TWriteThread : public TCommThreadBase {
  public:
   ~TWriteThread() override { TerminateAndWait(); }
   TWriteQueue* FQueue = nullptr;
+  // Signalled once the thread runs.
+  HANDLE FRunning = nullptr;
 
  protected:
   void Execute() override;
@@ -345,6 +347,7 @@ class TWriteThread : public TCommThreadBase {
 };
 
 void TWriteThread::Execute() {
+  SetEvent(FRunning);
   if (!FWrite.Create()) {
     PostHangup();
     FQueue->Stop();
@@ -462,10 +465,13 @@ void TComm::OpenPort() {
   FReadThread->FNotifyWnd = FWindow;
   FReadThread->SetPriority(tpHighest);
 
+  HANDLE running = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   try {
+    if (!running) throw EThread(L"no event");
     FWriteThread = new TWriteThread();
   } catch (...) {
     FWriteThread = nullptr;
+    if (running) CloseHandle(running);
     FReadThread->Resume();  // it sees the close event at once
     StopReadThread();
     CloseHandles();
@@ -475,6 +481,7 @@ void TComm::OpenPort() {
   FWriteThread->FCloseEvent = FCloseEvent;
   FWriteThread->FNotifyWnd = FWindow;
   FWriteThread->FQueue = FWriteQueue.get();
+  FWriteThread->FRunning = running;
   FWriteThread->SetPriority(tpHigher);
 
   // D-12: writes made right after this returns are queued, whenever the
@@ -482,6 +489,13 @@ void TComm::OpenPort() {
   FWriteQueue->Start();
   FReadThread->Resume();
   FWriteThread->Resume();
+  // A new thread may take tens of milliseconds to first run on a loaded
+  // machine; the first frames would then leave late, bunched up against the
+  // next ones, short of the pause the wall controller needs between frames.
+  HANDLE waits[2] = {running, FWriteThread->Handle()};
+  WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+  FWriteThread->FRunning = nullptr;
+  CloseHandle(running);
 }
 
 void TComm::SignalClose() {

@@ -51,7 +51,7 @@ class TComm : public TComponent {
   ~TComm() override;
 
   // Opens CommName ("//./COM5"), applies the line state and time-outs and
-  // starts both threads; the port takes writes as soon as it returns. Raises
+  // starts both threads; returns once the writer runs. Raises
   // ECommsError and holds nothing on failure.
   void OpenPort();
   // Stops both threads and releases the event and the port; nothing when closed.
