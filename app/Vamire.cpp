@@ -28,18 +28,21 @@
 #include "cxGraphics_win.h"
 #include "cxLibraryStrs.h"
 #include "dxCore.h"
+#include "dxGDIPlusAPI.h"
+#include "dxGDIPlusClasses_win.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InstallPlatformRuntime();
   // Every unit whose classes the console's form files may hold, in dependency order:
-  // the runtime's, the link's, then the toolkit's, the theme units first among those.
+  // the runtime's, the link's, then the toolkit's, the theme units and the GDI+ loader first among those.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
-                   dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit,
-                   dxCoreUnit, cxClassesUnit, cxGeometryUnit, cxGraphicsUnit, cxDataConstsUnit, cxLibraryStrsUnit,
-                   cxFilterConstsUnit, cxControlsBaseUnit, cxDataStorageUnit, cxDateUtilsUnit, cxFormatsUnit});
+                   dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit,
+                   dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
+                   cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDataStorageUnit, cxDateUtilsUnit,
+                   cxFormatsUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

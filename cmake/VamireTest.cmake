@@ -1,18 +1,21 @@
 # vamire_add_test(NAME SOURCES ... [LIBS ...] [PURE] [DEVICE] [FOREGROUND] [THEMED | BOTH_PREFIXES]
-#                  [CODEPAGE 1252] [TIMEOUT s])
+#                  [NO_GDIPLUS] [CODEPAGE 1252] [TIMEOUT s])
 #   One GoogleTest program, one ctest entry. PURE programs need no Win32 and are
 #   also built and run natively; the rest run under Wine (and Xvfb).
 #   THEMED programs run in the prefix with visual styles on instead of the plain one.
 #   BOTH_PREFIXES programs run twice, as NAME_plain and NAME_themed; the program
 #   tells which prefix it is in from VAMIRE_THEMED (0 or 1, see
 #   tests/support/TestPrefix.h).
+#   NO_GDIPLUS programs run with the system's gdiplus.dll disabled
+#   (VAMIRE_GDIPLUS=0: scripts/wine-exec adds gdiplus=d to WINEDLLOVERRIDES), as
+#   on a system without GDI+.
 #   DEVICE programs talk to the device peer and run one at a time.
 #   FOREGROUND programs need the active window, the keyboard focus or the pointer
 #   (modal loops, focus changes, typed keys, drags): all test programs share one
 #   display, where any window shown by another program can take the activation,
 #   so these run alone.
 function(vamire_add_test name)
-  cmake_parse_arguments(T "PURE;DEVICE;FOREGROUND;THEMED;BOTH_PREFIXES" "CODEPAGE;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "PURE;DEVICE;FOREGROUND;THEMED;BOTH_PREFIXES;NO_GDIPLUS" "CODEPAGE;TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(T_THEMED AND T_BOTH_PREFIXES)
     message(FATAL_ERROR "${name}: THEMED and BOTH_PREFIXES exclude each other")
   endif()
@@ -27,6 +30,9 @@ function(vamire_add_test name)
   set(env "")
   if(T_CODEPAGE)
     list(APPEND env "VAMIRE_CODEPAGE=${T_CODEPAGE}")
+  endif()
+  if(T_NO_GDIPLUS)
+    list(APPEND env "VAMIRE_GDIPLUS=0")
   endif()
   # A natively built program has no prefix: it runs once whatever was asked.
   if(T_BOTH_PREFIXES AND NOT VAMIRE_NATIVE)

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ImgListData.h"
 #include "Streaming.h"
 #include "Streams.h"
 
@@ -554,7 +555,13 @@ void TCustomImageList::ReadData(TStream* Stream) {
     GlobalFree(memory);
     throw;
   }
+  // The system reads the data as it finds it; damaged data must not reach it.
+  const String problem = CheckImageListData(static_cast<const std::uint8_t*>(data), std::size_t(size));
   GlobalUnlock(memory);
+  if (!problem.empty()) {
+    GlobalFree(memory);
+    throw EReadError(LoadResString(&SImageReadFail) + L" (" + problem + L")");
+  }
   TStreamRef ref;
   if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &ref.Ptr))) {
     GlobalFree(memory);
@@ -641,9 +648,6 @@ bool TDragImageList::SetDragImage(int Index, int HotSpotX, int HotSpotY) {
 }
 
 // --- Published tables -----------------------------------------------------------------------
-
-VAMIRE_ENUM_NAMES(TDrawingStyle, L"dsFocus", L"dsSelected", L"dsNormal", L"dsTransparent")
-VAMIRE_ENUM_NAMES(TImageType, L"itImage", L"itMask")
 
 VAMIRE_PUBLISHED(TImageList,
   Prop(L"AllocBy", &TCustomImageList::AllocBy, &TCustomImageList::SetAllocBy).Default(4),

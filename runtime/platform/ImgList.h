@@ -13,6 +13,7 @@
 
 #include "Classes.h"
 #include "Graphics.h"
+#include "Streaming.h"
 #include "Units.h"
 
 class TCustomImageList;
@@ -51,6 +52,8 @@ class TChangeLink : public TObject {
 
 enum TDrawingStyle { dsFocus, dsSelected, dsNormal, dsTransparent };
 enum TImageType { itImage, itMask };
+VAMIRE_ENUM_NAMES(TDrawingStyle, L"dsFocus", L"dsSelected", L"dsNormal", L"dsTransparent")
+VAMIRE_ENUM_NAMES(TImageType, L"itImage", L"itMask")
 using TOverlay = std::uint8_t;
 
 // Images of Width x Height in a system image list. The handle is made when

@@ -11,9 +11,11 @@
 
 #include "System.h"
 #include "Types.h"
+#include "GraphicsColors.h"
 #include "dxCore.h"
 
 class TStream;
+class TReader;
 
 // --- Text flags ---------------------------------------------------------------------------
 // A set of library text flags, as painters pass them to the canvas.
@@ -115,6 +117,48 @@ TRGBQuad UnpackRGBQuad(std::uint32_t V);
 // column by column.
 void ApplyPixelOperation(TRGBColors& APixels, int AWidth, int AHeight, TcxPixelOperation AOperation,
                          const TcxPixelOperationParams& AParams);
+
+// --- Glyphs and translucency ------------------------------------------------------------
+// How a glyph is drawn.
+enum TcxGlyphDrawMode : std::uint8_t { gdmNormal, gdmDisabled, gdmFaded, gdmGrayScale, gdmLight, gdmShadowed };
+// GDI+ interpolation for drawing at the same size, and for smooth stretching.
+constexpr int cxInterpolationLowQuality = 1;
+constexpr int cxInterpolationHighQualityBicubic = 7;
+// The constant alphas of a disabled glyph that has its own alpha, and of a faded one.
+constexpr std::uint8_t cxDisabledGlyphAlpha = 151;
+constexpr std::uint8_t cxFadedGlyphAlpha = 64;
+
+// Straight alpha to the premultiplied form the system's blending takes; the
+// one place the toolkit converts.
+void PremultiplyAlpha(TRGBColors& APixels);
+// Two-pass Lanczos-3 resampling (across, then down) of a W x H array to the
+// new size; empty when a size is 0.
+TRGBColors ResamplePixels(const TRGBColors& ASource, int ASourceWidth, int ASourceHeight, int ADestWidth,
+                          int ADestHeight);
+// A glyph (rows from the top) with its outline in AColor offset by AOffset
+// right and down, shown only where the glyph itself is transparent; AMask is
+// 0 where the glyph is opaque. With AGrow the result is AOffset wider and
+// higher, so the outline is not cut.
+TRGBColors GlyphShadowPixels(const TRGBColors& AImage, const TRGBColors& AMask, int AWidth, int AHeight, int AOffset,
+                             bool AGrow, TRGBQuad AColor);
+// The height of a cursor from the bits of its one-bit mask (ADibHeight rows of
+// AWidth pixels, bottom row first): the row, counted from the top, of the
+// lowest drawn pixel of the AND half, or, when that half is blank and the
+// mask holds an XOR half too, of that half. ADefault when nothing is drawn.
+int CursorMaskHeight(const std::uint8_t* ABits, std::size_t ASize, int AWidth, int ADibHeight, int ADefault);
+
+// --- Image-list data ----------------------------------------------------------------------
+// One item of an image list's "ImageInfo": the runtime's bitmap records (a
+// 32-bit length and a bitmap file) of its image and mask, empty when absent.
+struct TcxImageInfoData {
+  std::vector<std::uint8_t> Image;
+  std::vector<std::uint8_t> Mask;
+  TColor MaskColor = clNone;
+};
+// Reads the collection value of "ImageInfo" at the reader's position: packed
+// bitmap data unpacked, every length checked. Raises EReadError on damaged or
+// unknown data before anything is handed back.
+std::vector<TcxImageInfoData> ReadImageInfoData(TReader* Reader);
 
 // --- Packed bitmap data -------------------------------------------------------------------
 // The streamed data of a bitmap may be kept packed: a 10-byte header (the

@@ -12,6 +12,8 @@
 #include "cxLibraryStrs.h"
 #include "cxDWMApi.h"
 #include "dxCore.h"
+#include "dxGDIPlusAPI.h"
+#include "dxGDIPlusClasses_win.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 
@@ -19,8 +21,9 @@ namespace {
 
 TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   // The program's order: the theme units first.
-  InitializeUnits({dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxCoreUnit, cxClassesUnit, cxGeometryUnit,
-                   cxGraphicsUnit, cxDataConstsUnit, cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit});
+  InitializeUnits({dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit, dxCoreUnit, cxClassesUnit,
+                   cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit, cxLibraryStrsUnit,
+                   cxFilterConstsUnit, cxControlsBaseUnit});
   EXPECT_TRUE(IsUxThemeLoaded());
   EXPECT_NE(GetSystemController(), nullptr);
   EXPECT_NE(cxSkinRefuseMessage, 0u);
@@ -31,6 +34,13 @@ TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   EXPECT_EQ(GetClass(L"TcxRect"), TcxRect::StaticClass());
   EXPECT_EQ(GetClass(L"TcxBitmap"), TcxBitmap::StaticClass());
   EXPECT_EQ(GetClass(L"TcxBitmap32"), TcxBitmap32::StaticClass());
+  EXPECT_EQ(GetClass(L"TcxImageList"), TcxImageList::StaticClass());
+  // GDI+ loaded when the image classes started: PNG pictures are known.
+  EXPECT_TRUE(IsGdiPlusAvailable());
+  EXPECT_EQ(GetClass(L"TdxPNGImage"), TdxPNGImage::StaticClass());
+  EXPECT_EQ(GraphicClassForExtension(L".png"), TdxPNGImage::StaticClass());
+  EXPECT_EQ(GetGPImageClass(), TdxGPImage::StaticClass());
+  EXPECT_TRUE(IsAlphaBlendAvailable());
   EXPECT_GT(GetScreenDPI().X, 0);
   EXPECT_GT(GetScreenDPI().Y, 0);
   EXPECT_NE(GetScreenCanvas(), nullptr);
@@ -58,6 +68,11 @@ TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   EXPECT_EQ(GetTimerWindow(), nullptr) << "made again after the unit ended";
   EXPECT_EQ(GetClass(L"TcxRect"), nullptr);
   EXPECT_EQ(GetClass(L"TcxBitmap"), nullptr);
+  EXPECT_EQ(GetClass(L"TdxPNGImage"), nullptr);
+  EXPECT_EQ(GraphicClassForExtension(L"png"), nullptr);
+  EXPECT_EQ(GetModuleHandleW(L"gdiplus.dll"), nullptr) << "GDI+ unloaded at the end";
+  EXPECT_FALSE(IsAlphaBlendAvailable());
+  EXPECT_EQ(GetUnitsLoader(), nullptr);
   // The shared canvases are gone and are not made again by late callers.
   EXPECT_EQ(GetScreenCanvas(), nullptr);
   EXPECT_EQ(GetPaintCanvas(), nullptr);

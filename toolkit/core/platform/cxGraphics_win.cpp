@@ -1,5 +1,6 @@
 // The unit's shared canvases, the object records read back from device
 // contexts, and the unit's start and end.
+#include "cxGraphics_internal.h"
 #include "cxGraphics_win.h"
 
 namespace {
@@ -157,8 +158,9 @@ void cxGraphics_Initialize() {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDPIAware")));
     if (setAware) setAware();
   }
-  RegisterClasses({TcxBitmap::StaticClass(), TcxBitmap32::StaticClass()});
+  RegisterClasses({TcxBitmap::StaticClass(), TcxBitmap32::StaticClass(), TcxImageList::StaticClass()});
   ReadScreenDPI();
+  StartAlphaBlending();
 }
 
 void cxGraphics_Finalize() {
@@ -167,7 +169,8 @@ void cxGraphics_Finalize() {
   GScreenCanvas = nullptr;
   delete GPaintCanvas;
   GPaintCanvas = nullptr;
-  UnRegisterClasses({TcxBitmap::StaticClass(), TcxBitmap32::StaticClass()});
+  UnRegisterClasses({TcxBitmap::StaticClass(), TcxBitmap32::StaticClass(), TcxImageList::StaticClass()});
+  EndAlphaBlending();
 }
 
 const TUnitEntry cxGraphicsUnit{L"cxGraphics", cxGraphics_Initialize, cxGraphics_Finalize};

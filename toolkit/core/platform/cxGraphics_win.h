@@ -373,12 +373,224 @@ bool IsValidImageIndex(TCustomImageList* AImageList, int AIndex);
 void ReplaceImageList(TCustomImageList* ANew, TCustomImageList*& AField, TChangeLink* AChangeLink,
                       TComponent* AOwner);
 
+// --- Alpha blending and glyphs ------------------------------------------------------------
+// True when the system's AlphaBlend was bound at unit start.
+bool IsAlphaBlendAvailable();
+// AlphaBlend with per-pixel (premultiplied) alpha and the constant alpha;
+// false when it is not bound or fails.
+bool SystemAlphaBlend(HDC ADestDC, HDC ASourceDC, const TRect& ADestRect, std::uint8_t AAlpha,
+                      const TRect& ASourceRect);
+// Blends ASourceRect of the source over ADestRect: through AlphaBlend, or
+// (smooth stretching, 32-bit programs on 64-bit systems, the 9x family, no
+// AlphaBlend) through 32-bit copies, drawn by GDI+ or blended in software.
+void AlphaBlendDC(HDC ADestDC, HDC ASourceDC, const TRect& ADestRect, std::uint8_t AAlpha, bool ASmoothStretch,
+                  const TRect& ASourceRect);
+void AlphaBlendBitmaps(TBitmap* ADest, TBitmap* ASource, const TRect& ADestRect, std::uint8_t AAlpha,
+                       bool ASmoothStretch, const TRect& ASourceRect);
+void AlphaBlendBitmapToDC(HDC DC, TcxAlphaBitmap* ABitmap, const TRect& ADestRect, std::uint8_t AAlpha,
+                          bool ASmoothStretch, const TRect& ASourceRect);
+// The source drawn over the whole destination: half-tone StretchBlt on the NT
+// family, else (or when forced) Lanczos-3 in software.
+void ResampleBitmap(TBitmap* ASource, TBitmap* ADest, bool AForceSoftware);
+// Lays the two-colour checker over R of the DC.
+void DrawHatchOnDC(HDC DC, const TRect& R, TColor AColor1, TColor AColor2, std::uint8_t AStep, std::uint8_t AAlpha1,
+                   std::uint8_t AAlpha2);
+
+class TcxImageList;
+// Asked before a glyph is drawn into the background buffer; true when it drew
+// it. Nothing installs one by default.
+using TcxCustomDrawImageProc = bool (*)(TcxCanvas* ACanvas, TCustomImageList* AImages, int AImageIndex,
+                                        TcxGlyphDrawMode ADrawMode, const TRect& AImageRect, TBitmap* AGlyph);
+// Installs the hook (nil: none); answers the one it replaces.
+TcxCustomDrawImageProc SetCustomDrawImageProc(TcxCustomDrawImageProc AProc);
+// Draws the glyph, or else image AImageIndex of the list, into AImageRect of
+// the DC in the draw mode, over a copy of ABackgroundRect (or over that area
+// filled with ABackgroundBrush). Pixels of ATransparentColor (unless clNone)
+// and, with AUseGlyphTransparentColor, of the glyph's transparent colour are
+// left out. Nothing without a glyph and a valid index. Not reentrant.
+void DrawImageOrGlyph(HDC DC, const TRect& AImageRect, const TRect& ABackgroundRect, TBitmap* AGlyph,
+                      TCustomImageList* AImageList, int AImageIndex, TcxGlyphDrawMode ADrawMode,
+                      bool ASmoothStretch = false, HBRUSH ABackgroundBrush = nullptr, TColor ATransparentColor = clNone,
+                      bool AUseGlyphTransparentColor = false);
+// Adds the glyph's outline in AColor, AOffset right and down, where the glyph
+// is transparent (AMask white there); with AGrow the image grows by AOffset.
+void DrawGlyphShadow(TcxAlphaBitmap* AImage, TcxAlphaBitmap* AMask, int AOffset, bool AGrow, TColor AColor);
+// The mask of a 32-bit bitmap (white where transparent, black elsewhere) into
+// ADest at 0, 0: by its alpha, or by its transparent colour when it has none.
+void FillMaskBitmap(TcxBitmap32* ABitmap, TBitmap* ADest);
+// GetNearestColor on the screen.
+TColor NearestScreenColor(TColor AColor);
+int ClampColorChannel(int AValue);
+// The highlight of pressed and of hot buttons: button face, highlight and
+// window colours mixed, as the screen shows them.
+TColor GetPressedHighlightColor();
+TColor GetHotHighlightColor();
+// The size of the current mouse cursor's picture below its hot spot.
+TSize GetCurrentCursorSize();
+
+// --- Image list ---------------------------------------------------------------------------
+// What one image of a TcxImageList was added with.
+class TcxImageInfo : public TPersistent {
+  VAMIRE_CLASS(TcxImageInfo, TPersistent)
+ public:
+  TcxImageInfo();
+  ~TcxImageInfo() override;
+  // From another image info: image, mask and mask colour.
+  void Assign(TPersistent* Source) override;
+  // Each takes the bitmap's picture and makes its handle at once.
+  virtual void AssignImage(TBitmap* AImage);
+  virtual void AssignMask(TBitmap* AMask);
+
+  TcxBitmap* Image() const { return FImage.get(); }
+  TcxBitmap* Mask() const { return FMask.get(); }
+  TColor MaskColor() const { return FMaskColor; }
+  void SetMaskColor(TColor Value) { FMaskColor = Value; }
+
+ private:
+  std::unique_ptr<TcxBitmap> FImage;
+  std::unique_ptr<TcxBitmap> FMask;
+  TColor FMaskColor = clNone;
+};
+
+class TcxImageInfoItem : public TCollectionItem {
+  VAMIRE_CLASS(TcxImageInfoItem, TCollectionItem)
+ public:
+  explicit TcxImageInfoItem(TCollection* Collection);
+  TcxImageInfoItem(TCollection* Collection, TBitmap* AImage, TBitmap* AMask, TColor AMaskColor);
+  ~TcxImageInfoItem() override;
+  void Assign(TPersistent* Source) override;
+
+  TcxImageInfo* ImageInfo() const { return FImageInfo.get(); }
+  TBitmap* Image() const { return FImageInfo->Image(); }
+  void SetImage(TBitmap* Value) { FImageInfo->AssignImage(Value); }
+  TBitmap* Mask() const { return FImageInfo->Mask(); }
+  void SetMask(TBitmap* Value) { FImageInfo->AssignMask(Value); }
+  TColor MaskColor() const { return FImageInfo->MaskColor(); }
+  void SetMaskColor(TColor Value) { FImageInfo->SetMaskColor(Value); }
+  // Both the image's and the mask's streamed data are packed.
+  bool CompressData() const;
+  void SetCompressData(bool Value);
+
+ private:
+  std::unique_ptr<TcxImageInfo> FImageInfo;
+};
+
+class TcxImageInfoCollection : public TCollection {
+  VAMIRE_CLASS(TcxImageInfoCollection, TCollection)
+ public:
+  explicit TcxImageInfoCollection(TcxImageList* AImageList);
+
+  TcxImageInfoItem* Items(int Index) const { return static_cast<TcxImageInfoItem*>(TCollection::Items(Index)); }
+  TcxImageInfoItem* AddInfo(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor);
+  void MoveInfo(int ACurrentIndex, int ANewIndex);
+  // -1 deletes every item.
+  void DeleteInfo(int AIndex);
+  bool CompressData() const { return FCompressData; }
+  void SetCompressData(bool Value);
+  TcxImageList* ImageList() const { return FImageList; }
+
+ protected:
+  TPersistent* GetOwner() override;
+
+ private:
+  TcxImageList* FImageList;
+  bool FCompressData = false;
+};
+
+// The toolkit's image list: a 32-bit system list with masks that also keeps
+// every image as it was added, so images draw with their alpha, copy between
+// lists without loss and stream in its own form ("FormatVersion",
+// "DesignInfo", "ImageInfo"; older "Bitmap" data still reads).
+class TcxImageList : public TDragImageList {
+  VAMIRE_CLASS(TcxImageList, TDragImageList)
+ public:
+  explicit TcxImageList(TComponent* AOwner);
+  TcxImageList(TComponent* AOwner, int AWidth, int AHeight);
+  ~TcxImageList() override;
+
+  // The index of the first image added, -1 when the system list refuses it.
+  int AddBitmap(TBitmap* AImage, TBitmap* AMask);
+  int AddBitmapMasked(TBitmap* AImage, TColor AMaskColor);
+  // The strip's images placed from AIndex on; nothing outside 0..Count.
+  void InsertImage(int AIndex, TBitmap* AImage, TBitmap* AMask);
+  void ReplaceImage(int AIndex, TBitmap* AImage, TBitmap* AMask);
+  // -1 deletes every image.
+  void DeleteImage(int AIndex);
+  void ClearImages() { DeleteImage(-1); }
+  void MoveImage(int ACurrentIndex, int ANewIndex);
+  // The info image AIndex was added with; an empty one for an invalid index.
+  void FillImageInfo(int AIndex, TcxImageInfo* AInfo);
+  void AddFromInfo(TcxImageInfo* AInfo);
+  // Image AIndex and its mask into the given bitmaps (either may be nil).
+  void GetImageBitmaps(int AIndex, TBitmap* AImage, TBitmap* AMask);
+  // From a list of any kind.
+  static void GetImageFromList(TCustomImageList* AImageList, int AIndex, TBitmap* AMask, TBitmap* AImage);
+  // From the system list; index -1 takes its whole image (and mask) bitmap.
+  static void ReadImageBitmaps(HIMAGELIST AHandle, int AIndex, TBitmap* AMask, TBitmap* AImage);
+  // 0 when it cannot be read.
+  static int GetImageListBitsPerPixel(HIMAGELIST AHandle);
+
+  void BeginUpdate();
+  void EndUpdate(bool AChanged = true);
+  bool IsUpdating() const { return FLockCount > 0; }
+
+  // AImageRect is the list's size centred in R unless stretched.
+  void DrawImage(int AIndex, TCanvas* ACanvas, bool AEnabled, bool ASmoothStretch, bool AStretch,
+                 TDrawingStyle ADrawingStyle, const TRect& R);
+  // The image infos made anew from the system list, and the other way round.
+  void StoreSystemImages();
+  void RebuildFromImageInfo();
+
+  bool AlphaBlending() const { return FAlphaBlending; }
+  bool CompressData() const { return FImageInfo->CompressData(); }
+  void SetCompressData(bool Value) { FImageInfo->SetCompressData(Value); }
+  int FormatVersion() const { return FFormatVersion; }
+  // The design position, left in the low word and top in the high one.
+  int DesignInfo() const { return FDesignInfo; }
+  void SetDesignInfo(int Value) { FDesignInfo = Value; }
+  TcxImageInfoCollection* ImageInfo() const { return FImageInfo.get(); }
+
+  // From any image list its settings and a lossless copy of its images; anything else is ignored.
+  void Assign(TPersistent* Source) override;
+  void DefineProperties(TFiler* Filer) override;
+
+ protected:
+  void Change() override;
+  void DoDraw(int Index, TCanvas* Canvas, int X, int Y, UINT Style, bool Enabled) override;
+  void Initialize() override;
+  UINT CreateFlags() const override;
+
+ private:
+  void StoreImageInfo(TBitmap* AImage, TBitmap* AMask, TColor AMaskColor, int AAdded);
+  void ReadFormatVersion(TReader* Reader);
+  void WriteFormatVersion(TWriter* Writer);
+  void ReadDesignInfo(TReader* Reader);
+  void WriteDesignInfo(TWriter* Writer);
+  void ReadLeft(TReader* Reader);
+  void ReadTop(TReader* Reader);
+  void ReadImageInfo(TReader* Reader);
+  void WriteImageInfo(TWriter* Writer);
+
+  bool FAlphaBlending = false;
+  int FFormatVersion = 0;
+  std::unique_ptr<TcxImageInfoCollection> FImageInfo;
+  int FLockCount = 0;
+  bool FRebuilding = false;
+  int FDesignInfo = 0;
+};
+
+// Same count and, unless both are empty, the same system-list stream.
+bool AreImageListsEqual(TCustomImageList* AList1, TCustomImageList* AList2);
+// How many images of that size a strip holds: 1 unless both sides are multiples.
+int GetStripImageCount(TBitmap* AStrip, int AImageWidth, int AImageHeight);
+
 // Pixels per inch of the screen, horizontally and vertically, read once.
 TPoint GetScreenDPI();
 
 // Unit start: the process is told it is DPI-aware on systems after the 5.x
-// family, TcxBitmap and TcxBitmap32 become known to streaming, the screen's
-// resolution is read. End: the shared canvases are freed.
+// family, TcxBitmap, TcxBitmap32 and TcxImageList become known to streaming,
+// the screen's resolution is read, AlphaBlend is bound. End: the shared
+// canvases and the glyph work bitmaps are freed, AlphaBlend let go.
 void cxGraphics_Initialize();
 void cxGraphics_Finalize();
 extern const TUnitEntry cxGraphicsUnit;
