@@ -23,8 +23,9 @@ bool IsTransparent(const TRGBQuad& p, const TcxPixelOperationParams& params) {
   const std::uint32_t v = PackRGBQuad(p);
   if (v == params.TransparentBkColor) return true;
   const std::uint32_t rgb = v & 0xFFFFFFu;
-  return std::find(params.TransparentColors.begin(), params.TransparentColors.end(), rgb) !=
-         params.TransparentColors.end();
+  for (std::uint32_t c : params.TransparentColors)
+    if (c == rgb) return true;
+  return false;
 }
 
 void Lighten(TRGBQuad& p) {
@@ -64,38 +65,46 @@ void ApplyPixelOperation(TRGBColors& APixels, int AWidth, int AHeight, TcxPixelO
   // A step of 0 would divide by zero; the finest checker is one pixel.
   const int step = std::max<int>(AParams.HatchStep, 1);
   const TRGBQuad background = UnpackRGBQuad(AParams.TransparentBkColor);
-  for (int x = 0; x < AWidth; ++x)
-    for (int y = 0; y < AHeight; ++y) {
-      TRGBQuad& p = APixels[std::size_t(y) * std::size_t(AWidth) + std::size_t(x)];
-      switch (AOperation) {
-        case poLight:
-          if (!IsTransparent(p, AParams)) Lighten(p);
-          break;
-        case poDisabled:
-          if (IsTransparent(p, AParams)) break;
-          SetGray(p, Weighted(p, 0.299f, 0.587f, 0.114f));
-          BlendPixel(shadow, p, 238);
-          break;
-        case poGrayScale:
-          if (!IsTransparent(p, AParams)) SetGray(p, std::uint8_t((p.rgbRed + p.rgbGreen + p.rgbBlue) / 3));
-          break;
-        case poMakeOpaque: p.rgbReserved = 255; break;
-        case poMask: p = UnpackRGBQuad(IsTransparent(p, AParams) ? 0xFFFFFFFFu : 0u); break;
-        case poFade:
-          if (!IsTransparent(p, AParams)) SetGray(p, Weighted(p, 0.299f, 0.587f, 0.114f));
-          break;
-        case poDisabledWithAlpha:
-          if (!IsTransparent(p, AParams)) SetGray(p, Weighted(p, 0.0729f, 0.7146f, 0.2125f));
-          break;
-        case poCorrectAlpha:
-          if (p.rgbReserved == 0 && !IsTransparent(p, AParams)) p.rgbReserved = 255;
-          break;
-        case poHatch:
+  TRGBQuad* const pixels = APixels.data();
+  const std::size_t count = std::size_t(AWidth) * std::size_t(AHeight);
+  // Each pixel stands alone, so the array is walked in memory order, one loop per operation.
+  auto each = [&](auto operation) {
+    for (std::size_t i = 0; i < count; ++i) operation(pixels[i]);
+  };
+  auto opaque = [&](auto operation) {
+    each([&](TRGBQuad& p) {
+      if (!IsTransparent(p, AParams)) operation(p);
+    });
+  };
+  switch (AOperation) {
+    case poLight: opaque(Lighten); break;
+    case poDisabled:
+      opaque([&](TRGBQuad& p) {
+        SetGray(p, Weighted(p, 0.299f, 0.587f, 0.114f));
+        BlendPixel(shadow, p, 238);
+      });
+      break;
+    case poGrayScale:
+      opaque([](TRGBQuad& p) { SetGray(p, std::uint8_t((p.rgbRed + p.rgbGreen + p.rgbBlue) / 3)); });
+      break;
+    case poMakeOpaque: each([](TRGBQuad& p) { p.rgbReserved = 255; }); break;
+    case poMask: each([&](TRGBQuad& p) { p = UnpackRGBQuad(IsTransparent(p, AParams) ? 0xFFFFFFFFu : 0u); }); break;
+    case poFade: opaque([](TRGBQuad& p) { SetGray(p, Weighted(p, 0.299f, 0.587f, 0.114f)); }); break;
+    case poDisabledWithAlpha: opaque([](TRGBQuad& p) { SetGray(p, Weighted(p, 0.0729f, 0.7146f, 0.2125f)); }); break;
+    case poCorrectAlpha:
+      each([&](TRGBQuad& p) {
+        if (p.rgbReserved == 0 && !IsTransparent(p, AParams)) p.rgbReserved = 255;
+      });
+      break;
+    case poHatch:
+      for (int y = 0; y < AHeight; ++y)
+        for (int x = 0; x < AWidth; ++x) {
+          TRGBQuad& p = pixels[std::size_t(y) * std::size_t(AWidth) + std::size_t(x)];
           if ((x / step + y / step) % 2 != 0) BlendPixel(AParams.HatchColor2, p, AParams.HatchAlpha2);
           else BlendPixel(AParams.HatchColor1, p, AParams.HatchAlpha1);
-          break;
-        case poClearToBackground: p = background; break;
-        case poClearAlpha: p.rgbReserved = 0; break;
-      }
-    }
+        }
+      break;
+    case poClearToBackground: each([&](TRGBQuad& p) { p = background; }); break;
+    case poClearAlpha: each([](TRGBQuad& p) { p.rgbReserved = 0; }); break;
+  }
 }

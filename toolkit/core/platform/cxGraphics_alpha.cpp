@@ -26,6 +26,13 @@ bool SameSize(const TRect& A, const TRect& B) {
   return RectWidth(A) == RectWidth(B) && RectHeight(A) == RectHeight(B);
 }
 
+// A work bitmap of the size, its transparent colours emptied. It is not
+// cleared: every use covers it whole (SRCCOPY) before reading it.
+void PrepareWorkBitmap(TcxAlphaBitmap* ABitmap, int AWidth, int AHeight) {
+  ABitmap->SetSize(AWidth, AHeight);
+  ABitmap->TransparentPixels().clear();
+}
+
 TcxAlphaBitmap* WorkBitmap(int AIndex) {
   if (!GWorkBitmaps[AIndex]) GWorkBitmaps[AIndex] = std::make_unique<TcxAlphaBitmap>();
   return GWorkBitmaps[AIndex].get();
@@ -175,7 +182,7 @@ void DrawImageOrGlyph(HDC DC, const TRect& AImageRect, const TRect& ABackgroundR
   TcxAlphaBitmap* image = WorkBitmap(1);
   TcxAlphaBitmap* mask = WorkBitmap(2);
 
-  ResizeAndClearAlphaBitmap(buffer, RectWidth(ABackgroundRect), RectHeight(ABackgroundRect));
+  PrepareWorkBitmap(buffer, RectWidth(ABackgroundRect), RectHeight(ABackgroundRect));
   HDC bufferDC = buffer->Canvas()->Handle();
   const TRect bufferRect = buffer->GetClientRect();
   if (ABackgroundBrush)
@@ -189,7 +196,7 @@ void DrawImageOrGlyph(HDC DC, const TRect& AImageRect, const TRect& ABackgroundR
       !GCustomDrawImageProc(buffer->cxCanvas(), AImageList, AImageIndex, ADrawMode, imageRect, AGlyph)) {
     const int width = glyph ? AGlyph->Width() : AImageList->Width();
     const int height = glyph ? AGlyph->Height() : AImageList->Height();
-    ResizeAndClearAlphaBitmap(image, width, height);
+    PrepareWorkBitmap(image, width, height);
     if (glyph)
       image->CopyBitmap(AGlyph);
     else
@@ -199,20 +206,25 @@ void DrawImageOrGlyph(HDC DC, const TRect& AImageRect, const TRect& ABackgroundR
     const bool alpha = sourceBits == 32 && image->HasAlpha();
     if (!alpha) image->ApplyPixelOperation(poMakeOpaque);
 
-    ResizeAndClearAlphaBitmap(mask, width, height);
-    mask->CopyBitmap(image);
-    if (!alpha && !glyph) {
-      // The list's mask: white (transparent) pixels made opaque white, so DSna clears them.
-      TcxAlphaBitmap listMask(width, height);
-      TcxImageList::GetImageFromList(AImageList, AImageIndex, &listMask, nullptr);
-      listMask.ApplyPixelOperation(poCorrectAlpha);
-      mask->CopyBitmap(&listMask, kDSna);
+    // With alpha and no colour keyed out the mask would only clear pixels that
+    // are 0 already; it is made when it changes something or a look draws with it.
+    const bool keyed = ATransparentColor != clNone || (AUseGlyphTransparentColor && glyph);
+    if (!alpha || keyed || ADrawMode == gdmShadowed) {
+      PrepareWorkBitmap(mask, width, height);
+      mask->CopyBitmap(image);
+      if (!alpha && !glyph) {
+        // The list's mask: white (transparent) pixels made opaque white, so DSna clears them.
+        TcxAlphaBitmap listMask(width, height);
+        TcxImageList::GetImageFromList(AImageList, AImageIndex, &listMask, nullptr);
+        listMask.ApplyPixelOperation(poCorrectAlpha);
+        mask->CopyBitmap(&listMask, kDSna);
+      }
+      if (ATransparentColor != clNone) mask->TransparentPixels().push_back(TransparentColorEntry(ATransparentColor));
+      if (AUseGlyphTransparentColor && glyph)
+        mask->TransparentPixels().push_back(TransparentColorEntry(TColor(AGlyph->TransparentColor() & 0xFFFFFF)));
+      mask->ApplyPixelOperation(poMask);
+      image->CopyBitmap(mask, kDSna);
     }
-    if (ATransparentColor != clNone) mask->TransparentPixels().push_back(TransparentColorEntry(ATransparentColor));
-    if (AUseGlyphTransparentColor && glyph)
-      mask->TransparentPixels().push_back(TransparentColorEntry(TColor(AGlyph->TransparentColor() & 0xFFFFFF)));
-    mask->ApplyPixelOperation(poMask);
-    image->CopyBitmap(mask, kDSna);
 
     std::uint8_t constantAlpha = 255;
     switch (ADrawMode) {

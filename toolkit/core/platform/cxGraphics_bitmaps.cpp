@@ -244,14 +244,17 @@ void BitBltRect(HDC ADestDC, HDC ASourceDC, const TRect& ADestRect, DWORD ARop, 
 }
 
 void DrawBitmapOnDC(HDC DC, TBitmap* ABitmap, const TRect& R, DWORD ARop, const TPoint& ASourceTopLeft) {
-  const int deviceBits = GetDeviceCaps(DC, BITSPIXEL) * GetDeviceCaps(DC, PLANES);
-  HPALETTE palette = deviceBits <= 8 ? ABitmap->Palette() : nullptr;
+  // Asking a device for its depth is slow (under Wine it asks the display): only when the answer matters.
+  const int bitmapBits = GetBitmapBitsPerPixel(ABitmap);
+  const bool needsDepth = bitmapBits <= 8 || (OSFlagWin9x && bitmapBits < 32);
+  const int deviceBits = needsDepth ? GetDeviceCaps(DC, BITSPIXEL) * GetDeviceCaps(DC, PLANES) : 32;
+  HPALETTE palette = deviceBits <= 8 && bitmapBits <= 8 ? ABitmap->Palette() : nullptr;
   HPALETTE oldPalette = nullptr;
   if (palette) {
     oldPalette = SelectPalette(DC, palette, TRUE);
     RealizePalette(DC);
   }
-  if (OSFlagWin9x && deviceBits == 32 && GetBitmapBitsPerPixel(ABitmap) < 32) {
+  if (OSFlagWin9x && deviceBits == 32 && bitmapBits < 32) {
     // That family's blits into 32-bit devices take the fourth byte from the source; make it 0.
     TcxAlphaBitmap copy(ABitmap->Width(), ABitmap->Height());
     BitBltRect(copy.Canvas()->Handle(), ABitmap->Canvas()->Handle(), copy.GetClientRect(), SRCCOPY, TPoint{});

@@ -32,6 +32,27 @@ class TTransferDC {
   HDC FDC;
 };
 
+// A 32-bit DIB's rows copied straight from or to its bits: no device context
+// is made, and the bitmap keeps its own canvas.
+bool CopyDibRows(TBitmap* ABitmap, TRGBQuad* AColors, bool ATopDownOrder, bool AWrite) {
+  if (ABitmap->PixelFormat() != pf32bit) return false;
+  const int width = ABitmap->Width(), height = ABitmap->Height();
+  const std::size_t rowBytes = std::size_t(width) * sizeof(TRGBQuad);
+  // Rows lie at one distance from each other, upwards or downwards: two scan lines tell it.
+  auto* first = static_cast<std::uint8_t*>(ABitmap->ScanLine(0));
+  const std::ptrdiff_t step =
+      height > 1 ? static_cast<std::uint8_t*>(ABitmap->ScanLine(1)) - first : std::ptrdiff_t(rowBytes);
+  for (int row = 0; row < height; ++row) {
+    TRGBQuad* colors = AColors + std::size_t(ATopDownOrder ? row : height - 1 - row) * std::size_t(width);
+    void* line = first + step * row;
+    if (AWrite)
+      std::memcpy(line, colors, rowBytes);
+    else
+      std::memcpy(colors, line, rowBytes);
+  }
+  return true;
+}
+
 }  // namespace
 
 TRGBQuad ColorToRGBQuad(TColor AColor, std::uint8_t AReserved) {
@@ -56,6 +77,7 @@ bool GetBitmapColors(TBitmap* ABitmap, TRGBColors& AColors, bool ATopDownOrder) 
   const int width = ABitmap->Width(), height = ABitmap->Height();
   if (width <= 0 || height <= 0) return false;
   AColors.resize(std::size_t(width) * std::size_t(height));
+  if (CopyDibRows(ABitmap, AColors.data(), ATopDownOrder, false)) return true;
   BITMAPINFO info = PixelInfo(width, height, ATopDownOrder);
   HBITMAP handle = ABitmap->Handle();
   TTransferDC dc;
@@ -67,6 +89,7 @@ bool PutBitmapColors(TBitmap* ABitmap, const TRGBColors& AColors, bool ATopDownO
   if (width <= 0 || height <= 0) return false;
   // Fewer pixels than the bitmap holds would make the system read past the array.
   if (AColors.size() < std::size_t(width) * std::size_t(height)) return false;
+  if (CopyDibRows(ABitmap, const_cast<TRGBQuad*>(AColors.data()), ATopDownOrder, true)) return true;
   BITMAPINFO info = PixelInfo(width, height, ATopDownOrder);
   HBITMAP handle = ABitmap->Handle();
   TTransferDC dc;
@@ -85,6 +108,15 @@ void GetBitmapColorsFromScanLines(TBitmap* ABitmap, TRGBColors& AColors) {
 
 bool BitmapHasAlpha(TBitmap* ABitmap) {
   if (GetBitmapBitsPerPixel(ABitmap) < 32) return false;
+  if (ABitmap->PixelFormat() == pf32bit) {
+    // A DIB's rows are read where they are.
+    for (int row = 0; row < ABitmap->Height(); ++row) {
+      const auto* pixel = static_cast<const TRGBQuad*>(ABitmap->ScanLine(row));
+      for (int x = 0; x < ABitmap->Width(); ++x)
+        if (pixel[x].rgbReserved != 0) return true;
+    }
+    return false;
+  }
   TRGBColors colors;
   if (!GetBitmapColors(ABitmap, colors, false)) GetBitmapColorsFromScanLines(ABitmap, colors);
   for (const TRGBQuad& pixel : colors)
