@@ -85,6 +85,13 @@ TEST(ImageListTest, StripsBecomeOneInfoPerImage) {
     EXPECT_EQ(FirstPixel(&list, k), StripColour(k));
   }
   EXPECT_EQ(TcxImageList::GetImageListBitsPerPixel(list.Handle()), 32);
+  // Index -1 reads the system list's whole bitmap, every image in it.
+  TBitmap whole, wholeMask;
+  TcxImageList::ReadImageBitmaps(list.Handle(), -1, &wholeMask, &whole);
+  EXPECT_GE(whole.Width() * whole.Height(), 4 * 16 * 16);
+  EXPECT_EQ(wholeMask.Width(), whole.Width());
+  TImageList empty(nullptr);
+  EXPECT_EQ(TcxImageList::GetImageListBitsPerPixel(empty.Handle()), 0);
   // A bitmap that is no strip is kept whole.
   EXPECT_EQ(list.AddBitmap(Solid(20, 16, clRed).get(), nullptr), 4);
   EXPECT_EQ(list.ImageInfo()->Items(4)->Image()->Width(), 20);
