@@ -187,6 +187,16 @@ TEST(ImageListTest, MovingInsertingReplacingDeleting) {
   list.ClearImages();
   EXPECT_EQ(list.Count(), 0);
   EXPECT_EQ(list.ImageInfo()->Count(), 0);
+  // A new size empties the system list; the infos go with it, so later images keep their places.
+  list.AddBitmap(Strip(2).get(), nullptr);
+  list.SetWidth(8);
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(list.ImageInfo()->Count(), 0);
+  list.AddBitmap(Solid(8, 16, clRed).get(), nullptr);
+  list.SetHeight(8);
+  EXPECT_EQ(list.ImageInfo()->Count(), 0);
+  list.SetWidth(16);
+  list.SetHeight(16);
   // Bad input: nothing added, no info.
   EXPECT_EQ(list.AddBitmap(nullptr, nullptr), -1);
   EXPECT_EQ(list.ImageInfo()->Count(), 0);

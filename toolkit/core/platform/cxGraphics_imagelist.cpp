@@ -152,6 +152,32 @@ void TcxImageList::Initialize() {
 
 UINT TcxImageList::CreateFlags() const { return ILC_COLOR32 | ILC_MASK; }
 
+void TcxImageList::SetWidth(int Value) {
+  if (Value == Width()) return;
+  BeginUpdate();
+  try {
+    inherited::SetWidth(Value);
+    FImageInfo->Clear();
+  } catch (...) {
+    EndUpdate(false);
+    throw;
+  }
+  EndUpdate(true);
+}
+
+void TcxImageList::SetHeight(int Value) {
+  if (Value == Height()) return;
+  BeginUpdate();
+  try {
+    inherited::SetHeight(Value);
+    FImageInfo->Clear();
+  } catch (...) {
+    EndUpdate(false);
+    throw;
+  }
+  EndUpdate(true);
+}
+
 void TcxImageList::BeginUpdate() { ++FLockCount; }
 
 void TcxImageList::EndUpdate(bool AChanged) {
@@ -536,8 +562,8 @@ VAMIRE_PUBLISHED(TcxImageList,
       .Idents(&ColorIdentMapper),
   Prop(L"CompressData", &TcxImageList::CompressData, &TcxImageList::SetCompressData).Default(false),
   Prop(L"DrawingStyle", &TCustomImageList::DrawingStyle, &TCustomImageList::SetDrawingStyle).Default(dsNormal),
-  Prop(L"Height", &TCustomImageList::Height, &TCustomImageList::SetHeight).Default(16),
+  Prop(L"Height", &TCustomImageList::Height, &TcxImageList::SetHeight).Default(16),
   Prop(L"ImageType", &TCustomImageList::ImageType, &TCustomImageList::SetImageType).Default(itImage),
   Prop(L"ShareImages", &TCustomImageList::ShareImages, &TCustomImageList::SetShareImages).Default(false),
-  Prop(L"Width", &TCustomImageList::Width, &TCustomImageList::SetWidth).Default(16),
+  Prop(L"Width", &TCustomImageList::Width, &TcxImageList::SetWidth).Default(16),
   Prop(L"OnChange", &TCustomImageList::OnChange))

@@ -541,6 +541,9 @@ class TcxImageList : public TDragImageList {
   void StoreSystemImages();
   void RebuildFromImageInfo();
 
+  // A new image size empties the system list, and the infos with it.
+  void SetWidth(int Value);
+  void SetHeight(int Value);
   bool AlphaBlending() const { return FAlphaBlending; }
   bool CompressData() const { return FImageInfo->CompressData(); }
   void SetCompressData(bool Value) { FImageInfo->SetCompressData(Value); }
