@@ -447,7 +447,8 @@ int VarArrayLowBound(const Variant& v, int dim) { return BoundOf(v, dim).LowBoun
 
 int VarArrayHighBound(const Variant& v, int dim) {
   const TVarArrayBound& b = BoundOf(v, dim);
-  return b.LowBound + b.ElementCount - 1;
+  // In 64 bits: an array may end at the largest int, where low + count passes it.
+  return int(int64_t(b.LowBound) + b.ElementCount - 1);
 }
 
 const Variant& VarArrayGet(const Variant& v, std::initializer_list<int> indices) {

@@ -182,6 +182,10 @@ TEST_F(VariantTest, Arrays) {
   EXPECT_TRUE(VarIsEmpty(VarArrayGet(grid, {0, 7})));
 
   EXPECT_EQ(VarArrayHighBound(VarArrayCreate({0, -1}, varVariant), 1), -1);
+  Variant top = VarArrayCreate({INT32_MAX - 2, INT32_MAX}, varByte);  // ends at the largest int
+  EXPECT_EQ(VarArrayHighBound(top, 1), INT32_MAX);
+  VarArrayPut(top, 5, {INT32_MAX});
+  EXPECT_EQ(top[INT32_MAX].AsInteger(), 5);
   EXPECT_EQ(VariantErrorOf([&] { (void)a[3]; }),
             L"EVariantBadIndexError: Variant or safe array index out of bounds");
   EXPECT_EQ(VariantErrorOf([&] { VarArrayGet(grid, {1}); }),
