@@ -252,17 +252,21 @@ Variant ReadItem(TStream* s, int depth) {
   }
 }
 
-}  // namespace
+void WriteItem(TStream* s, const Variant& v, int depth);
 
-Variant ReadVariantFromStream(TStream* AStream) { return ReadItem(AStream, 0); }
+// Nesting the reader would refuse is refused here, so nothing is written that
+// can't be read back.
+void WriteArray(TStream* s, const Variant& v, int depth) {
+  if (VarArrayDimCount(v) != 1 || depth >= cxMaxVariantStreamDepth) WriteError();
+  const int low = VarArrayLowBound(v, 1), high = VarArrayHighBound(v, 1);
+  WriteTag(s, cxVariantTagArray);
+  WriteIntegerItem(s, int64_t(high) - low + 1);
+  for (int i = low; i <= high; ++i) WriteItem(s, VarArrayGet(v, {i}), depth + 1);
+}
 
-void WriteVariantToStream(TStream* AStream, const Variant& AValue) {
+void WriteItem(TStream* AStream, const Variant& AValue, int depth) {
   if (AValue.IsArray()) {
-    if (VarArrayDimCount(AValue) != 1) WriteError();
-    const int low = VarArrayLowBound(AValue, 1), high = VarArrayHighBound(AValue, 1);
-    WriteTag(AStream, cxVariantTagArray);
-    WriteIntegerItem(AStream, int64_t(high) - low + 1);
-    for (int i = low; i <= high; ++i) WriteVariantToStream(AStream, VarArrayGet(AValue, {i}));
+    WriteArray(AStream, AValue, depth);
     return;
   }
   switch (AValue.VarType() & ~varByRef) {
@@ -319,3 +323,9 @@ void WriteVariantToStream(TStream* AStream, const Variant& AValue) {
   }
   WriteText(AStream, text);
 }
+
+}  // namespace
+
+Variant ReadVariantFromStream(TStream* AStream) { return ReadItem(AStream, 0); }
+
+void WriteVariantToStream(TStream* AStream, const Variant& AValue) { WriteItem(AStream, AValue, 0); }

@@ -64,7 +64,8 @@ constexpr int cxMaxVariantStreamDepth = 64;
 // stream that ends early; nothing is allocated before its size is checked.
 Variant ReadVariantFromStream(TStream* AStream);
 // Raises EWriteError "Stream write error" for an array of more than one
-// dimension or a value that can't be turned into a text.
+// dimension, arrays nested deeper than the reader takes, or a value that
+// can't be turned into a text.
 void WriteVariantToStream(TStream* AStream, const Variant& AValue);
 
 // --- Fixed-size readers and writers -----------------------------------------------------

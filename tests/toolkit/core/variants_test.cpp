@@ -342,6 +342,27 @@ TEST_F(VariantsTest, NestingIsBoundedWithoutExhaustingTheStack) {
   EXPECT_EQ(ReadErrorOf(Nested(200000)), L"Stream read error");
 }
 
+// Arrays nested as deep as the reader takes go there and back; one level more
+// is refused when written, so no stream is written that can't be read.
+TEST_F(VariantsTest, WritingRefusesNestingTheReaderWouldRefuse) {
+  auto nested = [](int levels) {
+    Variant v = Null();
+    for (int i = 0; i < levels; ++i) v = VarArrayOf({v});
+    return v;
+  };
+  const Variant deepest = nested(cxMaxVariantStreamDepth);
+  const Bytes bytes = Write(deepest);
+  EXPECT_EQ(bytes, Nested(cxMaxVariantStreamDepth));
+  EXPECT_EQ(CompareVariants(Read(bytes), deepest), 0);
+  TMemoryStream s;
+  try {
+    WriteVariantToStream(&s, nested(cxMaxVariantStreamDepth + 1));
+    ADD_FAILURE() << "no write error";
+  } catch (const EWriteError& e) {
+    EXPECT_EQ(e.Message(), L"Stream write error");
+  }
+}
+
 // The reader's message is the data unit's own text, not a replacement filed in the repository.
 TEST_F(VariantsTest, ReadErrorTextIsTheUnitsOwnResourceString) {
   SetResourceStringOverrides(TdxResourceStringOverrideMode::ByResource, {{L"", &cxSDataReadError}}, {L"replaced"});
