@@ -288,6 +288,22 @@ TEST(CanvasFillTest, AColourKeepsAPatternBrushItsBitmap) {
   s.Cx.Brush()->SetBitmap(nullptr);
 }
 
+// A colour changes a hatched brush's colour, not its hatch: the fill is the
+// one the runtime canvas draws with that brush.
+TEST(CanvasFillTest, AColourKeepsAHatchedBrushItsHatch) {
+  CanvasSurface ours(16, 16), plain(16, 16);
+  for (CanvasSurface* s : {&ours, &plain}) s->Cx.Brush()->SetStyle(bsCross);
+  ours.Cx.FillRect({0, 0, 16, 16}, clRed);
+  ours.Cx.FrameRectBorders({0, 0, 16, 16}, clRed, 3, cxBordersAll);
+  plain.Canvas.Brush()->SetColor(clRed);
+  plain.Canvas.FillRect({0, 0, 16, 16});
+  EXPECT_EQ(ours.Cx.Brush()->Style(), bsCross);
+  const vamire_test::Capture a = ours.Cap(), b = plain.Cap();
+  EXPECT_EQ(a.Pixels, b.Pixels);
+  EXPECT_GT(a.CountNot(Rgb(clRed)), 0u) << "filled solid";
+  EXPECT_LT(a.CountNot(Rgb(clRed)), 16u * 16u) << "no hatch drawn";
+}
+
 TEST(CanvasFillTest, FramesStayInsideAndExcludeWhatTheyDrew) {
   CanvasSurface s(12, 12);
   s.Cx.FrameRectBorders({2, 2, 6, 5}, clBlack, 10);  // wider than the rectangle

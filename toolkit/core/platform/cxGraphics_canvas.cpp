@@ -174,8 +174,9 @@ void TcxCanvas::FillRect(const TRect& R, TColor AColor) {
 }
 
 void TcxCanvas::FillWithBrushColor(const TRect* ARects, int ACount) {
-  // A pattern brush keeps its bitmap whatever its colour: the canvas draws it.
-  if (Brush()->Bitmap()) {
+  // A pattern brush keeps its bitmap, and a hatched one its hatch, whatever
+  // its colour: the canvas draws them.
+  if (Brush()->Bitmap() || Brush()->Style() != bsSolid) {
     for (int i = 0; i < ACount; ++i) FCanvas->FillRect(ARects[i]);
     return;
   }
