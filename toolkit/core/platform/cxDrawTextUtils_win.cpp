@@ -84,8 +84,7 @@ class TRowPainter {
     const bool clipped =
         !FParams.NoClip && (ARow.TextWidth > width || rowRect.Top < FR.Top || rowRect.Bottom > FR.Bottom);
     const int saved = clipped || HasHighlight(ARow) ? SaveDC(FDC) : 0;
-    if (clipped) IntersectClipRect(FDC, FR.Left, std::max(rowRect.Top, FR.Top), FR.Right,
-                                   std::min(rowRect.Bottom, FR.Bottom));
+    if (clipped) IntersectClipRect(FDC, FR.Left, FR.Top, FR.Right, FR.Bottom);
     if (ellipsis) Shorten(ARow);
     const bool justify = justified && !ellipsis && width > ARow.TextWidth && ARow.BreakCount > 0;
     if (justify) Justify(ARow, width - ARow.TextWidth);
