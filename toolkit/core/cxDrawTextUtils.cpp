@@ -58,19 +58,19 @@ class TRowMaker {
 
   // Fills ARow from AStart; answers where the next row starts.
   int BuildOneRow(int AStart, bool ALast, TcxTextRow& ARow) {
-    int piece = AStart, rowEnd = FLength, next = FLength, pieces = 0, widthSoFar = 0;
+    int word = AStart, rowEnd = FLength, next = FLength, words = 0, widthSoFar = 0;
     bool broken = false;
     for (;;) {
-      const int end = FParams.CalcRect || !FWordWrap ? NextLineBreak(piece) : FindWordEnd(FText, piece, FLength);
-      if (FWordWrap && end > piece) {
+      const int end = FParams.CalcRect || !FWordWrap ? NextLineBreak(word) : FindWordEnd(FText, word, FLength);
+      if (FWordWrap && end > word) {
         const int width = Measure(AStart, end - AStart).cx;
         if (width > FWidth) {
-          if (pieces > 0 && !(ALast && FEllipsisMayShorten)) {
-            rowEnd = next = piece;
+          if (words > 0 && !(ALast && FEllipsisMayShorten)) {
+            rowEnd = next = word;
             broken = true;
           } else if (FCharBreak) {
             // A cut inside a word: no break, so nothing is skipped after it.
-            rowEnd = next = piece + CutLength(piece, end - piece, FWidth - widthSoFar);
+            rowEnd = next = word + CutLength(word, end - word, FWidth - widthSoFar);
           } else {
             // A line break right after it goes with it, so no empty row follows.
             rowEnd = end;
@@ -87,8 +87,8 @@ class TRowMaker {
         break;
       }
       if (end >= FLength) break;
-      ++pieces;
-      piece = end;
+      ++words;
+      word = end;
     }
     if (broken && next < FLength) SkipAtBreak(AStart, rowEnd, next);
     const std::uint8_t align = FParams.HorzAlignment;
@@ -121,10 +121,10 @@ class TRowMaker {
 
   // The characters of a word that fit the width left. A mark that may not
   // start a row takes the character before it along; a pair of surrogates stays whole.
-  int CutLength(int APiece, int ALength, int AWidthLeft) {
-    int n = FitTextLength(FMeasurer, FText + APiece, ALength, FParams.ExpandTabs, AWidthLeft);
-    while (n > 1 && n < ALength && CannotStartLine(FText[APiece + n])) --n;
-    if (n < ALength && IsHighSurrogate(FText[APiece + n - 1]) && IsLowSurrogate(FText[APiece + n]))
+  int CutLength(int AWord, int ALength, int AWidthLeft) {
+    int n = FitTextLength(FMeasurer, FText + AWord, ALength, FParams.ExpandTabs, AWidthLeft);
+    while (n > 1 && n < ALength && CannotStartLine(FText[AWord + n])) --n;
+    if (n < ALength && IsHighSurrogate(FText[AWord + n - 1]) && IsLowSurrogate(FText[AWord + n]))
       n = n > 1 ? n - 1 : n + 1;
     return n;
   }

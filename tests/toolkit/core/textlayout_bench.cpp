@@ -12,25 +12,17 @@
 
 #include "Runtime.h"
 #include "SysUtils.h"
+#include "bench_support.h"
 #include "cxControlsBase_win.h"
 #include "cxDrawTextUtils_win.h"
 #include "cxGraphics_win.h"
 
 namespace {
 
+using core_bench::Median;
+using core_bench::Microseconds;
+
 constexpr int Texts = 50, Rounds = 11, Column = 300;
-
-double Microseconds() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return double(counter.QuadPart) * 1e6 / double(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 // Sentences of both scripts, with the marks that may not start a row, up to 1024 bytes.
 String MixedText() {

@@ -180,7 +180,7 @@ TEST(TextRowsTest, TheLastRowKeepsTheTextItCutsForTheEllipsis) {
   EXPECT_EQ(ellipsis.Rows, (Rows{L"aaa bbb"}));
   EXPECT_FALSE(ellipsis.Fits);
   EXPECT_EQ(Layout(L"aaa bbb ccc", cxtoWordBreak, {0, 0, 40, 16}).Rows, (Rows{L"aaa "}));
-  // With an ellipsis a line break after an overflowing piece goes with it.
+  // With an ellipsis too, a line break after an overflowing word goes with it.
   EXPECT_EQ(Layout(L"aaaaaaaa\nb", cxtoWordBreak | cxtoEndEllipsis, {0, 0, 30, 100}).Rows, (Rows{L"aaaaaaaa", L"b"}));
 }
 
