@@ -21,6 +21,7 @@
 #include "cxDWMApi.h"
 #include "cxDataConsts.h"
 #include "cxDataStorage.h"
+#include "cxDrawTextUtils_win.h"
 #include "cxDateUtils.h"
 #include "cxFilterConsts.h"
 #include "cxFormats_win.h"
@@ -41,8 +42,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit,
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
-                   cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDataStorageUnit, cxDateUtilsUnit,
-                   cxFormatsUnit});
+                   cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
+                   cxDateUtilsUnit, cxFormatsUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

@@ -39,6 +39,13 @@ unsigned TextFlagsToDrawTextFlags(TcxTextFlags AFlags) {
   return result;
 }
 
+void DeflateRectByMargins(TRect& R, const TRect& M) {
+  R.Left += M.Left;
+  R.Top += M.Top;
+  R.Right -= M.Right;
+  R.Bottom -= M.Bottom;
+}
+
 TcxBorderBands FrameBorderBands(const TRect& R, int W, TcxBorders ABorders) {
   TcxBorderBands bands;
   if (R.Left >= R.Right || R.Top >= R.Bottom) return bands;

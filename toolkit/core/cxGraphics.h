@@ -42,6 +42,10 @@ constexpr TcxTextFlags cxNoFullWidthCharBreak = 0x8000;
 // plus one system flag per library flag.
 unsigned TextFlagsToDrawTextFlags(TcxTextFlags AFlags);
 
+// Moves each side of R inward by the margin of that side: left and top by
+// M.Left and M.Top, right and bottom by M.Right and M.Bottom.
+void DeflateRectByMargins(TRect& R, const TRect& M);
+
 // --- Borders ------------------------------------------------------------------------------
 enum TcxBorder { bLeft, bTop, bRight, bBottom };
 using TcxBorders = TSet<TcxBorder, 4>;

@@ -10,9 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "cxGraphics_win.h"
 
 namespace {
+
+using core_bench::Median;
+using core_bench::Microseconds;
 
 constexpr int Columns = 25, Rows = 40, CellWidth = 48, CellHeight = 20;
 constexpr TColor Fills[] = {clSilver, clSkyBlue, clMoneyGreen, clCream};
@@ -24,13 +28,6 @@ struct TCell {
   TRect Bounds;
   String Label;
 };
-
-double Now() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return double(counter.QuadPart) * 1e6 / double(frequency.QuadPart);
-}
 
 // Cells are filled and framed first, then labelled with a clear brush, as
 // painters draw text over a background.
@@ -79,11 +76,6 @@ void PaintGdi(HDC dc, HFONT font, const std::vector<TCell>& cells, int parts) {
   SelectObject(dc, oldBrush);
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
 }  // namespace
 
 int wmain() {
@@ -120,13 +112,13 @@ int wmain() {
   for (auto [name, parts] : jobs) {
     std::vector<double> ours, platform;
     for (int round = 0; round < Rounds + 1; ++round) {
-      double start = Now();
+      double start = Microseconds();
       PaintCanvas(canvas, cells, parts);
-      const double oursTime = Now() - start;
+      const double oursTime = Microseconds() - start;
       runtimeCanvas.Refresh();  // hand the DC back as the GDI round expects it
-      start = Now();
+      start = Microseconds();
       PaintGdi(dc, font, cells, parts);
-      const double platformTime = Now() - start;
+      const double platformTime = Microseconds() - start;
       if (round == 0) continue;  // warm-up
       ours.push_back(oursTime);
       platform.push_back(platformTime);

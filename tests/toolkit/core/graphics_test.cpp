@@ -28,6 +28,14 @@ TEST(GraphicsGeometryTest, FrameBandsStayInsideTheRectangle) {
   EXPECT_EQ(FrameBorderBands({5, 5, 5, 9}, 1, cxBordersAll).Count, 0);
 }
 
+TEST(GraphicsGeometryTest, MarginsMoveEachSideInward) {
+  TRect r{10, 20, 110, 220};
+  DeflateRectByMargins(r, TRect{1, 2, 3, 4});
+  EXPECT_EQ(r, (TRect{11, 22, 107, 216}));
+  DeflateRectByMargins(r, TRect{-1, 0, -3, 0});
+  EXPECT_EQ(r, (TRect{10, 22, 110, 216}));
+}
+
 TEST(GraphicsGeometryTest, TilesLineUpWithTheOriginAndStopAtTheEdge) {
   // The right edge on a multiple of the width adds no column past it.
   std::vector<TcxBitmapTile> tiles = BitmapTiles({5, 0, 20, 10}, 10, 10);

@@ -6,6 +6,7 @@
 #include "cxClasses.h"
 #include "cxControlsBase_win.h"
 #include "cxDataConsts.h"
+#include "cxDrawTextUtils_win.h"
 #include "cxFilterConsts.h"
 #include "cxGeometry.h"
 #include "cxGraphics_win.h"
@@ -23,7 +24,7 @@ TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
   // The program's order: the theme units first.
   InitializeUnits({dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit, dxCoreUnit, cxClassesUnit,
                    cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit, cxLibraryStrsUnit,
-                   cxFilterConstsUnit, cxControlsBaseUnit});
+                   cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit});
   EXPECT_TRUE(IsUxThemeLoaded());
   EXPECT_NE(GetSystemController(), nullptr);
   EXPECT_NE(cxSkinRefuseMessage, 0u);
@@ -58,6 +59,7 @@ TEST(CoreUnitsTest, StartFilesProductsAndClassesAndEndRemovesThem) {
 
   // The strings units end before the repository's unit, so they find it to remove their products.
   EXPECT_TRUE(IsUnitStarted(L"cxFilterConsts"));
+  EXPECT_TRUE(IsUnitStarted(L"cxDrawTextUtils"));
   FinalizeUnits();
   EXPECT_TRUE(IsFinalizing());
   EXPECT_FALSE(IsUnitStarted(L"dxCore"));

@@ -1,7 +1,10 @@
 // Text on the canvas and on device contexts: measuring, placing, the embossed
-// disabled look and text turned through a bitmap.
+// disabled look and text turned through a bitmap; measuring in a font without
+// a window, the narrowest rectangle for some lines, lines for a width.
 #include <algorithm>
+#include <cstdint>
 
+#include "Classes.h"
 #include "cxGraphics_win.h"
 
 namespace {
@@ -168,3 +171,118 @@ void TcxCanvas::OutputText(const String& AText, const TRect& R, unsigned AFormat
 void TcxCanvas::DrawTextInRect(const String& AText, const TRect& R, TcxTextFlags AFlags, bool AEnabled) {
   DrawText(AText, R, AFlags, AEnabled, raNone);
 }
+
+// --- Measuring without a window -----------------------------------------------------------
+
+namespace {
+
+constexpr UINT dtSingleLineCalc = DT_CALCRECT | DT_SINGLELINE;
+constexpr UINT dtWrappedCalc = DT_CALCRECT | DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK;
+
+TRect WrappedTextRect(HDC DC, const String& AText, int AWidth) {
+  TRect r{0, 0, std::max(AWidth, 1), 1};
+  DrawTextW(DC, AText.c_str(), int(AText.size()), AsRect(r), dtWrappedCalc);
+  return r;
+}
+
+bool IsWordBoundary(wchar_t C) { return C == L' ' || C == L'\t' || C == L'\r' || C == L'\n'; }
+
+}  // namespace
+
+void GetTextSizeOnDC(HDC DC, const String& AText, TSize& ASize, int ACount) {
+  const int count = ACount < 0 ? int(AText.size()) : std::min(ACount, int(AText.size()));
+  SIZE size{};
+  if (!GetTextExtentPoint32W(DC, AText.c_str(), count, &size)) size = SIZE{};
+  ASize = TSize{size.cx, size.cy};
+}
+
+TSize GetTextSizeForDC(HDC DC, const String& AText) {
+  TRect r;
+  CalcTextRectForLines(DC, AText, 1, r);
+  return TSize{RectWidth(r), RectHeight(r)};
+}
+
+void CalcTextRectForLines(HDC DC, const String& AText, int ALineCount, TRect& R, bool AForceHeight) {
+  R = TRect{};
+  SIZE line{};
+  GetTextExtentPoint32W(DC, L"Wg", 2, &line);
+  const int wanted = ALineCount <= 0 ? 32000 : int(std::min<std::int64_t>(std::int64_t(ALineCount) * line.cy, 32000000));
+  if (ALineCount == 1) {
+    DrawTextW(DC, AText.c_str(), int(AText.size()), AsRect(R), dtSingleLineCalc);
+  } else {
+    TRect widest{};
+    DrawTextW(DC, AText.c_str(), int(AText.size()), AsRect(widest), dtSingleLineCalc);
+    int lo = RectWidth(WrappedTextRect(DC, AText, 1)), hi = RectWidth(widest);
+    while (hi - lo > 1) {
+      const int middle = lo + (hi - lo) / 2;
+      if (WrappedTextRect(DC, AText, middle).Bottom > wanted) lo = middle;
+      else hi = middle;
+    }
+    R = WrappedTextRect(DC, AText, lo);
+    if (R.Bottom > wanted) R = WrappedTextRect(DC, AText, hi);
+  }
+  if (AForceHeight) R.Bottom = R.Top + wanted;
+}
+
+TSize FontTextSize(TFont* AFont, const String& AText, int ASize) {
+  TcxScreenCanvas* canvas = GetScreenCanvas();
+  if (!canvas) return TSize{};
+  if (AFont) canvas->Font()->Assign(AFont);
+  if (ASize != 0) canvas->Font()->SetSize(ASize);
+  const TSize size = canvas->MeasureText(AText);
+  canvas->ReleaseHandle();
+  return size;
+}
+
+int FontTextWidth(TFont* AFont, const String& AText, int ASize) { return FontTextSize(AFont, AText, ASize).cx; }
+
+int FontTextHeight(TFont* AFont, const String& AText, int ASize) { return FontTextSize(AFont, AText, ASize).cy; }
+
+void SplitTextToLines(const String& AText, TcxCanvas* ACanvas, const TRect& R, TStrings* ALines) {
+  HDC dc = ACanvas->Handle();
+  ACanvas->Canvas()->RequiredState(TCanvasStates{csHandleValid, csFontValid});
+  const int width = RectWidth(R);
+  String line, gap;  // gap: the spaces and tabs since the line's last word
+  std::size_t i = 0;
+  while (i < AText.size()) {
+    std::size_t end = i;
+    while (end < AText.size() && !IsWordBoundary(AText[end])) ++end;
+    const String word = AText.substr(i, end - i);
+    if (!word.empty()) {
+      // A line that would get too wide ends before the word, without the gap.
+      if (!line.empty() && GetTextSizeForDC(dc, line + gap + word).cx > width) {
+        ALines->Add(line);
+        line = word;
+      } else {
+        line += gap + word;
+      }
+      gap.clear();
+    }
+    i = end;
+    while (i < AText.size() && (AText[i] == L' ' || AText[i] == L'\t')) gap += AText[i++];
+    if (i < AText.size() && (AText[i] == L'\r' || AText[i] == L'\n')) {
+      ALines->Add(line);
+      line.clear();
+      gap.clear();
+      while (i < AText.size() && (AText[i] == L'\r' || AText[i] == L'\n')) ++i;
+    }
+  }
+  if (!line.empty()) ALines->Add(line);
+}
+
+int GetDefFontCharSet() {
+  CHARSETINFO info{};
+  if (TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<ULONG_PTR>(GetACP())), &info, TCI_SRCCODEPAGE))
+    return int(info.ciCharset);
+  return ANSI_CHARSET;
+}
+
+bool IsMultiByteCharsetText(int ACharset, const String& AText) {
+  if (ACharset == DEFAULT_CHARSET) ACharset = GetDefFontCharSet();
+  if (AText.empty() || unsigned(AText[0]) < 0x80) return false;
+  return ACharset == GB2312_CHARSET || ACharset == CHINESEBIG5_CHARSET || ACharset == ARABIC_CHARSET;
+}
+
+void InvalidateWindowRect(HWND AWindow, const TRect& R, bool AErase) { InvalidateRect(AWindow, AsRect(R), AErase); }
+
+void InvalidateWindow(HWND AWindow, bool AErase) { InvalidateRect(AWindow, nullptr, AErase); }

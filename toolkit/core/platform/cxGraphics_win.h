@@ -17,6 +17,8 @@
 #include "dxCore_win.h"
 
 class TcxCanvas;
+class TStrings;
+class TWinControl;
 
 // --- Regions ------------------------------------------------------------------------------
 // Owns one region handle; the destructor deletes it.
@@ -251,6 +253,64 @@ bool GetFontObjectData(HFONT AHandle, LOGFONTW& AData);
 bool GetPenObjectData(HPEN AHandle, LOGPEN& AData);
 // The canvas takes copies of the font (with the text colour), brush and pen selected in DC.
 void ApplyDCObjectsToCanvas(TCanvas* ACanvas, HDC DC);
+
+// --- Text measuring -----------------------------------------------------------------------
+// GetTextExtentPoint32 of ACount characters (-1: the whole text); 0, 0 when it fails.
+void GetTextSizeOnDC(HDC DC, const String& AText, TSize& ASize, int ACount = -1);
+// The text as one line, through CalcTextRectForLines.
+TSize GetTextSizeForDC(HDC DC, const String& AText);
+// R becomes the narrowest rectangle (from 0, 0) in which the word-wrapped text
+// takes at most ALineCount lines of the height of "Wg" (one line: the
+// single-line measure; 0 or less: at most 32000 high). With AForceHeight its
+// height is that of the lines asked for.
+void CalcTextRectForLines(HDC DC, const String& AText, int ALineCount, TRect& R, bool AForceHeight = false);
+// Measured on the shared screen canvas in the font (at ASize points unless
+// 0), whose DC is given back afterwards.
+TSize FontTextSize(TFont* AFont, const String& AText, int ASize = 0);
+int FontTextWidth(TFont* AFont, const String& AText, int ASize = 0);
+int FontTextHeight(TFont* AFont, const String& AText, int ASize = 0);
+// Adds the lines of the text wrapped at spaces and tabs to R's width in the
+// canvas font; a line break ends a line, and a run of them counts as one.
+void SplitTextToLines(const String& AText, TcxCanvas* ACanvas, const TRect& R, TStrings* ALines);
+// The character set of the system's ANSI code page.
+int GetDefFontCharSet();
+// False for a text starting with a character below 0x80 (and an empty one);
+// else true for the Chinese and Arabic character sets (DEFAULT_CHARSET is the system's).
+bool IsMultiByteCharsetText(int ACharset, const String& AText);
+void InvalidateWindowRect(HWND AWindow, const TRect& R, bool AErase);
+void InvalidateWindow(HWND AWindow, bool AErase);
+
+// --- Painting a control's background and copies of controls -------------------------------
+// Answered by an inner control that paints its own frame: false means a copy
+// of it gets no window edge.
+class IcxWindowEdgeQuery : public virtual IInterface {
+  VAMIRE_INTERFACE(IcxWindowEdgeQuery, IInterface, "{7EFAF634-E8D2-489D-9603-FCFC03ACA460}")
+ public:
+  virtual bool HasWindowEdge() = 0;
+};
+
+// The parent's image under R of the control's canvas: the parent, and with
+// APaintChildren its windowed children below the control, paint themselves
+// (with csPaintCopy) into the canvas, placed so that what lies under R shows
+// in R. Nothing without a control or parent, or while the parent is destroyed.
+void PaintParentBackground(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& R, bool APaintChildren);
+void PaintParentBackgroundOnCanvas(TWinControl* AControl, TCanvas* ACanvas, const TRect& R, bool APaintChildren);
+// The same with the canvas's window origin moved by AOffset for the call.
+void PaintParentBackgroundAt(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& R, bool APaintChildren,
+                             const TPoint& AOffset);
+// DrawThemeParentBackground; PaintParentBackground when the parent is double
+// buffered or the theme library is not loaded.
+void cxDrawThemeParentBackground(TWinControl* AControl, TcxCanvas* ACanvas, const TRect& R);
+void cxDrawThemeParentBackgroundOnCanvas(TWinControl* AControl, TCanvas* ACanvas, const TRect& R);
+// Paints a windowed control into the canvas with its top-left at AOrigin,
+// clipped to R (both in the canvas's logical units), as WM_ERASEBKGND and
+// WM_PAINT with the canvas DC draw it under csPaintCopy. ADrawEdge draws the
+// client edge or border its window styles show (not for a control that
+// answers IcxWindowEdgeQuery false) and paints the client inside it;
+// AClipToWindowRegion keeps to its window region; APaintChildren paints its
+// windowed children the same way, bottom first.
+void PaintControlCopy(TWinControl* AControl, TcxCanvas* ACanvas, const TPoint& AOrigin, const TRect& R,
+                      bool ADrawEdge, bool AClipToWindowRegion, bool APaintChildren);
 
 // --- Bitmaps ------------------------------------------------------------------------------
 // A runtime bitmap with its own TcxCanvas, update locking and optionally
