@@ -1,0 +1,5 @@
+# The panel library: colour, scheme and table arithmetic natively; strokes and
+# gradients on memory DCs; the bordered panel, the status panes and their forms
+# under Wine; a screenshot of a swatch form; the paint benchmark against TPanel.
+set(here ${CMAKE_CURRENT_LIST_DIR})
+vamire_add_test(panels_common_test PURE SOURCES ${here}/common_test.cpp LIBS vamire_panels_pure)
