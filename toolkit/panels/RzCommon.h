@@ -10,6 +10,7 @@
 
 #include "GraphicsColors.h"
 #include "Streaming.h"
+#include "SysUtils.h"
 
 // --- Frame vocabulary --------------------------------------------------------------------
 enum TFrameStyleEx {

@@ -3,3 +3,5 @@
 # under Wine; a screenshot of a swatch form; the paint benchmark against TPanel.
 set(here ${CMAKE_CURRENT_LIST_DIR})
 vamire_add_test(panels_common_test PURE SOURCES ${here}/common_test.cpp LIBS vamire_panels_pure)
+vamire_add_test(panels_strokes_win_test SOURCES ${here}/strokes_win_test.cpp LIBS vamire_panels)
+vamire_add_test(panels_gradient_win_test SOURCES ${here}/gradient_win_test.cpp LIBS vamire_panels)

@@ -195,8 +195,9 @@ void MirrorQuadrant(HDC DC, int X, int Y, int W, int H, DWORD RasterOp) {
   // its mirror images fill the W div 2 columns and H div 2 rows beyond it,
   // so odd sizes keep their centre line and no column or row is left out.
   const int quadrantWidth = (W - 1) / 2 + 1, rows = H / 2, columns = W / 2;
-  if (rows > 0) StretchBlt(DC, X, Y + H, quadrantWidth, -rows, DC, X, Y, quadrantWidth, rows, RasterOp);
-  if (columns > 0) StretchBlt(DC, X + W, Y, -columns, H, DC, X, Y, columns, H, RasterOp);
+  // A negative extent mirrors: the destination runs back from its last row or column.
+  if (rows > 0) StretchBlt(DC, X, Y + H - 1, quadrantWidth, -rows, DC, X, Y, quadrantWidth, rows, RasterOp);
+  if (columns > 0) StretchBlt(DC, X + W - 1, Y, -columns, H, DC, X, Y, columns, H, RasterOp);
 }
 
 }  // namespace rz_gradient
