@@ -6,3 +6,4 @@ vamire_add_test(panels_common_test PURE SOURCES ${here}/common_test.cpp LIBS vam
 vamire_add_test(panels_strokes_win_test SOURCES ${here}/strokes_win_test.cpp LIBS vamire_panels)
 vamire_add_test(panels_gradient_win_test SOURCES ${here}/gradient_win_test.cpp LIBS vamire_panels)
 vamire_add_test(panels_panel_win_test SOURCES ${here}/panel_win_test.cpp LIBS vamire_panels)
+vamire_add_test(panels_status_win_test SOURCES ${here}/status_win_test.cpp LIBS vamire_panels)
