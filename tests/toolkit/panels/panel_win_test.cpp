@@ -265,6 +265,44 @@ TEST_F(TPanelFixture, APlainResizeInvalidatesOnlyTheBorderStrips) {
   ShowWindow(Form->Handle(), SW_HIDE);
 }
 
+// Whether a window has anything left to paint.
+bool NeedsPaint(TWinControl* Control) {
+  RECT r;
+  return GetUpdateRect(Control->Handle(), &r, FALSE) != 0;
+}
+
+TEST_F(TPanelFixture, GradientChangesRepaintTransparentChildrenAndTheDockSiteRepaintsOnCommands) {
+  TRzPanel* host = NewPanel(200, 100);
+  TRzPanel* clear = NewPanel(50, 40, host);
+  TRzPanel* solid = NewPanel(50, 40, host);
+  solid->SetLeft(100);
+  clear->SetTransparent(true);
+  ShowWindow(Form->Handle(), SW_SHOWNOACTIVATE);
+  for (TWinControl* w : {static_cast<TWinControl*>(host), static_cast<TWinControl*>(clear),
+                         static_cast<TWinControl*>(solid)})
+    ShowWindow(w->Handle(), SW_SHOWNOACTIVATE);
+  Pump();
+  for (TRzPanel* p : {host, clear, solid}) ValidateRect(p->Handle(), nullptr);
+  host->SetGradientColorStart(clRed);
+  EXPECT_TRUE(NeedsPaint(clear)) << "a transparent child shows the new gradient";
+  EXPECT_FALSE(NeedsPaint(solid));
+
+  host->SetDockSite(true);
+  ValidateRect(host->Handle(), nullptr);
+  host->Perform(WM_COMMAND, 0, 0);
+  EXPECT_TRUE(NeedsPaint(host)) << "the dock manager hears the site's messages first";
+  ShowWindow(Form->Handle(), SW_HIDE);
+}
+
+TEST_F(TPanelFixture, AFreedSettingsComponentIsForgottenByItsController) {
+  auto* controller = new TRzFrameController(Form);
+  auto* settings = new TRzRegIniFile(nullptr);  // owned elsewhere: only free notification tells
+  controller->SetRegIniFile(settings);
+  EXPECT_EQ(controller->RegIniFile(), settings);
+  delete settings;
+  EXPECT_EQ(controller->RegIniFile(), nullptr);
+}
+
 TEST_F(TPanelFixture, ThemeChangesProbeTheColourSchemeAgain) {
   TRzPanel* p = NewPanel(10, 10);
   const TColorSchemeNameReader old = SetColorSchemeNameReader([] { return String(L"Metallic"); });
