@@ -2,55 +2,28 @@
 // copied between classes whose properties of one name differ in type.
 #include <gtest/gtest.h>
 
-#include "PropText.h"
 #include "SysUtils.h"
+#include "proptext_target.h"
 
 namespace {
 
-enum TShade { shLight, shMedium, shDark };
-VAMIRE_ENUM_NAMES(TShade, L"shLight", L"shMedium", L"shDark")
-using TShades = TSet<TShade, 3>;
+using namespace proptext_test;
+using TSource = TTarget;
 
-class TSource : public TComponent {
-  VAMIRE_CLASS(TSource, TComponent)
+// "Shade" of another type: the same names in another order, and one more.
+enum TTone { toDark, toNone, toLight, toMedium };
+VAMIRE_ENUM_NAMES(TTone, L"shDark", L"shNone", L"shLight", L"shMedium")
+
+class TOther : public TComponent {
+  VAMIRE_CLASS(TOther, TComponent)
  public:
   using TComponent::TComponent;
-  TColor Color() const { return FColor; }
-  void SetColor(TColor v) { FColor = v; }
-  TShade Shade() const { return FShade; }
-  void SetShade(TShade v) { FShade = v; }
-  TShades Shades() const { return FShades; }
-  void SetShades(TShades v) { FShades = v; }
-  bool Flag() const { return FFlag; }
-  void SetFlag(bool v) { FFlag = v; }
-  String Text() const { return FText; }
-  void SetText(const String& v) { FText = v; }
-  int Count() const { return FCount; }
-  void SetCount(int v) { FCount = v; }
-  double Ratio() const { return FRatio; }
-  void SetRatio(double v) { FRatio = v; }
-  TComponent* Buddy() const { return FBuddy; }
-  void SetBuddy(TComponent* v) { FBuddy = v; }
-
-  TColor FColor = clBtnFace;
-  TShade FShade = shMedium;
-  TShades FShades{shLight, shDark};
-  bool FFlag = true;
-  String FText = L"it's";
-  int FCount = -12;
-  double FRatio = 1.5;
-  TComponent* FBuddy = nullptr;
+  TTone Shade() const { return FShade; }
+  void SetShade(TTone v) { FShade = v; }
+  TTone FShade = toNone;
 };
 
-VAMIRE_PUBLISHED(TSource,
-                 Prop(L"Color", &TSource::Color, &TSource::SetColor).Idents(&ColorIdentMapper),
-                 Prop(L"Shade", &TSource::Shade, &TSource::SetShade),
-                 Prop(L"Shades", &TSource::Shades, &TSource::SetShades),
-                 Prop(L"Flag", &TSource::Flag, &TSource::SetFlag),
-                 Prop(L"Text", &TSource::Text, &TSource::SetText),
-                 Prop(L"Count", &TSource::Count, &TSource::SetCount),
-                 Prop(L"Ratio", &TSource::Ratio, &TSource::SetRatio),
-                 Prop(L"Buddy", &TSource::Buddy, &TSource::SetBuddy))
+VAMIRE_PUBLISHED(TOther, Prop(L"Shade", &TOther::Shade, &TOther::SetShade))
 
 TEST(PropTextTest, ValuesReadAsAFormFileShowsThem) {
   TSource s(nullptr);
@@ -110,6 +83,19 @@ TEST(PropTextTest, MissingOrTextlessPropertiesAnswerFalseAndBadTextRaisesLeaving
   EXPECT_EQ(s.Shades(), (TShades{shLight, shDark}));
   EXPECT_EQ(s.Count(), -12);
   EXPECT_EQ(s.Color(), clBtnFace);
+}
+
+TEST(PropTextTest, ValuesCopyByNameBetweenPropertiesOfDifferentTypes) {
+  TSource source(nullptr);
+  TOther other(nullptr);
+  String text;
+  ASSERT_TRUE(GetPropText(&source, L"Shade", text));
+  ASSERT_TRUE(SetPropText(&other, L"Shade", text));
+  EXPECT_EQ(other.Shade(), toMedium) << "by name, not by ordinal";
+  other.SetShade(toNone);
+  ASSERT_TRUE(GetPropText(&other, L"Shade", text));
+  EXPECT_THROW(SetPropText(&source, L"Shade", text), EConvertError) << "a name the other type lacks";
+  EXPECT_FALSE(SetPropText(&other, L"Color", L"clRed")) << "a property the other class lacks";
 }
 
 }  // namespace
