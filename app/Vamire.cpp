@@ -12,6 +12,9 @@
 #include "Mask.h"
 #include "Menus.h"
 #include "Runtime.h"
+#include "RzCommon_win.h"
+#include "RzPanel.h"
+#include "RzStatus.h"
 #include "SerialComm.h"
 #include "Sockets.h"
 #include "StdCtrls.h"
@@ -37,13 +40,14 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InstallPlatformRuntime();
   // Every unit whose classes the console's form files may hold, in dependency order:
-  // the runtime's, the link's, then the toolkit's, the theme units and the GDI+ loader first among those.
+  // the runtime's, the link's, then the toolkit's, the theme units and the GDI+ loader first among those,
+  // the panels' last.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit,
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
-                   cxDateUtilsUnit, cxFormatsUnit});
+                   cxDateUtilsUnit, cxFormatsUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

@@ -727,6 +727,12 @@ void TWinControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT: WMPaint(Message); return;
     case WM_ERASEBKGND: WMEraseBkgnd(Message); return;
+    case WM_PRINTCLIENT:
+      // Paints the client area into the DC given, as WM_PAINT would: a
+      // transparent child draws its parent's face behind itself this way.
+      if (Message.WParam && (!(Message.LParam & PRF_CHECKVISIBLE) || Visible()))
+        Perform(WM_PAINT, Message.WParam, 0);
+      return;
     case WM_COMMAND: WMCommand(Message); return;
     case WM_NOTIFY: WMNotify(Message); return;
     case WM_SYSCOLORCHANGE: WMSysColorChange(Message); return;

@@ -3,6 +3,7 @@
 // leaves the control).
 #include <algorithm>
 
+#include "ActnList.h"
 #include "Forms.h"
 
 THintWindowClass HintWindowClass = THintWindow::StaticClass();
@@ -157,7 +158,14 @@ void TApplication::SetHint(const String& Value) {
   if (Value == FHint) return;
   FHint = Value;
   try {
-    if (OnHint) OnHint(this);
+    if (OnHint) {
+      OnHint(this);
+    } else {
+      // Nobody listens: a control that shows hints (AutoHint) may take it.
+      THintAction action(nullptr);
+      action.SetHint(Value);
+      action.Execute();
+    }
   } catch (...) {
     HandleException(this);
   }
