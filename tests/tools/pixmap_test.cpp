@@ -52,6 +52,8 @@ TEST(PixelMapTest, MalformedMapsNameTheirLine) {
       {"bitmap 3 1 4\npalette\n. FFFFFF\npixels\n...\n...\n", "line 6: more than 1 rows"},
       {"cursor 3 2 4 3 0\n", "line 1: the hot spot's x 3 is outside 0..2"},
       {"pixels\n", "line 1: the first line names the bitmap or the cursor"},
+      // Lines of blanks other than spaces and tabs count as empty.
+      {"\v\n\f\n", "empty pixel map"},
   };
   for (const TCase& c : cases) {
     try {

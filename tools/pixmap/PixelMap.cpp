@@ -9,10 +9,14 @@ namespace {
   throw EPixelMapError("line " + std::to_string(ALine) + ": " + AMessage);
 }
 
+// Blanks are every character the word splitting below takes as one, so a line
+// of only such characters is empty here too.
+constexpr const char* kBlanks = " \t\r\n\v\f";
+
 std::string Trim(const std::string& S) {
-  const auto first = S.find_first_not_of(" \t\r");
+  const auto first = S.find_first_not_of(kBlanks);
   if (first == std::string::npos) return {};
-  const auto last = S.find_last_not_of(" \t\r");
+  const auto last = S.find_last_not_of(kBlanks);
   return S.substr(first, last - first + 1);
 }
 

@@ -272,6 +272,33 @@ TEST(TreeButtonTest, StandardTreeButtonShowsPlusWhenCollapsedAndExcludesItself) 
   EXPECT_EQ(c.CountNot(Rgb(clRed)), 144u) << "nothing drawn after it shows";
 }
 
+TEST(ChevronButtonTest, ATurnedChevronKeepsTheButtonsEdge) {
+  CanvasSurface straight(15, 19), turned(19, 15);
+  kFlat->PaintChevronButton(&straight.Cx, {0, 0, 15, 19}, true, cxbsNormal);
+  kFlat->PaintRotatedChevronButton(&turned.Cx, {0, 0, 19, 15}, cxbsNormal, true, raPlus90);
+  const auto s = straight.Cap(), t = turned.Cap();
+  // The turned picture's bitmap is filled with the face: only its chevron may cover the edge.
+  EXPECT_EQ(t.At(0, 0), Rgb(clBtnHighlight));
+  EXPECT_EQ(t.At(18, 14), Rgb(clBtnShadow));
+  const auto count = [](const vamire_test::Capture& c) {
+    return std::count(c.Pixels.begin(), c.Pixels.end(), Rgb(clBtnText));
+  };
+  EXPECT_EQ(count(t), count(s)) << "the same chevron, a quarter turned";
+  EXPECT_GT(count(t), 10);
+}
+
+TEST(BorderEdgesTest, BothLooksDrawTheEtchedLineTwoPixelsThick) {
+  for (auto painter : {kStandard, kFlat}) {
+    CanvasSurface s(20, 10);
+    painter->PaintBorderEdges(&s.Cx, {0, 0, 20, 10}, false);
+    const auto c = s.Cap();
+    EXPECT_EQ(c.At(5, 4), Rgb(clBtnShadow)) << painter->ClassName().size();
+    EXPECT_EQ(c.At(5, 5), Rgb(clBtnHighlight));
+    EXPECT_EQ(c.At(5, 3), Rgb(clWhite));
+    EXPECT_EQ(c.At(5, 6), Rgb(clWhite));
+  }
+}
+
 TEST(LabelLineTest, OuterColourOnTopOrLeftInnerOnBottomOrRight) {
   CanvasSurface s(10, 10);
   kStandard->PaintLabelLine(&s.Cx, {0, 0, 10, 2}, clDefault, clDefault, false);
