@@ -96,8 +96,8 @@ struct TcxStroke {
   int ColorChange = 0;
 };
 
-// The sort mark: one path, light then dark (Ascending) or light then dark
-// from a later point (descending); see DrawSortTriangle.
+// The sort mark of a glyph size: one path drawn light, turning dark at the
+// base when descending and at the left side when ascending.
 TcxStroke SortTriangleStroke(const TRect& R, const TSize& AGlyphSize, bool AAscending);
 // The three strokes of the check mark in R.
 std::array<TcxStroke, 3> CheckMarkStrokes(const TRect& R);
