@@ -11,15 +11,15 @@
 #include <vector>
 
 #include "Runtime.h"
-#include "bench_support.h"
 #include "cxGraphics_win.h"
 #include "dxGDIPlusAPI.h"
 #include "dxGDIPlusClasses_win.h"
+#include "support/BenchTiming.h"
 
 namespace {
 
-using core_bench::Median;
-using core_bench::Microseconds;
+using vamire_bench::Median;
+using vamire_bench::Now;
 
 constexpr int Blends = 10000, Rounds = 11, Size = 32;
 
@@ -53,24 +53,24 @@ int wmain() {
 
   std::vector<double> system, routine, pipeline;
   for (int round = 0; round < Rounds; ++round) {
-    double start = Microseconds();
+    double start = Now();
     for (int i = 0; i < Blends; ++i) {
       const TRect r = at(i);
       GdiAlphaBlend(dest, r.Left, r.Top, Size, Size, source, 0, 0, Size, Size, blend);
     }
     GdiFlush();
-    system.push_back((Microseconds() - start) / Blends);
-    start = Microseconds();
+    system.push_back((Now() - start) / Blends);
+    start = Now();
     for (int i = 0; i < Blends; ++i) AlphaBlendDC(dest, source, at(i), 255, false, whole);
     GdiFlush();
-    routine.push_back((Microseconds() - start) / Blends);
-    start = Microseconds();
+    routine.push_back((Now() - start) / Blends);
+    start = Now();
     for (int i = 0; i < Blends; ++i) {
       const TRect r = at(i);
       DrawImageOrGlyph(dest, r, r, glyph.get(), nullptr, -1, gdmNormal);
     }
     GdiFlush();
-    pipeline.push_back((Microseconds() - start) / Blends);
+    pipeline.push_back((Now() - start) / Blends);
   }
   const double s = Median(system), a = Median(routine), p = Median(pipeline);
   std::printf("32 x 32 glyph with alpha, %d blends a round, medians of %d rounds\n", Blends, Rounds);

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "bench_support.h"
 #include "cxGraphics_win.h"
+#include "support/BenchTiming.h"
 
 namespace {
 
-using core_bench::Median;
-using core_bench::Microseconds;
+using vamire_bench::Median;
+using vamire_bench::Now;
 
 constexpr int Columns = 25, Rows = 40, CellWidth = 48, CellHeight = 20;
 constexpr TColor Fills[] = {clSilver, clSkyBlue, clMoneyGreen, clCream};
@@ -112,13 +112,13 @@ int wmain() {
   for (auto [name, parts] : jobs) {
     std::vector<double> ours, platform;
     for (int round = 0; round < Rounds + 1; ++round) {
-      double start = Microseconds();
+      double start = Now();
       PaintCanvas(canvas, cells, parts);
-      const double oursTime = Microseconds() - start;
+      const double oursTime = Now() - start;
       runtimeCanvas.Refresh();  // hand the DC back as the GDI round expects it
-      start = Microseconds();
+      start = Now();
       PaintGdi(dc, font, cells, parts);
-      const double platformTime = Microseconds() - start;
+      const double platformTime = Now() - start;
       if (round == 0) continue;  // warm-up
       ours.push_back(oursTime);
       platform.push_back(platformTime);

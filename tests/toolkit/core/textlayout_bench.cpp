@@ -12,15 +12,15 @@
 
 #include "Runtime.h"
 #include "SysUtils.h"
-#include "bench_support.h"
 #include "cxControlsBase_win.h"
 #include "cxDrawTextUtils_win.h"
 #include "cxGraphics_win.h"
+#include "support/BenchTiming.h"
 
 namespace {
 
-using core_bench::Median;
-using core_bench::Microseconds;
+using vamire_bench::Median;
+using vamire_bench::Now;
 
 constexpr int Texts = 50, Rounds = 11, Column = 300;
 
@@ -53,20 +53,20 @@ int wmain() {
   std::vector<double> system, toolkit;
   int systemHeight = 0, toolkitHeight = 0;
   for (int round = 0; round < Rounds; ++round) {
-    double start = Microseconds();
+    double start = Now();
     for (int i = 0; i < Texts; ++i) {
       TRect r = column;
       systemHeight = DrawTextW(dc, text.c_str(), int(text.size()), AsRect(r), DT_WORDBREAK | DT_NOPREFIX);
     }
     GdiFlush();
-    system.push_back((Microseconds() - start) / Texts);
-    start = Microseconds();
+    system.push_back((Now() - start) / Texts);
+    start = Now();
     for (int i = 0; i < Texts; ++i) {
       TRect r = column;
       toolkitHeight = DrawFormattedText(dc, text, r, cxtoWordBreak, 0, 0, nullptr, clNone, clNone, 0, 0, 0, clDefault);
     }
     GdiFlush();
-    toolkit.push_back((Microseconds() - start) / Texts);
+    toolkit.push_back((Now() - start) / Texts);
   }
   const double s = Median(system), t = Median(toolkit);
   std::printf("%d characters (1 KB in code page 936) of mixed Chinese and Latin text in a %d-pixel column,\n",

@@ -1,15 +1,14 @@
-// The clock and the median the toolkit core's benchmarks measure with.
+// Timing for the benchmarks: the performance counter in microseconds and the
+// median of a round's times.
 #pragma once
-
 #include <windows.h>
 
 #include <algorithm>
 #include <vector>
 
-namespace core_bench {
+namespace vamire_bench {
 
-// The performance counter in microseconds.
-inline double Microseconds() {
+inline double Now() {
   LARGE_INTEGER counter, frequency;
   QueryPerformanceCounter(&counter);
   QueryPerformanceFrequency(&frequency);
@@ -21,4 +20,4 @@ inline double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-}  // namespace core_bench
+}  // namespace vamire_bench
