@@ -20,7 +20,6 @@
 namespace {
 
 using vamire_bench::Median;
-using vamire_bench::Now;
 
 constexpr int Texts = 50, Rounds = 11, Column = 300;
 
@@ -53,20 +52,20 @@ int wmain() {
   std::vector<double> system, toolkit;
   int systemHeight = 0, toolkitHeight = 0;
   for (int round = 0; round < Rounds; ++round) {
-    double start = Now();
+    double start = vamire_bench::Now();
     for (int i = 0; i < Texts; ++i) {
       TRect r = column;
       systemHeight = DrawTextW(dc, text.c_str(), int(text.size()), AsRect(r), DT_WORDBREAK | DT_NOPREFIX);
     }
     GdiFlush();
-    system.push_back((Now() - start) / Texts);
-    start = Now();
+    system.push_back((vamire_bench::Now() - start) / Texts);
+    start = vamire_bench::Now();
     for (int i = 0; i < Texts; ++i) {
       TRect r = column;
       toolkitHeight = DrawFormattedText(dc, text, r, cxtoWordBreak, 0, 0, nullptr, clNone, clNone, 0, 0, 0, clDefault);
     }
     GdiFlush();
-    toolkit.push_back((Now() - start) / Texts);
+    toolkit.push_back((vamire_bench::Now() - start) / Texts);
   }
   const double s = Median(system), t = Median(toolkit);
   std::printf("%d characters (1 KB in code page 936) of mixed Chinese and Latin text in a %d-pixel column,\n",
