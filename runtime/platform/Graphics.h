@@ -31,8 +31,15 @@ extern const TResStringRec SInvalidPixelFormat; // Invalid pixel format
 extern const TResStringRec SOutOfResources;     // Out of system resources
 extern const TResStringRec SUnknownClipboardFormat;  // Unsupported clipboard format
 
-// An RGB value for GDI: system colours through GetSysColor, others unchanged.
+// An RGB value for GDI: system colours through the system-colour reader, others unchanged.
 TColor ColorToRGB(TColor color);
+// Reads system colour `index` (a COLOR_ value) as 0x00BBGGRR. The built-in
+// reader is GetSysColor; tests put theirs in force instead of changing the
+// system's colours. Brushes and pens made afterwards take the colours the
+// reader gives then.
+using TSysColorReader = TColor (*)(int index);
+// Null puts the built-in reader back; answers the reader it replaces.
+TSysColorReader SetSysColorReader(TSysColorReader reader);
 
 // The geometry records have the platform's layout; these view them as such.
 inline RECT* AsRect(TRect& r) { return reinterpret_cast<RECT*>(&r); }

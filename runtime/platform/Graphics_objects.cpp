@@ -3,6 +3,7 @@
 // after its users were told (so a canvas deselects the old handle before the
 // last user's release deletes it).
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 #include "Graphics.h"
@@ -17,9 +18,18 @@ const TResStringRec SInvalidPixelFormat = {L"SInvalidPixelFormat", L"Invalid pix
 const TResStringRec SOutOfResources = {L"SOutOfResources", L"Out of system resources"};
 const TResStringRec SUnknownClipboardFormat = {L"SUnknownClipboardFormat", L"Unsupported clipboard format"};
 
+namespace {
+TColor SystemSysColor(int index) { return TColor(GetSysColor(index)); }
+std::atomic<TSysColorReader> GSysColorReader{&SystemSysColor};
+}  // namespace
+
 TColor ColorToRGB(TColor color) {
-  if (IsSystemColor(color)) return TColor(GetSysColor(color & 0xFF));
+  if (IsSystemColor(color)) return GSysColorReader.load(std::memory_order_relaxed)(color & 0xFF);
   return color;
+}
+
+TSysColorReader SetSysColorReader(TSysColorReader reader) {
+  return GSysColorReader.exchange(reader ? reader : &SystemSysColor);
 }
 
 int ScreenLogPixels() {
@@ -68,16 +78,20 @@ struct TFontData {
   String Name;
   bool operator==(const TFontData&) const = default;
 };
+// A system colour's value counts too, so a brush or pen asked for after the
+// system colours changed is made anew rather than shared with a stale one.
 struct TBrushData {
   TColor Color;
   TBitmap* Bitmap;
   TBrushStyle Style;
+  TColor Rgb = 0;
   bool operator==(const TBrushData&) const = default;
 };
 struct TPenData {
   TColor Color;
   int Width;
   TPenStyle Style;
+  TColor Rgb = 0;
   bool operator==(const TPenData&) const = default;
 };
 
@@ -112,7 +126,9 @@ std::vector<TResource*>& Resources() {
   return list;
 }
 
-TResource* Acquire(const TResource& wanted) {
+TResource* Acquire(TResource wanted) {
+  if (wanted.Kind == TKind::Brush) wanted.Brush.Rgb = ColorToRGB(wanted.Brush.Color);
+  if (wanted.Kind == TKind::Pen) wanted.Pen.Rgb = ColorToRGB(wanted.Pen.Color);
   std::lock_guard<std::mutex> lock(ResourceMutex());
   auto& list = Resources();
   if (!wanted.Given)

@@ -112,6 +112,31 @@ TEST(GraphicsObjectsTest, BrushColourMakesAClearBrushSolidAndPenModesMapBothWays
   EXPECT_EQ(PenModeToROP2(pmNotXor), R2_NOTXORPEN);
 }
 
+// The colours a test puts in force for the system's, by index.
+TColor TestSysColor(int index) { return TColor(0x010203 * (index + 1)); }
+TColor OtherSysColor(int index) { return TColor(0x030201 * (index + 1)); }
+
+TEST(GraphicsObjectsTest, SystemColoursComeFromTheReaderAndNewBrushesFollowItsChanges) {
+  const TSysColorReader previous = SetSysColorReader(&TestSysColor);
+  EXPECT_EQ(ColorToRGB(clBtnFace), TestSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(ColorToRGB(clRed), clRed);
+  TBrush held;
+  held.SetColor(clBtnFace);
+  LOGBRUSH before{};
+  GetObjectW(held.Handle(), sizeof before, &before);
+  EXPECT_EQ(before.lbColor, COLORREF(TestSysColor(COLOR_BTNFACE)));
+  // The system colours change while a brush of the old one is still in use.
+  SetSysColorReader(&OtherSysColor);
+  TBrush fresh;
+  fresh.SetColor(clBtnFace);
+  LOGBRUSH after{};
+  GetObjectW(fresh.Handle(), sizeof after, &after);
+  EXPECT_EQ(after.lbColor, COLORREF(OtherSysColor(COLOR_BTNFACE))) << "not the stale brush shared";
+  EXPECT_EQ(SetSysColorReader(nullptr), &OtherSysColor);
+  EXPECT_EQ(ColorToRGB(clBtnFace), TColor(GetSysColor(COLOR_BTNFACE))) << "null puts the system's back";
+  SetSysColorReader(previous);
+}
+
 TEST(CanvasTest, WithoutAHandleDrawingRaises) {
   TCanvas canvas;
   try {

@@ -7,30 +7,9 @@
 #     include(${CMAKE_SOURCE_DIR}/tools/formconv/VamireForms.cmake)
 include_guard(GLOBAL)
 
-if(VAMIRE_NATIVE)
-  add_executable(formconv ${CMAKE_CURRENT_LIST_DIR}/formconv.cpp)
-  target_link_libraries(formconv PRIVATE vamire_runtime_pure)
-  set(VAMIRE_FORMCONV $<TARGET_FILE:formconv> CACHE INTERNAL "")
-  set(VAMIRE_FORMCONV_DEP formconv CACHE INTERNAL "")
-else()
-  include(ExternalProject)
-  set(host_dir ${CMAKE_BINARY_DIR}/formconv-host)
-  set(host_args -DVAMIRE_ROOT=${CMAKE_SOURCE_DIR} -DCMAKE_BUILD_TYPE=Release)
-  find_program(VAMIRE_HOST_CXX NAMES c++ g++ REQUIRED)
-  list(APPEND host_args -DCMAKE_CXX_COMPILER=${VAMIRE_HOST_CXX})
-  if(CCACHE_PROGRAM)
-    list(APPEND host_args -DCMAKE_CXX_COMPILER_LAUNCHER=${CCACHE_PROGRAM})
-  endif()
-  ExternalProject_Add(vamire_formconv_host
-    SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR}/host
-    BINARY_DIR ${host_dir}
-    CMAKE_ARGS ${host_args}
-    BUILD_ALWAYS ON
-    INSTALL_COMMAND ""
-    BUILD_BYPRODUCTS ${host_dir}/formconv)
-  set(VAMIRE_FORMCONV ${host_dir}/formconv CACHE INTERNAL "")
-  set(VAMIRE_FORMCONV_DEP vamire_formconv_host CACHE INTERNAL "")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/VamireHostTool.cmake)
+vamire_host_tool(formconv ${CMAKE_CURRENT_LIST_DIR}/host
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/formconv.cpp LIBS vamire_runtime_pure)
 
 function(vamire_add_forms target)
   set(outdir ${CMAKE_CURRENT_BINARY_DIR}/forms-${target})

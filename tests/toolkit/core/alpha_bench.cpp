@@ -14,22 +14,14 @@
 #include "cxGraphics_win.h"
 #include "dxGDIPlusAPI.h"
 #include "dxGDIPlusClasses_win.h"
+#include "support/BenchTiming.h"
 
 namespace {
 
+using vamire_bench::Median;
+using vamire_bench::Now;
+
 constexpr int Blends = 10000, Rounds = 11, Size = 32;
-
-double Now() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return double(counter.QuadPart) * 1e6 / double(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 // A ring of soft edges, premultiplied.
 std::unique_ptr<TcxBitmap32> Glyph() {

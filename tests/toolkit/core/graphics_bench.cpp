@@ -11,8 +11,12 @@
 #include <vector>
 
 #include "cxGraphics_win.h"
+#include "support/BenchTiming.h"
 
 namespace {
+
+using vamire_bench::Median;
+using vamire_bench::Now;
 
 constexpr int Columns = 25, Rows = 40, CellWidth = 48, CellHeight = 20;
 constexpr TColor Fills[] = {clSilver, clSkyBlue, clMoneyGreen, clCream};
@@ -24,13 +28,6 @@ struct TCell {
   TRect Bounds;
   String Label;
 };
-
-double Now() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return double(counter.QuadPart) * 1e6 / double(frequency.QuadPart);
-}
 
 // Cells are filled and framed first, then labelled with a clear brush, as
 // painters draw text over a background.
@@ -77,11 +74,6 @@ void PaintGdi(HDC dc, HFONT font, const std::vector<TCell>& cells, int parts) {
   }
   SelectObject(dc, oldFont);
   SelectObject(dc, oldBrush);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 }  // namespace
