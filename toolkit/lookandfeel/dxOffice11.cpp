@@ -252,7 +252,11 @@ std::vector<TOffice11Band> GradientBands(int AExtent, TColor AColor1, TColor ACo
 TColor GradientBandColorAt(int AOffset, int AExtent, TColor AColor1, TColor AColor2) {
   if (AExtent <= 0) return AColor1;
   const int m = std::min(AExtent, 256);
-  const int index = std::clamp(MulDivRounded(AOffset + 1, m, AExtent) - 1, 0, m - 1);
+  int index = std::clamp(MulDivRounded(AOffset + 1, m, AExtent) - 1, 0, m - 1);
+  // The estimate can miss by a band where the bands' rounded edges fall
+  // otherwise; the answer is the band that really holds the offset.
+  while (index > 0 && MulDivRounded(index, AExtent, m) > AOffset) --index;
+  while (index < m - 1 && MulDivRounded(index + 1, AExtent, m) <= AOffset) ++index;
   return StepColor(AColor1, AColor2, index, m - 1);
 }
 

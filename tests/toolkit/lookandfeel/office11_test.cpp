@@ -145,10 +145,13 @@ TEST(Office11ColorsTest, SoftwareGradientsUseAtMost256BandsAndEndAtTheSecondColo
   const auto small = GradientBands(5, c1, c2);
   ASSERT_EQ(small.size(), 5u);
   for (int x = 0; x < 5; ++x) EXPECT_EQ(GradientBandColorAt(x, 5, c1, c2), small[std::size_t(x)].Color) << x;
-  for (int x : {0, 3, 499, 999}) {
-    const TColor at = GradientBandColorAt(x, 1000, c1, c2);
-    const auto band = std::find_if(bands.begin(), bands.end(), [x](const auto& b) { return x >= b.From && x < b.To; });
-    EXPECT_EQ(at, band->Color) << x;
+  // Every position, also where the rounded band edges make a plain inverse miss by one.
+  for (int extent : {300, 1000}) {
+    const auto layout = GradientBands(extent, c1, c2);
+    for (int x = 0; x < extent; ++x) {
+      const auto band = std::find_if(layout.begin(), layout.end(), [x](const auto& b) { return x >= b.From && x < b.To; });
+      ASSERT_EQ(GradientBandColorAt(x, extent, c1, c2), band->Color) << extent << " " << x;
+    }
   }
   // One pixel has no steps to divide by: it takes the first colour.
   EXPECT_EQ(GradientBands(1, c1, c2), (std::vector<TOffice11Band>{{0, 1, c1}}));

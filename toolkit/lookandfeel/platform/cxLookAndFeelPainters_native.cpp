@@ -155,7 +155,9 @@ TRect TcxWinXPLookAndFeelPainter::GetGroupButtonRect(const TRect& R, int ACount,
 int TcxWinXPLookAndFeelPainter::GetButtonBorderWidth(TcxButtonState AState) const {
   TRect content;
   if (ContentRect100(Theme(totButton), BP_PUSHBUTTON, ThemePushButtonState(AState), content)) return content.Left;
-  return inherited::GetButtonBorderWidth(cxbsNormal);
+  // The standard width of the state itself: a default button's face would
+  // otherwise cover the inner ring of its thicker edge.
+  return inherited::GetButtonBorderWidth(AState);
 }
 
 TColor TcxWinXPLookAndFeelPainter::GetButtonFaceColor(TcxButtonState AState) const {

@@ -68,9 +68,12 @@ bool TcxSystemPaletteChangedListener::Remove(TcxSystemPaletteChangedNotifier* AN
 }
 
 bool TcxSystemPaletteChangedListener::IsListed(const TEntry& AEntry) const {
-  for (const std::vector<TEntry>* list : {&FPrimary, &FOrdinary})
-    for (const TEntry& e : *list)
-      if (e.Notifier == AEntry.Notifier && e.Serial == AEntry.Serial) return true;
+  // Each list is sorted by serial, as the look-and-feels' listener lists are.
+  for (const std::vector<TEntry>* list : {&FPrimary, &FOrdinary}) {
+    auto it = std::lower_bound(list->begin(), list->end(), AEntry.Serial,
+                               [](const TEntry& e, std::uint64_t serial) { return e.Serial < serial; });
+    if (it != list->end() && it->Serial == AEntry.Serial && it->Notifier == AEntry.Notifier) return true;
+  }
   return false;
 }
 
@@ -227,9 +230,12 @@ TcxCustomLookAndFeelPainterClass TcxLookAndFeel::GetPainterForThemeObject(TdxThe
 void TcxLookAndFeel::Refresh() { Changed(cxLookAndFeelAllValues); }
 
 bool TcxLookAndFeel::IsListed(const TListenerEntry& AEntry) const {
-  return std::any_of(FChangeListeners.begin(), FChangeListeners.end(), [&AEntry](const TListenerEntry& e) {
-    return e.Object == AEntry.Object && e.Serial == AEntry.Serial;
-  });
+  // Entries are appended with growing serials and removed without reordering,
+  // so the list stays sorted by serial: a root with hundreds of followers
+  // checks each of them in logarithmic time while it notifies.
+  auto it = std::lower_bound(FChangeListeners.begin(), FChangeListeners.end(), AEntry.Serial,
+                             [](const TListenerEntry& e, std::uint64_t serial) { return e.Serial < serial; });
+  return it != FChangeListeners.end() && it->Serial == AEntry.Serial && it->Object == AEntry.Object;
 }
 
 void TcxLookAndFeel::AddChangeListener(TObject* AObject) {

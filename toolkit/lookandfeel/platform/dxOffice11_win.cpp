@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "cxGraphics_win.h"
 #include "cxLookAndFeelPainters.h"
 #include "dxCore.h"
 #include "dxThemeManager.h"
@@ -212,14 +213,6 @@ TColor BlendColors(TColor AColor1, TColor AColor2, int APercent) {
 
 TColor MixSystemColors(int AFacePercent, int AHighlightPercent, int AWindowPercent) {
   return MixSystemColorsRGB(ReadSystemColors(), AFacePercent, AHighlightPercent, AWindowPercent);
-}
-
-TColor NearestScreenColor(TColor AColor) {
-  HDC dc = GetDC(nullptr);
-  if (!dc) return AColor;
-  const COLORREF nearest = GetNearestColor(dc, COLORREF(AColor & 0xFFFFFF));
-  ReleaseDC(nullptr, dc);
-  return nearest == CLR_INVALID ? AColor : TColor(nearest);
 }
 
 // --- Drawing ------------------------------------------------------------------------------

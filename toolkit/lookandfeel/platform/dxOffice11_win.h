@@ -46,8 +46,6 @@ bool IsBlackFaceNonWhiteText();
 TColor ScaleColorChannels(TColor AColor, int APercent);
 TColor BlendColors(TColor AColor1, TColor AColor2, int APercent);
 TColor MixSystemColors(int AFacePercent, int AHighlightPercent, int AWindowPercent);
-// The nearest colour the screen shows.
-TColor NearestScreenColor(TColor AColor);
 
 // --- Drawing ------------------------------------------------------------------------------
 // With a brush made and deleted for the call.
