@@ -448,6 +448,31 @@ TEST_F(LookAndFeelTest, ASystemColourChangeRefreshesTheOfficeSetRebuildsTheRadio
   EXPECT_EQ(order.Heard, (std::vector<std::string>{"primary", "ordinary"}));
 }
 
+TEST_F(LookAndFeelTest, NotifiersFreedOrMadeDuringAColourChangeFollowTheSnapshot) {
+  struct TScenario : TObject {
+    // Told last to first: the later one frees the earlier and makes another.
+    std::unique_ptr<TcxSystemPaletteChangedNotifier> earlier = std::make_unique<TcxSystemPaletteChangedNotifier>();
+    std::unique_ptr<TcxSystemPaletteChangedNotifier> later = std::make_unique<TcxSystemPaletteChangedNotifier>();
+    std::unique_ptr<TcxSystemPaletteChangedNotifier> made;
+    std::vector<std::string> heard;
+    void Later(TObject*) {
+      heard.push_back("later");
+      earlier.reset();
+      made = std::make_unique<TcxSystemPaletteChangedNotifier>();
+      made->OnPaletteChanged = TNotifyEvent(this, &TScenario::Made);
+    }
+    void Earlier(TObject*) { heard.push_back("earlier"); }
+    void Made(TObject*) { heard.push_back("made"); }
+  } s;
+  s.earlier->OnPaletteChanged = TNotifyEvent(&s, &TScenario::Earlier);
+  s.later->OnPaletteChanged = TNotifyEvent(&s, &TScenario::Later);
+  SendMessageW(SystemPaletteChangedListener()->Handle(), WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(s.heard, (std::vector<std::string>{"later"}));
+  s.heard.clear();
+  SendMessageW(SystemPaletteChangedListener()->Handle(), WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(s.heard, (std::vector<std::string>{"made", "later"}));
+}
+
 TEST_F(LookAndFeelTest, TheListenerLivesWhileANotifierDoesAndHoldsTheOfficeSet) {
   // The root's notifier and the painters' keep it while the units run.
   TcxSystemPaletteChangedListener* listener = SystemPaletteChangedListener();

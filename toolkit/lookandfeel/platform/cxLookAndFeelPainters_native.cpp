@@ -410,7 +410,6 @@ int TcxWinXPLookAndFeelPainter::GetCellEdgeWidth() const {
   return inherited::GetCellEdgeWidth();
 }
 
-int TcxWinXPLookAndFeelPainter::GetCellOffset() const { return inherited::GetCellOffset(); }
 bool TcxWinXPLookAndFeelPainter::IsCellsFirst() const { return false; }
 
 void TcxWinXPLookAndFeelPainter::PaintCrossButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) const {

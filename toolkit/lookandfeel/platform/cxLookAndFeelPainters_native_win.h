@@ -80,7 +80,6 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {
   void PaintPanelEdge(TcxCanvas* ACanvas, const TRect& R) const override;
   int GetPanelEdgeWidth() const override;
   int GetCellEdgeWidth() const override;
-  int GetCellOffset() const override;
   bool IsCellsFirst() const override;
   void PaintCrossButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) const override;
   void PaintDropButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, bool AActive) const override;
