@@ -1,5 +1,6 @@
 // The painters' default colours and metrics, and their drawing in system
 // colours put in force through the runtime's reader.
+#include "dxOffice11_win.h"
 #include "lookandfeel_test_support.h"
 
 namespace {
@@ -140,6 +141,9 @@ TEST(DefaultColorTest, StateAndFlagColours) {
     EXPECT_EQ(painter->GetGroupBoxCaptionTextColor(false, cxgpTop), clBtnShadow) << p.Name;
     EXPECT_EQ(painter->GetProgressTextColorFor(true), clDefault) << p.Name;
     EXPECT_EQ(painter->GetPanelColorFor(true), clWindow) << p.Name;
+    EXPECT_EQ(painter->GetPanelColorFor(false), Office11Color(63)) << p.Name;
+    EXPECT_EQ(painter->GetOfficePanelColor(), Office11Color(65)) << p.Name;
+    EXPECT_EQ(painter->GetOfficePanelTextColor(), Office11Color(64)) << p.Name;
     EXPECT_EQ(painter->GetPageColor(2), 0x000080) << p.Name;
     EXPECT_EQ(painter->GetSplitterInnerColor(false), 0xFFFFFF) << p.Name;
   }

@@ -4,6 +4,7 @@
 
 #include "cxGeometry.h"
 #include "cxLookAndFeelPainters_internal.h"
+#include "dxOffice11_win.h"
 
 using namespace cxpainters;
 
@@ -112,9 +113,10 @@ void TcxCustomLookAndFeelPainter::PaintBackgroundAlt(TcxCanvas* ACanvas, const T
 }
 
 // The Office panel colours as the Office colour set gives them without a themed colour scheme.
-TColor TcxCustomLookAndFeelPainter::GetPanelColorFor(bool AFlag) const { return AFlag ? clWindow : clBtnFace; }
-TColor TcxCustomLookAndFeelPainter::GetOfficePanelColor() const { return clBtnShadow; }
-TColor TcxCustomLookAndFeelPainter::GetOfficePanelTextColor() const { return clBtnShadow; }
+// The panel colours follow the Office colour set (its classic entries are the button face and shadow).
+TColor TcxCustomLookAndFeelPainter::GetPanelColorFor(bool AFlag) const { return AFlag ? clWindow : Office11Color(63); }
+TColor TcxCustomLookAndFeelPainter::GetOfficePanelColor() const { return Office11Color(65); }
+TColor TcxCustomLookAndFeelPainter::GetOfficePanelTextColor() const { return Office11Color(64); }
 
 bool TcxCustomLookAndFeelPainter::IsSortGlyphRightAlt() const { return IsSortGlyphRight(); }
 TColor TcxCustomLookAndFeelPainter::GetCellEdgeColor() const { return DefaultColor20(); }
