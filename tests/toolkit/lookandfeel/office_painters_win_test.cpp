@@ -4,6 +4,7 @@
 #include <set>
 
 #include "lookandfeel2_test_support.h"
+#include "runtime/controls_test_support.h"
 
 namespace {
 
@@ -114,6 +115,39 @@ TEST_F(OfficePaintersTest, GroupBoxFramesAreTakenOutOfTheClipOnceDrawn) {
     EXPECT_EQ(cap.At(20, 29), frame);
     EXPECT_EQ(cap.At(39, 15), Rgb(clFuchsia)) << "no right border asked for";
     EXPECT_EQ(cap.At(20, 15), Rgb(clFuchsia));
+  }
+}
+
+// Fills itself in one colour.
+class TFilledPanel : public TCustomControl {
+  VAMIRE_CLASS(TFilledPanel, TCustomControl)
+ public:
+  explicit TFilledPanel(TComponent* AOwner) : TCustomControl(AOwner) { FControlStyle.Include(csAcceptsControls); }
+
+ protected:
+  void Paint() override {
+    Canvas()->Brush()->SetColor(clLime);
+    Canvas()->FillRect(ClientRect());
+  }
+};
+
+TEST_F(OfficePaintersTest, AGroupBoxCaptionAreaInTheDefaultColourShowsTheParentUnderIt) {
+  controls_test::THost host(nullptr);
+  auto* parent = new TFilledPanel(&host);
+  parent->SetParent(&host);
+  parent->SetBounds(0, 0, 200, 100);
+  auto* box = new controls_test::TMyPanel(&host);
+  box->SetParent(parent);
+  box->SetBounds(30, 20, 80, 50);
+  host.HandleNeeded();
+  for (TcxCustomLookAndFeelPainterClass painter : {kOffice11, TcxWinXPLookAndFeelPainter::Instance()}) {
+    CanvasSurface s(80, 50);
+    s.Cx.FillRect({0, 0, 80, 50}, clFuchsia);
+    painter->PaintGroupBoxCaptionArea(&s.Cx, box, {10, 5, 40, 20}, clDefault, clDefault);
+    const auto cap = s.Cap();
+    EXPECT_EQ(cap.At(10, 5), Rgb(clLime)) << painter->ClassName();
+    EXPECT_EQ(cap.At(39, 19), Rgb(clLime)) << painter->ClassName();
+    EXPECT_EQ(cap.At(40, 20), Rgb(clFuchsia)) << painter->ClassName();
   }
 }
 

@@ -259,7 +259,7 @@ TColor TcxWinXPLookAndFeelPainter::GetGroupBoxCaptionTextColor(bool AEnabled,
 
 void TcxWinXPLookAndFeelPainter::PaintGroupBoxCaptionArea(TcxCanvas* ACanvas, TWinControl* AControl, const TRect& R,
                                                           TColor AColor1, TColor) const {
-  if (AColor1 == clDefault) PaintControlParentBackground(ACanvas, AControl, R);
+  if (AColor1 == clDefault) PaintParentBackground(AControl, ACanvas, R, true);
   else ACanvas->FillRect(R, AColor1);
 }
 

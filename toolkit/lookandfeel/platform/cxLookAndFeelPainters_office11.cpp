@@ -299,7 +299,7 @@ TColor TcxOffice11LookAndFeelPainter::GetGroupBoxCaptionTextColor(bool AEnabled,
 
 void TcxOffice11LookAndFeelPainter::PaintGroupBoxCaptionArea(TcxCanvas* ACanvas, TWinControl* AControl,
                                                              const TRect& R, TColor AColor1, TColor AColor2) const {
-  if (AColor1 == clDefault) PaintControlParentBackground(ACanvas, AControl, R);
+  if (AColor1 == clDefault) PaintParentBackground(AControl, ACanvas, R, true);
   else if (AColor2 == clDefault) ACanvas->FillRect(R, AColor1);
   else GradientFillRect(ACanvas->Handle(), R, AColor1, AColor2, false);
 }
@@ -332,7 +332,3 @@ void TcxOffice11LookAndFeelPainter::PaintPageArea(TcxCanvas* ACanvas, const TRec
   GradientFillRect(ACanvas->Handle(), R, E(3), E(4), false);
 }
 
-void PaintControlParentBackground(TcxCanvas* ACanvas, TWinControl* AControl, const TRect& R) {
-  if (!AControl || !AControl->HandleAllocated()) return;
-  DrawThemeParentBackground(AControl->Handle(), ACanvas->Handle(), AsRect(R));
-}

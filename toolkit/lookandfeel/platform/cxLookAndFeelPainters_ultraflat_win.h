@@ -186,5 +186,3 @@ class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter {
   TcxOffice11LookAndFeelPainter() = default;
 };
 
-// The background a control shows through: its parent's, drawn under R.
-void PaintControlParentBackground(TcxCanvas* ACanvas, TWinControl* AControl, const TRect& R);
