@@ -1,3 +1,5 @@
+include(${CMAKE_CURRENT_LIST_DIR}/VamireProgram.cmake)
+
 # vamire_add_test(NAME SOURCES ... [LIBS ...] [PURE] [DEVICE] [FOREGROUND] [THEMED | BOTH_PREFIXES]
 #                  [NO_GDIPLUS] [CODEPAGE 1252] [TIMEOUT s])
 #   One GoogleTest program, one ctest entry. PURE programs need no Win32 and are
@@ -23,6 +25,7 @@ function(vamire_add_test name)
     return()
   endif()
   add_executable(${name} ${T_SOURCES})
+  vamire_program(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} vamire_test_main)
   if(NOT VAMIRE_NATIVE)
     target_link_libraries(${name} PRIVATE vamire_test_support)
@@ -64,13 +67,19 @@ function(vamire_add_test name)
   endforeach()
 endfunction()
 
-# vamire_add_benchmark(NAME SOURCES ... [LIBS ...] [PURE]): a measuring program, built, never a test.
+# vamire_add_benchmark(NAME SOURCES ... [LIBS ...] [PURE] [WIN32]): a measuring program, built,
+#   never a test. WIN32 makes a GUI-subsystem program (one a benchmark starts, say).
 function(vamire_add_benchmark name)
-  cmake_parse_arguments(T "PURE" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "PURE;WIN32" "" "SOURCES;LIBS" ${ARGN})
   if(VAMIRE_NATIVE AND NOT T_PURE)
     return()
   endif()
-  add_executable(${name} ${T_SOURCES})
+  if(T_WIN32)
+    add_executable(${name} WIN32 ${T_SOURCES})
+  else()
+    add_executable(${name} ${T_SOURCES})
+  endif()
+  vamire_program(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 endfunction()

@@ -2,7 +2,8 @@
 #include "Classes.h"
 
 #include <algorithm>
-#include <cwctype>
+
+#include "SysUtils.h"
 
 const TResStringRec SAssignError{L"SAssignError", L"Cannot assign a %s to a %s"};
 const TResStringRec SClassNotFound{L"SClassNotFound", L"Class %s not found"};
@@ -45,13 +46,6 @@ using vamire_detail::FormatRes;
 
 namespace {
 
-bool SameName(const String& a, const String& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::towupper(wint_t(a[i])) != std::towupper(wint_t(b[i]))) return false;
-  return true;
-}
-
 // How many steps up from `cls` `ancestor` is; -1 when it is no ancestor.
 int Distance(TClass cls, TClass ancestor) {
   int d = 0;
@@ -76,7 +70,7 @@ struct TClassGroup {
   }
   TClass Find(const String& name) const {
     for (TClass c : Classes)
-      if (SameName(c->ClassName(), name)) return c;
+      if (SameText(c->ClassName(), name)) return c;
     return nullptr;
   }
 };

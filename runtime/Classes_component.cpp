@@ -2,32 +2,9 @@
 #include <algorithm>
 
 #include "Classes.h"
+#include "SysUtils.h"
 
 using vamire_detail::FormatRes;
-
-namespace {
-
-bool SameName(const String& a, const String& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    wchar_t x = a[i], y = b[i];
-    if (x >= L'a' && x <= L'z') x = wchar_t(x - 32);
-    if (y >= L'a' && y <= L'z') y = wchar_t(y - 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
-// A component name is an identifier: a letter or '_', then letters, digits or '_'.
-bool IsValidIdent(const String& s) {
-  auto alpha = [](wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_'; };
-  if (s.empty() || !alpha(s[0])) return false;
-  for (wchar_t c : s)
-    if (!alpha(c) && !(c >= L'0' && c <= L'9')) return false;
-  return true;
-}
-
-}  // namespace
 
 TComponent::TComponent(TComponent* AOwner) {
   if (AOwner) AOwner->InsertComponent(this);
@@ -77,7 +54,7 @@ void TComponent::SetComponentIndex(int Value) {
 TComponent* TComponent::FindComponent(const String& AName) const {
   if (AName.empty()) return nullptr;
   for (TComponent* c : FComponents)
-    if (SameName(c->FName, AName)) return c;
+    if (SameText(c->FName, AName)) return c;
   return nullptr;
 }
 
@@ -93,7 +70,7 @@ void TComponent::SetName(const String& NewName) {
 void TComponent::ChangeName(const String& NewName) { FName = NewName; }
 
 void TComponent::ValidateRename(TComponent* AComponent, const String& CurName, const String& NewName) {
-  if (AComponent && !SameName(CurName, NewName) && AComponent->FOwner == this && FindComponent(NewName))
+  if (AComponent && !SameText(CurName, NewName) && AComponent->FOwner == this && FindComponent(NewName))
     throw EComponentError(FormatRes(&SDuplicateName, {NewName}));
 }
 

@@ -75,7 +75,7 @@ bool Parse(const String& text, wchar_t separator, TDecimal& d) {
   bool any = false, point = false;
   for (; i < s.size(); ++i) {
     const wchar_t c = s[i];
-    if (c >= L'0' && c <= L'9') {
+    if (IsAsciiDigit(c)) {
       any = true;
       d.Digits += char(c);
       if (!point) ++d.Point;
@@ -92,7 +92,7 @@ bool Parse(const String& text, wchar_t separator, TDecimal& d) {
     if (i < s.size() && (s[i] == L'-' || s[i] == L'+')) negative = s[i++] == L'-';
     int exponent = 0;
     bool digits = false;
-    for (; i < s.size() && s[i] >= L'0' && s[i] <= L'9'; ++i) {
+    for (; i < s.size() && IsAsciiDigit(s[i]); ++i) {
       digits = true;
       exponent = exponent * 10 + (s[i] - L'0');
       if (exponent > 1000) return false;  // far beyond 64 digits either way

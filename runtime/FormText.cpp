@@ -17,8 +17,8 @@ const TResStringRec SInvalidFormName{L"SInvalidFormName", L"Invalid name in form
 
 namespace {
 
-bool IdentStart(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_'; }
-bool IdentChar(wchar_t c) { return IdentStart(c) || (c >= L'0' && c <= L'9') || c == L'.'; }
+bool IdentStart(wchar_t c) { return IsAsciiLetter(c) || c == L'_'; }
+bool IdentChar(wchar_t c) { return IdentStart(c) || IsAsciiDigit(c) || c == L'.'; }
 
 // A name as the text parser reads one back: a letter or '_', then letters, digits, '_' and '.'.
 bool IsFormIdent(const String& s) {
@@ -86,8 +86,8 @@ class TFormParser {
       FKind = tkIdent;
     } else if (c == L'\'' || c == L'#') {
       ReadStringToken();
-    } else if ((c >= L'0' && c <= L'9') || c == L'-' || c == L'+' || c == L'$') {
-      if ((c == L'+' || c == L'-') && !(FPos + 1 < FText.size() && (std::iswdigit(wint_t(FText[FPos + 1])) || FText[FPos + 1] == L'$'))) {
+    } else if (IsAsciiDigit(c) || c == L'-' || c == L'+' || c == L'$') {
+      if ((c == L'+' || c == L'-') && !(FPos + 1 < FText.size() && (IsAsciiDigit(FText[FPos + 1]) || FText[FPos + 1] == L'$'))) {
         FToken = String(1, c);
         ++FPos;
         FKind = tkSymbol;
@@ -124,7 +124,7 @@ class TFormParser {
         ++FPos;
         uint32_t v = 0;
         size_t digits = 0;
-        while (FPos < FText.size() && std::iswdigit(wint_t(FText[FPos])) && digits < 6) {
+        while (FPos < FText.size() && IsAsciiDigit(FText[FPos]) && digits < 6) {
           v = v * 10 + uint32_t(FText[FPos++] - L'0');
           ++digits;
         }
@@ -161,7 +161,7 @@ class TFormParser {
     FKind = tkInteger;
     while (FPos < FText.size()) {
       const wchar_t c = FText[FPos];
-      if (std::iswdigit(wint_t(c))) {
+      if (IsAsciiDigit(c)) {
         ++FPos;
       } else if (c == L'.' || c == L'e' || c == L'E') {
         FKind = tkFloat;
@@ -174,7 +174,7 @@ class TFormParser {
     FToken = FText.substr(start, FPos - start);
     if (FPos < FText.size() && (FText[FPos] == L's' || FText[FPos] == L'S' || FText[FPos] == L'c' ||
                                 FText[FPos] == L'C' || FText[FPos] == L'd' || FText[FPos] == L'D')) {
-      FSuffix = wchar_t(std::towlower(wint_t(FText[FPos++])));
+      FSuffix = AsciiLower(FText[FPos++]);
       FKind = tkFloat;
     } else {
       FSuffix = 0;
@@ -373,7 +373,7 @@ class TFormParser {
       if (c == L'\n') ++FLine;
       if (c == L' ' || c == L'\t' || c == L'\r' || c == L'\n') continue;
       int d;
-      if (c >= L'0' && c <= L'9') d = c - L'0';
+      if (IsAsciiDigit(c)) d = c - L'0';
       else if (c >= L'A' && c <= L'F') d = c - L'A' + 10;
       else if (c >= L'a' && c <= L'f') d = c - L'a' + 10;
       else Error(L"invalid binary data");

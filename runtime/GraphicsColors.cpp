@@ -1,6 +1,5 @@
 #include "GraphicsColors.h"
 
-#include <cwctype>
 #include <iterator>
 
 #include "SysUtils.h"
@@ -62,13 +61,6 @@ const TIdentMapEntry GColors[] = {
     {clWindowText, L"clWindowText"},
 };
 
-bool SameIdent(const String& a, const wchar_t* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-  return i == a.size() && b[i] == 0;
-}
-
 }  // namespace
 
 const TIdentMapEntry* ColorIdentTable(std::size_t& count) {
@@ -78,7 +70,7 @@ const TIdentMapEntry* ColorIdentTable(std::size_t& count) {
 
 bool IdentToColor(const String& ident, TColor& color) {
   for (const auto& e : GColors)
-    if (SameIdent(ident, e.Name)) {
+    if (SameText(ident, e.Name)) {
       color = e.Value;
       return true;
     }

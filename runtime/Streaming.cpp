@@ -4,11 +4,11 @@
 #include "Streaming.h"
 
 #include <cmath>
-#include <cwctype>
 #include <map>
 #include <memory>
 
 #include "GraphicsColors.h"
+#include "SysUtils.h"
 
 const TResStringRec SInvalidImage{L"SInvalidImage", L"Invalid stream format"};
 const TResStringRec SInvalidPropertyValue{L"SInvalidPropertyValue", L"Invalid property value"};
@@ -57,15 +57,6 @@ double ExtendedToDouble(const uint8_t in[10]) {
 }
 
 // --- Identifier maps ----------------------------------------------------------------------
-
-namespace {
-bool SameText(const String& a, const wchar_t* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::towupper(wint_t(a[i])) != std::towupper(wint_t(b[i]))) return false;
-  return i == a.size() && !b[i];
-}
-}  // namespace
 
 int TEnumNames::IndexOf(const String& name) const {
   for (int i = 0; i < Count; ++i)
@@ -169,7 +160,7 @@ const std::vector<const TPropInfo*>& PublishedProperties(TClass cls) {
       // A redeclared property replaces the ancestor's one in place.
       bool replaced = false;
       for (auto& p : t->All)
-        if (SameText(p->Name, e.Prop.Name.c_str())) {
+        if (SameText(p->Name, e.Prop.Name)) {
           p = &e.Prop;
           replaced = true;
         }
@@ -182,7 +173,7 @@ const std::vector<const TPropInfo*>& PublishedProperties(TClass cls) {
 
 const TPropInfo* FindPublished(TClass cls, const String& name) {
   for (const TPropInfo* p : PublishedProperties(cls))
-    if (SameText(name, p->Name.c_str())) return p;
+    if (SameText(name, p->Name)) return p;
   return nullptr;
 }
 
@@ -190,7 +181,7 @@ const THandlerInfo* FindHandler(TClass cls, const String& name) {
   for (TClass c = cls; c; c = c->ClassParent())
     if (TClassTable* t = Own(c))
       for (const auto& e : t->Entries)
-        if (e.IsHandler && SameText(name, e.HandlerInfo.Name.c_str())) return &e.HandlerInfo;
+        if (e.IsHandler && SameText(name, e.HandlerInfo.Name)) return &e.HandlerInfo;
   return nullptr;
 }
 

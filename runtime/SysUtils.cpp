@@ -125,7 +125,7 @@ bool ParseInteger(const String& s, int bits, int64_t& result) {
   for (; i < n; ++i) {
     wchar_t c = s[i];
     unsigned d;
-    if (c >= L'0' && c <= L'9') d = unsigned(c - L'0');
+    if (IsAsciiDigit(c)) d = unsigned(c - L'0');
     else if (hex && c >= L'a' && c <= L'f') d = unsigned(c - L'a' + 10);
     else if (hex && c >= L'A' && c <= L'F') d = unsigned(c - L'A' + 10);
     else return false;
@@ -199,6 +199,16 @@ int64_t Trunc(double value) {
 int Sign(double value) { return value > 0 ? 1 : value < 0 ? -1 : 0; }
 int Sign(int64_t value) { return value > 0 ? 1 : value < 0 ? -1 : 0; }
 
+int MulDivRounded(int number, int numerator, int denominator) {
+  if (denominator == 0) return -1;
+  const int64_t product = int64_t(number) * numerator;  // at most 2^62 in magnitude
+  const int64_t divisor = denominator < 0 ? -int64_t(denominator) : int64_t(denominator);
+  const int64_t magnitude = ((product < 0 ? -product : product) + divisor / 2) / divisor;
+  const int64_t result = (product < 0) == (denominator < 0) ? magnitude : -magnitude;
+  // The platform answers -1 from -INT_MAX - 1 on as well.
+  return result > INT32_MAX || result < -INT32_MAX ? -1 : int(result);
+}
+
 Currency Currency::FromDouble(double value) {
   double scaled = value * double(Scale);
   if (!(std::fabs(scaled) < 9223372036854775807.0)) throw EOverflow(LoadResString(&SOverflow));
@@ -254,10 +264,7 @@ String TrimRight(const String& s) {
 }
 
 namespace {
-wchar_t AsciiUpper(wchar_t c) { return c >= L'a' && c <= L'z' ? wchar_t(c - 32) : c; }
-wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c + 32) : c; }
-
-int CompareOrdinal(const String& a, const String& b, wchar_t (*fold)(wchar_t)) {
+int CompareOrdinal(std::wstring_view a, std::wstring_view b, wchar_t (*fold)(wchar_t)) {
   size_t n = std::min(a.size(), b.size());
   for (size_t i = 0; i < n; ++i) {
     wchar_t x = fold(a[i]), y = fold(b[i]);
@@ -282,9 +289,16 @@ String LowerCase(const String& s) {
 }
 
 int CompareStr(const String& a, const String& b) { return CompareOrdinal(a, b, &Same); }
-int CompareText(const String& a, const String& b) { return CompareOrdinal(a, b, &AsciiUpper); }
+int CompareText(std::wstring_view a, std::wstring_view b) { return CompareOrdinal(a, b, &AsciiUpper); }
 bool SameStr(const String& a, const String& b) { return a == b; }
-bool SameText(const String& a, const String& b) { return CompareText(a, b) == 0; }
+bool SameText(std::wstring_view a, std::wstring_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+
+bool IsValidIdent(std::wstring_view s) {
+  if (s.empty() || !(IsAsciiLetter(s[0]) || s[0] == L'_')) return false;
+  for (wchar_t c : s)
+    if (!IsAsciiLetter(c) && !IsAsciiDigit(c) && c != L'_') return false;
+  return true;
+}
 
 String AnsiUpperCase(const String& s) {
   if (auto p = SysUtilsPlatform(); p && p->MapCase) return p->MapCase(s, true);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "System.h"
 
@@ -218,6 +219,10 @@ int64_t Round(double value);
 int64_t Trunc(double value);
 int Sign(double value);
 int Sign(int64_t value);
+// number * numerator / denominator as the platform's MulDiv answers it, for code
+// without Win32: the product in 64 bits, halves rounded away from zero; -1 when
+// the result leaves the integer range or the denominator is 0.
+int MulDivRounded(int number, int numerator, int denominator);
 
 // --- Booleans -------------------------------------------------------------------------
 // "True"/"False" with useBoolStrs, otherwise "-1"/"0".
@@ -228,6 +233,16 @@ bool StrToBoolDef(const String& s, bool def);
 bool TryStrToBool(const String& s, bool& value);
 
 // --- Text -----------------------------------------------------------------------------
+// ASCII character tests and case mapping. Identifiers, numbers, masks and
+// format letters are ASCII whatever the locale: a Chinese or accented letter is
+// none of these, and maps to itself.
+constexpr bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+constexpr bool IsAsciiDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+constexpr wchar_t AsciiUpper(wchar_t c) { return c >= L'a' && c <= L'z' ? wchar_t(c - 32) : c; }
+constexpr wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c + 32) : c; }
+// A letter or '_', then letters, digits or '_' (component and property names).
+bool IsValidIdent(std::wstring_view s);
+
 // Trimming removes blanks and control characters (everything up to ' ').
 String Trim(const String& s);
 String TrimLeft(const String& s);
@@ -236,9 +251,11 @@ String TrimRight(const String& s);
 String UpperCase(const String& s);
 String LowerCase(const String& s);
 int CompareStr(const String& a, const String& b);   // ordinal, case-sensitive
-int CompareText(const String& a, const String& b);  // ordinal, ASCII letters folded
+// Ordinal, ASCII letters folded: names of classes, components, properties,
+// enumeration values and identifiers compare this way.
+int CompareText(std::wstring_view a, std::wstring_view b);
 bool SameStr(const String& a, const String& b);
-bool SameText(const String& a, const String& b);
+bool SameText(std::wstring_view a, std::wstring_view b);
 // The user's locale: case mapping and linguistic comparison (CompareStringW).
 String AnsiUpperCase(const String& s);
 String AnsiLowerCase(const String& s);

@@ -151,8 +151,8 @@ class TDateFormatter {
     wchar_t lastLetter = 0;
     for (size_t i = 0; i < f.size();) {
       wchar_t c = f[i];
-      wchar_t token = (c >= L'a' && c <= L'z') ? wchar_t(c - 32) : c;
-      if (token >= L'A' && token <= L'Z') {
+      wchar_t token = AsciiUpper(c);
+      if (IsAsciiLetter(token)) {
         if (token == L'M' && lastLetter == L'H') token = L'N';
         lastLetter = token;
       }
@@ -318,7 +318,7 @@ class TScanner {
     Blanks();
     value = 0;
     digits = 0;
-    while (Pos < S.size() && S[Pos] >= L'0' && S[Pos] <= L'9' && value < 1000) {
+    while (Pos < S.size() && IsAsciiDigit(S[Pos]) && value < 1000) {
       value = value * 10 + (S[Pos++] - L'0');
       ++digits;
     }

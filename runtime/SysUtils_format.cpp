@@ -205,7 +205,7 @@ bool NormalizeFloat(const String& s, const TFormatSettings& fs, std::string& pla
   bool digits = false, point = false;
   for (; i < t.size(); ++i) {
     wchar_t c = t[i];
-    if (c >= L'0' && c <= L'9') {
+    if (IsAsciiDigit(c)) {
       plain += char(c);
       digits = true;
     } else if (c == fs.DecimalSeparator && !point) {
@@ -221,7 +221,7 @@ bool NormalizeFloat(const String& s, const TFormatSettings& fs, std::string& pla
     ++i;
     if (i < t.size() && (t[i] == L'+' || t[i] == L'-')) plain += char(t[i++]);
     bool expDigits = false;
-    for (; i < t.size() && t[i] >= L'0' && t[i] <= L'9'; ++i) {
+    for (; i < t.size() && IsAsciiDigit(t[i]); ++i) {
       plain += char(t[i]);
       expDigits = true;
     }
@@ -303,7 +303,7 @@ bool TryStrToCurr(const String& s, Currency& value, const TFormatSettings& fs) {
   size_t i = 0;
   for (; i < plain.size() && plain[i] != 'e'; ++i) {
     if (plain[i] == '.') point = true;
-    else if (plain[i] >= '0' && plain[i] <= '9') {
+    else if (IsAsciiDigit(plain[i])) {
       digits += plain[i];
       if (point) --exponent;
     }
@@ -530,9 +530,9 @@ class TFormatter {
       if (a.Kind() != TVarRec::vtInteger || a.AsInt64() > 0xFFFF) Invalid();
       return int(a.AsInt64());
     }
-    if (i >= F.size() || F[i] < L'0' || F[i] > L'9') return -1;
+    if (i >= F.size() || !IsAsciiDigit(F[i])) return -1;
     long n = 0;
-    while (i < F.size() && F[i] >= L'0' && F[i] <= L'9') {
+    while (i < F.size() && IsAsciiDigit(F[i])) {
       n = n * 10 + (F[i++] - L'0');
       if (n > 0xFFFF) Invalid();
     }

@@ -9,13 +9,9 @@
 #include "Streaming.h"
 #include "Streams.h"
 #include "Streams_win.h"
+#include "SysUtils.h"
 
 namespace {
-
-bool SameText(const String& a, const String& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return towlower(x) == towlower(y); });
-}
 
 // Registered formats, oldest first. The built-in ones come in at first use.
 std::vector<TFileFormat>& Formats() {
@@ -291,7 +287,7 @@ std::vector<TFileFormat> GraphicFileFormats() {
 TGraphicClass GraphicClassForExtension(const String& Extension) {
   const String ext = StripDot(Extension);
   for (const auto& f : GraphicFileFormats())
-    if (SameText(f.Extension, ext)) return f.GraphicClass;
+    if (AnsiSameText(f.Extension, ext)) return f.GraphicClass;
   return nullptr;
 }
 

@@ -19,7 +19,7 @@ constexpr DWORD kFirstBuffer = 2048;
 constexpr DWORD kMaxBuffer = 64 * 1024 * 1024;
 
 int HexDigit(wchar_t c) {
-  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (IsAsciiDigit(c)) return c - L'0';
   if (c >= L'A' && c <= L'F') return c - L'A' + 10;
   if (c >= L'a' && c <= L'f') return c - L'a' + 10;
   return -1;

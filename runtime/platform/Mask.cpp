@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "SysUtils.h"
+
 const TResStringRec SMaskEditErr{L"SMaskEditErr", L"Invalid input value.  Use escape key to abandon changes"};
 
 namespace {
@@ -29,7 +31,6 @@ std::vector<String> SplitFields(const String& EditMask) {
 }
 
 bool IsLetter(wchar_t Ch) { return IsCharAlphaW(Ch) != FALSE; }
-bool IsDigit(wchar_t Ch) { return Ch >= L'0' && Ch <= L'9'; }
 
 }  // namespace
 
@@ -94,10 +95,10 @@ bool TEditMaskFormat::Accepts(int Pos, wchar_t& Ch) const {
   switch (p.Type) {
     case mcLiteral: return false;
     case mcLetter: ok = IsLetter(Ch); break;
-    case mcAlphaNum: ok = IsLetter(Ch) || IsDigit(Ch); break;
+    case mcAlphaNum: ok = IsLetter(Ch) || IsAsciiDigit(Ch); break;
     case mcAny: ok = Ch >= L' '; break;
-    case mcDigit: ok = IsDigit(Ch); break;
-    case mcDigitSign: ok = IsDigit(Ch) || Ch == L'+' || Ch == L'-'; break;
+    case mcDigit: ok = IsAsciiDigit(Ch); break;
+    case mcDigitSign: ok = IsAsciiDigit(Ch) || Ch == L'+' || Ch == L'-'; break;
   }
   if (!ok) return false;
   wchar_t buf[2] = {Ch, 0};

@@ -2,3 +2,4 @@ vamire_add_test(runtime_dialogs_service_test SOURCES dialogs_service_test.cpp LI
 vamire_add_test(runtime_dialogs_common_test SOURCES dialogs_common_test.cpp LIBS vamire_runtime)
 vamire_add_test(runtime_dialogs_message_test SOURCES dialogs_message_test.cpp LIBS vamire_runtime)
 vamire_add_test(runtime_dialogs_real_test SOURCES dialogs_real_test.cpp LIBS vamire_runtime FOREGROUND)
+vamire_add_test(runtime_dialogs_look_test SOURCES dialogs_look_test.cpp LIBS vamire_runtime FOREGROUND BOTH_PREFIXES)

@@ -88,7 +88,7 @@ TEST(ExceptionTest, FormattedConstructorsFromTextAndResource) {
 }
 
 enum TProbeFlag { pfA, pfB, pfC, pfHigh = 70 };
-using TProbeFlags = TSet<TProbeFlag, 72>;
+using TProbeFlags = TSet<TProbeFlag, pfHigh + 1>;
 
 TEST(SetTest, OperationsAsTheRuntimesSets) {
   constexpr TProbeFlags ab{pfA, pfB};

@@ -254,6 +254,58 @@ TEST(SysUtilsTextTest, TrimCaseAndCompare) {
   EXPECT_GT(CompareText(L"b", L"A"), 0);
   EXPECT_TRUE(SameText(L"COM5", L"com5"));
   EXPECT_LT(AnsiCompareText(L"apple", L"Banana"), 0);
+  // Names compare with the ASCII fold only, whatever holds them.
+  EXPECT_TRUE(SameText(String(L"clWindow"), L"CLWINDOW"));
+  EXPECT_FALSE(SameText(L"ab", L"abc"));
+  EXPECT_FALSE(SameText(L"\u00e9", L"\u00c9"));
+  EXPECT_FALSE(SameText(L"\u5b8b", L"\u5b8bx"));
+}
+
+TEST(SysUtilsTextTest, AsciiClassesLeaveEveryOtherCharacterAlone) {
+  struct TCase {
+    wchar_t c;
+    bool letter, digit;
+    wchar_t upper, lower;
+  } cases[] = {
+      {L'a', true, false, L'A', L'a'},           {L'z', true, false, L'Z', L'z'},
+      {L'A', true, false, L'A', L'a'},           {L'Z', true, false, L'Z', L'z'},
+      {L'0', false, true, L'0', L'0'},           {L'9', false, true, L'9', L'9'},
+      {L'@', false, false, L'@', L'@'},          {L'[', false, false, L'[', L'['},
+      {L'`', false, false, L'`', L'`'},          {L'{', false, false, L'{', L'{'},
+      {L'/', false, false, L'/', L'/'},          {L':', false, false, L':', L':'},
+      {L'_', false, false, L'_', L'_'},          {L'\u00e9', false, false, L'\u00e9', L'\u00e9'},
+      {L'\u00c9', false, false, L'\u00c9', L'\u00c9'}, {L'\uff11', false, false, L'\uff11', L'\uff11'},  // full-width 1
+      {L'\u5b8b', false, false, L'\u5b8b', L'\u5b8b'}, {L'\u0661', false, false, L'\u0661', L'\u0661'},  // Arabic-Indic 1
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(int(c.c));
+    EXPECT_EQ(IsAsciiLetter(c.c), c.letter);
+    EXPECT_EQ(IsAsciiDigit(c.c), c.digit);
+    EXPECT_EQ(AsciiUpper(c.c), c.upper);
+    EXPECT_EQ(AsciiLower(c.c), c.lower);
+  }
+  const std::pair<const wchar_t*, bool> idents[] = {
+      {L"Button1", true}, {L"_x", true},  {L"a_1", true},       {L"", false},
+      {L"1a", false},     {L"a b", false}, {L"a.b", false},     {L"\u5b8b\u4f53", false},
+      {L"caf\u00e9", false}, {L"A\uff11", false},
+  };
+  for (auto& [text, valid] : idents) EXPECT_EQ(IsValidIdent(text), valid) << text;
+}
+
+TEST(SysUtilsRoundTest, MulDivRoundsHalvesAwayFromZeroAndRefusesOverflow) {
+  struct TCase {
+    int number, numerator, denominator, result;
+  } cases[] = {
+      {10, 1, 4, 3},          {-10, 1, 4, -3},        {10, -1, 4, -3},       {10, 1, -4, -3},
+      {-10, -1, -4, -3},      {9, 1, 4, 2},           {7, 1, 2, 4},          {-7, 1, 2, -4},
+      {0, 5, -3, 0},          {5, 0, 3, 0},           {1, 1, 0, -1},         {0, 0, 0, -1},
+      {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX},   {INT32_MAX, 2, 1, -1},  {INT32_MIN, 1, 1, -1},
+      {-INT32_MAX, 1, 1, -INT32_MAX},                 {INT32_MIN, -1, 1, -1}, {INT32_MIN, 1, 2, INT32_MIN / 2},
+      {100000, 100000, 3, -1},                        {100000, 100000, 7, 1428571429},
+  };
+  for (const TCase& c : cases)
+    EXPECT_EQ(MulDivRounded(c.number, c.numerator, c.denominator), c.result)
+        << c.number << " * " << c.numerator << " / " << c.denominator;
 }
 
 TEST(SysUtilsTextTest, StringReplaceAndQuotes) {

@@ -66,6 +66,18 @@ TEST_F(PlatformSysUtilsTest, LocaleAwareCaseAndComparison) {
   EXPECT_EQ(StringReplace(L"\u00c9t\u00e9", L"\u00e9", L"e", rfReplaceAll | rfIgnoreCase), L"ete");
 }
 
+// Code without Win32 computes with MulDivRounded; it must answer as the platform does.
+// INT32_MIN stays out: Wine's MulDiv negates it in 32 bits (1 * INT32_MAX / INT32_MIN
+// answers 0 there); the pure test pins the right results for it.
+TEST_F(PlatformSysUtilsTest, MulDivRoundedAnswersAsThePlatform) {
+  const int values[] = {0,     1,      -1,    2,         -2,         3,             7,
+                        -7,    96,     120,   72,        -72,        1000,          46341,
+                        -46341, 65536, 99999, INT32_MAX, -INT32_MAX, INT32_MAX / 2, -INT32_MAX / 2};
+  for (int a : values)
+    for (int b : values)
+      for (int c : values) ASSERT_EQ(MulDivRounded(a, b, c), MulDiv(a, b, c)) << a << " * " << b << " / " << c;
+}
+
 TEST_F(PlatformSysUtilsTest, FilesAndDirectories) {
   wchar_t temp[MAX_PATH];
   ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);

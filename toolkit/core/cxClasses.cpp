@@ -32,10 +32,8 @@ int RangeMidpoint(int A, int B) {
 int SignOfReal(double x) { return x >= 0 ? 1 : -1; }
 
 void StripNonIdentifierChars(String& S) {
-  auto isIdentifierChar = [](wchar_t c) {
-    return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_';
-  };
-  S.erase(std::remove_if(S.begin(), S.end(), [&](wchar_t c) { return !isIdentifierChar(c); }), S.end());
+  S.erase(std::remove_if(S.begin(), S.end(), [](wchar_t c) { return !IsAsciiLetter(c) && !IsAsciiDigit(c) && c != L'_'; }),
+          S.end());
 }
 
 bool IsComponentNameFree(TComponent* AOwner, const String& AName) {
@@ -53,7 +51,7 @@ bool GenerateUniqueComponentName(TComponent* AOwner, TComponent* APrefixComponen
                                  String& AName, const String& ABaseName, const String& AClassPrefix) {
   String base = ABaseName;
   StripNonIdentifierChars(base);
-  if (base.empty() || (base[0] >= L'0' && base[0] <= L'9')) {
+  if (base.empty() || IsAsciiDigit(base[0])) {
     String className = AComponent ? AComponent->ClassName() : String();
     String classPart;
     if (!AClassPrefix.empty() && className.size() >= AClassPrefix.size() &&
@@ -288,20 +286,6 @@ void TcxFreeNotificator::Notification(TComponent* AComponent, TOperation Operati
 
 // --- TcxAutoWidthObject -----------------------------------------------------------------
 
-namespace {
-
-// The platform's MulDiv: rounds halves away from zero, -1 on overflow or a zero divisor.
-int MulDivRounded(int number, int numerator, int denominator) {
-  if (denominator == 0) return -1;
-  std::int64_t product = std::int64_t(number) * numerator;
-  std::int64_t half = std::llabs(std::int64_t(denominator)) / 2;
-  std::int64_t result = (product < 0) == (denominator < 0) ? (std::llabs(product) + half) / std::llabs(denominator)
-                                                          : -((std::llabs(product) + half) / std::llabs(denominator));
-  return result > INT_MAX || result < INT_MIN ? -1 : int(result);
-}
-
-}  // namespace
-
 TcxAutoWidthObject::TcxAutoWidthObject(int ACount) { FItems.reserve(std::size_t(std::max(ACount, 0))); }
 
 TcxAutoWidthObject::~TcxAutoWidthObject() = default;
@@ -318,21 +302,21 @@ TcxAutoWidthItem* TcxAutoWidthObject::Items(int Index) const {
 
 int TcxAutoWidthObject::GetTotalWidth() const {
   int total = 0;
-  for (const auto& item : FItems) total += item->Width;
+  for (const auto& item : FItems) total += item->FWidth;
   return total;
 }
 
 void TcxAutoWidthObject::Calculate() {
-  int remainingWidth = AvailableSpace;
+  int remainingWidth = FAvailableSpace;
   int remainingTotal = GetTotalWidth();
-  for (const auto& item : FItems) item->ComputedWidth = -1;
+  for (const auto& item : FItems) item->FComputedWidth = -1;
   auto leave = [&](TcxAutoWidthItem* item, int width) {
-    item->ComputedWidth = width;
+    item->FComputedWidth = width;
     remainingWidth -= width;
-    remainingTotal -= item->Width;
+    remainingTotal -= item->FWidth;
   };
   for (const auto& item : FItems)
-    if (item->Fixed) leave(item.get(), item->Width);
+    if (item->FFixed) leave(item.get(), item->FWidth);
 
   bool final = false;
   bool changed;
@@ -341,15 +325,15 @@ void TcxAutoWidthObject::Calculate() {
     int runningSum = 0;
     changed = false;
     for (const auto& item : FItems) {
-      if (item->ComputedWidth != -1) continue;
-      int share = MulDivRounded(runningSum + item->Width, available, total) - MulDivRounded(runningSum, available, total);
+      if (item->FComputedWidth != -1) continue;
+      int share = MulDivRounded(runningSum + item->FWidth, available, total) - MulDivRounded(runningSum, available, total);
       if (final) {
-        item->ComputedWidth = share;
-      } else if (item->MinWidth >= share) {
-        leave(item.get(), item->MinWidth);
+        item->FComputedWidth = share;
+      } else if (item->FMinWidth >= share) {
+        leave(item.get(), item->FMinWidth);
         changed = true;
       }
-      runningSum += item->Width;
+      runningSum += item->FWidth;
     }
     if (!changed) final = !final;
   } while (remainingTotal != 0 && (changed || final));

@@ -221,10 +221,21 @@ class TcxAutoWidthItem : public TObject {
   VAMIRE_CLASS(TcxAutoWidthItem, TObject)
  public:
   TcxAutoWidthItem() = default;
-  int MinWidth = 0;
-  int Width = 0;
-  bool Fixed = false;
-  int ComputedWidth = -1;  // -1 until Calculate
+  int MinWidth() const { return FMinWidth; }
+  void SetMinWidth(int Value) { FMinWidth = Value; }
+  int Width() const { return FWidth; }
+  void SetWidth(int Value) { FWidth = Value; }
+  bool Fixed() const { return FFixed; }
+  void SetFixed(bool Value) { FFixed = Value; }
+  // The result of the object's Calculate; -1 until then.
+  int ComputedWidth() const { return FComputedWidth; }
+
+ private:
+  friend class TcxAutoWidthObject;
+  int FMinWidth = 0;
+  int FWidth = 0;
+  bool FFixed = false;
+  int FComputedWidth = -1;
 };
 
 // Shares AvailableSpace among its items in proportion to their widths, never
@@ -240,10 +251,13 @@ class TcxAutoWidthObject : public TObject {
   int GetTotalWidth() const;
   int Count() const { return int(FItems.size()); }
   TcxAutoWidthItem* Items(int Index) const;
-  int AvailableSpace = 0;
+  // Set by the caller before Calculate.
+  int AvailableSpace() const { return FAvailableSpace; }
+  void SetAvailableSpace(int Value) { FAvailableSpace = Value; }
 
  private:
   std::vector<std::unique_ptr<TcxAutoWidthItem>> FItems;
+  int FAvailableSpace = 0;
 };
 
 // --- Persistent, component and collection bases -----------------------------------------
@@ -280,14 +294,23 @@ class TcxComponent : public TComponent {
   void BeforeDestruction() override;
   void Loaded() override;
 
-  // At design time, keeps the first three collected components as links.
+  // At design time, keeps the first three collected components as links. A
+  // linked component that is freed leaves its link empty.
   void RefreshFakeLinks();
-  TComponent* FakeComponentLink1 = nullptr;
-  TComponent* FakeComponentLink2 = nullptr;
-  TComponent* FakeComponentLink3 = nullptr;
+  TComponent* FakeComponentLink1() const { return FFakeComponentLinks[0]; }
+  void SetFakeComponentLink1(TComponent* Value) { SetFakeComponentLink(0, Value); }
+  TComponent* FakeComponentLink2() const { return FFakeComponentLinks[1]; }
+  void SetFakeComponentLink2(TComponent* Value) { SetFakeComponentLink(1, Value); }
+  TComponent* FakeComponentLink3() const { return FFakeComponentLinks[2]; }
+  void SetFakeComponentLink3(TComponent* Value) { SetFakeComponentLink(2, Value); }
 
  protected:
   virtual void CollectFakeLinkComponents(TList* AList);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  void SetFakeComponentLink(int Index, TComponent* Value);
+  TComponent* FFakeComponentLinks[3] = {};
 };
 
 // A collection item whose interface counts go to its collection owner's interface.

@@ -6,16 +6,18 @@
 
 namespace {
 
-// Runs Begin at once and End when the scope is left, also by an exception;
-// an End that raises while another exception is passing is not let through.
+// The one scope guard of this file: runs Begin at once and End when the scope is
+// left, also by an exception, unless Dismiss was called; an End that raises
+// while another exception is passing is not let through.
 template <class End>
-class TUpdateScope {
+class TScope {
  public:
   template <class Begin>
-  TUpdateScope(Begin begin, End end) : FEnd(end), FExceptions(std::uncaught_exceptions()) {
+  TScope(Begin begin, End end) : FEnd(end), FExceptions(std::uncaught_exceptions()) {
     begin();
   }
-  ~TUpdateScope() noexcept(false) {
+  ~TScope() noexcept(false) {
+    if (FDismissed) return;
     if (std::uncaught_exceptions() == FExceptions) {
       FEnd();
     } else {
@@ -25,16 +27,18 @@ class TUpdateScope {
       }
     }
   }
-  TUpdateScope(const TUpdateScope&) = delete;
-  TUpdateScope& operator=(const TUpdateScope&) = delete;
+  TScope(const TScope&) = delete;
+  TScope& operator=(const TScope&) = delete;
+  void Dismiss() { FDismissed = true; }
 
  private:
   End FEnd;
   int FExceptions;
+  bool FDismissed = false;
 };
 
 template <class Begin, class End>
-TUpdateScope(Begin, End) -> TUpdateScope<End>;
+TScope(Begin, End) -> TScope<End>;
 
 }  // namespace
 
@@ -68,10 +72,21 @@ void TcxComponent::RefreshFakeLinks() {
   if (!ComponentState().Contains(csDesigning) || ComponentState().Contains(csDestroying) || !Owner()) return;
   TList list;
   CollectFakeLinkComponents(&list);
-  auto at = [&list](int i) { return i < list.Count() ? static_cast<TComponent*>(list.Items(i)) : nullptr; };
-  FakeComponentLink1 = at(0);
-  FakeComponentLink2 = at(1);
-  FakeComponentLink3 = at(2);
+  for (int i = 0; i < 3; ++i) SetFakeComponentLink(i, i < list.Count() ? static_cast<TComponent*>(list.Items(i)) : nullptr);
+}
+
+void TcxComponent::SetFakeComponentLink(int Index, TComponent* Value) {
+  TComponent*& link = FFakeComponentLinks[Index];
+  if (link == Value) return;
+  link = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TcxComponent::Notification(TComponent* AComponent, TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  for (TComponent*& link : FFakeComponentLinks)
+    if (link == AComponent) link = nullptr;
 }
 
 // --- TcxInterfacedCollectionItem --------------------------------------------------------
@@ -114,11 +129,7 @@ bool TcxOwnedInterfacedCollection::GetInterface(const TGUID& iid, void** obj) {
 
 void TcxOwnedInterfacedCollection::Update(TCollectionItem* Item) {
   if (FState & cxcsUpdating) return;
-  FState |= cxcsUpdating;
-  struct TLeave {
-    unsigned& state;
-    ~TLeave() { state &= ~unsigned(cxcsUpdating); }
-  } leave{FState};
+  TScope updating([this] { FState |= cxcsUpdating; }, [this] { FState &= ~unsigned(cxcsUpdating); });
   if (FSorted && !Item) SortCollectionItems(this);
   inherited::Update(Item);
   if (!IsDestroying() && OnChange) OnChange(this, Item);
@@ -142,11 +153,9 @@ struct TItemOrder {
 
 void SortCollectionItems(TcxOwnedInterfacedCollection* ACollection) {
   if (ACollection->UpdateCount() > 0 || (ACollection->FState & TcxOwnedInterfacedCollection::cxcsSorting)) return;
-  ACollection->FState |= TcxOwnedInterfacedCollection::cxcsSorting;
-  struct TLeave {
-    unsigned& state;
-    ~TLeave() { state &= ~unsigned(TcxOwnedInterfacedCollection::cxcsSorting); }
-  } leave{ACollection->FState};
+  unsigned& state = ACollection->FState;
+  TScope sorting([&] { state |= TcxOwnedInterfacedCollection::cxcsSorting; },
+                 [&] { state &= ~unsigned(TcxOwnedInterfacedCollection::cxcsSorting); });
 
   TItemOrder order{ACollection};
   TcxStringList list;
@@ -154,7 +163,7 @@ void SortCollectionItems(TcxOwnedInterfacedCollection* ACollection) {
   list.OnCompare = TcxStringListCompareEvent(&order, &TItemOrder::Compare);
   list.Sort();
 
-  TUpdateScope update([&] { ACollection->BeginUpdate(); }, [&] { ACollection->EndUpdate(); });
+  TScope update([&] { ACollection->BeginUpdate(); }, [&] { ACollection->EndUpdate(); });
   for (int i = 0; i < list.Count(); ++i) static_cast<TCollectionItem*>(list.Objects(i))->SetIndex(i);
 }
 
@@ -239,13 +248,10 @@ TcxComponentCollectionItem* TcxComponentCollection::AddItem() {
     if (created) created->Free();
     throw EInvalidCast(L"The item class of a component collection must be a component collection item");
   }
-  try {
-    item->SetParentComponent(FParentComponent);
-    AssignItemName(item);
-  } catch (...) {
-    item->Free();
-    throw;
-  }
+  TScope freeOnFailure([] {}, [item] { item->Free(); });
+  item->SetParentComponent(FParentComponent);
+  AssignItemName(item);
+  freeOnFailure.Dismiss();
   return item;
 }
 
@@ -277,7 +283,7 @@ void TcxComponentCollection::MoveItem(TcxComponentCollectionItem* AItem, int AIn
 
 void TcxComponentCollection::RemoveAll() {
   if (FItems.empty()) return;
-  TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+  TScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
   FreeItems();
 }
 
@@ -288,7 +294,7 @@ void TcxComponentCollection::Assign(TPersistent* Source) {
     return;
   }
   if (source == this) return;
-  TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+  TScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
   RemoveAll();
   for (int i = 0; i < source->Count(); ++i) AddItem()->Assign(source->Items(i));
 }
@@ -351,7 +357,7 @@ void TcxComponentList::EndUpdateNoNotify() {
 
 void TcxComponentList::RemoveAll() {
   if (Count() > 0) {
-    TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+    TScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
     while (Count() > 0) Delete(0);
   }
   Clear();

@@ -1,5 +1,6 @@
 #include "cxControlsBase.h"
 
+#include "SysUtils.h"
 #include "dxCore.h"
 
 namespace {
@@ -36,7 +37,7 @@ String GetFullComponentName(TComponent* Component) {
 bool IsTextChar(wchar_t C) { return C >= 32; }
 
 bool IsNumericInputChar(wchar_t C, int Kind) {
-  if (C == L'+' || C == L'-' || (C >= L'0' && C <= L'9')) return true;
+  if (C == L'+' || C == L'-' || IsAsciiDigit(C)) return true;
   if (Kind != nikFloat && Kind != nikFloatWithExponent) return false;
   if (C == GetLocaleDecimalSeparator(0)) return true;
   return Kind == nikFloatWithExponent && (C == L'e' || C == L'E');

@@ -4,37 +4,26 @@
 
 const wchar_t* const cxDataConstsProductName = L"Toolkit Data";
 
-const TResStringRec cxSDataReadError{L"cxSDataReadError", L"Stream read error"};
-const TResStringRec cxSDataWriteError{L"cxSDataWriteError", L"Stream write error"};
-const TResStringRec cxSDataItemExistError{L"cxSDataItemExistError", L"Item already exists"};
-const TResStringRec cxSDataRecordIndexError{L"cxSDataRecordIndexError", L"RecordIndex out of range"};
-const TResStringRec cxSDataItemIndexError{L"cxSDataItemIndexError", L"ItemIndex out of range"};
-const TResStringRec cxSDataProviderModeError{L"cxSDataProviderModeError", L"This operation is not supported in provider mode"};
-const TResStringRec cxSDataInvalidStreamFormat{L"cxSDataInvalidStreamFormat", L"Invalid stream format"};
-const TResStringRec cxSDataRowIndexError{L"cxSDataRowIndexError", L"RowIndex out of range"};
-const TResStringRec cxSDataCustomDataSourceInvalidCompare{L"cxSDataCustomDataSourceInvalidCompare", L"GetInfoForCompare not implemented"};
-const TResStringRec cxSDBDetailFilterControllerNotFound{L"cxSDBDetailFilterControllerNotFound", L"DetailFilterController not found"};
-const TResStringRec cxSDBNotInGridMode{L"cxSDBNotInGridMode", L"DataController not in GridMode"};
-const TResStringRec cxSDBKeyFieldNotFound{L"cxSDBKeyFieldNotFound", L"Key Field not found"};
+#define CX_DATA_STRINGS(S) \
+  S(cxSDataReadError, L"Stream read error") \
+  S(cxSDataWriteError, L"Stream write error") \
+  S(cxSDataItemExistError, L"Item already exists") \
+  S(cxSDataRecordIndexError, L"RecordIndex out of range") \
+  S(cxSDataItemIndexError, L"ItemIndex out of range") \
+  S(cxSDataProviderModeError, L"This operation is not supported in provider mode") \
+  S(cxSDataInvalidStreamFormat, L"Invalid stream format") \
+  S(cxSDataRowIndexError, L"RowIndex out of range") \
+  S(cxSDataCustomDataSourceInvalidCompare, L"GetInfoForCompare not implemented") \
+  S(cxSDBDetailFilterControllerNotFound, L"DetailFilterController not found") \
+  S(cxSDBNotInGridMode, L"DataController not in GridMode") \
+  S(cxSDBKeyFieldNotFound, L"Key Field not found")
+
+CX_DATA_STRINGS(DX_RESOURCE_STRING)
 
 namespace {
 
-void AddResourceStringNames(TdxProductResourceStrings* product) {
-  product->Add(L"cxSDataReadError", &cxSDataReadError);
-  product->Add(L"cxSDataWriteError", &cxSDataWriteError);
-  product->Add(L"cxSDataItemExistError", &cxSDataItemExistError);
-  product->Add(L"cxSDataRecordIndexError", &cxSDataRecordIndexError);
-  product->Add(L"cxSDataItemIndexError", &cxSDataItemIndexError);
-  product->Add(L"cxSDataProviderModeError", &cxSDataProviderModeError);
-  product->Add(L"cxSDataInvalidStreamFormat", &cxSDataInvalidStreamFormat);
-  product->Add(L"cxSDataRowIndexError", &cxSDataRowIndexError);
-  product->Add(L"cxSDataCustomDataSourceInvalidCompare", &cxSDataCustomDataSourceInvalidCompare);
-  product->Add(L"cxSDBDetailFilterControllerNotFound", &cxSDBDetailFilterControllerNotFound);
-  product->Add(L"cxSDBNotInGridMode", &cxSDBNotInGridMode);
-  product->Add(L"cxSDBKeyFieldNotFound", &cxSDBKeyFieldNotFound);
-}
-
-TdxResourceStringsUnit GUnit(cxDataConstsProductName, &AddResourceStringNames);
+constexpr PResStringRec kStrings[] = {CX_DATA_STRINGS(DX_RESOURCE_STRING_ADDRESS)};
+TdxResourceStringsUnit GUnit(cxDataConstsProductName, &AddResourceStrings<kStrings>);
 
 }  // namespace
 

@@ -18,11 +18,9 @@ const TcxFormatLocaleReaders GDefaultReaders{&DefaultLocaleTimeFormat, &DefaultS
 const TcxFormatLocaleReaders* GReaders = &GDefaultReaders;
 const TcxFormatControllerWindowHooks* GWindowHooks = nullptr;
 
-wchar_t Upper(wchar_t c) { return c >= L'a' && c <= L'z' ? wchar_t(c - 32) : c; }
-
 bool StartsWithText(const String& s, size_t at, const wchar_t* text) {
   for (size_t k = 0; text[k]; ++k)
-    if (at + k >= s.size() || Upper(s[at + k]) != text[k]) return false;
+    if (at + k >= s.size() || AsciiUpper(s[at + k]) != text[k]) return false;
   return true;
 }
 
@@ -98,8 +96,8 @@ bool TFormatParser::Parse(const String& AFormat, int ALevel) {
       ++i;
       continue;
     }
-    wchar_t token = Upper(c);
-    if (token < L'A' || token > L'Z') {
+    wchar_t token = AsciiUpper(c);
+    if (!IsAsciiLetter(token)) {
       Add(dtikLiteral, String(1, c));
       ++i;
       continue;
@@ -126,7 +124,7 @@ bool TFormatParser::Parse(const String& AFormat, int ALevel) {
       continue;
     }
     size_t n = 1;
-    while (i + n < f.size() && Upper(f[i + n]) == Upper(c)) ++n;
+    while (i + n < f.size() && AsciiUpper(f[i + n]) == AsciiUpper(c)) ++n;
     const int count = int(n);
     switch (token) {
       case L'C':
@@ -173,8 +171,8 @@ void TFormatParser::Finish(TcxDateTimeFormatInfo& AInfo) {
 // or digit means a class, a code or a back reference to the mask engine.
 String MaskSeparator(wchar_t separator) {
   if (separator == 0) return String();
-  const bool punctuation = separator > L' ' && separator < 0x7F && !(separator >= L'0' && separator <= L'9') &&
-                           !(Upper(separator) >= L'A' && Upper(separator) <= L'Z');
+  const bool punctuation = separator > L' ' && separator < 0x7F && !IsAsciiDigit(separator) &&
+                           !IsAsciiLetter(separator);
   return punctuation ? String(L"\\") + separator : QuoteForMask(String(1, separator));
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <cwctype>
 
 #include "Streams.h"
 #include "SysUtils.h"
@@ -142,16 +141,6 @@ String GetLocaleTimePMString(std::uint32_t) { return FormatSettings().TimePMStri
 
 namespace {
 
-// Identifiers sort and match as the runtime's default string list does: without regard to case.
-int CompareIdentifiers(const String& a, const String& b) {
-  std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    wint_t x = std::towupper(wint_t(a[i])), y = std::towupper(wint_t(b[i]));
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 [[noreturn]] void RaiseIndexError(int index) {
   throw EdxException(L"List index out of bounds (" + std::to_wstring(index) + L")");
 }
@@ -165,11 +154,12 @@ TdxProductResourceStrings::TdxProductResourceStrings(const String& name, TdxAddR
 
 TdxProductResourceStrings::~TdxProductResourceStrings() { FInitializeProc = nullptr; }
 
+// Identifiers sort and match as names do in the runtime: ASCII letters folded.
 bool TdxProductResourceStrings::Find(const String& identifier, std::size_t& index) const {
   auto it = std::lower_bound(FNames.begin(), FNames.end(), identifier,
-                             [](const TEntry& e, const String& s) { return CompareIdentifiers(e.Identifier, s) < 0; });
+                             [](const TEntry& e, const String& s) { return CompareText(e.Identifier, s) < 0; });
   index = std::size_t(it - FNames.begin());
-  return it != FNames.end() && CompareIdentifiers(it->Identifier, identifier) == 0;
+  return it != FNames.end() && CompareText(it->Identifier, identifier) == 0;
 }
 
 void TdxProductResourceStrings::Add(const String& identifier, PResStringRec resString) {

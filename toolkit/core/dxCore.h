@@ -186,6 +186,21 @@ struct TdxResourceStringOverrideKey {
 void SetResourceStringOverrides(TdxResourceStringOverrideMode mode, std::vector<TdxResourceStringOverrideKey> keys,
                                 std::vector<String> texts);
 
+// A strings unit spells each text once, as a row S(Identifier, Text) of its list
+// macro; the records and their registration are derived from the list:
+//   #define CX_DATA_STRINGS(S) S(cxSDataReadError, L"Stream read error") ...
+//   CX_DATA_STRINGS(DX_RESOURCE_STRING)
+//   constexpr PResStringRec kStrings[] = {CX_DATA_STRINGS(DX_RESOURCE_STRING_ADDRESS)};
+//   TdxResourceStringsUnit GUnit(ProductName, &AddResourceStrings<kStrings>);
+#define DX_RESOURCE_STRING(Name, Text) const TResStringRec Name{L## #Name, Text};
+#define DX_RESOURCE_STRING_ADDRESS(Name, Text) &Name,
+
+// Files each record of Strings under its own identifier.
+template <const auto& Strings>
+void AddResourceStrings(TdxProductResourceStrings* product) {
+  for (PResStringRec res : Strings) product->Add(res->Identifier, res);
+}
+
 // The start and end of a strings unit: the product is filed on the first start
 // and removed when the start count is back at 0.
 class TdxResourceStringsUnit {

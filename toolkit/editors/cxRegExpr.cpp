@@ -11,10 +11,7 @@ namespace {
 
 bool SameCharIgnoringCase(wchar_t A, wchar_t B) {
   if (A == B) return true;
-  if (A < 128 && B < 128) {
-    auto up = [](wchar_t c) { return (c >= L'a' && c <= L'z') ? wchar_t(c - 32) : c; };
-    return up(A) == up(B);
-  }
+  if (A < 128 && B < 128) return AsciiUpper(A) == AsciiUpper(B);
   return AnsiUpperCase(String(1, A)) == AnsiUpperCase(String(1, B));
 }
 
@@ -65,12 +62,12 @@ std::unique_ptr<TcxRegExprItem> TcxRegExprUserEnumeration::Duplicate() const {
   return copy;
 }
 
-bool TcxRegExprDigit::Accepts(wchar_t& Ch, bool) { return (Ch >= L'0' && Ch <= L'9') != FInverted; }
+bool TcxRegExprDigit::Accepts(wchar_t& Ch, bool) { return IsAsciiDigit(Ch) != FInverted; }
 
 std::unique_ptr<TcxRegExprItem> TcxRegExprDigit::Duplicate() const { return std::make_unique<TcxRegExprDigit>(FInverted); }
 
 bool TcxRegExprIdLetter::Accepts(wchar_t& Ch, bool) {
-  const bool letter = (Ch >= L'a' && Ch <= L'z') || (Ch >= L'A' && Ch <= L'Z') || (Ch >= L'0' && Ch <= L'9') || Ch == L'_';
+  const bool letter = IsAsciiLetter(Ch) || IsAsciiDigit(Ch) || Ch == L'_';
   return letter != FInverted;
 }
 

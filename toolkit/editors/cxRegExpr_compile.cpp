@@ -2,6 +2,7 @@
 // its quantifier and repetition rules, and the error reporting.
 #include "cxRegExpr.h"
 
+#include "SysUtils.h"
 #include "cxRegExpr_shared.h"
 
 using namespace cxRegExprDetail;
@@ -9,7 +10,7 @@ using namespace cxRegExprDetail;
 namespace {
 
 bool IsHexDigit(wchar_t Ch) {
-  return (Ch >= L'0' && Ch <= L'9') || (Ch >= L'A' && Ch <= L'F') || (Ch >= L'a' && Ch <= L'f');
+  return IsAsciiDigit(Ch) || (AsciiUpper(Ch) >= L'A' && AsciiUpper(Ch) <= L'F');
 }
 
 int HexValue(wchar_t Ch) {
@@ -289,10 +290,10 @@ void TcxRegExpr::LexRepetition() {
   while (ReadChar(ch)) {
     const int line = FCurrentLine, pos = FCurrentChar;
     if (IsBlank(ch)) continue;
-    if (ch >= L'0' && ch <= L'9') {
+    if (IsAsciiDigit(ch)) {
       String digits(1, ch);
       wchar_t next;
-      while (PeekChar(next) && next >= L'0' && next <= L'9') {
+      while (PeekChar(next) && IsAsciiDigit(next)) {
         ReadChar(next);
         digits += next;
       }

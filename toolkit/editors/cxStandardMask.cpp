@@ -1,20 +1,13 @@
 #include "cxStandardMask.h"
 
 #include "Classes.h"
+#include "SysUtils.h"
 #include "dxCore.h"
-
-namespace {
-
-bool IsAsciiLetter(wchar_t Ch) { return (Ch >= L'A' && Ch <= L'Z') || (Ch >= L'a' && Ch <= L'z'); }
-bool IsAsciiDigit(wchar_t Ch) { return Ch >= L'0' && Ch <= L'9'; }
-
-
-}  // namespace
 
 bool TcxStandardMaskManyItem::Accepts(wchar_t& Ch) const {
   const bool accepted = IsInClass(Ch);
-  if (FCaseType == cxMaskCaseUpper && Ch >= L'a' && Ch <= L'z') Ch = wchar_t(Ch - 32);
-  else if (FCaseType == cxMaskCaseLower && Ch >= L'A' && Ch <= L'Z') Ch = wchar_t(Ch + 32);
+  if (FCaseType == cxMaskCaseUpper) Ch = AsciiUpper(Ch);
+  else if (FCaseType == cxMaskCaseLower) Ch = AsciiLower(Ch);
   return accepted;
 }
 

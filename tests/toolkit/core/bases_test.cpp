@@ -51,27 +51,45 @@ TEST(CxComponentTest, FakeLinksOnlyAtDesignTime) {
   auto* component = new TLinkingComponent(&form);
   TComponent a(nullptr), b(nullptr), c(nullptr), d(nullptr);
   component->collect = {&a, &b, &c, &d};
-  component->FakeComponentLink1 = &d;
+  component->SetFakeComponentLink1(&d);
   component->RefreshFakeLinks();  // at run time: unchanged
-  EXPECT_EQ(component->FakeComponentLink1, &d);
-  EXPECT_EQ(component->FakeComponentLink2, nullptr);
+  EXPECT_EQ(component->FakeComponentLink1(), &d);
+  EXPECT_EQ(component->FakeComponentLink2(), nullptr);
 
   component->SetDesigning(true);
   component->RefreshFakeLinks();
-  EXPECT_EQ(component->FakeComponentLink1, &a);
-  EXPECT_EQ(component->FakeComponentLink2, &b);
-  EXPECT_EQ(component->FakeComponentLink3, &c);
+  EXPECT_EQ(component->FakeComponentLink1(), &a);
+  EXPECT_EQ(component->FakeComponentLink2(), &b);
+  EXPECT_EQ(component->FakeComponentLink3(), &c);
   component->collect = {&b};
   component->Loaded();  // loading refreshes them
-  EXPECT_EQ(component->FakeComponentLink1, &b);
-  EXPECT_EQ(component->FakeComponentLink2, nullptr);
-  EXPECT_EQ(component->FakeComponentLink3, nullptr);
+  EXPECT_EQ(component->FakeComponentLink1(), &b);
+  EXPECT_EQ(component->FakeComponentLink2(), nullptr);
+  EXPECT_EQ(component->FakeComponentLink3(), nullptr);
 
   TLinkingComponent unowned(nullptr);
   unowned.SetDesigning(true);
   unowned.collect = {&a};
   unowned.RefreshFakeLinks();  // no owner: nothing to do
-  EXPECT_EQ(unowned.FakeComponentLink1, nullptr);
+  EXPECT_EQ(unowned.FakeComponentLink1(), nullptr);
+}
+
+TEST(CxComponentTest, FreeingALinkedComponentEmptiesItsLink) {
+  TComponent form(nullptr);
+  auto* component = new TLinkingComponent(&form);
+  auto* first = new TComponent(&form);
+  auto* second = new TComponent(nullptr);
+  component->collect = {first, second};
+  component->SetDesigning(true);
+  component->RefreshFakeLinks();
+  ASSERT_EQ(component->FakeComponentLink2(), second);
+  delete second;
+  EXPECT_EQ(component->FakeComponentLink1(), first);
+  EXPECT_EQ(component->FakeComponentLink2(), nullptr);
+  component->SetFakeComponentLink3(first);
+  delete first;
+  EXPECT_EQ(component->FakeComponentLink1(), nullptr);
+  EXPECT_EQ(component->FakeComponentLink3(), nullptr);
 }
 
 TEST(CxComponentTest, FreeingTheOwnerClearsLinksToOwnedComponents) {

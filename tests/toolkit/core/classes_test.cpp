@@ -349,15 +349,15 @@ TEST(AutoWidthObjectTest, SharesTheSpaceByWidthAboveMinimums) {
     TcxAutoWidthObject widths(int(c.items.size()));
     for (auto [width, minimum, fixed] : c.items) {
       TcxAutoWidthItem* item = widths.AppendItem();
-      EXPECT_EQ(item->ComputedWidth, -1);
-      item->Width = width;
-      item->MinWidth = minimum;
-      item->Fixed = fixed;
+      EXPECT_EQ(item->ComputedWidth(), -1);
+      item->SetWidth(width);
+      item->SetMinWidth(minimum);
+      item->SetFixed(fixed);
     }
-    widths.AvailableSpace = c.available;
+    widths.SetAvailableSpace(c.available);
     widths.Calculate();
     for (int i = 0; i < widths.Count(); ++i)
-      EXPECT_EQ(widths.Items(i)->ComputedWidth, c.expected[std::size_t(i)]) << c.name << " item " << i;
+      EXPECT_EQ(widths.Items(i)->ComputedWidth(), c.expected[std::size_t(i)]) << c.name << " item " << i;
   }
 }
 

@@ -2,6 +2,9 @@
 // the override lookup, and the toolkit's three string units.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <utility>
+
 #include "cxDataConsts.h"
 #include "cxFilterConsts.h"
 #include "cxLibraryStrs.h"
@@ -117,26 +120,120 @@ TEST_F(ResourceStringOverrideTest, KeyWithoutReplacementTextFallsBackToTheResour
   EXPECT_EQ(ResolveResourceString(&sFirst), L"first text");
 }
 
+// Every text of the three units, as the toolkit shows it, under its identifier.
+using TTextRow = std::pair<const wchar_t*, const wchar_t*>;
+const TTextRow kDataConstsTexts[] = {
+    {L"cxSDataReadError", L"Stream read error"},
+    {L"cxSDataWriteError", L"Stream write error"},
+    {L"cxSDataItemExistError", L"Item already exists"},
+    {L"cxSDataRecordIndexError", L"RecordIndex out of range"},
+    {L"cxSDataItemIndexError", L"ItemIndex out of range"},
+    {L"cxSDataProviderModeError", L"This operation is not supported in provider mode"},
+    {L"cxSDataInvalidStreamFormat", L"Invalid stream format"},
+    {L"cxSDataRowIndexError", L"RowIndex out of range"},
+    {L"cxSDataCustomDataSourceInvalidCompare", L"GetInfoForCompare not implemented"},
+    {L"cxSDBDetailFilterControllerNotFound", L"DetailFilterController not found"},
+    {L"cxSDBNotInGridMode", L"DataController not in GridMode"},
+    {L"cxSDBKeyFieldNotFound", L"Key Field not found"},
+};
+const TTextRow kLibraryStrsTexts[] = {
+    {L"scxCantCreateRegistryKey", L"Can't create the registry key: \\%s"},
+    {L"scxCantOpenRegistryKey", L"Can't open the registry key: \\%s"},
+    {L"scxErrorStoreObject", L"Error store %s object"},
+    {L"scxConverterCantCreateStyleRepository", L"Can't create the Style Repository"},
+    {L"cxSDateToday", L"today"},
+    {L"cxSDateYesterday", L"yesterday"},
+    {L"cxSDateTomorrow", L"tomorrow"},
+    {L"cxSDateSunday", L"Sunday"},
+    {L"cxSDateMonday", L"Monday"},
+    {L"cxSDateTuesday", L"Tuesday"},
+    {L"cxSDateWednesday", L"Wednesday"},
+    {L"cxSDateThursday", L"Thursday"},
+    {L"cxSDateFriday", L"Friday"},
+    {L"cxSDateSaturday", L"Saturday"},
+    {L"cxSDateFirst", L"first"},
+    {L"cxSDateSecond", L"second"},
+    {L"cxSDateThird", L"third"},
+    {L"cxSDateFourth", L"fourth"},
+    {L"cxSDateFifth", L"fifth"},
+    {L"cxSDateSixth", L"sixth"},
+    {L"cxSDateSeventh", L"seventh"},
+    {L"cxSDateBOM", L"bom"},
+    {L"cxSDateEOM", L"eom"},
+    {L"cxSDateNow", L"now"},
+};
+const TTextRow kFilterConstsTexts[] = {
+    {L"cxSFilterOperatorEqual", L"equals"},
+    {L"cxSFilterOperatorNotEqual", L"does not equal"},
+    {L"cxSFilterOperatorLess", L"is less than"},
+    {L"cxSFilterOperatorLessEqual", L"is less than or equal to"},
+    {L"cxSFilterOperatorGreater", L"is greater than"},
+    {L"cxSFilterOperatorGreaterEqual", L"is greater than or equal to"},
+    {L"cxSFilterOperatorLike", L"like"},
+    {L"cxSFilterOperatorNotLike", L"not like"},
+    {L"cxSFilterOperatorBetween", L"between"},
+    {L"cxSFilterOperatorNotBetween", L"not between"},
+    {L"cxSFilterOperatorInList", L"in"},
+    {L"cxSFilterOperatorNotInList", L"not in"},
+    {L"cxSFilterOperatorYesterday", L"is yesterday"},
+    {L"cxSFilterOperatorToday", L"is today"},
+    {L"cxSFilterOperatorTomorrow", L"is tomorrow"},
+    {L"cxSFilterOperatorLast7Days", L"is last 7 days"},
+    {L"cxSFilterOperatorLastWeek", L"is last week"},
+    {L"cxSFilterOperatorLast14Days", L"is last 14 days"},
+    {L"cxSFilterOperatorLastTwoWeeks", L"is last two weeks"},
+    {L"cxSFilterOperatorLast30Days", L"is last 30 days"},
+    {L"cxSFilterOperatorLastMonth", L"is last month"},
+    {L"cxSFilterOperatorLastYear", L"is last year"},
+    {L"cxSFilterOperatorPast", L"is past"},
+    {L"cxSFilterOperatorThisWeek", L"is this week"},
+    {L"cxSFilterOperatorThisMonth", L"is this month"},
+    {L"cxSFilterOperatorThisYear", L"is this year"},
+    {L"cxSFilterOperatorNext7Days", L"is next 7 days"},
+    {L"cxSFilterOperatorNextWeek", L"is next week"},
+    {L"cxSFilterOperatorNext14Days", L"is next 14 days"},
+    {L"cxSFilterOperatorNextTwoWeeks", L"is next two weeks"},
+    {L"cxSFilterOperatorNext30Days", L"is next 30 days"},
+    {L"cxSFilterOperatorNextMonth", L"is next month"},
+    {L"cxSFilterOperatorNextYear", L"is next year"},
+    {L"cxSFilterOperatorFuture", L"is future"},
+    {L"cxSFilterAndCaption", L"and"},
+    {L"cxSFilterOrCaption", L"or"},
+    {L"cxSFilterNotCaption", L"not"},
+    {L"cxSFilterBlankCaption", L"blank"},
+    {L"cxSFilterOperatorIsNull", L"is blank"},
+    {L"cxSFilterOperatorIsNotNull", L"is not blank"},
+    {L"cxSFilterOperatorBeginsWith", L"begins with"},
+    {L"cxSFilterOperatorDoesNotBeginWith", L"does not begin with"},
+    {L"cxSFilterOperatorEndsWith", L"ends with"},
+    {L"cxSFilterOperatorDoesNotEndWith", L"does not end with"},
+    {L"cxSFilterOperatorContains", L"contains"},
+    {L"cxSFilterOperatorDoesNotContain", L"does not contain"},
+    {L"cxSFilterBoxAllCaption", L"(All)"},
+    {L"cxSFilterBoxCustomCaption", L"(Custom...)"},
+    {L"cxSFilterBoxBlanksCaption", L"(Blanks)"},
+    {L"cxSFilterBoxNonBlanksCaption", L"(NonBlanks)"},
+};
+
 struct TStringUnit {
   const char* unit;
   void (*start)();
   void (*end)();
   const wchar_t* const* product;
-  int count;
-  const TResStringRec* sample;
-  const wchar_t* sampleText;
+  const TTextRow* texts;
+  std::size_t count;
 };
 
 const TStringUnit kStringUnits[] = {
-    {"cxDataConsts", cxDataConsts_Initialize, cxDataConsts_Finalize, &cxDataConstsProductName, 12, &cxSDataWriteError,
-     L"Stream write error"},
-    {"cxLibraryStrs", cxLibraryStrs_Initialize, cxLibraryStrs_Finalize, &cxLibraryStrsProductName, 24,
-     &scxCantCreateRegistryKey, L"Can't create the registry key: \\%s"},
-    {"cxFilterConsts", cxFilterConsts_Initialize, cxFilterConsts_Finalize, &cxFilterConstsProductName, 50,
-     &cxSFilterBoxCustomCaption, L"(Custom...)"},
+    {"cxDataConsts", cxDataConsts_Initialize, cxDataConsts_Finalize, &cxDataConstsProductName, kDataConstsTexts,
+     std::size(kDataConstsTexts)},
+    {"cxLibraryStrs", cxLibraryStrs_Initialize, cxLibraryStrs_Finalize, &cxLibraryStrsProductName, kLibraryStrsTexts,
+     std::size(kLibraryStrsTexts)},
+    {"cxFilterConsts", cxFilterConsts_Initialize, cxFilterConsts_Finalize, &cxFilterConstsProductName,
+     kFilterConstsTexts, std::size(kFilterConstsTexts)},
 };
 
-TEST(ToolkitStringUnitsTest, EachUnitFilesItsRowsOnceAndRemovesThemAtEnd) {
+TEST(ToolkitStringUnitsTest, EachUnitFilesItsTextsOnceAndRemovesThemAtEnd) {
   TdxResourceStringsRepository* repo = GetResourceStringsRepository();
   for (const TStringUnit& u : kStringUnits) {
     SCOPED_TRACE(u.unit);
@@ -145,17 +242,15 @@ TEST(ToolkitStringUnitsTest, EachUnitFilesItsRowsOnceAndRemovesThemAtEnd) {
     int index = repo->IndexOfProduct(*u.product);
     ASSERT_GE(index, 0);
     TdxProductResourceStrings* product = repo->Products(index);
-    ASSERT_EQ(product->Count(), u.count);
+    ASSERT_EQ(product->Count(), int(u.count));
     EXPECT_EQ(repo->ProductCount(), index + 1);
-    // Every identifier resolves to the text of the resource filed under it.
-    for (int i = 0; i < product->Count(); ++i) {
-      PResStringRec res = product->Values(i);
-      EXPECT_EQ(product->Names(i), res->Identifier);
-      EXPECT_EQ(ResolveResourceString(res), res->Text);
+    for (std::size_t i = 0; i < u.count; ++i) {
+      const auto [identifier, text] = u.texts[i];
+      const int at = product->IndexOf(identifier);
+      ASSERT_GE(at, 0) << identifier;
+      EXPECT_EQ(String(product->Values(at)->Identifier), identifier);
+      EXPECT_EQ(ResolveResourceString(product->Values(at)), text) << product->Names(at);
     }
-    int sample = product->IndexOf(u.sample->Identifier);
-    ASSERT_GE(sample, 0);
-    EXPECT_EQ(ResolveResourceString(product->Values(sample)), u.sampleText);
   }
   for (const TStringUnit& u : kStringUnits) {
     u.end();

@@ -168,7 +168,7 @@ TEST_F(WindowProcChainTest, NullsAndForeignNodesChangeNothing) {
   mine.RemoveNode(foreign);
   EXPECT_EQ(foreign, nullptr);
   EXPECT_EQ(mine.Last(), second);
-  EXPECT_EQ(second->Prev, nullptr);
+  EXPECT_EQ(second->Prev(), nullptr);
 }
 
 }  // namespace

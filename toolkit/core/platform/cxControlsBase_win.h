@@ -129,8 +129,14 @@ class TcxSystemController : public TcxMessageWindow {
 class TcxDoublyLinkedObject : public TObject {
   VAMIRE_CLASS(TcxDoublyLinkedObject, TObject)
  public:
-  TcxDoublyLinkedObject* Prev = nullptr;
-  TcxDoublyLinkedObject* Next = nullptr;
+  TcxDoublyLinkedObject* Prev() const { return FPrev; }
+  void SetPrev(TcxDoublyLinkedObject* Value) { FPrev = Value; }
+  TcxDoublyLinkedObject* Next() const { return FNext; }
+  void SetNext(TcxDoublyLinkedObject* Value) { FNext = Value; }
+
+ private:
+  TcxDoublyLinkedObject* FPrev = nullptr;
+  TcxDoublyLinkedObject* FNext = nullptr;
 };
 
 class TcxDoublyLinkedObjectList : public TObject {
@@ -154,9 +160,17 @@ class TcxDoublyLinkedObjectList : public TObject {
 class TcxWindowProcLinkedObject : public TcxDoublyLinkedObject {
   VAMIRE_CLASS(TcxWindowProcLinkedObject, TcxDoublyLinkedObject)
  public:
-  TControl* Control = nullptr;
-  HWND Handle = nullptr;
-  TWndMethod WindowProc;
+  TControl* Control() const { return FControl; }
+  void SetControl(TControl* Value) { FControl = Value; }
+  HWND Handle() const { return FHandle; }
+  void SetHandle(HWND Value) { FHandle = Value; }
+  TWndMethod WindowProc() const { return FWindowProc; }
+  void SetWindowProc(TWndMethod Value) { FWindowProc = Value; }
+
+ private:
+  TControl* FControl = nullptr;
+  HWND FHandle = nullptr;
+  TWndMethod FWindowProc;
 };
 
 // Puts a chain in front of a window's procedure and back out again.

@@ -12,15 +12,15 @@ const wchar_t kChainProperty[] = L"cxWindowProcChain";
 TcxDoublyLinkedObjectList::~TcxDoublyLinkedObjectList() {
   while (FLast) {
     TcxDoublyLinkedObject* node = FLast;
-    FLast = node->Prev;
+    FLast = node->Prev();
     delete node;
   }
 }
 
 TcxDoublyLinkedObject* TcxDoublyLinkedObjectList::AddNode() {
   TcxDoublyLinkedObject* node = CreateNode();
-  node->Prev = FLast;
-  if (FLast) FLast->Next = node;
+  node->SetPrev(FLast);
+  if (FLast) FLast->SetNext(node);
   FLast = node;
   return node;
 }
@@ -29,11 +29,11 @@ TcxDoublyLinkedObject* TcxDoublyLinkedObjectList::CreateNode() { return new TcxD
 
 void TcxDoublyLinkedObjectList::RemoveNode(TcxDoublyLinkedObject*& Node) {
   TcxDoublyLinkedObject* found = FLast;
-  while (found && found != Node) found = found->Prev;
+  while (found && found != Node) found = found->Prev();
   if (!found) return;
-  if (found->Next) found->Next->Prev = found->Prev;
-  else FLast = found->Prev;
-  if (found->Prev) found->Prev->Next = found->Next;
+  if (found->Next()) found->Next()->SetPrev(found->Prev());
+  else FLast = found->Prev();
+  if (found->Prev()) found->Prev()->SetNext(found->Next());
   delete found;
   Node = nullptr;
 }
@@ -94,8 +94,8 @@ TcxWindowProcLinkedObjectList::~TcxWindowProcLinkedObjectList() {
 
 TcxDoublyLinkedObject* TcxWindowProcLinkedObjectList::CreateNode() {
   TcxWindowProcLinkedObject* node = FHelper->CreateNode();
-  node->Control = FControl;
-  node->Handle = FHandle;
+  node->SetControl(FControl);
+  node->SetHandle(FHandle);
   return node;
 }
 
@@ -106,18 +106,18 @@ void TcxWindowProcLinkedObjectList::InstallChain() {
 
 TcxWindowProcLinkedObject* TcxWindowProcLinkedObjectList::AddWindowProc(TWndMethod Method) {
   auto* node = static_cast<TcxWindowProcLinkedObject*>(AddNode());
-  node->WindowProc = Method;
+  node->SetWindowProc(Method);
   return node;
 }
 
 void TcxWindowProcLinkedObjectList::DispatchToLast(TMessage& Message) {
-  const TWndMethod method = static_cast<TcxWindowProcLinkedObject*>(Last())->WindowProc;
+  const TWndMethod method = static_cast<TcxWindowProcLinkedObject*>(Last())->WindowProc();
   method(Message);
 }
 
 void CallPreviousWindowProc(TcxWindowProcLinkedObject* Node, TMessage& Message) {
-  if (!Node || !Node->Prev) return;
-  const TWndMethod method = static_cast<TcxWindowProcLinkedObject*>(Node->Prev)->WindowProc;
+  if (!Node || !Node->Prev()) return;
+  const TWndMethod method = static_cast<TcxWindowProcLinkedObject*>(Node->Prev())->WindowProc();
   method(Message);
 }
 
@@ -145,13 +145,13 @@ TcxWindowProcLinkedObject* TcxWindowProcController::AddHandleWindowProc(HWND Han
 
 void TcxWindowProcController::RemoveWindowProc(TcxWindowProcLinkedObject*& Node) {
   if (!Node) return;
-  TcxWindowProcLinkedObjectList* chain = Node->Control ? FindControlChain(Node->Control) : FindHandleChain(Node->Handle);
+  TcxWindowProcLinkedObjectList* chain = Node->Control() ? FindControlChain(Node->Control()) : FindHandleChain(Node->Handle());
   if (!chain) return;
   TcxDoublyLinkedObject* node = Node;
   chain->RemoveNode(node);
   if (node) return;
   Node = nullptr;
-  if (chain->Last() && chain->Last()->Prev) return;
+  if (chain->Last() && chain->Last()->Prev()) return;
   for (auto it = FChains.begin(); it != FChains.end(); ++it)
     if (it->get() == chain) {
       FChains.erase(it);
