@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include "SysUtils.h"
+
 namespace {
 
 // MulDiv(X, 1, 2) of the platform: halves away from zero.
-int HalfAwayFromZero(int X) { return X >= 0 ? (X + 1) / 2 : -((1 - X) / 2); }
+int HalfAwayFromZero(int X) { return MulDivRounded(X, 1, 2); }
 
 int Width(const TRect& R) { return R.Right - R.Left; }
 int Height(const TRect& R) { return R.Bottom - R.Top; }

@@ -159,19 +159,6 @@ void ComputeCommonEntries(TOffice11Colors& e, TNearestColorFunc near) {
 
 }  // namespace
 
-int MulDivRounded(int ANumber, int ANumerator, int ADenominator) {
-  if (ADenominator == 0) return -1;
-  std::int64_t a = ANumber, b = ANumerator, d = ADenominator;
-  if (d < 0) {
-    a = -a;
-    d = -d;
-  }
-  const std::int64_t product = a * b;
-  const std::int64_t result = product >= 0 ? (product + d / 2) / d : (product - d / 2) / d;
-  if (result > 2147483647 || result < -2147483647) return -1;
-  return int(result);
-}
-
 TColor BlendColorsRGB(TColor A, TColor B, int APercent, TNearestColorFunc ANear) {
   auto channel = [APercent](int a, int b) {
     return ClampChannel(RoundHundredths(a * APercent) + RoundHundredths(b * (100 - APercent)));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GraphicsColors.h"
+#include "SysUtils.h"
 #include "System.h"
 #include "Types.h"
 
@@ -27,9 +28,6 @@ struct TOffice11SystemColors {
 // The nearest colour the screen can show; null means every colour shows as it is.
 using TNearestColorFunc = TColor (*)(TColor AColor);
 
-// Win32's MulDiv: the product divided and rounded half away from zero; -1
-// when the divisor is 0 or the result leaves the 32-bit range.
-int MulDivRounded(int ANumber, int ANumerator, int ADenominator);
 
 // mix(A, B, p): per channel p % of A plus (100 - p) % of B, each term rounded
 // (halves to even), the sum capped at 255, then made a colour the screen shows.
