@@ -19,6 +19,7 @@ namespace {
 TdxSkinTextureFactory GTextureFactory = nullptr;
 TdxSkinElement* GEmptyElement = nullptr;
 std::vector<TClass> GPropertyClasses;
+unsigned GChangeCount = 0;
 
 }  // namespace
 
@@ -75,6 +76,16 @@ TRect dxSkinShrinkMargins(const TRect& AMargins, int AWidth, int AHeight) {
 
 // --- Textures ------------------------------------------------------------------------------
 
+void TdxSkinTexture::AssignTexture(TdxSkinTexture* ASource) {
+  if (ASource == this) return;
+  Clear();
+  if (!ASource || ASource->Empty()) return;
+  TMemoryStream png;
+  ASource->SaveToStream(&png);
+  png.SetPosition(0);
+  LoadFromStream(&png);
+}
+
 void TdxSkinPNGData::LoadFromStream(TStream* AStream) {
   const std::int64_t remaining = AStream->Size() - AStream->Position();
   if (remaining <= 0) {
@@ -109,19 +120,11 @@ bool TdxSkinPNGData::IsEqual(TdxSkinTexture* AOther) {
 }
 
 void TdxSkinPNGData::AssignTexture(TdxSkinTexture* ASource) {
-  if (ASource == this) return;
-  if (auto* other = dynamic_cast<TdxSkinPNGData*>(ASource)) {
-    FData = other->FData;
-    FSize = other->FSize;
-    FUsesAlpha = other->FUsesAlpha;
-    return;
-  }
-  Clear();
-  if (!ASource || ASource->Empty()) return;
-  TMemoryStream png;
-  ASource->SaveToStream(&png);
-  png.SetPosition(0);
-  LoadFromStream(&png);
+  auto* other = dynamic_cast<TdxSkinPNGData*>(ASource);
+  if (!other) return inherited::AssignTexture(ASource);
+  FData = other->FData;
+  FSize = other->FSize;
+  FUsesAlpha = other->FUsesAlpha;
 }
 
 void TdxSkinPNGData::Clear() {
@@ -138,9 +141,14 @@ std::unique_ptr<TdxSkinTexture> CreateSkinTexture() {
   return GTextureFactory ? GTextureFactory() : std::make_unique<TdxSkinPNGData>();
 }
 
+unsigned dxSkinChangeCount() { return GChangeCount; }
+
+void dxSkinNoteChange() { ++GChangeCount; }
+
 // --- Named objects -------------------------------------------------------------------------
 
 void TdxSkinCustomPersistentObject::DoChange() {
+  dxSkinNoteChange();
   if (OnChange) OnChange(this);
 }
 
@@ -163,6 +171,7 @@ void TdxSkinCustomPersistentObjectList::Notify(void* Ptr, TListNotification Acti
 
 void TdxSkinCustomPersistentObjectList::Changed() {
   FSorted = false;
+  dxSkinNoteChange();
   if (FUpdateCount == 0 && OnChange) OnChange(this);
 }
 

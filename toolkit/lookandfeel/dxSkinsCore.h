@@ -100,7 +100,8 @@ class TdxSkinTexture : public TObject {
   // Some pixel is not fully opaque.
   virtual bool UsesAlpha() = 0;
   virtual bool IsEqual(TdxSkinTexture* AOther) = 0;
-  virtual void AssignTexture(TdxSkinTexture* ASource) = 0;
+  // From a texture of another kind: through its PNG data.
+  virtual void AssignTexture(TdxSkinTexture* ASource);
   virtual void Clear() = 0;
 };
 
@@ -130,6 +131,11 @@ using TdxSkinTextureFactory = std::unique_ptr<TdxSkinTexture> (*)();
 // The maker of new images' textures; null restores TdxSkinPNGData. Answers the previous one.
 TdxSkinTextureFactory SetSkinTextureFactory(TdxSkinTextureFactory AFactory);
 std::unique_ptr<TdxSkinTexture> CreateSkinTexture();
+
+// Counts every change of any skin object (values, lists, pictures), so that
+// drawn copies of elements know when they went stale.
+unsigned dxSkinChangeCount();
+void dxSkinNoteChange();
 
 // Whether skins can be read now: the skin unit makes it wait for GDI+.
 using TdxSkinReadableFunc = bool (*)();

@@ -130,6 +130,7 @@ TRect TdxSkinImage::GetSourceRect(int AImageIndex, TdxSkinElementState AState) {
 
 void TdxSkinImage::Changed() {
   FDirty = true;
+  dxSkinNoteChange();
   if (OnChange) OnChange(this);
 }
 

@@ -13,23 +13,8 @@ if(VAMIRE_NATIVE)
   set(VAMIRE_FORMCONV $<TARGET_FILE:formconv> CACHE INTERNAL "")
   set(VAMIRE_FORMCONV_DEP formconv CACHE INTERNAL "")
 else()
-  include(ExternalProject)
-  set(host_dir ${CMAKE_BINARY_DIR}/formconv-host)
-  set(host_args -DVAMIRE_ROOT=${CMAKE_SOURCE_DIR} -DCMAKE_BUILD_TYPE=Release)
-  find_program(VAMIRE_HOST_CXX NAMES c++ g++ REQUIRED)
-  list(APPEND host_args -DCMAKE_CXX_COMPILER=${VAMIRE_HOST_CXX})
-  if(CCACHE_PROGRAM)
-    list(APPEND host_args -DCMAKE_CXX_COMPILER_LAUNCHER=${CCACHE_PROGRAM})
-  endif()
-  ExternalProject_Add(vamire_formconv_host
-    SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR}/host
-    BINARY_DIR ${host_dir}
-    CMAKE_ARGS ${host_args}
-    BUILD_ALWAYS ON
-    INSTALL_COMMAND ""
-    BUILD_BYPRODUCTS ${host_dir}/formconv)
-  set(VAMIRE_FORMCONV ${host_dir}/formconv CACHE INTERNAL "")
-  set(VAMIRE_FORMCONV_DEP vamire_formconv_host CACHE INTERNAL "")
+  include(${CMAKE_SOURCE_DIR}/cmake/VamireHostTool.cmake)
+  vamire_host_tool(formconv ${CMAKE_CURRENT_LIST_DIR}/host)
 endif()
 
 function(vamire_add_forms target)
