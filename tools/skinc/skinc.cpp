@@ -2,8 +2,11 @@
 // writes them in the skin stream format, the same bytes on every run.
 //   skinc build CATALOGUE DESCRIPTION OUT.skin [-v]
 //   skinc multi OUT.skinres SKIN...
+//   skinc picture CATALOGUE DESCRIPTION GROUP.ELEMENT OUT.png
 // "build" draws every picture of the catalogue as the description says;
-// "multi" puts built skins into one multi-skin file, in the order given.
+// "multi" puts built skins into one multi-skin file, in the order given;
+// "picture" writes one element's picture as drawn for the description (the
+// program's default skin icons are made so).
 // -v reports what was drawn and how long it took.
 #include <chrono>
 #include <cstdio>
@@ -39,7 +42,8 @@ void WriteFile(const std::string& AName, const std::string& AData) {
 
 int Usage() {
   std::cerr << "usage: skinc build CATALOGUE DESCRIPTION OUT.skin [-v]\n"
-               "       skinc multi OUT.skinres SKIN...\n";
+               "       skinc multi OUT.skinres SKIN...\n"
+               "       skinc picture CATALOGUE DESCRIPTION GROUP.ELEMENT OUT.png\n";
   return 2;
 }
 
@@ -64,6 +68,19 @@ int main(int argc, char** argv) {
         std::cout << argv[4] << ": " << stats.Elements << " elements, " << stats.Pictures << " pictures, "
                   << stats.Frames << " frames, " << out.DataString().size() << " bytes, " << ms << " ms\n";
       }
+    } else if (mode == "picture" && argc == 6) {
+      const skinc::TCatalogue catalogue = skinc::ParseCatalogue(ReadFile(argv[2]), argv[2]);
+      const skinc::TDescription description = skinc::ParseDescription(ReadFile(argv[3]), argv[3]);
+      std::unique_ptr<TdxSkin> skin = skinc::BuildSkin(catalogue, description);
+      const std::string key = argv[4];
+      const std::size_t dot = key.find('.');
+      TdxSkinControlGroup* group = dot == std::string::npos ? nullptr : skin->FindGroup(UTF8Decode(key.substr(0, dot)));
+      TdxSkinElement* element = group ? group->FindElement(UTF8Decode(key.substr(dot + 1))) : nullptr;
+      if (!element || element->Image()->Texture()->Empty())
+        throw std::runtime_error(key + ": no element with a picture in the catalogue");
+      TStringStream png;
+      element->Image()->SaveTexture(&png);
+      WriteFile(argv[5], png.DataString());
     } else if (mode == "multi" && argc >= 4) {
       std::vector<std::string> skins;
       for (int i = 3; i < argc; ++i) {

@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "images_win_test_support.h"
-#include "dxSkinsCore_win.h"
-#include "skins_test_support.h"
+#include "skins_win_test_support.h"
 
 using core_graphics_test::CanvasSurface;
 using images_test::Hex;
@@ -15,25 +14,10 @@ using images_test::Near;
 
 namespace {
 
-class TSkinUnits : public testing::Environment {
- public:
-  void SetUp() override {
-    InitializeUnits({dxGDIPlusAPIUnit, dxCoreUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, dxSkinsCoreUnit});
-  }
-  void TearDown() override { FinalizeUnits(); }
-};
-const auto* const kUnits = testing::AddGlobalTestEnvironment(new TSkinUnits);
+const auto* const kUnits = testing::AddGlobalTestEnvironment(new skins_test::TSkinUnits);
 
-TdxSkin& Probe() {
-  static TdxSkin* probe = new TdxSkin(L"Probe", GetModuleHandleW(nullptr), true);
-  return *probe;
-}
-
-TdxSkinElement* ProbeElement(const wchar_t* AGroup, const wchar_t* AName) {
-  TdxSkinElement* e = Probe().FindGroup(AGroup)->FindElement(AName);
-  EXPECT_NE(e, nullptr) << UTF8Encode(AName);
-  return e;
-}
+using skins_test::Probe;
+using skins_test::ProbeElement;
 
 // The picture's pixel as 0xRRGGBB.
 std::uint32_t SourceAt(TdxSkinImage* AImage, int X, int Y) {
