@@ -29,7 +29,10 @@ int HexDigits(const std::string& AText, std::uint32_t& AValue) {
   AValue = 0;
   for (std::size_t i = 1; i < AText.size(); ++i) {
     const char c = AText[i];
-    const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    const int d = c >= '0' && c <= '9'   ? c - '0'
+                  : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                  : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                         : -1;
     if (d < 0) return 0;
     AValue = AValue << 4 | std::uint32_t(d);
   }
@@ -211,9 +214,9 @@ void TBuilder::BuildImage(TdxSkinImage* AImage, const TElementSpec& ASpec, bool 
     for (std::size_t k = 0; k < states.size(); ++k) {
       const int index = image * int(states.size()) + int(k);
       const TBox box = ASpec.Vertical ? TBox{0, index * h, w, index * h + h} : TBox{index * w, 0, index * w + w, h};
+      const std::string mark = std::size_t(image) < marks.size() ? marks[std::size_t(image)] : "none";
       if (style)
-        DrawFrame(raster, box, *style, states[k], std::size_t(image) < marks.size() ? marks[std::size_t(image)] : "none",
-                  ASpec.Where);
+        DrawFrame(raster, box, *style, states[k], mark, ASpec.Where);
       else
         DrawProbeFrame(raster, box, AGlyph ? TMargins{} : ASpec.Margins);
       ++FFrame;
@@ -255,7 +258,8 @@ void TBuilder::SetProperty(TdxSkinPersistent* AOwner, const TPropertySpec& ASpec
     value = given->second;
     FUsedValues.insert(AKey);
   }
-  const std::string where = given != FDescription.Values.end() ? FDescription.File + " (set " + AKey + ")" : ASpec.Where;
+  const std::string where =
+      given != FDescription.Values.end() ? FDescription.File + " (set " + AKey + ")" : ASpec.Where;
   const String name = Wide(ASpec.Name);
   if (ASpec.SkinColor) {
     static_cast<TdxSkin*>(AOwner)->Colors()->AddColor(name, ColorValue(value.empty() ? "default" : value, where, AKey));

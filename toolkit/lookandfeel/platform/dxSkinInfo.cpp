@@ -729,7 +729,9 @@ TdxSkinElement* TdxSkinInfo::EditButtonGlyph(int AKind) const {
   return Element(RowSlot(kEditButtonGlyphs, AKind, E::None));
 }
 
-TdxSkinColor* TdxSkinInfo::CalculatorButtonColor(int AKind) const { return As<TdxSkinColor>(CalculatorColorSlot(AKind)); }
+TdxSkinColor* TdxSkinInfo::CalculatorButtonColor(int AKind) const {
+  return As<TdxSkinColor>(CalculatorColorSlot(AKind));
+}
 
 TdxSkinColor* TdxSkinInfo::EditorTextColor(int AState) const {
   return As<TdxSkinColor>(RowSlot(kEditorTextColors, AState, P::Count));

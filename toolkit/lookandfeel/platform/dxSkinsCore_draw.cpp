@@ -2,6 +2,7 @@
 // image index, the border lines and the glyph; and the element caches that
 // keep an element drawn at one size.
 #include <algorithm>
+#include <cstring>
 
 #include "dxSkinsCore_win.h"
 
@@ -16,6 +17,9 @@ bool IsVisibleOn(HDC DC, const TRect& R) {
   return !IsEmptyRect(R) && RectVisible(DC, &r);
 }
 
+// Without GDI+ no skin is registered; what is drawn anyway draws nothing.
+bool CanDrawOn(HDC DC, const TRect& R) { return IsVisibleOn(DC, R) && IsGdiPlusAvailable(); }
+
 bool IsImageIndexValid(TdxSkinElement* AElement, int AImageIndex) {
   return AImageIndex >= 0 && AImageIndex < AElement->ImageCount();
 }
@@ -29,7 +33,6 @@ bool CoversWholeRect(TdxSkinElement* AElement) {
   return SkinImagePicture(image) && image->PartVisible(4);
 }
 
-
 }  // namespace
 
 // --- Borders -------------------------------------------------------------------------------
@@ -39,7 +42,7 @@ void TdxSkinBorder::DrawOnCanvas(TdxSkinCanvas* ACanvas, const TRect& R) {
 }
 
 void TdxSkinBorder::Draw(HDC DC, const TRect& R) {
-  if (FColor == clNone || !IsVisibleOn(DC, R)) return;
+  if (FColor == clNone || !CanDrawOn(DC, R)) return;
   TdxSkinCanvas canvas(DC, R);
   DrawOnCanvas(&canvas, R);
 }
@@ -65,24 +68,23 @@ void TdxSkinImage::DrawOnCanvas(TdxSkinCanvas* ACanvas, const TRect& R, int AIma
 
 void TdxSkinImage::Draw(HDC DC, const TRect& R, int AImageIndex, TdxSkinElementState AState) {
   const TSize frame = GetFrameSize();
-  if (frame.cx <= 0 || frame.cy <= 0 || !IsVisibleOn(DC, R)) return;
+  if (frame.cx <= 0 || frame.cy <= 0 || !CanDrawOn(DC, R)) return;
   TdxSkinCanvas canvas(DC, R);
   DrawOnCanvas(&canvas, R, AImageIndex, AState);
 }
 
 // --- Elements ------------------------------------------------------------------------------
 
-void TdxSkinElement::DrawOnCanvas(TdxSkinCanvas* ACanvas, const TRect& R, int AImageIndex,
-                                  TdxSkinElementState AState) {
+void TdxSkinElement::DrawOnCanvas(TdxSkinCanvas* ACanvas, const TRect& R, int AImageIndex, TdxSkinElementState AState) {
   if (!IsImageIndexValid(this, AImageIndex)) return;
   if (FColorAssigned && (FImage->Empty() || FImage->Stretch() == smNoResize || HasTransparency()))
     ACanvas->FillRect(R, FColor, FAlpha);
   FImage->DrawOnCanvas(ACanvas, R, AImageIndex, AState);
   FBorders->DrawOnCanvas(ACanvas, R);
   const TRect& offset = FContentOffset->Rect();
-  FGlyph->DrawOnCanvas(ACanvas,
-                       TRect{R.Left + offset.Left, R.Top + offset.Top, R.Right - offset.Right, R.Bottom - offset.Bottom},
-                       AImageIndex, AState);
+  FGlyph->DrawOnCanvas(
+      ACanvas, TRect{R.Left + offset.Left, R.Top + offset.Top, R.Right - offset.Right, R.Bottom - offset.Bottom},
+      AImageIndex, AState);
 }
 
 void TdxSkinElement::DrawToDC(HDC DC, const TRect& R, int AImageIndex, TdxSkinElementState AState) {
@@ -95,7 +97,7 @@ void TdxSkinElement::DrawToDC(HDC DC, const TRect& R, int AImageIndex, TdxSkinEl
     DeleteObject(red);
     return;
   }
-  if (!IsImageIndexValid(this, AImageIndex)) return;
+  if (!IsImageIndexValid(this, AImageIndex) || !IsGdiPlusAvailable()) return;
   if (FUseCache) {
     if (!FCache) FCache = std::make_unique<TdxSkinElementCache>();
     static_cast<TdxSkinElementCache*>(FCache.get())->Draw(DC, this, AImageIndex, AState, R);
@@ -111,8 +113,7 @@ TdxSkinElementCache::~TdxSkinElementCache() { FreePictures(); }
 
 void TdxSkinElementCache::FreePictures() {
   FOpaqueBitmap.reset();
-  if (FAlphaBitmap && GdipApi().GdipDisposeImage) GdipApi().GdipDisposeImage(FAlphaBitmap);
-  FAlphaBitmap = nullptr;
+  FAlphaBitmap.reset();
 }
 
 void TdxSkinElementCache::Render(int AWidth, int AHeight) {
@@ -127,11 +128,32 @@ void TdxSkinElementCache::Render(int AWidth, int AHeight) {
     MakeBitmapOpaque(FOpaqueBitmap.get());
     return;
   }
-  FAlphaBitmap = CreateGdipBitmap(AWidth, AHeight);
-  GpGraphics* graphics = nullptr;
-  CheckGdipStatus(GdipApi().GdipGetImageGraphicsContext(FAlphaBitmap, &graphics));
-  TdxSkinCanvas canvas(graphics);
-  FElement->DrawOnCanvas(&canvas, area, FImageIndex, FState);
+  // Drawn by GDI+ into a bitmap with alpha, kept as premultiplied pixels for AlphaBlend.
+  GpBitmap* bitmap = CreateGdipBitmap(AWidth, AHeight);
+  TRGBColors pixels(std::size_t(AWidth) * std::size_t(AHeight));
+  try {
+    {
+      GpGraphics* graphics = nullptr;
+      CheckGdipStatus(GdipApi().GdipGetImageGraphicsContext(bitmap, &graphics));
+      TdxSkinCanvas canvas(graphics);
+      FElement->DrawOnCanvas(&canvas, area, FImageIndex, FState);
+    }
+    Gdiplus::Rect all(0, 0, AWidth, AHeight);
+    Gdiplus::BitmapData data{};
+    CheckGdipStatus(
+        GdipApi().GdipBitmapLockBits(bitmap, &all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data));
+    for (int y = 0; y < AHeight; ++y)
+      std::memcpy(&pixels[std::size_t(y) * std::size_t(AWidth)],
+                  static_cast<const std::uint8_t*>(data.Scan0) + std::ptrdiff_t(y) * data.Stride,
+                  std::size_t(AWidth) * 4);
+    GdipApi().GdipBitmapUnlockBits(bitmap, &data);
+  } catch (...) {
+    GdipApi().GdipDisposeImage(bitmap);
+    throw;
+  }
+  GdipApi().GdipDisposeImage(bitmap);
+  FAlphaBitmap = std::make_unique<TcxBitmap32>(AWidth, AHeight);
+  FAlphaBitmap->SetPixels(pixels);
 }
 
 void TdxSkinElementCache::Draw(HDC DC, TdxSkinElement* AElement, int AImageIndex, TdxSkinElementState AState,
@@ -157,8 +179,7 @@ void TdxSkinElementCache::Draw(HDC DC, TdxSkinElement* AElement, int AImageIndex
   if (FOpaqueBitmap) {
     BitBlt(DC, R.Left, R.Top, Width(R), Height(R), FOpaqueBitmap->Canvas()->Handle(), 0, 0, SRCCOPY);
   } else if (FAlphaBitmap) {
-    TdxSkinCanvas canvas(DC, R);
-    DrawGdipImageWithAlpha(canvas.Graphics()->Handle(), R, TRect{0, 0, Width(R), Height(R)}, 255, FAlphaBitmap);
+    AlphaBlendDC(DC, FAlphaBitmap->Canvas()->Handle(), R, 255, false, TRect{0, 0, Width(R), Height(R)});
   }
 }
 

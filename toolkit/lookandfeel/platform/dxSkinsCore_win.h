@@ -64,8 +64,10 @@ class TdxSkinCanvas : public TObject {
 };
 
 // One element kept drawn at one size, state and image index; drawing it
-// again at that size copies the picture, wherever it goes. A change of any
-// skin object since it was drawn makes it draw anew.
+// again at that size copies the picture, wherever it goes: an opaque one with
+// BitBlt, one with transparency with AlphaBlend from premultiplied pixels
+// (GDI+ blends many times slower under Wine). A change of any skin object
+// since it was drawn makes it draw anew.
 class TdxSkinElementCache : public TObject {
   VAMIRE_CLASS(TdxSkinElementCache, TObject)
  public:
@@ -90,7 +92,7 @@ class TdxSkinElementCache : public TObject {
   TRect FRect;
   unsigned FSkinChangeCount = 0;
   std::unique_ptr<TcxBitmap> FOpaqueBitmap;
-  GpBitmap* FAlphaBitmap = nullptr;
+  std::unique_ptr<TcxBitmap32> FAlphaBitmap;
   int FRenderCount = 0;
 };
 
