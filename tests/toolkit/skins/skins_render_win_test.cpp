@@ -355,3 +355,43 @@ TEST(SkinCacheTest, TheListKeepsEightAndDropsTheOldest) {
 }
 
 }  // namespace
+
+namespace {
+
+// A look drawn from its pictures as controls would: rounded corners let the
+// background through, marks sit in their boxes. Saved for a person to look at.
+TEST(SkinRenderTest, ALookDrawsItsElementsCleanly) {
+  TdxSkin look(L"SampleLook", GetModuleHandleW(nullptr), true);
+  auto element = [&](const wchar_t* group, const wchar_t* name) { return look.FindGroup(group)->FindElement(name); };
+  CanvasSurface s(320, 200);
+  s.Fill(TColor(0xF0F0F0));
+  const TdxSkinElementState states[] = {esNormal, esHot, esPressed, esDisabled};
+  for (int i = 0; i < 4; ++i) {
+    element(L"Common", L"Button")->DrawToDC(s.Dc, TRect{8 + i * 76, 8, 80 + i * 76, 32}, 0, states[i]);
+    for (int image = 0; image < 3; ++image)
+      element(L"Editors", L"Checkbox")->DrawToDC(s.Dc, TRect{8 + i * 76 + image * 20, 40, 21 + i * 76 + image * 20, 53},
+                                                 image, states[i]);
+    for (int image = 0; image < 2; ++image)
+      element(L"Editors", L"RadioButton")
+          ->DrawToDC(s.Dc, TRect{8 + i * 76 + image * 20, 60, 21 + i * 76 + image * 20, 73}, image, states[i]);
+    for (int image = 0; image < 4; ++image)
+      element(L"Common", L"ScrollButton")
+          ->DrawToDC(s.Dc, TRect{8 + i * 76 + image * 18, 80, 25 + i * 76 + image * 18, 97}, image, states[i]);
+  }
+  element(L"Form", L"FormCaption")->DrawToDC(s.Dc, TRect{8, 104, 312, 132}, 0, esActive);
+  element(L"Form", L"FormButtonClose")->DrawToDC(s.Dc, TRect{286, 108, 307, 129}, 0, esNormal);
+  element(L"Form", L"FormButtonMaximize")->DrawToDC(s.Dc, TRect{263, 108, 284, 129}, 0, esHot);
+  element(L"Editors", L"ProgressBorder")->DrawToDC(s.Dc, TRect{8, 140, 200, 160}, 0, esNormal);
+  element(L"Editors", L"ProgressChunk")->DrawToDC(s.Dc, TRect{10, 142, 120, 158}, 0, esNormal);
+  element(L"Common", L"Header")->DrawToDC(s.Dc, TRect{8, 168, 108, 188}, 0, esNormal);
+  element(L"Common", L"Header")->DrawToDC(s.Dc, TRect{108, 168, 208, 188}, 0, esHot);
+  element(L"PageControl", L"TabHeader")->DrawToDC(s.Dc, TRect{216, 166, 300, 188}, 0, esNormal);
+  s.Save(L"skins_render_look");
+  const auto cap = s.Cap();
+  EXPECT_EQ(cap.At(8, 8), 0xF0F0F0u);    // a rounded corner shows the background
+  EXPECT_EQ(cap.At(40, 8), 0x8A99ADu);   // the button's edge
+  EXPECT_EQ(cap.At(116, 8), 0x3C7FD0u);  // hot: the hot edge
+  EXPECT_LT(cap.At(34, 47) & 0xFF, 0x60u);  // the check mark of the checked box
+}
+
+}  // namespace
