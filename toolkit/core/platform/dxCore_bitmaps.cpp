@@ -123,3 +123,10 @@ bool BitmapHasAlpha(TBitmap* ABitmap) {
     if (pixel.rgbReserved != 0) return true;
   return false;
 }
+
+void MakeBitmapOpaque(TBitmap* ABitmap) {
+  TRGBColors pixels;
+  if (!GetBitmapColors(ABitmap, pixels, false)) return;
+  for (TRGBQuad& p : pixels) p.rgbReserved = 255;
+  PutBitmapColors(ABitmap, pixels, false);
+}

@@ -23,3 +23,6 @@ bool PutBitmapColors(TBitmap* ABitmap, const TRGBColors& AColors, bool ATopDownO
 void GetBitmapColorsFromScanLines(TBitmap* ABitmap, TRGBColors& AColors);
 // At least 32 bits per pixel and some pixel with a non-zero alpha byte.
 bool BitmapHasAlpha(TBitmap* ABitmap);
+// Every alpha byte of a 32-bit bitmap set to 255, so that it serves as an
+// opaque source (GDI+ writes alpha into the bitmaps it draws on).
+void MakeBitmapOpaque(TBitmap* ABitmap);

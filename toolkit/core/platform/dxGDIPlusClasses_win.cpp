@@ -42,14 +42,6 @@ TRGBColors StraightPixels(GpImage* AImage, int AWidth, int AHeight) {
   return pixels;
 }
 
-// Sets every alpha byte of a 32-bit bitmap to 255: it goes on as an opaque source.
-void MakeBitmapOpaque(TBitmap* ABitmap) {
-  TRGBColors pixels;
-  if (!GetBitmapColors(ABitmap, pixels, false)) return;
-  for (TRGBQuad& p : pixels) p.rgbReserved = 255;
-  PutBitmapColors(ABitmap, pixels, false);
-}
-
 }  // namespace
 
 // --- TdxGPBase ----------------------------------------------------------------------------

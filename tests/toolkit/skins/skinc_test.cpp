@@ -1,0 +1,269 @@
+// The skin compiler (built for this machine only): the same bytes on every
+// run, the probe pattern over the whole catalogue, the rasteriser's shapes,
+// and errors that name the file and line.
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "SkinBuild.h"
+#include "SkinPng.h"
+#include "skins_test_support.h"
+
+using namespace skinc;
+using namespace skins_test;
+
+namespace {
+
+const auto* const kUnits = testing::AddGlobalTestEnvironment(new TSkinDataUnits);
+
+std::string ReadText(const std::string& AName) {
+  std::ifstream in(AName, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+const TCatalogue& Catalogue() {
+  static const TCatalogue catalogue = ParseCatalogue(ReadText(VAMIRE_SKIN_CATALOGUE), "catalogue.txt");
+  return catalogue;
+}
+
+std::unique_ptr<TdxSkin> Build(const std::string& ADescription, TBuildStats* AStats = nullptr) {
+  return BuildSkin(Catalogue(), ParseDescription(ADescription, "test.txt"), AStats);
+}
+
+// Our own PNG files only: RGBA, unfiltered rows.
+TRaster DecodePng(const std::vector<std::uint8_t>& APng) {
+  auto be32 = [&](std::size_t at) {
+    return std::uint32_t(APng[at]) << 24 | std::uint32_t(APng[at + 1]) << 16 | std::uint32_t(APng[at + 2]) << 8 |
+           APng[at + 3];
+  };
+  const int width = int(be32(16)), height = int(be32(20));
+  std::vector<std::uint8_t> packed;
+  for (std::size_t at = 8; at + 8 <= APng.size();) {
+    const std::uint32_t length = be32(at);
+    if (std::equal(APng.begin() + std::ptrdiff_t(at + 4), APng.begin() + std::ptrdiff_t(at + 8), "IDAT"))
+      packed.insert(packed.end(), APng.begin() + std::ptrdiff_t(at + 8),
+                    APng.begin() + std::ptrdiff_t(at + 8 + length));
+    at += 12 + length;
+  }
+  std::vector<std::uint8_t> raw(std::size_t(height) * (std::size_t(width) * 4 + 1));
+  uLongf size = uLongf(raw.size());
+  EXPECT_EQ(uncompress(raw.data(), &size, packed.data(), uLong(packed.size())), Z_OK);
+  TRaster raster(width, height);
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* row = &raw[std::size_t(y) * (std::size_t(width) * 4 + 1)];
+    EXPECT_EQ(row[0], 0);
+    for (int x = 0; x < width; ++x)
+      raster.Fill(TBox{x, y, x + 1, y + 1}, TRgba{row[1 + 4 * x], row[2 + 4 * x], row[3 + 4 * x], row[4 + 4 * x]});
+  }
+  return raster;
+}
+
+TRaster Picture(TdxSkinImage* AImage) {
+  return DecodePng(static_cast<TdxSkinPNGData*>(AImage->Texture())->Data());
+}
+
+std::uint32_t Rgb(TRgba p) { return std::uint32_t(p.R) << 16 | std::uint32_t(p.G) << 8 | p.B; }
+
+TEST(SkincTest, TheToolWritesTheSameBytesOnEveryRun) {
+  const std::string dir = testing::TempDir();
+  std::string outputs[2];
+  for (int run = 0; run < 2; ++run) {
+    outputs[run] = dir + "skinc_run" + std::to_string(run) + ".skin";
+    const std::string command = std::string(VAMIRE_SKINC_PATH) + " build " + VAMIRE_SKIN_CATALOGUE + " " +
+                                VAMIRE_PROBE_DESCRIPTION + " " + outputs[run];
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  }
+  const std::string first = ReadText(outputs[0]);
+  EXPECT_GT(first.size(), 10000u);
+  EXPECT_EQ(first, ReadText(outputs[1]));
+  // And what it wrote is the probe skin.
+  TdxSkin skin(L"");
+  LoadSkinBytes(&skin, first);
+  EXPECT_EQ(skin.Name(), L"Probe");
+  EXPECT_EQ(SkinBytes(Build(ReadText(VAMIRE_PROBE_DESCRIPTION)).get()), first);
+}
+
+TEST(SkincTest, TheProbeGivesEveryFrameItsOwnColour) {
+  TBuildStats stats;
+  std::unique_ptr<TdxSkin> skin = Build(ReadText(VAMIRE_PROBE_DESCRIPTION), &stats);
+  EXPECT_EQ(stats.Elements, int(Catalogue().Elements.size()));
+  std::set<std::uint32_t> centres;
+  int frame = 0;
+  for (const TElementSpec& spec : Catalogue().Elements) {
+    TdxSkinElement* e = skin->FindGroup(UTF8Decode(spec.Group))->FindElement(UTF8Decode(spec.Name));
+    ASSERT_NE(e, nullptr) << spec.Name;
+    EXPECT_EQ(e->ImageCount(), spec.Images);
+    EXPECT_NE(e->TextColor(), clDefault) << spec.Name;  // the probe colours everything
+    for (TdxSkinImage* image : {e->Image(), e->Glyph()}) {
+      if (image->Texture()->Empty()) continue;
+      const TRaster picture = Picture(image);
+      const TSize size = image->GetFrameSize();
+      for (int i = 0; i < e->ImageCount(); ++i) {
+        for (int s = 0; s < dxSkinElementStateCount; ++s) {
+          if (!image->States().Contains(TdxSkinElementState(s))) continue;
+          const TRect r = image->GetSourceRect(i, TdxSkinElementState(s));
+          const auto parts = dxSkinNinePartRects(r, image->Margins()->Rect());
+          for (int p = 0; p < 9; ++p) {
+            const TRect& part = parts[std::size_t(p)];
+            if (part.Right <= part.Left || part.Bottom <= part.Top) continue;
+            EXPECT_EQ(Rgb(picture.Pixel((part.Left + part.Right) / 2, (part.Top + part.Bottom) / 2)),
+                      ProbePartColor(frame, p))
+                << spec.Name << " image " << i << " state " << s << " part " << p;
+          }
+          EXPECT_EQ(r.Right - r.Left, size.cx);
+          centres.insert(ProbeFrameColor(frame));
+          ++frame;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(int(centres.size()), frame);
+  EXPECT_EQ(frame, stats.Frames);
+}
+
+TEST(SkincTest, ALookDrawsEveryElementFromItsStyles) {
+  const std::string text = ReadText(VAMIRE_SAMPLE_LOOK);
+  std::unique_ptr<TdxSkin> skin = Build(text);
+  EXPECT_EQ(skin->DisplayName(), L"Sample Look");
+  EXPECT_EQ(skin->FindColor(L"ContentColor")->Value(), 0xFFFFFF);
+  TdxSkinElement* button = skin->FindGroup(L"Common")->FindElement(L"Button");
+  const TRaster picture = Picture(button->Image());
+  ASSERT_EQ(picture.Width(), 24 * 5);
+  // Rounded corners stay transparent; the edge and the face are opaque.
+  EXPECT_EQ(picture.Pixel(0, 0).A, 0);
+  EXPECT_EQ(picture.Pixel(12, 0), (TRgba{0x8A, 0x99, 0xAD, 255}));
+  EXPECT_EQ(picture.Pixel(12, 11).A, 255);
+  // The hot frame (the second) has the hot edge.
+  EXPECT_EQ(picture.Pixel(24 + 12, 0), (TRgba{0x3C, 0x7F, 0xD0, 255}));
+  // A vertical ramp: lighter at the top than at the bottom.
+  EXPECT_GT(picture.Pixel(12, 3).R, picture.Pixel(12, 19).R);
+
+  // The check box's checked image carries a mark of the text colour at its middle.
+  TdxSkinElement* check = skin->FindGroup(L"Editors")->FindElement(L"Checkbox");
+  const TRaster boxes = Picture(check->Image());
+  const int frames = 4;  // states per image
+  const TRgba unchecked = boxes.Pixel(6, 6), checked = boxes.Pixel(frames * 13 + 6, 7);
+  EXPECT_EQ(unchecked, (TRgba{0xFF, 0xFF, 0xFF, 255}));
+  EXPECT_LT(checked.R, 0x80);
+
+  // Written out for a look at the pictures.
+  for (const auto& [group, name] : {std::pair{L"Common", L"Button"}, std::pair{L"Editors", L"Checkbox"},
+                                    std::pair{L"Editors", L"RadioButton"}, std::pair{L"Common", L"ScrollButton"},
+                                    std::pair{L"Form", L"FormButtonClose"}, std::pair{L"Form", L"FormCaption"},
+                                    std::pair{L"Editors", L"ClockFace"}, std::pair{L"Common", L"SizeGrip"}}) {
+    TdxSkinElement* e = skin->FindGroup(group)->FindElement(name);
+    const auto& png = static_cast<TdxSkinPNGData*>(e->Image()->Texture())->Data();
+    std::ofstream(testing::TempDir() + "skinc_" + UTF8Encode(name) + ".png", std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
+  }
+}
+
+// A description with the sample look's palette and the given lines.
+std::string WithPalette(const std::string& ALines) {
+  std::istringstream in(ReadText(VAMIRE_SAMPLE_LOOK));
+  std::string text = "skin A\n", line;
+  while (std::getline(in, line))
+    if (line.rfind("palette ", 0) == 0) text += line + "\n";
+  return text + ALines;
+}
+
+TEST(SkincTest, ErrorsNameTheFileAndLine) {
+  const struct {
+    std::string Description;
+    const char* Expected;
+  } cases[] = {
+      {"skin A\n", "catalogue.txt:33: test.txt has no palette role \"edge\""},
+      {WithPalette("style default\n  fill * #000000 #FFFFFF sideways\n"), "a ramp runs vertical or horizontal"},
+      {WithPalette(""), "has neither style \"bar\" nor a style \"default\""},
+      {WithPalette("style default\n  fill * @nothing\n"), "has no palette role \"nothing\""},
+      {"skin A\nfrobnicate\n", "test.txt:2: unknown line"},
+      {"skin A\nprobe\nelement Common.Button sise=3x3\n", "unknown element attribute \"sise\""},
+      {"skin A\nprobe\nelement Common.Nothing size=3x3\n", "element Common.Nothing is not in the catalogue"},
+      {"skin A\nprobe\nset Common.Nothing = 1\n", "set Common.Nothing: no such property"},
+      {"skin A\nprobe\nset Common.Button.DisabledText = blue\n", "a colour is #RRGGBB"},
+      {"skin A\nprobe\nset Editors.EditorButton.MergeBorders = yes\n", "a boolean is true or false"},
+      {"skin A\nstyle x\n  fill bogus #000000\n", "test.txt:3: no state \"bogus\""},
+      {"display \"x\"\n", "names no skin"},
+      {"skin A\nprobe\npalette x @y\npalette y @x\nset skin.ContentColor = @x\n", "in a circle"},
+  };
+  for (const auto& c : cases) {
+    try {
+      Build(c.Description);
+      ADD_FAILURE() << "no error for: " << c.Description;
+    } catch (const std::runtime_error& e) {
+      EXPECT_NE(std::string(e.what()).find(c.Expected), std::string::npos) << e.what();
+    }
+  }
+  try {
+    ParseCatalogue("group A\nelement B size=3\n", "cat.txt");
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& e) {
+    EXPECT_EQ(std::string(e.what()), "cat.txt:2: expected 2 numbers in \"3\"");
+  }
+}
+
+TEST(SkincRasterTest, ShapesCoverWhatTheyShould) {
+  TRaster raster(20, 10);
+  TPaint red;
+  red.From = TRgba{255, 0, 0, 255};
+  red.None = false;
+  const TBox box{0, 0, 20, 10};
+  raster.FillShape(box, RoundRectShape(box, 4), red, box);
+  EXPECT_EQ(raster.Pixel(0, 0).A, 0);            // outside the corner arc
+  EXPECT_GT(raster.Pixel(1, 1).A, 0);            // on the arc: partly covered
+  EXPECT_LT(raster.Pixel(1, 1).A, 255);
+  EXPECT_EQ(raster.Pixel(10, 5), red.From);      // inside
+  EXPECT_EQ(raster.Pixel(10, 0), red.From);      // the straight edge is whole
+
+  TRaster ramp(4, 11);
+  TPaint paint;
+  paint.From = TRgba{0, 0, 0, 255};
+  paint.To = TRgba{200, 100, 50, 255};
+  paint.Ramp = true;
+  paint.None = false;
+  const TBox all{0, 0, 4, 11};
+  ramp.FillShape(all, RoundRectShape(all, 0), paint, all);
+  EXPECT_EQ(ramp.Pixel(2, 0), paint.From);
+  EXPECT_EQ(ramp.Pixel(2, 10), paint.To);
+  EXPECT_EQ(ramp.Pixel(2, 5), (TRgba{100, 50, 25, 255}));
+
+  // A ring leaves its middle alone; a half-transparent colour blends over.
+  TRaster ring(10, 10);
+  ring.Fill(TBox{0, 0, 10, 10}, TRgba{0, 0, 255, 255});
+  TPaint half;
+  half.From = TRgba{255, 255, 255, 128};
+  half.None = false;
+  ring.FillShape(all.Inflated(10), RingShape(TBox{0, 0, 10, 10}, 0, 2), half, all);
+  EXPECT_EQ(ring.Pixel(5, 5), (TRgba{0, 0, 255, 255}));
+  EXPECT_EQ(ring.Pixel(0, 5), (TRgba{128, 128, 255, 255}));
+
+  // Marks stay inside their box and are drawn the same way twice.
+  for (const char* name : {"check", "grayed", "dot", "arrow-up", "arrow-down", "arrow-left", "arrow-right", "plus",
+                           "minus", "cross", "ellipsis", "grip", "hline", "vline", "minimize", "maximize", "restore",
+                           "help"}) {
+    TMark mark;
+    ASSERT_TRUE(MarkFromName(name, mark)) << name;
+    TRaster a(20, 20), b(20, 20);
+    DrawMark(a, TBox{4, 4, 16, 16}, mark, TRgba{0, 0, 0, 255}, 0);
+    DrawMark(b, TBox{4, 4, 16, 16}, mark, TRgba{0, 0, 0, 255}, 0);
+    EXPECT_TRUE(a.Pixels() == b.Pixels()) << name;
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 20; ++x) (x >= 4 && x < 16 && y >= 4 && y < 16 ? inside : outside) += a.Pixel(x, y).A > 0;
+    EXPECT_GT(inside, 2) << name;
+    EXPECT_EQ(outside, 0) << name;
+  }
+  TMark unknown;
+  EXPECT_FALSE(MarkFromName("star", unknown));
+  // PNG output is the same for the same pixels.
+  EXPECT_EQ(EncodePng(ring), EncodePng(ring));
+}
+
+}  // namespace
