@@ -21,6 +21,7 @@
 #include "Threads.h"
 #include "cxClasses.h"
 #include "cxControlsBase_win.h"
+#include "cxControls_win.h"
 #include "cxDWMApi.h"
 #include "cxDataConsts.h"
 #include "cxDataStorage.h"
@@ -44,15 +45,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InstallPlatformRuntime();
   // Every unit whose classes the console's form files may hold, in dependency order:
   // the runtime's, the link's, then the toolkit's: the theme units and the GDI+ loader first among those,
-  // the look-and-feel after the core: the Office colour set, the settings, then the painters; the panels
-  // (which stand on the core alone) last.
+  // the look-and-feel after the core: the Office colour set, the settings, then the painters; the toolkit's
+  // own controls after the painters; the panels (which stand on the core alone) last.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit,
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
-                   RzCommonUnit, RzPanelUnit, RzStatusUnit});
+                   cxControlsUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

@@ -1,3 +1,4 @@
 # The base control, its scroll bars, drag and drop, mouse tracking, hint and popup windows.
 vamire_add_test(controls_geometry_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/geometry_test.cpp
   LIBS vamire_controls_pure)
+vamire_add_test(controls_control_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/control_win_test.cpp LIBS vamire_controls)

@@ -1,0 +1,270 @@
+// The toolkit's own windowed control, TcxControl: a runtime custom control
+// with a TcxCanvas, an owned look-and-feel whose painter draws its border and
+// its own scroll bars, focus on click, the keys it wants from the dialog
+// manager, a popup menu of either kind, font listeners and mouse-enter and
+// mouse-leave events. It is the base of the container and so of every editor,
+// box, page control and status bar.
+//
+// A control never paints from a change notification: a look-and-feel change
+// recalculates and invalidates (while the control is being loaded it is only
+// noted, and Loaded recalculates once), and the painter is asked for afresh at
+// every calculation and paint.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "Controls.h"
+#include "Forms.h"
+#include "Menus.h"
+#include "StdCtrls.h"
+#include "Units.h"
+#include "cxClasses.h"
+#include "cxControls.h"
+#include "cxControlsBase_win.h"
+#include "cxGeometry.h"
+#include "cxGraphics_win.h"
+#include "cxLookAndFeels.h"
+#include "dxCore.h"
+
+class TcxControl;
+class TcxControlChildComponent;
+
+// --- Interfaces ---------------------------------------------------------------------------
+// The object that owns a look-and-feel.
+class IcxLookAndFeelOwner : public virtual IInterface {
+  VAMIRE_INTERFACE(IcxLookAndFeelOwner, IInterface, "{3F0A6C52-71D4-4B8E-9E13-5A2C7D48B0F1}")
+ public:
+  virtual TcxLookAndFeel* GetLookAndFeel() = 0;
+};
+
+// Told when the mouse capture passes to another object of the same control.
+class IcxMouseCaptureReceiver : public virtual IInterface {
+  VAMIRE_INTERFACE(IcxMouseCaptureReceiver, IInterface, "{8C4B2E19-0D6A-4F37-B1A5-92E6F03C7D48}")
+ public:
+  virtual void CaptureLost() = 0;
+};
+
+// Told of every change of a control's font.
+class IcxControlFontListener : public virtual IInterface {
+  VAMIRE_INTERFACE(IcxControlFontListener, IInterface, "{D17E5A03-4B9C-4E28-8F61-3C0A7B25E9D4}")
+ public:
+  virtual void FontChanged(TObject* Sender, TFont* Font) = 0;
+};
+
+// --- Small types --------------------------------------------------------------------------
+enum TcxControlBorderStyle { cxcbsNone, cxcbsDefault };
+VAMIRE_ENUM_NAMES(TcxControlBorderStyle, L"cxcbsNone", L"cxcbsDefault")
+
+// The keys a control takes from the dialog manager for itself.
+enum TcxKey { kAll, kArrows, kChars, kTab };
+VAMIRE_ENUM_NAMES(TcxKey, L"kAll", L"kArrows", L"kChars", L"kTab")
+using TcxKeys = TSet<TcxKey, 4>;
+
+// Which way a wheel notch scrolls a control's content.
+enum TcxMouseWheelScrollingKind { mwskNone, mwskHorizontal, mwskVertical };
+
+// --- The base control ---------------------------------------------------------------------
+class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public IdxLocalizerListener {
+  VAMIRE_CLASS(TcxControl, TCustomControl)
+ public:
+  explicit TcxControl(TComponent* AOwner);
+  ~TcxControl() override;
+  bool GetInterface(const TGUID& iid, void** obj) override;
+
+  // The drawing canvas over the runtime canvas (TCustomControl::Canvas).
+  TcxCanvas* Canvas() const { return FCanvas; }
+  TcxControlBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TcxControlBorderStyle Value);
+  bool FocusOnClick() const { return FFocusOnClick; }
+  void SetFocusOnClick(bool Value) { FFocusOnClick = Value; }
+  TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel; }
+  // Assigns Value to the owned look-and-feel.
+  void SetLookAndFeel(TcxLookAndFeel* Value);
+  // A TPopupMenu or a component with IcxPopupMenuHandler; anything else is taken as none.
+  TComponent* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TComponent* Value);
+  TcxKeys WantedKeys() const { return FWantedKeys; }
+  void SetWantedKeys(TcxKeys Value) { FWantedKeys = Value; }
+  TCursor DefaultCursor() const { return FDefaultCursor; }
+  // The object that receives the captured mouse (not owned). Setting one
+  // tells the previous one (IcxMouseCaptureReceiver) and captures the mouse
+  // exactly while an object is set.
+  TObject* MouseCaptureObject() const { return FMouseCaptureObject; }
+  void SetMouseCaptureObject(TObject* Value);
+  TPoint MouseDownPos() const { return FMouseDownPos; }
+  bool IsMouseButtonPressed() const { return FMouseButtonPressed; }
+  bool IsRightButtonReleased() const { return FRightButtonReleased; }
+  bool IsCreatingWindow() const { return FCreatingWindow; }
+  // The runtime's mouse capture, as this control holds it.
+  bool MouseCapture();
+  void SetMouseCapture(bool Value);
+  bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
+  // InvalidateRect of the window, when there is one.
+  void InvalidateRect(const TRect& R, bool Erase);
+  // The window and all its child windows, without erasing.
+  void InvalidateWithChildren();
+  // Both distances from the mouse-down position below the drag threshold.
+  bool IsMouseInDragThreshold(int X, int Y);
+
+  void AddFontListener(IcxControlFontListener* Listener);
+  void RemoveFontListener(IcxControlFontListener* Listener);
+
+  // The look-and-feel's change event.
+  void HandleLookAndFeelChange(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues);
+  // Runs CancelMouseOperations.
+  void CancelMouseActions() { CancelMouseOperations(); }
+
+  // IcxLookAndFeelOwner, IdxLocalizerListener
+  TcxLookAndFeel* GetLookAndFeel() override { return FLookAndFeel; }
+  void TranslationChanged() override { RefreshMouseState(); }
+
+  void Loaded() override;
+
+  // A child component joins or leaves: its SetControl with this control or null.
+  virtual void AddChildComponent(TcxControlChildComponent* AComponent);
+  virtual void RemoveChildComponent(TcxControlChildComponent* AComponent);
+
+  TNotifyEvent OnFocusChanged;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+
+ protected:
+  // --- New virtual operations
+  // ShowPopupMenu of the core: true when a menu was shown.
+  virtual bool DoShowPopupMenu(TComponent* AMenu, int X, int Y);
+  virtual void DesignerModified();
+  // Fills the client rectangle: the parent's themed background where it shows
+  // through, else the control's brush.
+  virtual void EraseBackground(HDC DC);
+  // After every button-down message (0 left, 1 right, 2 middle).
+  virtual void HandleMouseButtonDown(int AButton, int X, int Y);
+  virtual void BeforeMouseDown(TMouseButton /*Button*/, TShiftState /*Shift*/, int /*X*/, int /*Y*/) {}
+  virtual void BeforeMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  // 0 without a border, else the painter's border width.
+  virtual int GetBorderSize();
+  // The bounds when set; else the client rectangle of the window; else (0, 0, Width, Height).
+  virtual TRect GetBounds();
+  // GetBounds less the border and the visible scroll bars.
+  virtual TRect GetClientBounds();
+  virtual TCursor GetCurrentCursor(int /*X*/, int /*Y*/) { return FDefaultCursor; }
+  virtual bool IsDesigning() { return ComponentState().Contains(csDesigning); }
+  virtual bool IsFocused() { return Focused(); }
+  virtual TcxMouseWheelScrollingKind GetMouseWheelScrollingKind();
+  virtual bool CanFocusOnClick();
+  virtual bool CanFocusOnClickAt(int /*X*/, int /*Y*/) { return CanFocusOnClick(); }
+  virtual bool CanFocusOnScrollBarClick() { return CanFocusOnClick(); }
+  virtual bool NeedsEraseBackground() { return false; }
+  virtual bool IsInternalControl(TControl* AControl);
+  virtual bool NeedsInvalidateChildren() { return false; }
+  virtual bool CorrectMousePosOnFocus() { return true; }
+  virtual void ParentBackgroundChanged() {}
+  virtual TcxCustomLookAndFeelPainterClass GetLookAndFeelPainter() { return FLookAndFeel->Painter(); }
+  virtual void LookAndFeelChanged(TcxLookAndFeel* /*Sender*/, TcxLookAndFeelValues /*AChangedValues*/) {}
+  virtual bool CanScrollContent(TcxDirection /*ADirection*/) { return false; }
+  virtual bool CanFocusInForm();
+  virtual void RefreshMouseState() {}
+
+  // --- Dynamic operations
+  virtual void CancelMouseOperations();
+  // True while the own drag and drop runs or a button is pressed.
+  virtual bool AllowDesignHitTest(int X, int Y, TShiftState Shift);
+  virtual void MouseEnter(TControl* AControl);
+  virtual void MouseLeave(TControl* AControl);
+  virtual bool MayFocus() { return true; }
+  // UpdateScrollBars, then Invalidate when NeedsInvalidateChildren.
+  virtual void BoundsChanged();
+  virtual void NotifyColorChanged() {}
+  // The default cursor becomes Cursor.
+  virtual void CursorChanged();
+  virtual void FocusChanged();
+  // Every font listener, in order, then Invalidate.
+  virtual void FontChanged();
+  virtual void TextChanged() {}
+  virtual void VisibleChanged() {}
+  virtual bool ProcessMouseDownWithoutFocus() { return false; }
+
+  // --- Runtime operations
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void WndProc(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override;
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void DestroyWindowHandle() override;
+  void PaintWindow(HDC DC) override;
+  void Paint() override;
+  void DoContextPopup(TPoint MousePos, bool& Handled) override;
+  TPopupMenu* GetPopupMenu() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void Resize() override;
+
+  // The client point of a mouse message: from LParam, or from the cursor
+  // where the window is too large for the 16-bit coordinates.
+  TPoint GetMouseMessagePoint(const TMessage& Message);
+
+  TcxCanvas* FActiveCanvas = nullptr;  // a descendant's second canvas, freed with the control
+  TRect FBounds;                       // content bounds a descendant may set; empty: none
+
+ private:
+  void WMMouse(TMessage& Message);
+  void WMPaint(TMessage& Message);
+  void PaintBuffered(TMessage& Message);
+  void WMEraseBkgnd(TMessage& Message);
+  void WMGetDlgCode(TMessage& Message);
+  void CNKeyDown(TMessage& Message);
+  bool IsMenuShortCut(TMessage& Message);
+  void WMSetCursor(TMessage& Message);
+  void CMDesignHitTest(TMessage& Message);
+  void CMMouseEnterLeave(TMessage& Message);
+  void CMInvalidate(TMessage& Message);
+
+  TcxCanvas* FCanvas;
+  TcxControlBorderStyle FBorderStyle = cxcbsNone;
+  bool FCreatingWindow = false;
+  TCursor FDefaultCursor;
+  bool FSettingCurrentCursor = false;
+  bool FFocusOnClick = true;
+  std::vector<IcxControlFontListener*> FFontListeners;
+  TcxKeys FWantedKeys;
+  TcxLookAndFeel* FLookAndFeel;
+  // Changes of the look-and-feel while the control is read from a stream.
+  bool FLookAndFeelChangedWhileLoading = false;
+  TcxLookAndFeelValues FLookAndFeelChangesWhileLoading;
+  bool FMouseButtonPressed = false;
+  TObject* FMouseCaptureObject = nullptr;
+  TPoint FMouseDownPos;
+  bool FRightButtonReleased = false;
+  TComponent* FPopupMenu = nullptr;
+  bool FLastParentBackground = true;
+};
+
+// A component that belongs to a control without being one; streamed as its
+// control's child.
+class TcxControlChildComponent : public TcxComponent {
+  VAMIRE_CLASS(TcxControlChildComponent, TcxComponent)
+ public:
+  explicit TcxControlChildComponent(TComponent* AOwner);
+  // With AAssignOwner the control's owner becomes the owner, else there is none.
+  TcxControlChildComponent(TcxControl* AControl, bool AAssignOwner);
+  ~TcxControlChildComponent() override;
+
+  TcxControl* Control() const { return FControl; }
+  virtual void SetControl(TcxControl* Value) { FControl = Value; }
+  virtual bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
+  virtual void Initialize() {}
+
+  TComponent* GetParentComponent() override { return FControl; }
+  bool HasParent() override { return FControl != nullptr; }
+  void SetParentComponent(TComponent* Value) override;
+
+ private:
+  TcxControl* FControl = nullptr;
+};
+
+// --- Unit ---------------------------------------------------------------------------------
+void cxControls_Initialize();
+void cxControls_Finalize();
+extern const TUnitEntry cxControlsUnit;
