@@ -2,3 +2,7 @@
 vamire_add_test(controls_geometry_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/geometry_test.cpp
   LIBS vamire_controls_pure)
 vamire_add_test(controls_control_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/control_win_test.cpp LIBS vamire_controls)
+vamire_add_test(controls_scrollbar_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/scrollbar_win_test.cpp LIBS vamire_controls)
+# Places the pointer: alone on the display.
+vamire_add_test(controls_scrollbar_repeat_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/scrollbar_repeat_win_test.cpp
+  LIBS vamire_controls FOREGROUND)

@@ -141,6 +141,7 @@ class TTestControl : public TcxControl {
   using TcxControl::GetBounds;
   using TcxControl::GetClientBounds;
   using TcxControl::FBounds;
+  using TcxControl::IsInternalControl;
 
  protected:
   void LookAndFeelChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues) override {

@@ -3,22 +3,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "cxControls_internal.h"
 #include "cxControls_win.h"
 
 namespace {
-
-// The object link of a step that may free the control; given back at the end of the scope.
-class TLinkGuard {
- public:
-  explicit TLinkGuard(TObject* AObject) : FLink(CreateObjectLink(AObject)) {}
-  ~TLinkGuard() { FreeObjectLink(FLink); }
-  TLinkGuard(const TLinkGuard&) = delete;
-  TLinkGuard& operator=(const TLinkGuard&) = delete;
-  bool Alive() const { return FLink->Target() != nullptr; }
-
- private:
-  TcxObjectLink* FLink;
-};
 
 // The buttons and keys a mouse message carries, with Alt as it is now.
 TShiftState KeysToShiftState(WPARAM Keys) {
@@ -47,6 +35,7 @@ TcxControl::TcxControl(TComponent* AOwner) : TCustomControl(AOwner) {
   FDefaultCursor = Cursor();
   FLookAndFeel = new TcxLookAndFeel(this);
   FLookAndFeel->OnChanged = TcxLookAndFeelChangedEvent(this, &TcxControl::HandleLookAndFeelChange);
+  CreateScrollBars();
   SetTabStop(MayFocus());
   FControlStyle.Include(csParentBackground);
   if (TdxResourceStringsRepository* repository = GetResourceStringsRepository()) repository->AttachListener(this);
@@ -60,6 +49,7 @@ TcxControl::~TcxControl() {
   EndDrag(false);
   // The window goes first, so no message reaches the parts freed below.
   if (HandleAllocated()) DestroyHandle();
+  DestroyScrollBars();
   FFontListeners.clear();
   if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
   delete FActiveCanvas;
@@ -151,7 +141,7 @@ void TcxControl::HandleLookAndFeelChange(TcxLookAndFeel* Sender, TcxLookAndFeelV
     FLookAndFeelChangesWhileLoading += AChangedValues;
     return;
   }
-  TLinkGuard link(this);
+  TcxObjectLinkGuard link(this);
   LookAndFeelChanged(Sender, AChangedValues);
   if (!link.Alive()) return;
   // The border width may have changed with the painter: the layout follows,
@@ -172,13 +162,15 @@ TRect TcxControl::GetBounds() {
 }
 
 TRect TcxControl::GetClientBounds() {
-  return CalcControlClientBounds(GetBounds(), GetBorderSize(), false, 0, false, 0);
+  const bool h = IsHScrollBarVisible(), v = IsVScrollBarVisible();
+  return CalcControlClientBounds(GetBounds(), GetBorderSize(), h, h ? FHScrollBar->Height() : 0, v,
+                                 v ? FVScrollBar->Width() : 0);
 }
 
-bool TcxControl::IsInternalControl(TControl*) { return false; }
-
 void TcxControl::BoundsChanged() {
-  if (NeedsInvalidateChildren()) Invalidate();
+  TcxObjectLinkGuard link(this);
+  UpdateScrollBars();
+  if (link.Alive() && NeedsInvalidateChildren()) Invalidate();
 }
 
 void TcxControl::Resize() {
@@ -186,7 +178,6 @@ void TcxControl::Resize() {
   BoundsChanged();
 }
 
-TcxMouseWheelScrollingKind TcxControl::GetMouseWheelScrollingKind() { return mwskNone; }
 
 // --- Focus ---------------------------------------------------------------------------------
 bool TcxControl::CanFocusOnClick() { return !IsDesigning() && FFocusOnClick && MayFocus() && CanFocus(); }
@@ -260,7 +251,7 @@ void TcxControl::HandleMouseButtonDown(int, int, int) {}
 // The button and move messages as the runtime handles them, except that
 // nothing of the control is touched once a handler has freed it.
 void TcxControl::WMMouse(TMessage& Message) {
-  TLinkGuard link(this);
+  TcxObjectLinkGuard link(this);
   const TPoint p = GetMouseMessagePoint(Message);
   const TShiftState keys = KeysToShiftState(Message.WParam);
   const bool events = !FControlStyle.Contains(csNoStdEvents);
@@ -318,7 +309,7 @@ void TcxControl::WMMouse(TMessage& Message) {
 
 void TcxControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   FMouseDownPos = TPoint{X, Y};
-  TLinkGuard link(this);
+  TcxObjectLinkGuard link(this);
   if (CanFocusOnClickAt(X, Y) && !Shift.Contains(ssDouble)) {
     const TRect before = BoundsRect();
     SetFocus();
@@ -350,7 +341,7 @@ void TcxControl::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TcxControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   FMouseButtonPressed = false;
-  TLinkGuard link(this);
+  TcxObjectLinkGuard link(this);
   BeforeMouseUp(Button, Shift, X, Y);
   if (link.Alive()) inherited::MouseUp(Button, Shift, X, Y);
 }
@@ -367,6 +358,8 @@ void TcxControl::CreateWnd() {
   FCreatingWindow = true;
   try {
     inherited::CreateWnd();
+    SyncScrollBarsPresence();
+    InitScrollBars();
   } catch (...) {
     FCreatingWindow = false;
     throw;
@@ -380,7 +373,7 @@ void TcxControl::DestroyWindowHandle() {
 }
 
 void TcxControl::WndProc(TMessage& Message) {
-  TLinkGuard link(this);
+  TcxObjectLinkGuard link(this);
   const UINT msg = Message.Msg;
   bool done = false;
   if ((msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) && !DragObject()) {
@@ -468,12 +461,17 @@ void TcxControl::Dispatch(TMessage& Message) {
       return;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: CMMouseEnterLeave(Message); return;
+    case WM_NCCALCSIZE:
+      inherited::Dispatch(Message);
+      if (HandleAllocated()) PostMessageW(Handle(), CXM_SCROLLBARSIZESCHANGED, 0, 0);
+      return;
+    case CXM_SCROLLBARSIZESCHANGED: ScrollBarSizesChanged(); return;
     default: inherited::Dispatch(Message); return;
   }
 }
 
 void TcxControl::CMMouseEnterLeave(TMessage& Message) {
-  TLinkGuard link(this);
+  TcxObjectLinkGuard link(this);
   inherited::Dispatch(Message);
   if (!link.Alive()) return;
   auto* control = reinterpret_cast<TControl*>(Message.LParam);
@@ -645,6 +643,7 @@ void TcxControl::Paint() {
     FCanvas->IntersectClipRectangle(GetClientBounds());
   }
   inherited::Paint();
+  RefreshScrollBars();
 }
 
 void TcxControl::AddChildComponent(TcxControlChildComponent* AComponent) { AComponent->SetControl(this); }

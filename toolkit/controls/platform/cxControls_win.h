@@ -30,6 +30,7 @@
 
 class TcxControl;
 class TcxControlChildComponent;
+class TcxScrollBar;
 
 // --- Interfaces ---------------------------------------------------------------------------
 // The object that owns a look-and-feel.
@@ -53,6 +54,11 @@ class IcxControlFontListener : public virtual IInterface {
   virtual void FontChanged(TObject* Sender, TFont* Font) = 0;
 };
 
+// Marks a control that a skin may draw (no operations of its own).
+class IdxSkinSupport : public virtual IInterface {
+  VAMIRE_INTERFACE(IdxSkinSupport, IInterface, "{E8A9B371-2C56-4D0F-8B17-63F4D29A0C85}")
+};
+
 // --- Small types --------------------------------------------------------------------------
 enum TcxControlBorderStyle { cxcbsNone, cxcbsDefault };
 VAMIRE_ENUM_NAMES(TcxControlBorderStyle, L"cxcbsNone", L"cxcbsDefault")
@@ -65,9 +71,206 @@ using TcxKeys = TSet<TcxKey, 4>;
 // Which way a wheel notch scrolls a control's content.
 enum TcxMouseWheelScrollingKind { mwskNone, mwskHorizontal, mwskVertical };
 
+// --- Scroll bars and size grip ------------------------------------------------------------
+// "Scrollbar property out of range"
+extern const TResStringRec cxSScrollBarOutOfRange;
+
+// Where the parts of a scroll bar lie; computed from the bar's size, range and the system's metrics.
+class TcxScrollBarViewInfo : public TObject {
+  VAMIRE_CLASS(TcxScrollBarViewInfo, TObject)
+ public:
+  using TCreateArg = TcxScrollBar;
+  explicit TcxScrollBarViewInfo(TcxScrollBar* AScrollBar) : FScrollBar(AScrollBar) {}
+  virtual void ComputeRects();
+  virtual void Recalculate() { ComputeRects(); }
+
+  TcxScrollBar* ScrollBar() const { return FScrollBar; }
+  const TcxScrollBarRects& Rects() const { return FRects; }
+  TcxScrollBarRects& Rects() { return FRects; }
+  int MinThumbnailSize = 0;
+
+ private:
+  TcxScrollBar* FScrollBar;
+  TcxScrollBarRects FRects;
+};
+
+// The toolkit's own scroll bar, drawn by its look-and-feel's painter into an
+// off-screen bitmap that reaches the window in one copy. Arrows and page areas
+// repeat on the bar's timer (400 ms, then every 60 ms) while the mouse holds
+// them; the thumb follows the mouse while it stays near the bar.
+class TcxScrollBar : public TCustomControl, public IdxSkinSupport {
+  VAMIRE_CLASS(TcxScrollBar, TCustomControl)
+ public:
+  explicit TcxScrollBar(TComponent* AOwner);
+  ~TcxScrollBar() override;
+  bool GetInterface(const TGUID& iid, void** obj) override;
+
+  // Raises EInvalidOperation (cxSScrollBarOutOfRange) for Max < Min or a page
+  // longer than Max - Min, changing nothing. Position is kept in [Min, Max].
+  // Inside a stream the values are only stored; Loaded checks them together.
+  void SetRangeAndPosition(int AMin, int AMax, int APosition, int APageSize, bool ARepaint = true);
+  TScrollBarKind Kind() const { return FKind; }
+  void SetKind(TScrollBarKind Value);
+  TScrollBarInc LargeChange() const { return FLargeChange; }
+  void SetLargeChange(TScrollBarInc Value) { FLargeChange = Value; }
+  TScrollBarInc SmallChange() const { return FSmallChange; }
+  void SetSmallChange(TScrollBarInc Value) { FSmallChange = Value; }
+  TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel; }
+  void SetLookAndFeel(TcxLookAndFeel* Value) { FLookAndFeel->Assign(Value); }
+  int Max() const { return FMax; }
+  void SetMax(int Value) { SetRangeAndPosition(FMin, Value, FPosition, FPageSize); }
+  int Min() const { return FMin; }
+  void SetMin(int Value) { SetRangeAndPosition(Value, FMax, FPosition, FPageSize); }
+  int PageSize() const { return FPageSize; }
+  void SetPageSize(int Value) { SetRangeAndPosition(FMin, FMax, FPosition, Value); }
+  int Position() const { return FPosition; }
+  void SetPosition(int Value) { SetRangeAndPosition(FMin, FMax, Value, FPageSize); }
+  bool UnlimitedTracking() const { return FUnlimitedTracking; }
+  void SetUnlimitedTracking(bool Value) { FUnlimitedTracking = Value; }
+  // Ctl3D as set, which a skin may have switched off on the control itself.
+  bool Ctl3D() const { return TCustomControl::Ctl3D() || FRealCtl3D; }
+  void SetCtl3D(bool Value);
+  bool IsCtl3DStored() const { return !ParentCtl3D(); }
+
+  TcxScrollBarViewInfo* ViewInfo() const { return FViewInfo; }
+  TcxScrollBarPart HotPart() const { return FHotPart; }
+  TcxScrollBarPart PressedPart() const { return FPressedPart; }
+  // The repeat timer of arrows and page areas.
+  TcxTimer* RepeatTimer() const { return FTimer; }
+  TcxScrollBarPart HitTestPart(const TPoint& P) const;
+  // Runs a scroll code as the mouse or a reflected WM_xSCROLL does.
+  void PerformScroll(TScrollCode ACode);
+  TcxCustomLookAndFeelPainterClass Painter() const;
+  TcxScrollBarMetrics Metrics() const;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void Loaded() override;
+
+  TNotifyEvent OnChange;
+  TScrollEvent OnScroll;
+
+ protected:
+  virtual void Change();
+  virtual TClass GetViewInfoClass() const { return TcxScrollBarViewInfo::StaticClass(); }
+  virtual void DrawScrollBar(TcxCanvas* ACanvas);
+  virtual void DrawBackground(TcxCanvas* ACanvas, const TRect& R);
+  virtual void DrawPart(TcxCanvas* ACanvas, const TRect& R, TcxScrollBarPart APart, TcxButtonState AState);
+  virtual void DrawPartInState(TcxCanvas* ACanvas, const TRect& R, TcxScrollBarPart APart);
+  virtual bool IsHotTrackSupported() const;
+  // OnScroll when assigned.
+  virtual void DoScroll(TScrollCode ACode, int& AScrollPos);
+  virtual int GetMinThumbnailSize() const;
+  virtual void MouseEnter(TControl* AControl);
+  virtual void MouseLeave(TControl* AControl);
+  void Paint() override;
+  void Dispatch(TMessage& Message) override;
+
+  TcxButtonState GetPartState(TcxScrollBarPart APart) const;
+  // Ends what the mouse began: the thumb's position is taken, the timer
+  // stops, the parts clear, and the bar scrolls with scEndScroll.
+  void CancelTracking();
+
+ private:
+  void HandlePress(const TPoint& P);
+  void HandleMove(const TPoint& P);
+  void HandleRelease(const TPoint& P);
+  void RepeatTimerHandler(TObject* Sender);
+  void LookAndFeelChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues);
+  void ThemeChanged(TObject* Sender);
+  void Recalculate();
+  bool IsRepeatPart(TcxScrollBarPart APart) const { return APart != sbpNone && APart != sbpThumbnail; }
+  TcxScrollBarRange Range() const { return TcxScrollBarRange{FMin, FMax, FPosition, FPageSize}; }
+  bool Horizontal() const { return FKind == sbHorizontal; }
+
+  TBitmap* FBitmap;
+  TcxCanvas* FCanvas;
+  TPoint FMouseDownPos;
+  TScrollBarKind FKind = sbHorizontal;
+  TScrollBarInc FLargeChange = 1;
+  TcxLookAndFeel* FLookAndFeel;
+  int FMax = 100;
+  int FMin = 0;
+  int FPageSize = 0;
+  int FPosition = 0;
+  bool FRealCtl3D = true;
+  bool FApplyingLookAndFeel = false;
+  int FSavedPosition = 0;
+  TPoint FSavedThumbnailPos;
+  TScrollBarInc FSmallChange = 1;
+  TdxThemeChangedNotificator* FThemeChangedNotificator;
+  TcxTimer* FTimer;
+  bool FUnlimitedTracking = false;
+  TcxScrollBarPart FPressedPart = sbpNone;
+  TcxScrollBarPart FHotPart = sbpNone;
+  TcxScrollBarViewInfo* FViewInfo;
+};
+
+// One of the two bars a TcxControl makes for itself: hidden until its control
+// shows it, it focuses its control when pressed and keeps above its siblings.
+class TcxControlScrollBar : public TcxScrollBar {
+  VAMIRE_CLASS(TcxControlScrollBar, TcxScrollBar)
+ public:
+  explicit TcxControlScrollBar(TComponent* AOwner);
+  // The values the control computed, put in force: range and changes when the
+  // bar is to show, then Enabled, then Visible.
+  void ApplyData();
+  // The pending values (SetScrollBarInfo fills them).
+  TcxScrollBarPendingData Data;
+  void RefreshShowing() { UpdateControlState(); }
+
+ protected:
+  virtual void FocusParent();
+  void SetZOrder(bool TopMost) override;
+  void Dispatch(TMessage& Message) override;
+};
+
+// The square between a control's two bars, in the painter's corner colour.
+class TcxSizeGrip : public TCustomControl {
+  VAMIRE_CLASS(TcxSizeGrip, TCustomControl)
+ public:
+  explicit TcxSizeGrip(TComponent* AOwner);
+  ~TcxSizeGrip() override;
+  TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel; }
+  void RefreshShowing() { UpdateControlState(); }
+
+ protected:
+  void Paint() override;
+  void SetZOrder(bool TopMost) override;
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  void LookAndFeelChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues);
+  TcxLookAndFeel* FLookAndFeel;
+};
+
+// The controls that have their own bars, told when the system's scroll-bar
+// metrics change (a hidden window hears WM_SETTINGCHANGE while any is listed).
+class TcxSettingsController : public TObject {
+  VAMIRE_CLASS(TcxSettingsController, TObject)
+ public:
+  TcxSettingsController() = default;
+  ~TcxSettingsController() override;
+  void AddListener(TcxControl* AControl);
+  void RemoveListener(TcxControl* AControl);
+  int ListenerCount() const { return int(FList.size()); }
+  HWND Handle() const { return FWindow; }
+
+ protected:
+  // WM_SETTINGCHANGE for the non-client metrics sends CXM_SCROLLBARSIZESCHANGED to every listed control.
+  virtual void WndProc(TMessage& Message);
+
+ private:
+  std::vector<TcxControl*> FList;
+  HWND FWindow = nullptr;
+};
+
+// The one controller, made on first use; null once the unit has begun to end.
+TcxSettingsController* cxSettingsController();
+
 // --- The base control ---------------------------------------------------------------------
 class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public IdxLocalizerListener {
   VAMIRE_CLASS(TcxControl, TCustomControl)
+  friend class TcxControlScrollBar;
+
  public:
   explicit TcxControl(TComponent* AOwner);
   ~TcxControl() override;
@@ -107,6 +310,25 @@ class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public Idx
   void InvalidateWithChildren();
   // Both distances from the mouse-down position below the drag threshold.
   bool IsMouseInDragThreshold(int X, int Y);
+
+  // --- Own scroll bars
+  TcxControlScrollBar* HScrollBar() const { return FHScrollBar; }
+  TcxControlScrollBar* VScrollBar() const { return FVScrollBar; }
+  TcxSizeGrip* SizeGrip() const { return FSizeGrip; }
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle Value);
+  // False without bars; while the parameters are computed, the pending visibility.
+  bool IsHScrollBarVisible() const;
+  bool IsVScrollBarVisible() const;
+  // Descendants call it from ComputeScrollBarParams for each bar.
+  void SetScrollBarInfo(TScrollBarKind AKind, int AMin, int AMax, int AStep, int APage, int APos, bool AAllowShow,
+                        bool AAllowHide);
+  // Makes the bars (and parents them when the window exists) while
+  // HasScrollBars holds, else frees them.
+  void SyncScrollBarsPresence();
+  // Computes which bars show, avoiding bars that would switch each other on
+  // and off, then places them.
+  virtual void UpdateScrollBars();
 
   void AddFontListener(IcxControlFontListener* Listener);
   void RemoveFontListener(IcxControlFontListener* Listener);
@@ -166,6 +388,27 @@ class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public Idx
   virtual bool CanFocusInForm();
   virtual void RefreshMouseState() {}
 
+  // --- Own scroll bars
+  // Both bars, then the size grip, to the top of the siblings.
+  virtual void BringScrollBarsToFront();
+  // TcxControlScrollBar for both kinds.
+  virtual TClass GetScrollBarClass(TScrollBarKind AKind);
+  virtual void InitScrollBars() { SetScrollBarsParent(); }
+  virtual TRect GetHScrollBarBounds();
+  virtual TRect GetSizeGripBounds();
+  virtual TRect GetVScrollBarBounds();
+  // Descendants compute their bars' values here (SetScrollBarInfo).
+  virtual void ComputeScrollBarParams() {}
+  // A bar that scrolls by pixels: when both could go once the other is gone, both go.
+  virtual bool IsPixelScrollBar(TScrollBarKind /*AKind*/) { return false; }
+  virtual bool HasScrollBars() { return true; }
+  virtual bool KeepScrollBarsOnTop() { return true; }
+  // The user worked a bar.
+  virtual void Scroll(TScrollBarKind /*AScrollBarKind*/, TScrollCode /*AScrollCode*/, int& /*AScrollPos*/) {}
+  virtual void SetScrollBarsBounds();
+  // At the end of every Paint: the visible bars and grip shown.
+  virtual void RefreshScrollBars();
+
   // --- Dynamic operations
   virtual void CancelMouseOperations();
   // True while the own drag and drop runs or a button is pressed.
@@ -209,6 +452,12 @@ class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public Idx
   TRect FBounds;                       // content bounds a descendant may set; empty: none
 
  private:
+  void CreateScrollBars();
+  void DestroyScrollBars();
+  void SetScrollBarsParent();
+  void CalculateScrollBarsParams();
+  void ScrollBarScroll(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
+  void ScrollBarSizesChanged();
   void WMMouse(TMessage& Message);
   void WMPaint(TMessage& Message);
   void PaintBuffered(TMessage& Message);
@@ -239,6 +488,15 @@ class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public Idx
   bool FRightButtonReleased = false;
   TComponent* FPopupMenu = nullptr;
   bool FLastParentBackground = true;
+  TcxControlScrollBar* FHScrollBar = nullptr;
+  TcxControlScrollBar* FVScrollBar = nullptr;
+  TcxSizeGrip* FSizeGrip = nullptr;
+  TScrollStyle FScrollBars = ssBoth;
+  bool FCalculatingScrollBarsParams = false;
+  bool FUpdatingScrollBars = false;
+  bool FInitialHScrollBarVisible = false;
+  bool FInitialVScrollBarVisible = false;
+  bool FInitialScrollBarsParams = false;
 };
 
 // A component that belongs to a control without being one; streamed as its
