@@ -6,3 +6,7 @@ vamire_add_test(controls_scrollbar_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/sc
 # Places the pointer: alone on the display.
 vamire_add_test(controls_scrollbar_repeat_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/scrollbar_repeat_win_test.cpp
   LIBS vamire_controls FOREGROUND)
+vamire_add_test(controls_tracking_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/tracking_win_test.cpp LIBS vamire_controls)
+vamire_add_test(controls_units_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/units_win_test.cpp LIBS vamire_controls)
+vamire_add_test(controls_pointer_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/pointer_win_test.cpp
+  LIBS vamire_controls FOREGROUND)

@@ -21,3 +21,5 @@ extern bool cxControlsFinalizing;
 
 // Frees the settings controller at the unit's end.
 void FreeSettingsController();
+// Frees the tracking timers left running and their list at the unit's end.
+void FreeMouseTrackingTimers();

@@ -33,6 +33,7 @@ void cxControls_Initialize() {
 void cxControls_Finalize() {
   cxControlsFinalizing = true;
   UnRegisterClasses({TcxScrollBar::StaticClass()});
+  FreeMouseTrackingTimers();
   FreeSettingsController();
 }
 

@@ -522,6 +522,55 @@ class TcxControlChildComponent : public TcxComponent {
   TcxControl* FControl = nullptr;
 };
 
+// --- Mouse-leave tracking -----------------------------------------------------------------
+// Told when the mouse has left what it tracks.
+class IcxMouseTrackingCaller : public virtual IInterface {
+  VAMIRE_INTERFACE(IcxMouseTrackingCaller, IInterface, "{94C2E6A1-5B07-4D3F-A8E2-1F6B30C9D754}")
+ public:
+  virtual void MouseLeave() = 0;
+};
+
+// A caller that decides itself whether a point (in its control's client
+// coordinates) is still inside it.
+class IcxMouseTrackingHitTest : public virtual IInterface {
+  VAMIRE_INTERFACE(IcxMouseTrackingHitTest, IInterface, "{2B7D04F9-8E31-4A6C-9D52-C7E1A08F3B16}")
+ public:
+  virtual bool PtInCaller(const TPoint& P) = 0;
+};
+
+// Looks every 10 ms whether the mouse is still inside a caller's bounds.
+class TMouseTrackingTimer : public TcxTimer {
+  VAMIRE_CLASS(TMouseTrackingTimer, TcxTimer)
+ public:
+  explicit TMouseTrackingTimer(TComponent* AOwner);
+  ~TMouseTrackingTimer() override;
+  IcxMouseTrackingCaller* Caller() const { return FCaller; }
+  TWinControl* Control() const { return FControl; }
+  void SetControl(TWinControl* Value);
+  // In screen coordinates.
+  TRect Bounds;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  friend void StartMouseTracking(TWinControl*, const TRect&, IcxMouseTrackingCaller*);
+  void TimerHandler(TObject* Sender);
+  IcxMouseTrackingCaller* FCaller = nullptr;
+  TWinControl* FControl = nullptr;
+};
+
+// ABounds are in AControl's client coordinates (screen coordinates without a
+// control). Nothing while the unit ends or when the caller is tracked already.
+void StartMouseTracking(TWinControl* AControl, const TRect& ABounds, IcxMouseTrackingCaller* ACaller);
+// Callers stop their tracking before they are freed.
+void StopMouseTracking(IcxMouseTrackingCaller* ACaller);
+bool IsMouseTracked(IcxMouseTrackingCaller* ACaller);
+// Null when the caller is not tracked, or once the unit has begun to end.
+TMouseTrackingTimer* FindMouseTrackingTimer(IcxMouseTrackingCaller* ACaller);
+// The running tracking timers; null until the first one and once the unit ends.
+const std::vector<TMouseTrackingTimer*>* MouseTrackingTimerList();
+
 // --- Unit ---------------------------------------------------------------------------------
 void cxControls_Initialize();
 void cxControls_Finalize();
