@@ -10,3 +10,7 @@ vamire_add_test(controls_tracking_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/tra
 vamire_add_test(controls_units_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/units_win_test.cpp LIBS vamire_controls)
 vamire_add_test(controls_pointer_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/pointer_win_test.cpp
   LIBS vamire_controls FOREGROUND)
+vamire_add_test(controls_dragdrop_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/dragdrop_win_test.cpp LIBS vamire_controls)
+# Drags and the pointing loop with the real pointer: alone on the display.
+vamire_add_test(controls_drag_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/drag_win_test.cpp
+  LIBS vamire_controls FOREGROUND)

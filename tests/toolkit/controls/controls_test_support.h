@@ -177,6 +177,15 @@ class TTestControl : public TcxControl {
   }
 };
 
+// A tracking caller without a hit test: its tracked bounds decide.
+struct TBoundsCaller : TcxIUnknownObject, IcxMouseTrackingCaller {
+  int Leaves = 0;
+  bool GetInterface(const TGUID& iid, void** obj) override {
+    return InterfaceTable<IcxMouseTrackingCaller>(this, iid, obj) || TcxIUnknownObject::GetInterface(iid, obj);
+  }
+  void MouseLeave() override { ++Leaves; }
+};
+
 inline String SaveToText(TComponent* AComponent) {
   TStringStream out;
   TWriter writer(&out);

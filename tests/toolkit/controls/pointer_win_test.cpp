@@ -17,14 +17,6 @@ struct TCrossings : TObject {
   void Leave(TObject* Sender) { Log.push_back(std::string(Sender == A ? "A" : "B") + " leave"); }
 };
 
-struct TBoundsCaller : TcxIUnknownObject, IcxMouseTrackingCaller {
-  int Leaves = 0;
-  bool GetInterface(const TGUID& iid, void** obj) override {
-    return InterfaceTable<IcxMouseTrackingCaller>(this, iid, obj) || TcxIUnknownObject::GetInterface(iid, obj);
-  }
-  void MouseLeave() override { ++Leaves; }
-};
-
 class PointerTest : public testing::Test {
  protected:
   void SetUp() override {

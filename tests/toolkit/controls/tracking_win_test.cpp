@@ -27,15 +27,6 @@ struct TCaller : TcxIUnknownObject, IcxMouseTrackingCaller, IcxMouseTrackingHitT
   bool PtInCaller(const TPoint&) override { return Inside; }
 };
 
-// A caller without a hit test: the tracked bounds decide.
-struct TBoundsCaller : TcxIUnknownObject, IcxMouseTrackingCaller {
-  int Leaves = 0;
-  bool GetInterface(const TGUID& iid, void** obj) override {
-    return InterfaceTable<IcxMouseTrackingCaller>(this, iid, obj) || TcxIUnknownObject::GetInterface(iid, obj);
-  }
-  void MouseLeave() override { ++Leaves; }
-};
-
 struct TLeaveCounter : TObject {
   int Leaves = 0;
   void Leave(TObject*) { ++Leaves; }

@@ -52,6 +52,8 @@ TcxControl::~TcxControl() {
   DestroyScrollBars();
   FFontListeners.clear();
   if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+  delete FDragAndDropObject;
+  delete FDragImages;
   delete FActiveCanvas;
   delete FCanvas;
   delete FLookAndFeel;
@@ -101,7 +103,10 @@ void TcxControl::SetMouseCaptureObject(TObject* Value) {
   IcxMouseCaptureReceiver* receiver = nullptr;
   if (Supports<IcxMouseCaptureReceiver>(FMouseCaptureObject, receiver)) receiver->CaptureLost();
   FMouseCaptureObject = Value;
+  const bool wasCaptured = MouseCapture();
   SetMouseCapture(Value != nullptr);
+  if (wasCaptured && !MouseCapture() && FDragAndDropState == ddsStarting && HandleAllocated())
+    SendMessageW(Handle(), WM_CANCELMODE, 0, 0);
 }
 
 bool TcxControl::MouseCapture() { return GetCaptureControl() == this; }
@@ -198,7 +203,7 @@ void TcxControl::CancelMouseOperations() {
 }
 
 bool TcxControl::AllowDesignHitTest(int, int, TShiftState) {
-  return FMouseButtonPressed;
+  return FDragAndDropState != ddsNone || FMouseButtonPressed;
 }
 
 void TcxControl::MouseEnter(TControl*) {
@@ -246,7 +251,6 @@ TPoint TcxControl::GetMouseMessagePoint(const TMessage& Message) {
   return TPoint{short(LOWORD(Message.LParam)), short(HIWORD(Message.LParam))};
 }
 
-void TcxControl::HandleMouseButtonDown(int, int, int) {}
 
 // The button and move messages as the runtime handles them, except that
 // nothing of the control is touched once a handler has freed it.
@@ -326,6 +330,14 @@ void TcxControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
       Y += before.Top - Top();
     }
   }
+  // The own drag and drop: a plain left press may start one, any other press ends one.
+  if (Button == mbLeft && !Shift.Contains(ssDouble) && StartDragAndDrop(TPoint{X, Y})) {
+    if (DragAndDropObject()->GetImmediateStart()) BeginDragAndDrop();
+    else SetDragAndDropState(ddsStarting);
+  } else {
+    FinishDragAndDrop(false);
+  }
+  if (!link.Alive()) return;
   BeforeMouseDown(Button, Shift, X, Y);
   if (!link.Alive()) return;
   inherited::MouseDown(Button, Shift, X, Y);
@@ -336,7 +348,13 @@ void TcxControl::MouseMove(TShiftState Shift, int X, int Y) {
   FSettingCurrentCursor = true;
   SetCursor(GetCurrentCursor(X, Y));
   FSettingCurrentCursor = false;
+  TcxObjectLinkGuard link(this);
   inherited::MouseMove(Shift, X, Y);
+  if (!link.Alive()) return;
+  if (FDragAndDropState == ddsStarting && !IsMouseInDragThreshold(X, Y)) BeginDragAndDrop();
+  if (!link.Alive() || FDragAndDropState != ddsInProcess) return;
+  bool accepted = false;
+  DragAndDrop(TPoint{X, Y}, accepted);
 }
 
 void TcxControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -346,7 +364,11 @@ void TcxControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (link.Alive()) inherited::MouseUp(Button, Shift, X, Y);
 }
 
-void TcxControl::BeforeMouseUp(TMouseButton, TShiftState, int, int) { SetMouseCaptureObject(nullptr); }
+void TcxControl::BeforeMouseUp(TMouseButton, TShiftState, int, int) {
+  TcxObjectLinkGuard link(this);
+  FinishDragAndDrop(true);
+  if (link.Alive()) SetMouseCaptureObject(nullptr);
+}
 
 // --- Window --------------------------------------------------------------------------------
 void TcxControl::CreateParams(TCreateParams& Params) {
@@ -433,10 +455,13 @@ void TcxControl::Dispatch(TMessage& Message) {
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN: CNKeyDown(Message); return;
     case WM_SETCURSOR: WMSetCursor(Message); return;
-    case WM_CANCELMODE:
+    case WM_CANCELMODE: {
+      TcxObjectLinkGuard link(this);
       inherited::Dispatch(Message);
-      CancelMouseOperations();
+      if (link.Alive()) FinishDragAndDrop(false);
+      if (link.Alive()) CancelMouseOperations();
       return;
+    }
     case CM_DESIGNHITTEST: CMDesignHitTest(Message); return;
     case CM_INVALIDATE: CMInvalidate(Message); return;
     case CM_COLORCHANGED:
@@ -499,7 +524,7 @@ void TcxControl::CMDesignHitTest(TMessage& Message) {
 }
 
 void TcxControl::WMSetCursor(TMessage& Message) {
-  if (IsDesigning()) {
+  if (IsDesigning() && FDragAndDropState == ddsNone) {
     POINT p{0, 0};
     GetCursorPos(&p);
     ::ScreenToClient(Handle(), &p);
@@ -533,6 +558,12 @@ bool TcxControl::IsMenuShortCut(TMessage& Message) {
 
 void TcxControl::CNKeyDown(TMessage& Message) {
   if (IsMenuShortCut(Message)) {
+    Message.Result = 1;
+    return;
+  }
+  // Any key ends the own drag and drop unaccepted, and goes no further.
+  if (Message.Msg == CN_KEYDOWN && FDragAndDropState != ddsNone) {
+    FinishDragAndDrop(false);
     Message.Result = 1;
     return;
   }

@@ -24,8 +24,43 @@ VAMIRE_PUBLISHED(TcxScrollBar,
                  Prop(L"OnScroll", &SB::OnScroll))
 
 
+namespace {
+
+// The library's cursors, loaded from the program's resources and registered under their ids.
+struct TLibraryCursor {
+  TCursor Id;
+  const wchar_t* Resource;
+};
+constexpr TLibraryCursor kCursors[] = {
+    {crcxDragCopy, L"CX_DRAGCOPYCURSOR"},         {TCursor(crcxFullScroll), L"CX_FULLSCROLLCURSOR"},
+    {TCursor(crcxHorScroll), L"CX_HORSCROLLCURSOR"}, {TCursor(crcxVerScroll), L"CX_VERSCROLLCURSOR"},
+    {TCursor(crcxUpScroll), L"CX_UPSCROLLCURSOR"},   {TCursor(crcxRightScroll), L"CX_RIGHTSCROLLCURSOR"},
+    {TCursor(crcxDownScroll), L"CX_DOWNSCROLLCURSOR"}, {TCursor(crcxLeftScroll), L"CX_LEFTSCROLLCURSOR"},
+    {crcxRemove, L"CX_REMOVECURSOR"},             {crcxVertSize, L"CX_VERTSIZECURSOR"},
+    {crcxHorzSize, L"CX_HORZSIZECURSOR"},         {crcxMultiDrag, L"CX_MULTIDRAGCURSOR"},
+    {crcxNoDrop, L"CX_NODROPCURSOR"},             {crcxDrag, L"CX_DRAGCURSOR"},
+    {crcxColorPicker, L"CX_COLORPICKERCURSOR"},   {crcxMultiDragCopy, L"CX_MULTIDRAGCOPYCURSOR"},
+};
+
+void LoadLibraryCursors() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  // Not shared: the registry destroys a handle it lets go of.
+  for (const TLibraryCursor& c : kCursors)
+    if (HANDLE cursor = LoadImageW(instance, c.Resource, IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE))
+      SetCursorHandle(c.Id, static_cast<HCURSOR>(cursor));
+  SetCursorHandle(crcxHandPoint, LoadCursorW(nullptr, IDC_HAND));
+}
+
+void FreeLibraryCursors() {
+  for (const TLibraryCursor& c : kCursors) SetCursorHandle(c.Id, nullptr);
+  SetCursorHandle(crcxHandPoint, nullptr);
+}
+
+}  // namespace
+
 void cxControls_Initialize() {
   cxControlsFinalizing = false;
+  LoadLibraryCursors();
   GroupDescendentsWith(TcxControlChildComponent::StaticClass(), TControl::StaticClass());
   RegisterClasses({TcxScrollBar::StaticClass()});
 }
@@ -35,6 +70,7 @@ void cxControls_Finalize() {
   UnRegisterClasses({TcxScrollBar::StaticClass()});
   FreeMouseTrackingTimers();
   FreeSettingsController();
+  FreeLibraryCursors();
 }
 
 const TUnitEntry cxControlsUnit{L"cxControls", cxControls_Initialize, cxControls_Finalize};

@@ -266,10 +266,92 @@ class TcxSettingsController : public TObject {
 // The one controller, made on first use; null once the unit has begun to end.
 TcxSettingsController* cxSettingsController();
 
+// --- Drag and drop -------------------------------------------------------------------------
+// The library's cursors, registered under these ids when the unit starts
+// (the pointing loop's are in cxControls.h). The system hand is crcxHandPoint.
+constexpr TCursor crcxDragCopy = 2100;
+constexpr TCursor crcxRemove = 2108;
+constexpr TCursor crcxVertSize = 2109;
+constexpr TCursor crcxHorzSize = 2110;
+constexpr TCursor crcxMultiDrag = 2111;
+constexpr TCursor crcxNoDrop = 2112;
+constexpr TCursor crcxDrag = 2113;
+constexpr TCursor crcxColorPicker = 2114;
+constexpr TCursor crcxMultiDragCopy = 2115;
+constexpr TCursor crcxHandPoint = -2099;
+
+// The state of a control's own drag and drop.
+enum TcxDragAndDropState { ddsNone, ddsStarting, ddsInProcess };
+
+// Carries a control's own drag and drop: descendants say where a drop is
+// accepted and what it does.
+class TcxDragAndDropObject : public TObject {
+  VAMIRE_CLASS(TcxDragAndDropObject, TObject)
+ public:
+  using TCreateArg = TcxControl;
+  explicit TcxDragAndDropObject(TcxControl* AControl);
+
+  virtual void DirtyChanged() {}
+  // The cursor position in the control's client coordinates.
+  virtual TPoint GetClientCursorPos();
+  // crDrag when accepted, crNoDrop when not.
+  virtual TCursor GetDragAndDropCursor(bool Accepted);
+  virtual bool GetImmediateStart() { return false; }
+  virtual void EndDragAndDrop(bool /*Accepted*/) {}
+  virtual void BeginDragAndDrop() { DirtyChanged(); }
+  // Clears the dirty flag and shows the cursor for Accepted.
+  virtual void DragAndDrop(const TPoint& P, bool& Accepted);
+  virtual void BeforeEndDragAndDrop() { SetDirty(true); }
+
+  bool Dirty() const { return FDirty; }
+  void SetDirty(bool Value);
+  void SetCurMousePos(const TPoint& P);
+  // Both positions at the cursor, then BeginDragAndDrop.
+  void Init();
+  void DoDragAndDrop(const TPoint& P, bool& Accepted);
+  void DoEndDragAndDrop(bool Accepted);
+
+  TcxCanvas* Canvas() const { return FCanvas; }
+  TcxControl* Control() const { return FControl; }
+  TPoint CurMousePos{-1, -1};
+  TPoint PrevMousePos{-1, -1};
+
+ private:
+  TcxCanvas* FCanvas;
+  TcxControl* FControl;
+  bool FDirty = false;
+};
+
+// The runtime drag object a control starts a drag with: the copy cursor over
+// a target that accepts while the control says the drop copies. The drag
+// frees it when it ends.
+class TcxDragControlObject : public TDragControlObject {
+  VAMIRE_CLASS(TcxDragControlObject, TDragControlObject)
+ public:
+  using TCreateArg = TControl;
+  explicit TcxDragControlObject(TControl* AControl) : TDragControlObject(AControl) {}
+  TCursor GetDragCursor(bool Accepted, int X, int Y) override;
+  bool AutoFree() const override { return true; }
+};
+
+class TcxDragImageList : public TDragImageList {
+  VAMIRE_CLASS(TcxDragImageList, TDragImageList)
+ public:
+  using TDragImageList::TDragImageList;
+};
+
+// The press at P (screen coordinates) on the window, held in a loop of its
+// own until the mouse leaves the drag threshold's square around P (1), a
+// button is released (0) or Esc cancels (2). A WM_QUIT met is posted again.
+int DetectMouseDrag(HWND AWindow, const TPoint& P);
+// The timer of the running pointing loop (its WM_TIMER has no window); 0 when none runs.
+UINT_PTR ScrollContentLoopTimerID();
+
 // --- The base control ---------------------------------------------------------------------
 class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public IdxLocalizerListener {
   VAMIRE_CLASS(TcxControl, TCustomControl)
   friend class TcxControlScrollBar;
+  friend class TcxDragControlObject;
 
  public:
   explicit TcxControl(TComponent* AOwner);
@@ -330,6 +412,20 @@ class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public Idx
   // and off, then places them.
   virtual void UpdateScrollBars();
 
+  // --- Own drag and drop and content scrolling
+  TcxDragAndDropState DragAndDropState() const { return FDragAndDropState; }
+  // A change to none outside FinishDragAndDrop cancels the mouse operations.
+  void SetDragAndDropState(TcxDragAndDropState Value);
+  // Made on first use through CreateDragAndDropObject.
+  TcxDragAndDropObject* DragAndDropObject();
+  TClass DragAndDropObjectClass() const { return FDragAndDropObjectClass; }
+  void SetDragAndDropObjectClass(TClass Value) { FDragAndDropObjectClass = Value; }
+  // Ends the own drag and drop (accepted or not) and frees its object.
+  void FinishDragAndDrop(bool Accepted);
+  bool IsScrollingContent() const { return FScrollingContent; }
+  // One line toward ADirection through Scroll, then the window is updated.
+  void ScrollContent(TcxDirection ADirection);
+
   void AddFontListener(IcxControlFontListener* Listener);
   void RemoveFontListener(IcxControlFontListener* Listener);
 
@@ -387,6 +483,32 @@ class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public Idx
   virtual bool CanScrollContent(TcxDirection /*ADirection*/) { return false; }
   virtual bool CanFocusInForm();
   virtual void RefreshMouseState() {}
+
+  // --- Drag and drop
+  virtual bool CanDrag(int /*X*/, int /*Y*/, TShiftState /*Shift*/) { return true; }
+  virtual TcxDragAndDropObject* CreateDragAndDropObject();
+  virtual TClass GetDragAndDropObjectClass();
+  virtual void DrawDragImage(TcxCanvas* /*ACanvas*/, const TRect& /*R*/) {}
+  virtual TClass GetDragImagesClass() { return TcxDragImageList::StaticClass(); }
+  virtual TPoint GetDragImagesSize() { return TPoint{}; }
+  // True while Ctrl is down.
+  virtual bool IsCopyDragDrop();
+  virtual bool HasDragImages() { return false; }
+  virtual void InitDragImages(TcxDragImageList* AImages);
+  // Manual drag mode, or the mouse still inside the drag threshold.
+  virtual bool IsAutoDragIdle(int X, int Y);
+  virtual TClass GetDragObjectClass() { return TcxDragControlObject::StaticClass(); }
+  // Whether a press at P may start the own drag and drop.
+  virtual bool StartDragAndDrop(const TPoint& /*P*/) { return false; }
+  virtual bool AllowStartDrag(TDragObject* /*ADragObject*/) { return true; }
+  virtual void BeginDragAndDrop();
+  virtual void DragAndDrop(const TPoint& P, bool& Accepted);
+  virtual void EndDragAndDrop(bool Accepted);
+  virtual bool IsDragAndDropIdle() { return FDragAndDropState == ddsNone; }
+  TDragImageList* GetDragImages() override;
+  void DoStartDrag(TDragObject*& DragObject) override;
+  void DoEndDrag(TObject* Target, int X, int Y) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
   // --- Own scroll bars
   // Both bars, then the size grip, to the top of the siblings.
@@ -458,6 +580,7 @@ class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public Idx
   void CalculateScrollBarsParams();
   void ScrollBarScroll(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos);
   void ScrollBarSizesChanged();
+  void ScrollContentLoop();
   void WMMouse(TMessage& Message);
   void WMPaint(TMessage& Message);
   void PaintBuffered(TMessage& Message);
@@ -497,6 +620,13 @@ class TcxControl : public TCustomControl, public IcxLookAndFeelOwner, public Idx
   bool FInitialHScrollBarVisible = false;
   bool FInitialVScrollBarVisible = false;
   bool FInitialScrollBarsParams = false;
+  TcxDragAndDropObject* FDragAndDropObject = nullptr;
+  TClass FDragAndDropObjectClass = nullptr;
+  TCursor FDragAndDropPrevCursor = crDefault;
+  TcxDragAndDropState FDragAndDropState = ddsNone;
+  TcxDragImageList* FDragImages = nullptr;
+  bool FFinishingDragAndDrop = false;
+  bool FScrollingContent = false;
 };
 
 // A component that belongs to a control without being one; streamed as its
