@@ -14,3 +14,4 @@ vamire_add_test(controls_dragdrop_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/dra
 # Drags and the pointing loop with the real pointer: alone on the display.
 vamire_add_test(controls_drag_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/drag_win_test.cpp
   LIBS vamire_controls FOREGROUND)
+vamire_add_test(controls_popup_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/popup_win_test.cpp LIBS vamire_controls)

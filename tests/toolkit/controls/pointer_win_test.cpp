@@ -81,4 +81,20 @@ TEST_F(PointerTest, ATrackedCallerHearsWhenThePointerLeavesItsBounds) {
   StopMouseTracking(&caller);
 }
 
+// A shown popup closes when another window of the program takes the activation.
+TEST_F(PointerTest, APopupClosesWhenItLosesTheActivation) {
+  TcxPopupWindow popup;
+  popup.OwnerParent = form;
+  popup.OwnerBounds = TRect{10, 10, 110, 30};
+  popup.SetBounds(0, 0, 120, 80);
+  popup.ShowPopup();
+  Pump();
+  ASSERT_TRUE(IsWindowVisible(popup.Handle()));
+  EXPECT_EQ(popup.BoundsRect().TopLeft(), form->ClientToScreen(TPoint{10, 30})) << "below its owner";
+  SetForegroundWindow(form->Handle());
+  SetActiveWindow(form->Handle());
+  Pump();
+  EXPECT_FALSE(IsWindowVisible(popup.Handle()));
+}
+
 }  // namespace

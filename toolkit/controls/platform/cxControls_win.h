@@ -701,6 +701,161 @@ TMouseTrackingTimer* FindMouseTrackingTimer(IcxMouseTrackingCaller* ACaller);
 // The running tracking timers; null until the first one and once the unit ends.
 const std::vector<TMouseTrackingTimer*>* MouseTrackingTimerList();
 
+// --- Hint, popup and size-frame windows -----------------------------------------------------
+// The work area of the monitor at a point (GetWorkAreaAtPoint), which a test may replace.
+using TcxWorkAreaReader = TRect (*)(const TPoint& P);
+// Answers the reader it replaces; null puts the system's back.
+TcxWorkAreaReader SetWorkAreaReader(TcxWorkAreaReader AReader);
+TRect cxWorkAreaAt(const TPoint& P);
+
+// The system's tooltip animation settings (SPI_GETTOOLTIPANIMATION, SPI_GETTOOLTIPFADE).
+struct TcxHintAnimationSettings {
+  bool Animate = false;
+  bool Fade = false;
+};
+using TcxHintAnimationSettingsReader = TcxHintAnimationSettings (*)();
+TcxHintAnimationSettingsReader SetHintAnimationSettingsReader(TcxHintAnimationSettingsReader AReader);
+// AnimateWindow, looked up in user32 when first needed (null where the system
+// has none); a test may put a recorder in its place. Answers the one replaced.
+using TcxAnimateWindowFunc = BOOL(WINAPI*)(HWND, DWORD, DWORD);
+TcxAnimateWindowFunc SetAnimateWindowFunc(TcxAnimateWindowFunc AFunc);
+
+// How a hint appears: sliding in one of four ways, from its centre, by the
+// flags' hide or activate forms, fading, as the system says, or at once.
+enum TcxHintAnimate { cxhaSlideFromLeft, cxhaSlideFromRight, cxhaSlideDownward, cxhaSlideUpward, cxhaCenter,
+                      cxhaHide, cxhaActivate, cxhaFade, cxhaAuto, cxhaNone };
+
+// A hint window that keeps inside the work area, never takes the activation,
+// lets the mouse through and animates its appearance. In standard mode it is
+// the runtime's hint window.
+class TcxBaseHintWindow : public THintWindow {
+  VAMIRE_CLASS(TcxBaseHintWindow, THintWindow)
+ public:
+  explicit TcxBaseHintWindow(TComponent* AOwner);
+  // Nothing when R's top-left corner is on no monitor.
+  void ActivateHint(TRect R, const String& Hint) override;
+  // Left and top moved first so the window lies inside the work area of the monitor at them.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // The kind in force: none when the system animates no tooltips; the
+  // system's own kind becomes a fade or a slide downward.
+  TcxHintAnimate GetAnimationKind() const;
+  void AnimateShow();
+
+  TcxHintAnimate AnimationKind = cxhaAuto;
+  unsigned AnimationTime = 100;
+  bool BorderFlag = false;
+  bool EraseBackground = false;
+  bool StandardHint = false;
+  TRect HintAreaRect() const { return FHintAreaRect; }
+  virtual void SetHintAreaRect(const TRect& R) { FHintAreaRect = R; }
+
+ protected:
+  virtual void AdjustHintRect(TRect& /*R*/) {}
+  // Removes the window's region, when it has one.
+  virtual void DisableRegion();
+  virtual void EnableRegion() {}
+  virtual void ShowHintWindow();
+  void CreateParams(TCreateParams& Params) override;
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  TRect FHintAreaRect;
+};
+
+// The frame of a popup: none, a line in the frame colour, or a raised edge of one or two pixels.
+enum TcxPopupBorderStyle { pbsNone, pbsSingle, pbs3DThin, pbs3DThick };
+
+// A borderless stay-on-top form shown beside, above or below its owner's
+// rectangle, on the side with room; it closes when it or the program loses
+// the activation. The base of every drop-down.
+class TcxPopupWindow : public TForm {
+  VAMIRE_CLASS(TcxPopupWindow, TForm)
+ public:
+  // A popup has no owner component.
+  TcxPopupWindow();
+  explicit TcxPopupWindow(TComponent* AOwner);
+  ~TcxPopupWindow() override;
+
+  virtual void CalcPosition(TPoint& P);
+  // Sizes the window around its children (when adjustable), moving them inside the frame.
+  virtual void AdjustSizeToControls();
+  // GetFrameThickness + BorderSpace (every side alike; 0 left, 1 top, 2 right, 3 bottom).
+  virtual int GetBorderWidth(int ASide);
+  virtual TRect GetFrameClientRect();
+  virtual int GetFrameThickness();
+  // The owner bounds mapped from the owner parent's client coordinates to the screen.
+  virtual TRect CalculateOwnerScreenBounds();
+  virtual void TakeOwnerFont();
+  virtual void DrawFrame();
+  virtual void CloseUp();
+  virtual void ShowPopup();
+
+  TcxCanvas* cxCanvas() const { return FCanvas; }
+  bool Adjustable = true;
+  TcxPopupAlignHorz AlignHorz = pahLeft;
+  TcxPopupAlignVert AlignVert = pavBottom;
+  int BorderSpace = 0;
+  TcxPopupBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TcxPopupBorderStyle Value);
+  TcxPopupDirection Direction = pdVertical;
+  TColor FrameColor = clWindowText;
+  TRect OwnerBounds;
+  TControl* OwnerParent = nullptr;
+  HWND PrevActiveWindow() const { return FPrevActiveWindow; }
+
+ protected:
+  // After CM_VISIBLECHANGED.
+  virtual void VisibleChanged() {}
+  void Deactivate() override;
+  void Paint() override;
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  void Initialize();
+  TcxCanvas* FCanvas = nullptr;
+  TcxPopupBorderStyle FBorderStyle = pbsNone;
+  HWND FPrevActiveWindow = nullptr;
+};
+
+// A semi-transparent popup that follows the mouse; the mouse goes through it.
+class TcxCustomDragImage : public TcxPopupWindow {
+  VAMIRE_CLASS(TcxCustomDragImage, TcxPopupWindow)
+ public:
+  TcxCustomDragImage();
+  // ShowWindow with the command, then Update.
+  void ShowAs(int AShowCommand);
+  TCustomForm* PopupParent = nullptr;
+  TPoint PositionOffset;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void Dispatch(TMessage& Message) override;
+};
+
+// A hatched frame showing a sizing rectangle on the screen.
+class TcxSizeFrame : public TcxCustomDragImage {
+  VAMIRE_CLASS(TcxSizeFrame, TcxCustomDragImage)
+ public:
+  explicit TcxSizeFrame(int AFrameWidth);
+  ~TcxSizeFrame() override;
+  // R on the screen: the region becomes (0, 0, width, height), then the bounds R.
+  void SetFrameRect(const TRect& R);
+  // A window wider and higher than twice the frame takes the region, turned
+  // into a frame unless FillSelection; a smaller one keeps its region.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  bool FillSelection = false;
+  int FrameWidth() const { return FFrameWidth; }
+  TcxRegion* Region() const { return FRegion; }
+
+ protected:
+  void Paint() override;
+
+ private:
+  int FFrameWidth;
+  TcxRegion* FRegion;
+  TBitmap* FPattern;
+};
+
 // --- Unit ---------------------------------------------------------------------------------
 void cxControls_Initialize();
 void cxControls_Finalize();
