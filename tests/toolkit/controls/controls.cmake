@@ -15,3 +15,8 @@ vamire_add_test(controls_dragdrop_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/dra
 vamire_add_test(controls_drag_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/drag_win_test.cpp
   LIBS vamire_controls FOREGROUND)
 vamire_add_test(controls_popup_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/popup_win_test.cpp LIBS vamire_controls)
+# Shows a form in each prefix and saves what it shows: alone on the display.
+vamire_add_test(controls_screenshot_test BOTH_PREFIXES SOURCES ${CMAKE_CURRENT_LIST_DIR}/screenshot_win_test.cpp
+  LIBS vamire_controls FOREGROUND)
+vamire_add_benchmark(controls_scrollbars_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/scrollbars_bench.cpp
+  LIBS vamire_controls)

@@ -587,34 +587,67 @@ void TcxControl::WMPaint(TMessage& Message) {
   if (TDragObject* now = DragObject(); now && now == drag) now->ShowDragImage();
 }
 
+namespace {
+
+// The off-screen buffer of the controls' painting, shared: it only grows, so a
+// paint does not make a bitmap of its own. A paint that comes while it is in
+// use (a nested one) takes a bitmap of its own.
+TcxBitmap* GPaintBuffer = nullptr;
+bool GPaintBufferBusy = false;
+
+}  // namespace
+
+void FreePaintBuffer() {
+  delete GPaintBuffer;
+  GPaintBuffer = nullptr;
+}
+
 // The update rectangle is drawn off screen and reaches the window in one copy.
 void TcxControl::PaintBuffered(TMessage& Message) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(Handle(), &ps);
+  const bool shared = !GPaintBufferBusy && !cxControlsFinalizing;
+  std::unique_ptr<TcxBitmap> own;
   try {
     const TRect r{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
     if (!RectHasNoArea(r)) {
-      TcxBitmap bitmap(r);
-      TCanvas* canvas = bitmap.Canvas();
+      const int w = r.Right - r.Left, h = r.Bottom - r.Top;
+      TcxBitmap* bitmap;
+      if (shared) {
+        if (!GPaintBuffer) GPaintBuffer = new TcxBitmap(w, h, pf32bit);
+        else if (GPaintBuffer->Width() < w || GPaintBuffer->Height() < h)
+          GPaintBuffer->SetSize(std::max(GPaintBuffer->Width(), w), std::max(GPaintBuffer->Height(), h));
+        bitmap = GPaintBuffer;
+        GPaintBufferBusy = true;
+      } else {
+        own = std::make_unique<TcxBitmap>(r, pf32bit);
+        bitmap = own.get();
+      }
+      TCanvas* canvas = bitmap->Canvas();
       canvas->Lock();
+      HDC memory = canvas->Handle();
+      const int saved = SaveDC(memory);
       try {
-        HDC memory = canvas->Handle();
         SetWindowOrgEx(memory, r.Left, r.Top, nullptr);
+        IntersectClipRect(memory, r.Left, r.Top, r.Right, r.Bottom);
         Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), reinterpret_cast<LPARAM>(memory));
         TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(memory), 0, 0};
         WMPaint(paint);
-        SetWindowOrgEx(memory, 0, 0, nullptr);
-        BitBlt(dc, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, memory, 0, 0, SRCCOPY);
+        RestoreDC(memory, saved);
+        BitBlt(dc, r.Left, r.Top, w, h, memory, 0, 0, SRCCOPY);
       } catch (...) {
+        RestoreDC(memory, saved);
         canvas->Unlock();
         throw;
       }
       canvas->Unlock();
     }
   } catch (...) {
+    if (shared) GPaintBufferBusy = false;
     EndPaint(Handle(), &ps);
     throw;
   }
+  if (shared) GPaintBufferBusy = false;
   EndPaint(Handle(), &ps);
   Message.Result = 0;
 }

@@ -23,3 +23,5 @@ extern bool cxControlsFinalizing;
 void FreeSettingsController();
 // Frees the tracking timers left running and their list at the unit's end.
 void FreeMouseTrackingTimers();
+// Frees the shared off-screen buffer of the controls' painting at the unit's end.
+void FreePaintBuffer();

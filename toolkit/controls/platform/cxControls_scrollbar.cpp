@@ -8,6 +8,27 @@ const TResStringRec cxSScrollBarOutOfRange{L"cxSScrollBarOutOfRange", L"Scrollba
 
 namespace {
 
+// A bar or grip draws its whole face in one copy: it paints through its
+// window's DC and then marks the window painted, so no end-of-paint flush of
+// its own comes on top of its control's.
+bool PaintWhole(TWinControl* AControl, TMessage& Message) {
+  if (Message.Msg != WM_PAINT || Message.WParam || !AControl->HandleAllocated()) return false;
+  const HWND window = AControl->Handle();
+  HDC dc = GetDC(window);
+  TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+  try {
+    AControl->Dispatch(paint);
+  } catch (...) {
+    ReleaseDC(window, dc);
+    ValidateRect(window, nullptr);
+    throw;
+  }
+  ReleaseDC(window, dc);
+  ValidateRect(window, nullptr);
+  Message.Result = 0;
+  return true;
+}
+
 constexpr unsigned kRepeatDelay = 400;
 constexpr unsigned kRepeatInterval = 60;
 
@@ -321,6 +342,7 @@ void TcxScrollBar::MouseLeave(TControl*) {
 // The runtime's handling runs first; the bar's own comes after it, so that a
 // scroll handler may free the bar without anything touching it afterwards.
 void TcxScrollBar::Dispatch(TMessage& Message) {
+  if (PaintWhole(this, Message)) return;
   const TPoint p{short(LOWORD(Message.LParam)), short(HIWORD(Message.LParam))};
   TcxObjectLinkGuard link(this);
   switch (Message.Msg) {
@@ -467,6 +489,7 @@ void TcxSizeGrip::Paint() {
 void TcxSizeGrip::SetZOrder(bool) { KeepOnTop(this); }
 
 void TcxSizeGrip::Dispatch(TMessage& Message) {
+  if (PaintWhole(this, Message)) return;
   if (Message.Msg == WM_ERASEBKGND) {
     Message.Result = 1;
     return;

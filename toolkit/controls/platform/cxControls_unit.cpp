@@ -71,6 +71,7 @@ void cxControls_Finalize() {
   FreeMouseTrackingTimers();
   FreeSettingsController();
   FreeLibraryCursors();
+  FreePaintBuffer();
 }
 
 const TUnitEntry cxControlsUnit{L"cxControls", cxControls_Initialize, cxControls_Finalize};
