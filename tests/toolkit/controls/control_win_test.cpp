@@ -266,4 +266,37 @@ TEST_F(ControlTest, FontListenersHearOfEveryChangeInOrderAndMayLeaveMeanwhile) {
   EXPECT_EQ(log, (std::vector<std::string>{"first 14", "second 14", "second 15"}));
 }
 
+TEST_F(ControlTest, AtDesignTimeTheControlTakesTheMouseOnlyWhileItsOwnOperationsRun) {
+  control->SetDesigning(true);
+  EXPECT_TRUE(control->IsDesigning());
+  EXPECT_FALSE(control->CanFocusOnClick());
+  EXPECT_EQ(SendMessageW(control->Handle(), CM_DESIGNHITTEST, 0, MAKELPARAM(5, 5)), 0);
+  control->SetDragAndDropState(ddsStarting);
+  EXPECT_EQ(SendMessageW(control->Handle(), CM_DESIGNHITTEST, 0, MAKELPARAM(5, 5)), 1);
+  control->SetDragAndDropState(ddsNone);
+  // Its own bars work at design time all the same.
+  EXPECT_EQ(SendMessageW(control->HScrollBar()->Handle(), CM_DESIGNHITTEST, 0, MAKELPARAM(5, 5)), 1);
+  control->SetDesigning(false);
+}
+
+TEST_F(ControlTest, AChildComponentBelongsToItsControlAndLeavesItWhenFreed) {
+  struct TChild : TcxControlChildComponent {
+    using TcxControlChildComponent::TcxControlChildComponent;
+  };
+  auto* owned = new TChild(control, true);
+  EXPECT_EQ(owned->Control(), control);
+  EXPECT_EQ(owned->Owner(), control->Owner()) << "the control's owner owns it";
+  EXPECT_TRUE(owned->HasParent());
+  EXPECT_EQ(owned->GetParentComponent(), control);
+  auto* loose = new TChild(control, false);
+  EXPECT_EQ(loose->Owner(), nullptr);
+  delete loose;
+  auto* streamed = new TChild(nullptr);
+  EXPECT_FALSE(streamed->HasParent());
+  streamed->SetParentComponent(control);
+  EXPECT_EQ(streamed->Control(), control);
+  delete streamed;
+  delete owned;
+}
+
 }  // namespace

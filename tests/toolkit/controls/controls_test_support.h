@@ -142,6 +142,8 @@ class TTestControl : public TcxControl {
   using TcxControl::GetClientBounds;
   using TcxControl::FBounds;
   using TcxControl::IsInternalControl;
+  using TcxControl::IsDesigning;
+  using TcxControl::CanFocusOnClick;
 
  protected:
   void LookAndFeelChanged(TcxLookAndFeel* Sender, TcxLookAndFeelValues AChangedValues) override {
