@@ -21,6 +21,7 @@
 #include "Threads.h"
 #include "cxClasses.h"
 #include "cxControlsBase_win.h"
+#include "cxControls_win.h"
 #include "cxDWMApi.h"
 #include "cxDataConsts.h"
 #include "cxDataStorage.h"
@@ -45,15 +46,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InstallPlatformRuntime();
   // Every unit whose classes the console's form files may hold, in dependency order:
   // the runtime's, the link's, then the toolkit's: the theme units and the GDI+ loader first among those,
-  // the look-and-feel after the core: the Office colour set, the settings, the painters, then the skin
-  // core (started by the GDI+ loader once GDI+ is there); the panels (which stand on the core alone) last.
+  // the look-and-feel after the core: the Office colour set, the settings, the painters and the toolkit's
+  // own controls, then the skin core (started by the GDI+ loader once GDI+ is there); the panels (which
+  // stand on the core alone) last.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit,
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
-                   dxSkinsCoreUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
+                   cxControlsUnit, dxSkinsCoreUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.
