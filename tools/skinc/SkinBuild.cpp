@@ -167,6 +167,13 @@ void TBuilder::DrawFrame(TRaster& ARaster, const TBox& AFrame, const TStyle& ASt
   const TBox box = AFrame.Inflated(-AStyle.Inset);
   const TPaint fill = PaintValue(StateValue(AStyle.Fill, AState), AWhere);
   ARaster.FillShape(box, RoundRectShape(box, AStyle.Radius), fill, box);
+  const std::string gloss = StateValue(AStyle.Gloss, AState);
+  if (!gloss.empty() && gloss != "none") {
+    const TBox inner = box.Inflated(-AStyle.Border);
+    const TBox upper{inner.Left, inner.Top, inner.Right, inner.Top + inner.Height() / 2};
+    ARaster.FillShape(upper, RoundRectShape(inner, std::max(AStyle.Radius - AStyle.Border, 0)),
+                      PaintValue(gloss, AWhere), upper);
+  }
   const std::string highlight = StateValue(AStyle.Highlight, AState);
   if (!highlight.empty() && highlight != "none")
     ARaster.FillShape(box, RingShape(box.Inflated(-AStyle.Border), std::max(AStyle.Radius - AStyle.Border, 0), 1),

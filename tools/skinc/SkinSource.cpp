@@ -245,7 +245,7 @@ TDescription ParseDescription(const std::string& AText, const std::string& AFile
   TDescription d;
   d.File = AFile;
   TStyle* style = nullptr;
-  static const std::set<std::string> stateFields = {"fill", "edge", "highlight", "mark"};
+  static const std::set<std::string> stateFields = {"fill", "edge", "highlight", "mark", "gloss"};
   ForEachLine(AText, AFile, [&](const std::vector<std::string>& w, const std::string& where) {
     const std::string& keyword = w[0];
     if (style && (stateFields.count(keyword) || keyword == "radius" || keyword == "border" || keyword == "inset" ||
@@ -256,9 +256,11 @@ TDescription ParseDescription(const std::string& AText, const std::string& AFile
           Fail(where, "no state \"" + w[1] + "\"");
         std::string value = w[2];
         for (std::size_t i = 3; i < w.size(); ++i) value += " " + w[i];
-        auto& field = keyword == "fill" ? style->Fill : keyword == "edge" ? style->Edge
-                      : keyword == "highlight"        ? style->Highlight
-                                                      : style->Mark;
+        auto& field = keyword == "fill"        ? style->Fill
+                      : keyword == "edge"      ? style->Edge
+                      : keyword == "highlight" ? style->Highlight
+                      : keyword == "gloss"     ? style->Gloss
+                                               : style->Mark;
         field[w[1]] = value;
       } else {
         if (w.size() != 2) Fail(where, keyword + " N");

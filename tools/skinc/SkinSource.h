@@ -64,7 +64,8 @@ struct TCatalogue {
 struct TStyle {
   std::string Name;
   int Radius = 0, Border = 0, Inset = 0, MarkSize = 0;
-  std::map<std::string, std::string> Fill, Edge, Highlight, Mark;
+  // Gloss: a paint over the upper half of the face, inside the edge (a sheen).
+  std::map<std::string, std::string> Fill, Edge, Highlight, Mark, Gloss;
 };
 
 struct TDescription {
