@@ -249,8 +249,12 @@ TDescription ParseDescription(const std::string& AText, const std::string& AFile
   ForEachLine(AText, AFile, [&](const std::vector<std::string>& w, const std::string& where) {
     const std::string& keyword = w[0];
     if (style && (stateFields.count(keyword) || keyword == "radius" || keyword == "border" || keyword == "inset" ||
-                  keyword == "marksize")) {
-      if (stateFields.count(keyword)) {
+                  keyword == "marksize" || keyword == "open")) {
+      if (keyword == "open") {
+        static const std::set<std::string> sides = {"top", "bottom", "left", "right", "none"};
+        if (w.size() != 2 || !sides.count(w[1])) Fail(where, "open top, bottom, left, right or none");
+        style->Open = w[1] == "none" ? std::string() : w[1];
+      } else if (stateFields.count(keyword)) {
         if (w.size() < 3) Fail(where, keyword + " STATE VALUE...");
         if (w[1] != "*" && std::find(StateNames().begin(), StateNames().end(), w[1]) == StateNames().end())
           Fail(where, "no state \"" + w[1] + "\"");

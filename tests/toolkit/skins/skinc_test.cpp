@@ -195,6 +195,25 @@ TEST(SkincTest, AGlossLightensTheUpperHalfOfTheFace) {
   EXPECT_EQ(thumb.Pixel(0, 5), edge);  // the sheen stays inside the edge
 }
 
+// A style open at one side has neither corners nor an edge there: a tab meets its page.
+TEST(SkincTest, AnOpenSideHasNoCornersAndNoEdge) {
+  std::unique_ptr<TdxSkin> skin = Build(WithPalette(
+      "style default\n  radius 4\n  border 1\n  fill * #404040\n  edge * #000000\n  open bottom\n"));
+  const TRaster tab = Picture(skin->FindGroup(L"PageControl")->FindElement(L"TabHeader")->Image());
+  const TRgba face{0x40, 0x40, 0x40, 255}, edge{0, 0, 0, 255};
+  EXPECT_EQ(tab.Pixel(0, 0).A, 0);        // the top corners are round
+  EXPECT_EQ(tab.Pixel(12, 0), edge);      // with an edge along the top
+  EXPECT_EQ(tab.Pixel(0, 21), edge);      // the sides run square to the bottom
+  EXPECT_EQ(tab.Pixel(12, 21), face);     // where no edge closes the shape
+  EXPECT_EQ(tab.Pixel(23, 21), edge);
+  try {
+    Build(WithPalette("style default\n  open inwards\n"));
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("test.txt:"), std::string::npos) << e.what();
+  }
+}
+
 TEST(SkincTest, ErrorsNameTheFileAndLine) {
   const struct {
     std::string Description;
