@@ -7,6 +7,7 @@
 
 #include <zlib.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -384,6 +385,20 @@ TEST(ProjectSkinsTest, TextIsLegibleOnWhatItIsDrawnOver) {
     };
     for (const auto& c : cases)
       EXPECT_GE(Contrast(c.Text, c.Ground), c.Least) << c.What;
+    // Every element that lays text out over its picture (it has a content offset) keeps it readable
+    // in its first state, wherever its picture is opaque under the text.
+    for (int g = 0; g < skin->Groups()->Count(); ++g) {
+      TdxSkinControlGroup* group = skin->Groups()->Items(g);
+      for (int e = 0; e < group->Count(); ++e) {
+        TdxSkinElement* item = group->Items(e);
+        const TRect offset = item->ContentOffset()->Rect();
+        if (item->Image()->Empty() || offset == TRect{} || item->TextColor() == clDefault || item->TextColor() == clNone) continue;
+        const int frames = std::popcount(SkinStatesToBits(item->Image()->States())) * item->ImageCount();
+        const TRgba under = FrameCentre(item, 0, frames);
+        if (under.A == 255)
+          EXPECT_GE(Contrast(RgbaOf(item->TextColor()), under), 3) << UTF8Encode(group->Name() + L"." + item->Name());
+      }
+    }
   }
 }
 
