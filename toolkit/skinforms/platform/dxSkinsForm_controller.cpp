@@ -17,6 +17,7 @@ std::vector<TdxSkinController*>* GControllers = nullptr;
 std::vector<TdxSkinWinController*>* GWinControllers = nullptr;
 HWND GHelperWindow = nullptr;
 HHOOK GHook = nullptr;
+int GInstanceCount = 0;
 
 TdxSkinWinController* FindByControl(TWinControl* AControl) {
   if (!GWinControllers || !AControl) return nullptr;
@@ -133,16 +134,12 @@ bool RefreshAllowed() { return GWinControllers && !IsFinalizing(); }
 
 // --- Painters ---------------------------------------------------------------------------------
 TdxSkinInfo* dxSkinPainterInfo(TcxCustomLookAndFeelPainterClass APainter) {
-  TObject* info = nullptr;
-  if (!APainter || !ExtendedStylePainterRegistry() ||
-      !ExtendedStylePainterRegistry()->GetInfoByPainter(APainter, info) || !info)
-    return nullptr;
-  return info->InheritsFrom(TdxSkinInfo::StaticClass()) ? static_cast<TdxSkinInfo*>(info) : nullptr;
+  if (!APainter || !APainter->InheritsFrom(TdxSkinLookAndFeelPainter::StaticClass())) return nullptr;
+  return static_cast<const TdxSkinLookAndFeelPainter*>(APainter)->GetSkinInfo();
 }
 
 bool dxIsSkinPainter(TcxCustomLookAndFeelPainterClass APainter) {
-  TdxSkinInfo* info = dxSkinPainterInfo(APainter);
-  return info && info->Skin();
+  return APainter && APainter->InheritsFrom(TdxSkinLookAndFeelPainter::StaticClass());
 }
 
 // --- TdxSkinController ------------------------------------------------------------------------
@@ -224,9 +221,12 @@ VAMIRE_PUBLISHED(TdxSkinController,
                  Prop(L"OnSkinForm", &TdxSkinController::OnSkinForm))
 
 // --- TdxSkinWinController ---------------------------------------------------------------------
-TdxSkinWinController::TdxSkinWinController(HWND AHandle) : FHandle(AHandle), FControl(FindControl(AHandle)) {}
+TdxSkinWinController::TdxSkinWinController(HWND AHandle) : FHandle(AHandle), FControl(FindControl(AHandle)) {
+  ++GInstanceCount;
+}
 
 TdxSkinWinController::~TdxSkinWinController() {
+  --GInstanceCount;
   StopMouseTracking(this);
   UnhookWindow();
 }
@@ -381,6 +381,7 @@ const std::vector<TdxSkinController*>& dxSkinControllers() {
 }
 
 int dxSkinWinControllerCount() { return GWinControllers ? int(GWinControllers->size()) : 0; }
+int dxSkinWinControllerInstanceCount() { return GInstanceCount; }
 
 void dxSkinRefreshAllForms() {
   if (!RefreshAllowed()) return;

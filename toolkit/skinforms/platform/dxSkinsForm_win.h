@@ -20,6 +20,7 @@
 #include "cxLookAndFeels.h"
 #include "dxSkinInfo.h"
 #include "dxSkinsCore_win.h"
+#include "dxSkinsLookAndFeelPainter.h"
 #include "dxSkinsForm.h"
 
 class TdxSkinController;
@@ -31,9 +32,9 @@ using TdxSkinControllerSkinControlEvent = TMethod<void(TObject* Sender, TWinCont
 using TdxSkinControllerSkinFormEvent =
     TMethod<void(TObject* Sender, TWinControl* AForm, bool& UseSkin, String& SkinName)>;
 
-// The skin information of a skin painter (null for any other painter).
+// The lookup table of a skin painter (null for any other painter, or one whose skin is no longer filed).
 TdxSkinInfo* dxSkinPainterInfo(TcxCustomLookAndFeelPainterClass APainter);
-// A filed painter that draws from a skin.
+// A painter that draws from a skin.
 bool dxIsSkinPainter(TcxCustomLookAndFeelPainterClass APainter);
 
 // --- The component ------------------------------------------------------------------------
@@ -379,8 +380,11 @@ bool IsSkinnedWindow(HWND AHandle);
 bool GetControlSkinName(TWinControl* AControl, String& AName);
 // Every skin controller, in creation order.
 const std::vector<TdxSkinController*>& dxSkinControllers();
-// The per-window controllers alive now.
+// The per-window controllers listed now.
 int dxSkinWinControllerCount();
+// Controller objects in memory: the listed ones and those released while a
+// frame of their window procedure still runs (for tests).
+int dxSkinWinControllerInstanceCount();
 // Re-chooses every controller's painter, then updates each.
 void dxSkinRefreshAllForms();
 // The hidden window that creates controllers for windows made in Unicode.
