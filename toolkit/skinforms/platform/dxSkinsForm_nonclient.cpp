@@ -3,6 +3,7 @@
 // would otherwise flicker.
 #include <algorithm>
 
+#include "cxControls.h"
 #include "cxGeometry.h"
 #include "dxSkinsForm_win.h"
 
@@ -304,32 +305,40 @@ void TdxSkinFormNonClientAreaInfo::CalculateScrollBars() {
     const LONG object = kind == sbkHorizontal ? OBJID_HSCROLL : OBJID_VSCROLL;
     const int sbBar = kind == sbkHorizontal ? SB_HORZ : SB_VERT;
     bar.Info.cbSize = sizeof(bar.Info);
-    const bool tracked = FTrackedBar == kind;
-    SCROLLINFO si{sizeof(si), SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
-    if (tracked && GetScrollInfo(wnd, sbBar, &si)) {
-      FController->LockRedraw();
-      SetScrollPos(wnd, sbBar, si.nTrackPos, FALSE);
-    }
-    const bool read = GetScrollBarInfo(wnd, object, &bar.Info) != FALSE;
-    if (tracked) {
-      SetScrollPos(wnd, sbBar, si.nPos, FALSE);
-      FController->UnlockRedraw();
-    }
-    if (!read) {
+    if (!GetScrollBarInfo(wnd, object, &bar.Info)) {
       bar.Info = {};
-      bar.Info.dxyLineButton = kind == sbkHorizontal ? GetSystemMetrics(SM_CXHSCROLL) : GetSystemMetrics(SM_CYVSCROLL);
+      bar.Info.cbSize = sizeof(bar.Info);
     }
-    const auto parts = dxSkinFormScrollBarParts(bar.Bounds, kind == sbkHorizontal, bar.Info.dxyLineButton,
-                                                bar.Info.xyThumbTop, bar.Info.xyThumbBottom);
+    // The arrows and thumb are placed here as the system places them: Wine's
+    // SCROLLBARINFO answers the thumb's length for the arrow size. The
+    // thumb being dragged stands where the drag has it.
+    const bool horizontal = kind == sbkHorizontal;
+    const bool tracked = FTrackedBar == kind;
+    SCROLLINFO si{sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(wnd, sbBar, &si);
+    const TcxScrollBarRange range{si.nMin, si.nMax, tracked ? si.nTrackPos : si.nPos, int(si.nPage)};
+    const TcxScrollBarMetrics metrics{
+        horizontal ? GetSystemMetrics(SM_CXHSCROLL) : GetSystemMetrics(SM_CYVSCROLL),
+        horizontal ? GetSystemMetrics(SM_CXHTHUMB) : GetSystemMetrics(SM_CYVTHUMB),
+        FPainter ? FPainter->GetMinScrollBarThumbSize(!horizontal) : 8};
+    const int width = bar.Bounds.Right - bar.Bounds.Left, height = bar.Bounds.Bottom - bar.Bounds.Top;
+    const bool enabled = (bar.Info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
+    const TcxScrollBarRects rects = CalcScrollBarRects(width, height, horizontal, enabled, range, metrics);
+    const int arrow = horizontal ? rects.TopLeftArrow.Right - rects.TopLeftArrow.Left
+                                 : rects.TopLeftArrow.Bottom - rects.TopLeftArrow.Top;
+    const int thumbTop = horizontal ? rects.Thumb.Left : rects.Thumb.Top;
+    const int thumbBottom = horizontal ? rects.Thumb.Right : rects.Thumb.Bottom;
+    const auto parts = dxSkinFormScrollBarParts(bar.Bounds, horizontal, arrow, thumbTop, thumbBottom);
     for (int i = 1; i <= 5; ++i) {
       TdxSkinFormScrollBarPart& part = bar.Parts[i];
       const DWORD state = bar.Info.rgstate[kStateIndex[i]];
       part.Bounds = parts[i];
-      part.Present = (state & STATE_SYSTEM_INVISIBLE) == 0 && !RectHasNoArea(parts[i]);
+      // Present where it has room (the system's flags follow its own placing).
+      part.Present = !RectHasNoArea(parts[i]);
       if (!part.Present) continue;
       const bool inPart = PointInRect(part.Bounds, cursor);
       if (state & STATE_SYSTEM_PRESSED) part.State = cxbsPressed;
-      else if (state & STATE_SYSTEM_UNAVAILABLE) part.State = cxbsDisabled;
+      else if (!enabled || (state & STATE_SYSTEM_UNAVAILABLE)) part.State = cxbsDisabled;
       else if (tracked && i == 3) part.State = cxbsPressed;
       else if ((state & STATE_SYSTEM_HOTTRACKED) || inPart) part.State = inPart && leftDown ? cxbsPressed : cxbsHot;
       else part.State = cxbsNormal;
