@@ -1,12 +1,14 @@
 // The built-in skins as the program carries them: each read from its resource
 // fills the lookup table without a placeholder and draws every element from
 // a picture or a colour of its own; the skin file the build puts beside the
-// program lists the seven looks in their fixed order, each as carried.
+// program lists the seven looks in their fixed order, with their display
+// names, each built-in one as carried.
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "Streams_win.h"
+#include "dxSkinsDefaultPainters_win.h"
 #include "dxSkinInfo.h"
 #include "skins_win_test_support.h"
 
@@ -61,10 +63,23 @@ TEST(BuiltInSkinsTest, EachFillsItsTableWithoutAPlaceholder) {
 }
 
 TEST(BuiltInSkinsTest, TheFileBesideTheProgramListsTheSevenInOrder) {
-  TFileStream file(WindowsPath(VAMIRE_ALL_SKINS_BESIDE_PROGRAM), fmOpenRead | fmShareDenyNone);
-  TdxSkinBinaryReader reader(&file);
+  const String path = WindowsPath(VAMIRE_ALL_SKINS_BESIDE_PROGRAM);
   const wchar_t* const listed[] = {L"Black",      L"Blue",   L"Foggy",       L"LiquidSky",
                                    L"MoneyTwins", L"Silver", L"Xmas2008Blue"};
+  // As the main window lists them: names, appended after what the list holds.
+  TStringList names;
+  names.Add(L"before");
+  ASSERT_TRUE(ReadSkinNames(path, &names, false));
+  ASSERT_EQ(names.Count(), 8);
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(names.Strings(i + 1), listed[i]);
+  TStringList shown;
+  ASSERT_TRUE(ReadSkinNames(path, &shown, true));
+  ASSERT_EQ(shown.Count(), 7);
+  EXPECT_EQ(shown.Strings(3), L"Liquid Sky");
+  EXPECT_EQ(shown.Strings(6), L"Xmas 2008 Blue");
+
+  TFileStream file(path, fmOpenRead | fmShareDenyNone);
+  TdxSkinBinaryReader reader(&file);
   ASSERT_EQ(reader.Count(), 7);
   for (int i = 0; i < reader.Count(); ++i) {
     EXPECT_EQ(reader.Names(i), listed[i]);
