@@ -459,8 +459,9 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
   bool IsCreating() const { return FIsCreating; }
   // Raised by the inner controls around a forwarded mouse-down.
   bool InnerControlMouseDown = false;
-  // The inner edit repaints through a buffer (only under desktop composition).
-  bool RepaintThroughBuffer = false;
+  // The inner edit repaints through a buffer: set at each calculation of the
+  // view info, and only while desktop composition is on.
+  bool RepaintThroughBuffer() const { return FRepaintThroughBuffer; }
 
   // IcxMouseTrackingCaller
   void MouseLeave() override { LeaveHotState(); }
@@ -575,6 +576,7 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
   bool FScrollBarsUpdating = false;
   bool FStateRefreshing = false;
   bool FMovingFocus = false;
+  bool FRepaintThroughBuffer = false;
 };
 
 // Whether the container takes an inner control's message first (it exists,
