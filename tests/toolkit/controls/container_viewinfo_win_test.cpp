@@ -169,3 +169,64 @@ TEST(ContainerViewInfoTest, ShiftMovesTheRectanglesAndAssignCopiesTheClientRecta
 }
 
 }  // namespace
+
+namespace {
+
+// A container whose inner memo shows native scroll bars, as the editors' memo does.
+class TMemoContainer : public TTestContainer {
+  VAMIRE_CLASS(TMemoContainer, TTestContainer)
+ public:
+  explicit TMemoContainer(TComponent* AOwner) : TTestContainer(AOwner) { SyncScrollBarsPresence(); }
+  bool HasScrollBars() override { return true; }
+};
+
+TEST(ContainerViewInfoTest, OwnScrollBarsLieOverTheInnerControlsNativeOnesAndMirrorThem) {
+  ASSERT_TRUE(IsGetScrollBarInfoAvailable());
+  THostForm* form = MakeForm();
+  auto* c = new TMemoContainer(form);
+  c->SetBounds(10, 10, 200, 120);
+  c->SetParent(form);
+  auto* memo = new TMemo(c);
+  memo->SetParent(c);
+  memo->SetBorderStyle(bsNone);
+  memo->SetScrollBars(ssBoth);
+  memo->SetWordWrap(false);
+  c->SetInnerControl(memo);
+  c->HandleNeeded();
+  String text;
+  for (int i = 0; i < 60; ++i) text += L"line " + IntToStr(i) + L" of a memo wider than its window, far wider\r\n";
+  memo->SetText(text);
+  SendMessageW(memo->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  RefreshViewStateAtCursor(c, false);
+  PostUpdateScrollBars(c);
+  PostUpdateScrollBars(c);
+  Pump();
+
+  for (TcxControlScrollBar* bar : {c->HScrollBar(), c->VScrollBar()}) {
+    const bool horizontal = bar->Kind() == sbHorizontal;
+    SCOPED_TRACE(horizontal ? "horizontal" : "vertical");
+    ASSERT_TRUE(bar->Visible());
+    SCROLLBARINFO info{};
+    ASSERT_TRUE(GetScrollBarInfoSafe(memo->Handle(), horizontal ? LONG(OBJID_HSCROLL) : LONG(OBJID_VSCROLL), info));
+    POINT origin{0, 0};
+    ClientToScreen(c->Handle(), &origin);
+    EXPECT_EQ(bar->BoundsRect(), (TRect{info.rcScrollBar.left - origin.x, info.rcScrollBar.top - origin.y,
+                                        info.rcScrollBar.right - origin.x, info.rcScrollBar.bottom - origin.y}));
+    SCROLLINFO si{sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GetScrollInfo(memo->Handle(), horizontal ? SB_HORZ : SB_VERT, &si));
+    EXPECT_EQ(bar->Max(), si.nMax);
+    EXPECT_EQ(bar->Position(), si.nPos);
+    EXPECT_EQ(bar->PageSize(), int(si.nPage));
+  }
+  EXPECT_GT(c->VScrollBar()->Position(), 0) << "the page down shows";
+  // The corner: not a size grip of a plain memo (it does not know its container).
+  EXPECT_FALSE(c->SizeGripData().Visible);
+  // Native bars gone: the own bars hide.
+  memo->SetScrollBars(ssNone);
+  c->UpdateScrollBarsFromInner(false);
+  EXPECT_FALSE(c->HScrollBar()->Visible());
+  EXPECT_FALSE(c->VScrollBar()->Visible());
+  delete form;
+}
+
+}  // namespace

@@ -789,6 +789,11 @@ void TcxContainer::AdjustScrollBar(TcxControlScrollBar* AScrollBar) {
   }
 }
 
+void TcxContainer::UpdateScrollBars() {
+  inherited::UpdateScrollBars();
+  UpdateScrollBarsFromInner(false);
+}
+
 void TcxContainer::UpdateScrollBarsFromInner(bool ASkipAdjust) {
   if (!FInnerControl || !HasScrollBars() || IsDestroying() || !IsGetScrollBarInfoAvailable()) return;
   if (FScrollBarsUpdating) return;

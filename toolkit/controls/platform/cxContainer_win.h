@@ -444,6 +444,8 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
   virtual bool HandleInnerControlMessage(TMessage& Message);
   virtual void ResetInnerControlRegion() { FInnerControlBounds.IsEmpty = true; }
   virtual void UpdateScrollBarsFromInner(bool ASkipAdjust = false);
+  // The inherited update, then the bars laid over the inner control's native ones.
+  void UpdateScrollBars() override;
   virtual bool RefreshViewState(const TPoint& P, int AButtonCode, TShiftState AShift, bool ANotify);
   virtual void SetFocusToInnerControl();
   virtual void ApplyDragKind(TDragKind AKind);
