@@ -230,3 +230,29 @@ TEST(ContainerViewInfoTest, OwnScrollBarsLieOverTheInnerControlsNativeOnesAndMir
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ContainerViewInfoTest, ANativeDisabledContainerTakesTheThemesFillColour) {
+  THostForm* form = MakeForm();
+  TTestContainer* c = MakeContainer(form, 10, 10);
+  c->Style()->LookAndFeel()->SetNativeStyle(true);
+  c->SetEnabled(false);
+  const TcxContainerViewInfo* vi = c->ViewInfo();
+  EXPECT_EQ(vi->ContainerState, ContainerStateDisabled);
+  if (!vi->NativeStyle) {
+    EXPECT_FALSE(vamire_test::InThemedPrefix());
+    EXPECT_EQ(vi->BackgroundColor, c->StyleDisabled()->Color()) << "plain: the disabled style's colour";
+  } else {
+    EXPECT_EQ(vi->NativeState, 4);
+    COLORREF fill = 0;
+    const HRESULT hr = GetThemeColor(AcquireThemeHandle(totEdit), vi->NativePart, 4, 3802, &fill);
+    EXPECT_EQ(vi->BackgroundColor, SUCCEEDED(hr) ? TColor(fill) : c->StyleDisabled()->Color());
+    // A colour assigned in the disabled style wins over the theme's.
+    c->StyleDisabled()->SetColor(clMaroon);
+    EXPECT_EQ(vi->BackgroundColor, clMaroon);
+  }
+  delete form;
+}
+
+}  // namespace
