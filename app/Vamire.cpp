@@ -20,6 +20,7 @@
 #include "StdCtrls.h"
 #include "Threads.h"
 #include "cxClasses.h"
+#include "cxContainer_win.h"
 #include "cxControlsBase_win.h"
 #include "cxControls_win.h"
 #include "cxDWMApi.h"
@@ -62,7 +63,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
-                   cxControlsUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit, dxSkinSilverUnit,
+                   cxControlsUnit, cxContainerUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit, dxSkinSilverUnit,
                    dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit, dxSkinXmas2008BlueUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
