@@ -304,6 +304,7 @@ class TCustomForm : public TWinControl {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   TRect GetClientRect() override;
   void SetClientSize(TPoint Value) override;
+  void GetChildren(TGetChildProc Proc, TComponent* Root) override;
   void Loaded() override;
   virtual void Paint();
   virtual void DoCreate();

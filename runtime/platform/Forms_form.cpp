@@ -652,6 +652,15 @@ void TCustomForm::SetClientSize(TPoint Value) {
   }
 }
 
+void TCustomForm::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  inherited::GetChildren(Proc, Root);
+  // A form written as the root also carries the components it owns that sit in no
+  // control (timers, ports, menus, style controllers); reading already takes them back.
+  if (Root != this) return;
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (TComponent* c = Components(i); !c->HasParent()) Proc(c);
+}
+
 void TCustomForm::Loaded() {
   inherited::Loaded();
   if (FHasLoadedClientSize) {

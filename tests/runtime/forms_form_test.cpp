@@ -3,6 +3,7 @@
 // preview, the screen's form list, and a form streamed from its resource.
 #include <gtest/gtest.h>
 
+#include "ExtCtrls.h"
 #include "FormText.h"
 #include "Forms.h"
 #include "Menus.h"
@@ -447,6 +448,50 @@ TEST_F(FormTest, TheIconTravelsInTheFormFile) {
   EXPECT_FALSE(copy->Icon()->Empty());
   EXPECT_EQ(copy->Icon()->Width(), width);
   EXPECT_NE(copy->Icon()->Handle(), nullptr);
+  copy->Free();
+}
+
+// A form written as the root keeps the components it owns outside its controls, and
+// writes a control's own components only once.
+TEST_F(FormTest, OwnedComponentsOutsideControlsTravelInTheFormFile) {
+  RegisterClasses({TTimer::StaticClass(), TMainMenu::StaticClass(), TMenuItem::StaticClass()});
+  TForm* form = TCustomForm::Create<TForm>(nullptr);
+  auto* timer = new TTimer(form);
+  timer->SetName(L"Poll");
+  timer->SetEnabled(false);
+  timer->SetInterval(250);
+  auto* menu = new TMainMenu(form);
+  menu->SetName(L"Commands");
+  auto* item = new TMenuItem(form);
+  item->SetName(L"OpenItem");
+  item->SetCaption(L"Open");
+  menu->Items()->Add(item);
+  TMemoryStream out;
+  WriteComponentToStream(&out, form);
+  form->Free();
+  const String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
+  EXPECT_NE(text.find(L"object Poll: TTimer"), String::npos) << UTF8Encode(text);
+  EXPECT_NE(text.find(L"object Commands: TMainMenu"), String::npos) << UTF8Encode(text);
+  // The item belongs to the menu's object, not a second time to the form's.
+  const size_t first = text.find(L"object OpenItem: TMenuItem");
+  ASSERT_NE(first, String::npos);
+  EXPECT_EQ(text.find(L"object OpenItem: TMenuItem", first + 1), String::npos);
+
+  TForm* copy = TCustomForm::Create<TForm>(nullptr);
+  TStringStream in(FormTextToBinary(text));
+  try {
+    ReadComponentFromStream(&in, copy);
+  } catch (const Exception& e) {
+    copy->Free();
+    FAIL() << UTF8Encode(e.ClassName() + L": " + e.Message());
+  }
+  auto* read = dynamic_cast<TTimer*>(copy->FindComponent(L"Poll"));
+  ASSERT_NE(read, nullptr);
+  EXPECT_FALSE(read->Enabled());
+  EXPECT_EQ(read->Interval(), 250u);
+  auto* readMenu = dynamic_cast<TMainMenu*>(copy->FindComponent(L"Commands"));
+  ASSERT_NE(readMenu, nullptr);
+  EXPECT_EQ(readMenu->Items()->Count(), 1);
   copy->Free();
 }
 
