@@ -56,7 +56,16 @@ TcxCustomInnerListBox::TcxCustomInnerListBox(TComponent* AOwner) : TCustomListBo
     bar->SetSmallChange(1);
     bar->SetVisible(false);
     bar->LookAndFeel()->SetMaster(FLookAndFeel);
+    // The parent may free a bar placed on it before the list.
+    bar->FreeNotification(this);
   }
+}
+
+void TcxCustomInnerListBox::Notification(TComponent* AComponent, TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FHScrollBar) FHScrollBar = nullptr;
+  if (AComponent == FVScrollBar) FVScrollBar = nullptr;
 }
 
 void TcxCustomInnerListBox::BeforeDestruction() {
@@ -68,9 +77,12 @@ TcxCustomInnerListBox::~TcxCustomInnerListBox() {
   Destroying();
   // Both bars go, placed on the parent or not: a bar left behind would scroll a freed list.
   for (TcxScrollBar** bar : {&FHScrollBar, &FVScrollBar}) {
-    (*bar)->OnScroll = nullptr;
-    delete *bar;
+    TcxScrollBar* doomed = *bar;
     *bar = nullptr;
+    if (!doomed) continue;
+    doomed->RemoveFreeNotification(this);
+    doomed->OnScroll = nullptr;
+    delete doomed;
   }
   if (HandleAllocated()) DestroyHandle();
   delete FLookAndFeel;
@@ -210,7 +222,7 @@ void TcxCustomInnerListBox::Click() {
   TcxObjectLinkGuard self(this);
   inherited::Click();
   if (!self.Alive()) return;
-  if (HandleAllocated() && FVScrollBar->Visible()) FVScrollBar->SetPosition(TopIndex());
+  if (HandleAllocated() && FVScrollBar && FVScrollBar->Visible()) FVScrollBar->SetPosition(TopIndex());
   if (UsableContainer()) ContainerClick(Container);
 }
 
@@ -268,11 +280,11 @@ void TcxCustomInnerListBox::LeftButtonDown(TMessage& Message) {
 
 // --- Scroll bars ---------------------------------------------------------------------------------
 TRect TcxCustomInnerListBox::GetScrollBarsCornerRect() {
-  if (!FHScrollBar->Visible() || !FVScrollBar->Visible()) return TRect{};
+  if (!FHScrollBar || !FVScrollBar || !FHScrollBar->Visible() || !FVScrollBar->Visible()) return TRect{};
   const TRect v = FVScrollBar->BoundsRect(), h = FHScrollBar->BoundsRect();
   // The bars lie on the parent; the corner is wanted in the list box's window coordinates.
   const TPoint origin{v.Left - Left(), h.Top - Top()};
-  return TRect{origin.X, origin.Y, origin.X + v.Width(), origin.Y + h.Height()};
+  return TRect{origin.X, origin.Y, origin.X + GetRectWidth(v), origin.Y + GetRectHeight(h)};
 }
 
 void TcxCustomInnerListBox::UpdateOwnScrollBars() {
@@ -292,6 +304,7 @@ void TcxCustomInnerListBox::UpdateOwnScrollBars() {
 }
 
 void TcxCustomInnerListBox::MirrorScrollBar(TcxScrollBar* ABar, LONG AObjectId, int ABarKind) {
+  if (!ABar) return;
   SCROLLBARINFO info{};
   const bool known = HandleAllocated() && GetScrollBarInfoSafe(Handle(), AObjectId, info);
   bool visible = Parent() && known && !(info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN));
@@ -312,7 +325,7 @@ void TcxCustomInnerListBox::MirrorScrollBar(TcxScrollBar* ABar, LONG AObjectId, 
   ++FScrollBarsLockCount;
   try {
     ABar->SetParent(Parent());
-    ABar->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    ABar->SetBounds(r.Left, r.Top, GetRectWidth(r), GetRectHeight(r));
     ABar->SetCtl3D(false);
     ABar->SetVisible(true);
     ABar->BringToFront();
@@ -329,13 +342,13 @@ void TcxCustomInnerListBox::MirrorScrollBar(TcxScrollBar* ABar, LONG AObjectId, 
   ABar->SetRangeAndPosition(si.nMin, maximum, std::clamp(si.nPos, si.nMin, maximum), page, true);
 }
 
-void TcxCustomInnerListBox::HScrollBarScroll(TObject*, TScrollCode ScrollCode, int& ScrollPos) {
-  TMessage m{WM_HSCROLL, MAKEWPARAM(ScrollCode, ScrollPos), reinterpret_cast<LPARAM>(FHScrollBar->Handle()), 0};
+void TcxCustomInnerListBox::HScrollBarScroll(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos) {
+  TMessage m{WM_HSCROLL, MAKEWPARAM(ScrollCode, ScrollPos), reinterpret_cast<LPARAM>(static_cast<TcxScrollBar*>(Sender)->Handle()), 0};
   TCustomListBox::DefaultHandler(m);
   ScrollPos = GetScrollPos(Handle(), SB_HORZ);
 }
 
-void TcxCustomInnerListBox::VScrollBarScroll(TObject*, TScrollCode ScrollCode, int& ScrollPos) {
+void TcxCustomInnerListBox::VScrollBarScroll(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos) {
   switch (ScrollCode) {
     case scLineUp:
     case scLineDown:
@@ -347,7 +360,7 @@ void TcxCustomInnerListBox::VScrollBarScroll(TObject*, TScrollCode ScrollCode, i
       ScrollPos = GetScrollPos(Handle(), SB_VERT);
       return;
     default: {
-      TMessage m{WM_VSCROLL, MAKEWPARAM(ScrollCode, ScrollPos), reinterpret_cast<LPARAM>(FVScrollBar->Handle()), 0};
+      TMessage m{WM_VSCROLL, MAKEWPARAM(ScrollCode, ScrollPos), reinterpret_cast<LPARAM>(static_cast<TcxScrollBar*>(Sender)->Handle()), 0};
       TCustomListBox::DefaultHandler(m);
       ScrollPos = GetScrollPos(Handle(), SB_VERT);
       return;
@@ -358,7 +371,7 @@ void TcxCustomInnerListBox::VScrollBarScroll(TObject*, TScrollCode ScrollCode, i
 // Fills the corner between the two own bars in the painter's colour, through the window's DC.
 void TcxCustomInnerListBox::PaintCorner() {
   const TRect r = GetScrollBarsCornerRect();
-  if (r.IsEmpty() || !HandleAllocated()) return;
+  if (RectHasNoArea(r) || !HandleAllocated()) return;
   if (UsableContainer()) {
     PaintScrollBarsCorner(Container, r);
     return;
@@ -372,7 +385,6 @@ void TcxCustomInnerListBox::PaintCorner() {
 }
 
 // --- Window ---------------------------------------------------------------------------------------
-void TcxCustomInnerListBox::CreateParams(TCreateParams& Params) { inherited::CreateParams(Params); }
 
 void TcxCustomInnerListBox::DestroyWnd() {
   FRedrawLocked = false;
@@ -412,7 +424,7 @@ void TcxCustomInnerListBox::WndProc(TMessage& Message) {
     case WM_WINDOWPOSCHANGED: {
       UpdateOwnScrollBars();
       const TRect corner = GetScrollBarsCornerRect();
-      if (!corner.IsEmpty()) {
+      if (!RectHasNoArea(corner)) {
         // The corner again, in client coordinates for the non-client repaint.
         RECT window;
         GetWindowRect(Handle(), &window);

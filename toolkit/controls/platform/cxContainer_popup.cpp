@@ -356,12 +356,12 @@ void TcxCustomPopupWindow::KeyDown(uint16_t& Key, TShiftState Shift) {
 
 TRect TcxCustomPopupWindow::GetClientRect() {
   // A popup whose view info was never computed keeps the window's client area.
-  if (FViewInfo && !FViewInfo->ClientRect.IsEmpty()) return FViewInfo->ClientRect;
+  if (FViewInfo && !RectHasNoArea(FViewInfo->ClientRect)) return FViewInfo->ClientRect;
   return inherited::GetClientRect();
 }
 
 void TcxCustomPopupWindow::Paint() {
-  if (FViewInfo && !FViewInfo->Bounds.IsEmpty()) {
+  if (FViewInfo && !RectHasNoArea(FViewInfo->Bounds)) {
     FViewInfo->Render(cxCanvas());
     return;
   }

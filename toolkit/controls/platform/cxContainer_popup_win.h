@@ -166,6 +166,7 @@ class TcxCustomInnerListBox : public TCustomListBox, public IcxContainerInnerCon
   TcxContainer* Container = nullptr;
   TcxLookAndFeel* LookAndFeel() const { return FLookAndFeel; }
   TcxCanvas* cxCanvas() const { return FCanvas; }
+  // Null once freed by the parent they were placed on.
   TcxScrollBar* HScrollBar() const { return FHScrollBar; }
   TcxScrollBar* VScrollBar() const { return FVScrollBar; }
   // The typed prefix of the incremental search.
@@ -202,7 +203,7 @@ class TcxCustomInnerListBox : public TCustomListBox, public IcxContainerInnerCon
   // The container's popup menu.
   TPopupMenu* GetPopupMenu() override;
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
-  void CreateParams(TCreateParams& Params) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   void DestroyWnd() override;
   void WndProc(TMessage& Message) override;
   void DefaultHandler(TMessage& Message) override;

@@ -224,7 +224,7 @@ bool MousePressed(HWND AWindow, UINT AMsg, const TPoint& P) {
       const TShiftState shift = GetCurrentShiftState();
       bool onOwner = false;
       if (ControlOwnsWindow(owner, AWindow, true) && (AMsg == WM_LBUTTONDOWN || AMsg == WM_LBUTTONDBLCLK)) {
-        onOwner = popup->CalculateOwnerScreenBounds().Contains(P);
+        onOwner = PointInRect(popup->CalculateOwnerScreenBounds(), P);
         if (onOwner) popup->HandleOutsideClick(AWindow, AMsg, P, shift);
       }
       if (!onOwner && !consume) consume = popup->HandleOutsideClick(AWindow, AMsg, P, shift);
