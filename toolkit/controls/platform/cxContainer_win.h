@@ -30,6 +30,9 @@ class TcxContainerStyles;
 class TcxStyleController;
 class TcxContainerViewInfo;
 
+// Raised for a style or view-info class that is none, or made without its parameters.
+VAMIRE_EXCEPTION(EcxContainerError, Exception)
+
 // --- The inner control's side -----------------------------------------------------------------
 // Implemented by inner controls (the inner list box, the editors' inner edits):
 // the control itself and the container it sits in.
@@ -188,6 +191,7 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
 
  private:
   friend class TcxStyleController;
+  friend class TcxContainer;  // writes the font it is given without marking it assigned
   void Init(TPersistent* AOwner, bool ADirectAccessMode, TcxContainerStyle* AParentStyle,
             TcxContainerStateIndex AState);
   // Sets an ordinary value: nothing when assigned and equal, else stores, marks and notifies.
@@ -299,6 +303,11 @@ class TcxStyleController : public TcxComponent {
   int PixelsPerInch() const { return FPixelsPerInch; }
 
   TNotifyEvent OnStyleChanged;
+
+ protected:
+  // Descendants name the class of their four styles (null: TcxContainerStyle).
+  TcxStyleController(TComponent* AOwner, TClass AStyleClass);
+  int ScreenPixelsPerInch() const;
 
  private:
   void StyleChanged(TObject* Sender);
@@ -530,7 +539,6 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
   void ChangeScale(int M, int D) override;
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
-  TDragImageList* GetDragImages() override;
 
   // Enabled passes to the own scroll bars, then a refresh.
   virtual void EnabledChanged();
