@@ -45,12 +45,12 @@ class TCountingEdit : public TEdit {
  public:
   using TEdit::TEdit;
   int MouseDowns = 0;
-  int SetFocusMessages = 0;
+  int RequestedFocus = 0;  // WM_SETFOCUS sent with no window losing the focus
   std::vector<uint16_t> KeyDowns;
   std::vector<uint16_t> SysKeyDowns;
   void Dispatch(TMessage& Message) override {
     if (Message.Msg == WM_LBUTTONDOWN) ++MouseDowns;
-    if (Message.Msg == WM_SETFOCUS) ++SetFocusMessages;
+    if (Message.Msg == WM_SETFOCUS && !Message.WParam) ++RequestedFocus;
     if (Message.Msg == WM_SYSKEYDOWN) SysKeyDowns.push_back(uint16_t(Message.WParam));
     TEdit::Dispatch(Message);
   }

@@ -119,12 +119,20 @@ void ApplicationDeactivated() {
   }
 }
 
+// The runtime hides a control by a window-position change, which sends no
+// WM_SHOWWINDOW: a hidden window closes the popups of the owners inside it too.
+bool OwnerHiddenWith(TcxCustomPopupWindow* APopup, HWND AWindow) {
+  TWinControl* owner = APopup->OwnerControl();
+  if (!owner || !owner->HandleAllocated() || IsWindowVisible(owner->Handle())) return false;
+  return owner->Handle() == AWindow || IsChild(AWindow, owner->Handle());
+}
+
 void WindowPosChanged(HWND AWindow) {
+  if (IsWindowVisible(AWindow)) return;
   for (bool closed = true; closed;) {
     closed = false;
     for (TcxCustomPopupWindow* popup : VisiblePopups())
-      if (popup->HandleAllocated() && !IsBeingDestroyed(popup) && IsOwnerWindow(popup, AWindow) &&
-          !IsWindowVisible(AWindow)) {
+      if (popup->HandleAllocated() && !IsBeingDestroyed(popup) && OwnerHiddenWith(popup, AWindow)) {
         popup->CloseUp();
         closed = true;
         break;
