@@ -20,6 +20,7 @@
 #include "StdCtrls.h"
 #include "Threads.h"
 #include "cxClasses.h"
+#include "cxContainer_popup_win.h"
 #include "cxContainer_win.h"
 #include "cxControlsBase_win.h"
 #include "cxControls_win.h"
@@ -56,7 +57,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
-                   cxControlsUnit, cxContainerUnit, dxSkinsCoreUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
+                   cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, dxSkinsCoreUnit, RzCommonUnit, RzPanelUnit,
+                   RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

@@ -189,6 +189,29 @@ TEST_F(PopupWindowTest, ARefusedModalResultKeepsTheLoopAndACloseUpRequestEndsIt)
   EXPECT_EQ(owner->RequestedFocus, 1) << "the request sends the owner WM_SETFOCUS";
 }
 
+TEST_F(PopupWindowTest, APopupFreedByItsShownHandlerEndsQuietly) {
+  TLoggingPopup* popup = MakePopup(owner, true);
+  popups.clear();
+  TPopupEvents events;
+  events.OnShown = [&](TcxCustomPopupWindow* p) { delete p; };
+  popup->OnPopupShown = TNotifyEvent(&events, &TPopupEvents::Shown);
+  popup->Popup(nullptr);
+  EXPECT_TRUE(VisiblePopups().empty());
+  EXPECT_TRUE(TQuarantine::Intact());
+}
+
+// A capture-focus popup asked to close (Alt+F4) closes, and the close passes
+// on to the owner's window as though the popup were not there.
+TEST_F(PopupWindowTest, ClosingACaptureFocusPopupPassesTheCloseToTheOwnersWindow) {
+  TLoggingPopup* popup = MakePopup(owner, true);
+  TPopupEvents events;
+  events.OnShown = [&](TcxCustomPopupWindow* p) { SendMessageW(p->Handle(), WM_CLOSE, 0, 0); };
+  popup->OnPopupShown = TNotifyEvent(&events, &TPopupEvents::Shown);
+  popup->Popup(nullptr);
+  EXPECT_FALSE(IsPopupVisible(popup));
+  EXPECT_FALSE(form->Visible()) << "the owner's form was closed too";
+}
+
 // Esc while the popup holds the mouse only releases the mouse; the key goes no further.
 TEST_F(PopupWindowTest, EscWhileThePopupHoldsTheMouseReleasesItAndIsSwallowed) {
   TLoggingPopup* popup = MakePopup(owner, true);
@@ -408,6 +431,46 @@ TEST_F(PopupClickTest, PressingTheOwnersCaptionToMoveItClosesThePopup) {
   GetWindowRect(form->Handle(), &frame);
   ClickAt(TPoint{(frame.left + frame.right) / 2, frame.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
   EXPECT_FALSE(IsPopupVisible(popup));
+}
+
+}  // namespace
+
+namespace {
+
+// An open drop-down with a list of Latin and Chinese items, under its owner,
+// the own scroll bar over the list's native one.
+TEST_F(PopupWindowTest, ScreenshotOfAnOpenPopupWithAList) {
+  TLoggingPopup* popup = MakePopup(owner, false);
+  popup->SetBorderStyle(pbsSingle);
+  auto* list = new TcxCustomInnerListBox(popup);
+  list->SetParent(popup);
+  list->SetBounds(0, 0, 150, 120);
+  for (const wchar_t* s : {L"北京 Beijing", L"上海 Shanghai", L"深圳 Shenzhen", L"广州 Guangzhou", L"杭州 Hangzhou",
+                           L"南京 Nanjing", L"成都 Chengdu", L"武汉 Wuhan", L"西安 Xi'an", L"重庆 Chongqing"})
+    list->Items()->Add(s);
+  list->SetItemIndex(1);
+  popup->Popup(nullptr);
+  Pump();
+  ASSERT_TRUE(IsPopupVisible(popup));
+  EXPECT_EQ(popup->Width(), 152) << "sized around the list and its frame";
+  ASSERT_NE(list->VScrollBar(), nullptr);
+  EXPECT_TRUE(list->VScrollBar()->Visible());
+  EXPECT_EQ(list->VScrollBar()->Parent(), popup);
+  RedrawWindow(popup->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump();
+  const vamire_test::Capture cap = vamire_test::CaptureWindow(popup->Handle());
+  EXPECT_EQ(cap.At(0, 0), 0x000000u) << "the frame in the frame colour";
+  EXPECT_EQ(cap.At(151, 60), 0x000000u);
+  EXPECT_GT(cap.CountNot(0xFFFFFFu), 500u) << "items and bar drawn";
+  RECT f, p;
+  GetWindowRect(form->Handle(), &f);
+  GetWindowRect(popup->Handle(), &p);
+  HDC screen = GetDC(nullptr);
+  const vamire_test::Capture all =
+      vamire_test::CaptureDC(screen, f.left, f.top, f.right - f.left, std::max(f.bottom, p.bottom) - f.top);
+  ReleaseDC(nullptr, screen);
+  EXPECT_TRUE(all.SavePng(L"controls_popup_list.png"));
 }
 
 }  // namespace

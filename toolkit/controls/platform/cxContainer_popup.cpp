@@ -231,7 +231,7 @@ void TcxCustomPopupWindow::Popup(TWinControl* AFocusedControl) {
   if (!self.Alive()) return;
   SetModalResult(mrNone);
   NotifyShown();
-  if (FCaptureFocus && self.Alive()) RunLocalLoop();
+  if (self.Alive() && FCaptureFocus) RunLocalLoop();
 }
 
 // Runs until the popup is hidden or freed, or the program meets WM_QUIT.

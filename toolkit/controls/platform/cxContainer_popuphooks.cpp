@@ -260,6 +260,13 @@ LRESULT CALLBACK MouseHook(int ACode, WPARAM AWParam, LPARAM ALParam) {
   return CallNextHookEx(GMouseHook, ACode, AWParam, ALParam);
 }
 
+// What the window helpers of the container unit see of the shown popups.
+std::vector<TcxVisiblePopup> ReadVisiblePopups() {
+  std::vector<TcxVisiblePopup> list;
+  for (TcxCustomPopupWindow* popup : VisiblePopups()) list.push_back(TcxVisiblePopup{popup, popup->OwnerControl()});
+  return list;
+}
+
 }  // namespace
 
 void InstallPopupHooks() {
@@ -277,9 +284,15 @@ void RemovePopupHooks() {
 bool ArePopupHooksInstalled() { return GCallWndProcHook && GGetMessageHook && GMouseHook; }
 
 // --- Unit ---------------------------------------------------------------------------------------
-void cxContainerPopups_Initialize() { InstallPopupHooks(); }
+void cxContainerPopups_Initialize() {
+  SetVisiblePopupsReader(&ReadVisiblePopups);
+  InstallPopupHooks();
+}
 
-void cxContainerPopups_Finalize() { RemovePopupHooks(); }
+void cxContainerPopups_Finalize() {
+  RemovePopupHooks();
+  SetVisiblePopupsReader(nullptr);
+}
 
 const TUnitEntry cxContainerPopupsUnit{L"cxContainerPopups", cxContainerPopups_Initialize,
                                        cxContainerPopups_Finalize};
