@@ -48,6 +48,10 @@ class TRecordingContainer : public TcxContainer {
     Log.push_back("click");
     TcxContainer::Click();
   }
+  void FocusChanged() override {
+    Log.push_back("focus changed");
+    TcxContainer::FocusChanged();
+  }
 };
 
 class InnerListBoxTest : public testing::Test {
@@ -171,6 +175,59 @@ TEST_F(InnerListBoxTest, ChineseItemsAreFoundAsTyped) {
   SendMessageA(list->Handle(), WM_CHAR, WPARAM(static_cast<unsigned char>(bytes[1])), 0);
   EXPECT_EQ(list->ItemIndex(), 2);
   EXPECT_EQ(list->SearchText(), String(L"深"));
+}
+
+// The focus passed down from the container's own window is no change of the container's focus.
+TEST_F(InnerListBoxTest, GainingAndLosingTheFocusTellTheContainer) {
+  struct TCase {
+    UINT Msg;
+    HWND Other;
+    bool Told;
+  };
+  for (const TCase c : {TCase{WM_SETFOCUS, form->Handle(), true}, TCase{WM_SETFOCUS, container->Handle(), false},
+                        TCase{WM_KILLFOCUS, container->Handle(), true}}) {
+    container->Log.clear();
+    SendMessageW(list->Handle(), c.Msg, reinterpret_cast<WPARAM>(c.Other), 0);
+    EXPECT_EQ(std::count(container->Log.begin(), container->Log.end(), "focus changed"), c.Told ? 1 : 0) << c.Msg;
+  }
+}
+
+// With the container's automatic drag, a press starts the container's drag;
+// in a multi-select list a press on a selected item keeps the selection.
+TEST_F(InnerListBoxTest, APressStartsTheContainersAutomaticDrag) {
+  struct TCase {
+    const char* What;
+    bool Multi;
+    WPARAM Keys;
+    int Item;
+    bool Drags;
+    std::vector<bool> SelectedAfter;  // of items 0..3 in a multi-select list
+  };
+  const TCase cases[] = {
+      {"single select", false, MK_LBUTTON, 2, true, {}},
+      {"on a selected item", true, MK_LBUTTON, 1, true, {false, true, false, true}},
+      {"with Ctrl", true, MK_LBUTTON | MK_CONTROL, 2, false, {false, true, true, true}},
+  };
+  Fill({L"one", L"two", L"three", L"four"});
+  container->SetDragMode(dmAutomatic);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    list->SetMultiSelect(c.Multi);
+    if (c.Multi) {
+      list->SetSelected(1, true);
+      list->SetSelected(3, true);
+    }
+    const TRect item = list->ItemRect(c.Item);
+    const TDragMode before = list->DragMode();
+    SendMessageW(list->Handle(), WM_LBUTTONDOWN, c.Keys, MAKELPARAM(item.Left + 5, item.Top + 2));
+    EXPECT_EQ(container->Dragging(), c.Drags);
+    container->EndDrag(false);
+    SendMessageW(list->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(item.Left + 5, item.Top + 2));
+    ReleaseCapture();
+    if (!c.Multi) EXPECT_EQ(list->ItemIndex(), c.Item);
+    for (std::size_t i = 0; i < c.SelectedAfter.size(); ++i) EXPECT_EQ(list->Selected(int(i)), c.SelectedAfter[i]) << i;
+    EXPECT_EQ(list->DragMode(), before) << "the list's own mode is back";
+  }
 }
 
 // --- Own scroll bars -------------------------------------------------------------------------------
