@@ -230,6 +230,7 @@ void TcxContainer::CalculateViewInfo(const TPoint& P, bool AHotAllowed) {
   vi->Shadow = HasShadow();
   vi->BorderColor = GetBorderColor();
   vi->AssignBackgroundColor(GetBackgroundColor());
+  FRepaintThroughBuffer = CanUseBufferedPaint();
 }
 
 void TcxContainer::GetBorderThickness(TRect& AMargins) {
@@ -556,7 +557,9 @@ void TcxContainer::KeyDown(uint16_t& Key, TShiftState Shift) {
   if (Key != VK_TAB || Shift.Contains(ssCtrl) || Shift.Contains(ssAlt) || !Focused() || !TabMovesFocus()) return;
   Key = 0;
   if (TCustomForm* form = GetParentForm(this)) {
-    form->SelectNext(this, !Shift.Contains(ssShift), true);
+    // While the inner control is the active one it stands in the tab order in the container's place.
+    TWinControl* current = FInnerControl && FInnerControl->Focused() ? FInnerControl : this;
+    form->SelectNext(current, !Shift.Contains(ssShift), true);
     if (HandleAllocated() && GetFocus() == Handle() && HasHandle(FInnerControl)) SetFocusToInnerControl();
   }
 }
@@ -786,6 +789,11 @@ void TcxContainer::AdjustScrollBar(TcxControlScrollBar* AScrollBar) {
   }
 }
 
+void TcxContainer::UpdateScrollBars() {
+  inherited::UpdateScrollBars();
+  UpdateScrollBarsFromInner(false);
+}
+
 void TcxContainer::UpdateScrollBarsFromInner(bool ASkipAdjust) {
   if (!FInnerControl || !HasScrollBars() || IsDestroying() || !IsGetScrollBarInfoAvailable()) return;
   if (FScrollBarsUpdating) return;
@@ -903,6 +911,13 @@ void TcxContainer::Dispatch(TMessage& Message) {
     case WM_SETCURSOR: WMSetCursor(Message); return;
     case WM_NCPAINT: Message.Result = 0; return;
     case CXM_CONTAINERREFRESH: RefreshViewStateAtCursor(this, false); return;
+    // An inner control that does not report its focus changes still moves the
+    // form's active control into or out of the container.
+    case CM_ENTER:
+    case CM_EXIT:
+      inherited::Dispatch(Message);
+      FocusChanged();
+      return;
     case CXM_CONTAINERSCROLLBARS: UpdateScrollBarsFromInner(false); return;
     case CM_ENABLEDCHANGED:
       inherited::Dispatch(Message);
@@ -942,4 +957,13 @@ void TcxContainer::Dispatch(TMessage& Message) {
       return;
     default: inherited::Dispatch(Message); return;
   }
+}
+
+// --- Look and streaming ---------------------------------------------------------------------------------------------------
+TcxCustomLookAndFeelPainterClass TcxContainer::GetLookAndFeelPainter() { return Style()->LookAndFeel()->Painter(); }
+
+bool TcxContainer::IsStylePropertyStored(const String& APropertyName, bool AIsStateStyle) {
+  if (AIsStateStyle && !StyleFocused()->IsStylePropertyPublished(APropertyName)) return false;
+  TcxContainerStyleValue value;
+  return !(Style()->FindStyleValue(APropertyName, value) && GetUnstoredStyleValues().Contains(value));
 }

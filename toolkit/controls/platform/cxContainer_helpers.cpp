@@ -24,21 +24,22 @@ bool IsInsideControl(TWinControl* AControl, HWND AWindow) {
   return AControl->Handle() == AWindow || IsChild(AControl->Handle(), AWindow);
 }
 
+// The control is AHost or lies on it.
+bool LiesOn(TControl* AControl, TWinControl* AHost) {
+  for (TControl* c = AControl; c; c = c->Parent())
+    if (c == AHost) return true;
+  return false;
+}
+
 bool IsChildOfControlOrPopupsVisited(TWinControl* AControl, HWND AWindow, std::vector<TWinControl*>& AVisited) {
   if (!AControl || !AWindow) return false;
   // A popup opened from a control on another popup could lead back here.
   if (std::find(AVisited.begin(), AVisited.end(), AControl) != AVisited.end()) return false;
   AVisited.push_back(AControl);
   if (HandleExists(AControl) && IsChild(AControl->Handle(), AWindow)) return true;
-  const std::vector<TcxVisiblePopup> popups = GetVisiblePopups();
-  for (const TcxVisiblePopup& p : popups) {
-    if (!p.Popup || !p.OwnerControl) continue;
-    const bool ownerHere = p.OwnerControl == AControl || IsInsideControl(AControl, HandleExists(p.OwnerControl)
-                                                                                       ? p.OwnerControl->Handle()
-                                                                                       : nullptr);
-    if (!ownerHere) continue;
-    if (IsInsideControl(p.Popup, AWindow)) return true;
-    if (IsChildOfControlOrPopupsVisited(p.Popup, AWindow, AVisited)) return true;
+  for (const TcxVisiblePopup& p : GetVisiblePopups()) {
+    if (!p.Popup || !LiesOn(p.OwnerControl, AControl)) continue;
+    if (IsInsideControl(p.Popup, AWindow) || IsChildOfControlOrPopupsVisited(p.Popup, AWindow, AVisited)) return true;
   }
   return false;
 }

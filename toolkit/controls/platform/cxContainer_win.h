@@ -444,6 +444,8 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
   virtual bool HandleInnerControlMessage(TMessage& Message);
   virtual void ResetInnerControlRegion() { FInnerControlBounds.IsEmpty = true; }
   virtual void UpdateScrollBarsFromInner(bool ASkipAdjust = false);
+  // The inherited update, then the bars laid over the inner control's native ones.
+  void UpdateScrollBars() override;
   virtual bool RefreshViewState(const TPoint& P, int AButtonCode, TShiftState AShift, bool ANotify);
   virtual void SetFocusToInnerControl();
   virtual void ApplyDragKind(TDragKind AKind);
@@ -459,8 +461,9 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
   bool IsCreating() const { return FIsCreating; }
   // Raised by the inner controls around a forwarded mouse-down.
   bool InnerControlMouseDown = false;
-  // The inner edit repaints through a buffer (only under desktop composition).
-  bool RepaintThroughBuffer = false;
+  // The inner edit repaints through a buffer: set at each calculation of the
+  // view info, and only while desktop composition is on.
+  bool RepaintThroughBuffer() const { return FRepaintThroughBuffer; }
 
   // IcxMouseTrackingCaller
   void MouseLeave() override { LeaveHotState(); }
@@ -575,6 +578,7 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
   bool FScrollBarsUpdating = false;
   bool FStateRefreshing = false;
   bool FMovingFocus = false;
+  bool FRepaintThroughBuffer = false;
 };
 
 // Whether the container takes an inner control's message first (it exists,
