@@ -33,8 +33,10 @@ class TCountingForm : public TForm {
  public:
   using TForm::TForm;
   int InactiveCaptions = 0;
+  int Activations = 0;  // the runtime's CM_ACTIVATE
   void Dispatch(TMessage& Message) override {
     if (Message.Msg == WM_NCACTIVATE && !Message.WParam) ++InactiveCaptions;
+    if (Message.Msg == CM_ACTIVATE) ++Activations;
     TForm::Dispatch(Message);
   }
 };

@@ -261,6 +261,16 @@ TEST_F(PopupWindowTest, TheOwnersFormKeepsItsActiveCaptionWhileThePopupShows) {
 // Hidden by the system's show command (WM_SHOWWINDOW) or by the control's
 // Visible (a window-position change only): a popup opened from inside the
 // owner's popup closes too.
+TEST_F(PopupWindowTest, TheRuntimesActivationMessagesAreSwallowedWhileTheFocusChangeIsLocked) {
+  LockFocusChange(true);
+  EXPECT_EQ(SendMessageW(form->Handle(), CM_ACTIVATE, 0, 0), 1);
+  LockFocusChange(false);
+  EXPECT_EQ(form->Activations, 0);
+  SendMessageW(form->Handle(), CM_ACTIVATE, 0, 0);
+  EXPECT_EQ(form->Activations, 1) << "the form's own procedure is back";
+  EXPECT_FALSE(IsFocusChangeLocked());
+}
+
 TEST_F(PopupWindowTest, HidingTheOwnerClosesItsPopupsAndThoseOpenedFromThem) {
   for (const bool byShowCommand : {true, false}) {
     SCOPED_TRACE(byShowCommand ? "ShowWindow" : "Visible");
