@@ -217,7 +217,9 @@ TEST_F(InnerListBoxTest, APressStartsTheContainersAutomaticDrag) {
     container->EndDrag(false);
     SendMessageW(list->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(item.Left + 5, item.Top + 2));
     ReleaseCapture();
-    if (!c.Multi) EXPECT_EQ(list->ItemIndex(), c.Item);
+    if (!c.Multi) {
+      EXPECT_EQ(list->ItemIndex(), c.Item);
+    }
     for (std::size_t i = 0; i < c.SelectedAfter.size(); ++i) EXPECT_EQ(list->Selected(int(i)), c.SelectedAfter[i]) << i;
     EXPECT_EQ(list->DragMode(), before) << "the list's own mode is back";
   }

@@ -131,6 +131,17 @@ TEST_F(PopupWindowTest, OpensUnderItsOwnerOrAboveWithoutTakingTheActivation) {
   }
 }
 
+// Owner bounds set by the one who opens it (in the owner's parent's client coordinates) place it.
+TEST_F(PopupWindowTest, OwnerBoundsSetByTheOpenerPlaceThePopup) {
+  TLoggingPopup* popup = MakePopup(owner, false);
+  popup->OwnerBounds = TRect{200, 100, 300, 120};
+  popup->Popup(nullptr);
+  const TPoint corner = form->ClientToScreen(TPoint{200, 120});
+  EXPECT_EQ(popup->BoundsRect().TopLeft(), corner);
+  EXPECT_EQ(popup->CalculateOwnerScreenBounds(),
+            (TRect{corner.X, corner.Y - 20, corner.X + 100, corner.Y}));
+}
+
 TEST_F(PopupWindowTest, APopupOfAHiddenOwnerDoesNotShow) {
   TLoggingPopup* popup = MakePopup(owner, false);
   owner->SetVisible(false);

@@ -140,14 +140,17 @@ bool TcxCustomPopupWindow::IsOwnerControlVisible() {
   return FOwnerControl && FOwnerControl->HandleAllocated() && IsWindowVisible(FOwnerControl->Handle());
 }
 
+// OwnerBounds (the owner's rectangle in its parent's client coordinates; the
+// owner's own bounds while nobody set them) on the screen.
 TRect TcxCustomPopupWindow::CalculateOwnerScreenBounds() {
   if (!FOwnerControl) return OwnerBounds;
+  TRect r = RectHasNoArea(OwnerBounds) ? FOwnerControl->BoundsRect() : OwnerBounds;
   if (FOwnerControl->HandleAllocated() && (GetWindowLongPtrW(FOwnerControl->Handle(), GWL_STYLE) & WS_CHILD)) {
-    const TPoint topLeft = FOwnerControl->Parent() ? FOwnerControl->Parent()->ClientToScreen(FOwnerControl->BoundsRect().TopLeft())
-                                                   : FOwnerControl->ClientToScreen(TPoint{0, 0});
-    return TRect{topLeft.X, topLeft.Y, topLeft.X + FOwnerControl->Width(), topLeft.Y + FOwnerControl->Height()};
+    POINT corners[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
+    MapWindowPoints(GetParent(FOwnerControl->Handle()), nullptr, corners, 2);
+    r = TRect{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
   }
-  return FOwnerControl->BoundsRect();
+  return r;
 }
 
 bool TcxCustomPopupWindow::AcceptsSysKey(WORD AKey) { return (AKey >= VK_PRIOR && AKey <= VK_DOWN) || AKey == VK_F4; }
