@@ -142,6 +142,42 @@ TEST_F(PopupWindowTest, OwnerBoundsSetByTheOpenerPlaceThePopup) {
             (TRect{corner.X, corner.Y - 20, corner.X + 100, corner.Y}));
 }
 
+TEST_F(PopupWindowTest, ChangingTheModeOfAShownPopupShowsItAgainInTheNewMode) {
+  TLoggingPopup* popup = MakePopup(owner, false);
+  popup->Popup(nullptr);
+  const HWND before = popup->Handle();
+  log.clear();
+  popup->SetFollowOwnerTopmost(true);
+  EXPECT_EQ(log, (std::vector<std::string>{"popup closing", "popup showing"}));
+  EXPECT_TRUE(IsPopupVisible(popup));
+  EXPECT_TRUE(IsWindowVisible(popup->Handle()));
+  EXPECT_NE(popup->Handle(), before) << "the window was made again";
+  log.clear();
+  popup->SetFollowOwnerTopmost(true);
+  EXPECT_TRUE(log.empty()) << "no change, nothing happens";
+}
+
+TEST_F(PopupWindowTest, TheFocusGoesToARequestedTabStopElseTheFirstElseThePopup) {
+  TLoggingPopup* popup = MakePopup(owner, true);
+  auto* first = new TCountingEdit(popup);
+  first->SetParent(popup);
+  first->SetBounds(5, 5, 60, 21);
+  auto* noStop = new TCountingEdit(popup);
+  noStop->SetParent(popup);
+  noStop->SetBounds(5, 30, 60, 21);
+  noStop->SetTabStop(false);
+  popup->SetVisible(true);
+  EXPECT_EQ(FindPopupFocusControl(popup, first), first);
+  EXPECT_EQ(FindPopupFocusControl(popup, noStop), first);
+  EXPECT_EQ(FindPopupFocusControl(popup, nullptr), popup);
+  first->SetTabStop(false);
+  EXPECT_EQ(FindPopupFocusControl(popup, noStop), popup);
+  // A window inside a popup stands for its owner's window.
+  EXPECT_EQ(GetPopupOwnerWindow(noStop->Handle()), owner->Handle());
+  EXPECT_EQ(GetPopupOwnerWindow(other->Handle()), other->Handle());
+  popup->SetVisible(false);
+}
+
 TEST_F(PopupWindowTest, APopupOfAHiddenOwnerDoesNotShow) {
   TLoggingPopup* popup = MakePopup(owner, false);
   owner->SetVisible(false);
