@@ -59,3 +59,46 @@ TEST(ContainerFocusTest, TheInnerControlTakesTheFocusAndTheContainerShowsIt) {
 }
 
 }  // namespace
+
+namespace {
+
+void Tick(TMouseTrackingTimer* ATimer) {
+  if (!ATimer) return;
+  PostMessageW(GetTimerWindow()->Handle(), WM_TIMER, ATimer->TimerID(), 0);
+  Pump();
+}
+
+TEST(ContainerFocusTest, ThePointerOverTheContainerMakesItHotUntilItLeaves) {
+  THostForm* form = MakeForm();
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  TTestContainer* c = MakeContainer(form, 10, 10);
+  TEdit* edit = c->AddInnerEdit();
+  c->StyleHot()->SetColor(clAqua);
+  Pump();
+  POINT centre{50, 10};
+  ClientToScreen(c->Handle(), &centre);
+  SetCursorPos(centre.x, centre.y);
+  c->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(50, 10));
+  Pump();
+  EXPECT_TRUE(c->ViewInfo()->ContainerState & ContainerStateHot);
+  EXPECT_EQ(edit->Color(), clAqua);
+  const int refreshes = c->StateRefreshes;
+  EXPECT_GT(refreshes, 0) << "a mouse move refreshes with notification";
+  // The pointer leaves: the next tick of the tracking timer ends the hot state.
+  SetCursorPos(centre.x + 300, centre.y + 200);
+  Tick(FindMouseTrackingTimer(c));
+  EXPECT_FALSE(c->ViewInfo()->ContainerState & ContainerStateHot);
+  EXPECT_FALSE(IsMouseTracked(c));
+  EXPECT_EQ(edit->Color(), clWindow);
+  // With hot tracking off the pointer changes nothing.
+  c->Style()->SetHotTrack(false);
+  SetCursorPos(centre.x, centre.y);
+  c->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(50, 10));
+  Pump();
+  EXPECT_EQ(c->ViewInfo()->ContainerState, ContainerStateNormal);
+  EXPECT_EQ(c->ViewInfo()->HotState, HotStateNone);
+  delete form;
+}
+
+}  // namespace

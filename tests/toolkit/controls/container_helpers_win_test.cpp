@@ -234,3 +234,52 @@ TEST(ContainerHelpersTest, BufferedRepaintOnlyUnderDesktopComposition) {
 }
 
 }  // namespace
+
+namespace {
+
+// An inner control that knows its container, as the inner list box and the editors' inner edits do.
+class TKnowingInner : public TPanel, public IcxContainerInnerControl {
+  VAMIRE_CLASS(TKnowingInner, TPanel)
+ public:
+  using TPanel::TPanel;
+  TcxContainer* Container = nullptr;
+  bool GetInterface(const TGUID& iid, void** obj) override {
+    return InterfaceTable<IcxContainerInnerControl>(this, iid, obj) || TPanel::GetInterface(iid, obj);
+  }
+  TWinControl* GetControl() override { return this; }
+  TcxContainer* GetControlContainer() override { return Container; }
+};
+
+class TTakingContainer : public TTestContainer {
+  VAMIRE_CLASS(TTakingContainer, TTestContainer)
+ public:
+  using TTestContainer::TTestContainer;
+  bool HandleInnerControlMessage(TMessage& Message) override { return Message.Msg == WM_APP + 1; }
+};
+
+TEST(ContainerHelpersTest, TheContainerSeesItsInnerControlsMessagesFirstOnlyWhenItTakesThem) {
+  THostForm* form = MakeForm();
+  TTestContainer* plain = MakeContainer(form, 10, 10);
+  auto* taking = new TTakingContainer(form);
+  taking->SetParent(form);
+  auto* inner = new TKnowingInner(form);
+  TMessage m{};
+  m.Msg = WM_APP + 1;
+  EXPECT_FALSE(ContainerHandlesInnerMessage(inner, m)) << "no container";
+  inner->Container = plain;
+  EXPECT_FALSE(ContainerHandlesInnerMessage(inner, m)) << "the base container takes nothing";
+  inner->Container = taking;
+  EXPECT_TRUE(ContainerHandlesInnerMessage(inner, m));
+  m.Msg = WM_APP + 2;
+  EXPECT_FALSE(ContainerHandlesInnerMessage(inner, m));
+  auto* stranger = new TPanel(form);
+  EXPECT_FALSE(ContainerHandlesInnerMessage(stranger, m)) << "a control that is no inner control";
+  EXPECT_FALSE(ContainerHandlesInnerMessage(nullptr, m));
+  // Only the key-down forms of the toolkit's key messages go to the key pre-check.
+  TMessage key{};
+  key.Msg = WM_KEYDOWN;
+  EXPECT_FALSE(plain->ProcessInnerKeyMessage(key));
+  delete form;
+}
+
+}  // namespace

@@ -64,7 +64,9 @@ TEST(ContainerScreenshotTest, AContainerWithAnInnerEditInEveryLook) {
     // Inside: the edit's window colour, to the right of its text.
     EXPECT_EQ(cap.At(at.X + vi->ClientRect.Right - 3, at.Y + 10), graphics_test::Rgb(clWindow));
     // A one-pixel frame leaves the transparent pixel outside it: the form shows there.
-    if (!vi->NativeStyle && vi->BorderWidth == 1) EXPECT_EQ(cap.At(at.X, at.Y + 10), graphics_test::Rgb(clBtnFace));
+    if (!vi->NativeStyle && vi->BorderWidth == 1) {
+      EXPECT_EQ(cap.At(at.X, at.Y + 10), graphics_test::Rgb(clBtnFace));
+    }
   }
   // Idle ultra-flat and Office11 frames are clBtnShadow; the focused ultra-flat one clHighlight.
   for (int i : {2, 3}) {

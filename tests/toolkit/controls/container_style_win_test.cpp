@@ -235,6 +235,24 @@ TEST_F(ContainerStyleTest, ColourAndFontOfTheContainerGoIntoTheNormalStyle) {
   EXPECT_FALSE(c->Style()->AssignedValues().Contains(svFont)) << "not marked assigned when it was not";
 }
 
+TEST_F(ContainerStyleTest, TheParentsFontReachesTheInnerControlUnassigned) {
+  TTestContainer* c = MakeContainer(form, 10, 10);
+  TEdit* edit = c->AddInnerEdit();
+  ASSERT_TRUE(c->ParentFont());
+  form->Font()->SetHeight(-16);
+  form->Font()->SetStyle(TFontStyles{fsItalic});
+  EXPECT_EQ(c->Font()->Height(), -16);
+  EXPECT_EQ(c->Style()->Font()->Height(), -16);
+  EXPECT_FALSE(c->Style()->AssignedValues().Contains(svFont));
+  EXPECT_EQ(edit->Font()->Height(), -16);
+  EXPECT_EQ(edit->Font()->Style(), TFontStyles{fsItalic});
+  // A font assigned in the style wins over the parent's from then on.
+  c->Style()->Font()->SetHeight(-12);
+  EXPECT_FALSE(c->ParentFont());
+  form->Font()->SetHeight(-20);
+  EXPECT_EQ(edit->Font()->Height(), -12);
+}
+
 TEST_F(ContainerStyleTest, AssignedValuesSurviveAFormFileRoundTrip) {
   RegisterClasses({TStreamedContainer::StaticClass(), TStreamedController::StaticClass()});
   auto* controller = new TStreamedController(form);

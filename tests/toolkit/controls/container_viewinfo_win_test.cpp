@@ -230,3 +230,136 @@ TEST(ContainerViewInfoTest, OwnScrollBarsLieOverTheInnerControlsNativeOnesAndMir
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ContainerViewInfoTest, ANativeDisabledContainerTakesTheThemesFillColour) {
+  THostForm* form = MakeForm();
+  TTestContainer* c = MakeContainer(form, 10, 10);
+  c->Style()->LookAndFeel()->SetNativeStyle(true);
+  c->SetEnabled(false);
+  const TcxContainerViewInfo* vi = c->ViewInfo();
+  EXPECT_EQ(vi->ContainerState, ContainerStateDisabled);
+  if (!vi->NativeStyle) {
+    EXPECT_FALSE(vamire_test::InThemedPrefix());
+    EXPECT_EQ(vi->BackgroundColor, c->StyleDisabled()->Color()) << "plain: the disabled style's colour";
+  } else {
+    EXPECT_EQ(vi->NativeState, 4);
+    COLORREF fill = 0;
+    const HRESULT hr = GetThemeColor(AcquireThemeHandle(totEdit), vi->NativePart, 4, 3802, &fill);
+    EXPECT_EQ(vi->BackgroundColor, SUCCEEDED(hr) ? TColor(fill) : c->StyleDisabled()->Color());
+    // A colour assigned in the disabled style wins over the theme's.
+    c->StyleDisabled()->SetColor(clMaroon);
+    EXPECT_EQ(vi->BackgroundColor, clMaroon);
+  }
+  delete form;
+}
+
+}  // namespace
+
+namespace {
+
+// The visual-styles library played by a recorder: every class opens, the
+// content rectangle is the box less 1 pixel, colours are answered from a
+// table and every query is recorded.
+struct TThemeQuery {
+  std::wstring Class;
+  int Part, State, Property;
+  friend bool operator==(const TThemeQuery&, const TThemeQuery&) = default;
+};
+std::vector<std::wstring> GOpened;
+std::vector<TThemeQuery> GQueries;
+
+HTHEME WINAPI FakeOpen(HWND, LPCWSTR AClass) {
+  GOpened.push_back(AClass);
+  return reinterpret_cast<HTHEME>(INT_PTR(GOpened.size()));
+}
+HRESULT WINAPI FakeClose(HTHEME) { return S_OK; }
+const std::wstring& ClassOf(HTHEME ATheme) { return GOpened[std::size_t(INT_PTR(ATheme)) - 1]; }
+HRESULT WINAPI FakeContent(HTHEME ATheme, HDC, int APart, int AState, const RECT* ABox, RECT* AContent) {
+  GQueries.push_back({ClassOf(ATheme), APart, AState, 0});
+  *AContent = RECT{ABox->left + 1, ABox->top + 1, ABox->right - 1, ABox->bottom - 1};
+  return S_OK;
+}
+HRESULT WINAPI FakeColor(HTHEME ATheme, int APart, int AState, int AProperty, COLORREF* AColor) {
+  GQueries.push_back({ClassOf(ATheme), APart, AState, AProperty});
+  *AColor = AProperty == 3801 ? RGB(0x12, 0x34, 0x56) : RGB(0xAB, 0xCD, 0xEF);
+  return S_OK;
+}
+BOOL WINAPI FakeActive() { return TRUE; }
+BOOL GFakeComposition = FALSE;
+HRESULT WINAPI FakeCompositionQuery(BOOL* AOn) {
+  *AOn = GFakeComposition;
+  return S_OK;
+}
+
+void SendThemeChange() {
+  if (TdxThemeChangedEventReceiver* receiver = ThemeChangedEventReceiver())
+    SendMessageW(receiver->Handle(), WM_THEMECHANGED, 0, 0);
+}
+
+TEST(ContainerViewInfoTest, NativePaintingAsksTheThemeForTheEditsPartsAndStates) {
+  const TdxUxThemeApi realTheme = UxThemeApi();
+  const TcxDwmApi realDwm = DwmApi();
+  ReleaseAllThemeHandles();
+  TdxUxThemeApi fake;
+  fake.Loaded = true;
+  fake.OpenThemeData = &FakeOpen;
+  fake.CloseThemeData = &FakeClose;
+  fake.GetThemeBackgroundContentRect = &FakeContent;
+  fake.GetThemeColor = &FakeColor;
+  fake.IsThemeActive = &FakeActive;
+  fake.IsAppThemed = &FakeActive;
+  SetUxThemeApi(fake);
+  TcxDwmApi dwm;
+  dwm.Loaded = true;
+  dwm.DwmIsCompositionEnabled = &FakeCompositionQuery;
+  SetDwmApi(dwm);
+  SendThemeChange();
+
+  THostForm* form = MakeForm();
+  TTestContainer* c = MakeContainer(form, 10, 10);
+  c->Style()->LookAndFeel()->SetNativeStyle(true);
+  c->Style()->SetBorderStyle(cbs3D);
+  ASSERT_TRUE(c->ViewInfo()->NativeStyle);
+  struct TCase {
+    const char* What;
+    bool Enabled;
+    BOOL Composition;
+    int State;
+    TThemeQuery Border;
+  };
+  const TCase cases[] = {
+      {"enabled, no composition: the combo box's border", true, FALSE, 1, {L"ComboBox", 1, 1, 3801}},
+      {"enabled under composition: the list box's border", true, TRUE, 1, {L"ListBox", 3, 1, 3801}},
+      {"disabled", false, FALSE, 4, {L"ComboBox", 1, 1, 3801}},
+  };
+  for (const TCase& t : cases) {
+    SCOPED_TRACE(t.What);
+    GFakeComposition = t.Composition;
+    c->SetEnabled(t.Enabled);
+    GQueries.clear();
+    RefreshViewStateAtCursor(c, false);
+    EXPECT_EQ(c->ViewInfo()->NativeState, t.State);
+    if (!t.Enabled) {
+      // The disabled fill comes from the edit theme's colour 3802 of the part and state.
+      ASSERT_FALSE(GQueries.empty());
+      EXPECT_EQ(GQueries.back(), (TThemeQuery{L"Edit", c->ViewInfo()->NativePart, 4, 3802}));
+      EXPECT_EQ(c->ViewInfo()->BackgroundColor, TColor(RGB(0xAB, 0xCD, 0xEF)));
+    }
+    GQueries.clear();
+    std::unique_ptr<TBitmap> bitmap = RenderViewInfo(c);
+    ASSERT_EQ(GQueries.size(), 2u);
+    EXPECT_EQ(GQueries[0], (TThemeQuery{L"Edit", 1, t.State, 0}));
+    EXPECT_EQ(GQueries[1], t.Border);
+    EXPECT_EQ(PixelAt(bitmap.get(), 0, 0), graphics_test::Rgb(TColor(RGB(0x12, 0x34, 0x56)))) << "the ring outside the content in the border colour";
+    EXPECT_EQ(PixelAt(bitmap.get(), 1, 1), graphics_test::Rgb(c->ViewInfo()->BackgroundColor));
+  }
+  delete form;
+  SetDwmApi(realDwm);
+  SetUxThemeApi(realTheme);
+  ReleaseAllThemeHandles();
+  SendThemeChange();
+}
+
+}  // namespace
