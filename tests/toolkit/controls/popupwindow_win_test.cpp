@@ -475,6 +475,18 @@ TEST_F(PopupClickTest, AClickElsewhereClosesThePopupAndReachesItsTargetUnlessSwa
   }
 }
 
+TEST_F(PopupClickTest, AClickElsewhereEndsACaptureFocusPopupsLoop) {
+  TLoggingPopup* popup = MakePopup(owner, true);
+  TPopupEvents events;
+  events.OnShown = [&](TcxCustomPopupWindow*) { ClickAt(other->ClientToScreen(TPoint{100, 5})); };
+  popup->OnPopupShown = TNotifyEvent(&events, &TPopupEvents::Shown);
+  other->MouseDowns = 0;
+  popup->Popup(nullptr);  // returns once the click closed it
+  EXPECT_FALSE(IsPopupVisible(popup));
+  EXPECT_EQ(popup->OutsideClicks, 1);
+  EXPECT_EQ(other->MouseDowns, 1);
+}
+
 TEST_F(PopupClickTest, AClickInsideThePopupKeepsItOpen) {
   TLoggingPopup* popup = Open(false);
   ClickAt(popup->ClientToScreen(TPoint{30, 30}));
