@@ -20,6 +20,7 @@
 #include "StdCtrls.h"
 #include "Threads.h"
 #include "cxClasses.h"
+#include "cxContainer_popup_win.h"
 #include "cxContainer_win.h"
 #include "cxControlsBase_win.h"
 #include "cxControls_win.h"
@@ -63,8 +64,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
-                   cxControlsUnit, cxContainerUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit, dxSkinSilverUnit,
-                   dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit, dxSkinXmas2008BlueUnit,
+                   cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
+                   dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
+                   dxSkinXmas2008BlueUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
