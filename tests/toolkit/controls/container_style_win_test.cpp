@@ -32,20 +32,8 @@ class TStreamedController : public TcxStyleController {
 VAMIRE_PUBLISHED(TStreamedController, Prop(L"Style", &TStreamedController::Style, &TStreamedController::SetStyle),
                  Prop(L"StyleFocused", &TStreamedController::StyleFocused, &TStreamedController::SetStyleFocused))
 
-// Writes the components it owns that are no controls (the controllers) before its controls.
-class TComponentsForm : public THostForm {
-  VAMIRE_CLASS(TComponentsForm, THostForm)
- public:
-  using THostForm::THostForm;
-  void GetChildren(TGetChildProc Proc, TComponent* Root) override {
-    for (int i = 0; i < ComponentCount(); ++i)
-      if (!dynamic_cast<TControl*>(Components(i))) Proc(Components(i));
-    THostForm::GetChildren(Proc, Root);
-  }
-};
-
-TComponentsForm* MakeComponentsForm() {
-  TComponentsForm* form = TCustomForm::Create<TComponentsForm>(nullptr);
+THostForm* MakeComponentsForm() {
+  THostForm* form = TCustomForm::Create<THostForm>(nullptr);
   form->SetBounds(60, 60, 420, 320);
   form->HandleNeeded();
   return form;
@@ -55,7 +43,7 @@ class ContainerStyleTest : public testing::Test {
  protected:
   void SetUp() override { form = MakeComponentsForm(); }
   void TearDown() override { delete form; }
-  TComponentsForm* form = nullptr;
+  THostForm* form = nullptr;
 };
 
 TEST_F(ContainerStyleTest, AControllerChangeReachesEveryLinkedContainerOncePerUpdateBracket) {
@@ -284,7 +272,7 @@ TEST_F(ContainerStyleTest, AssignedValuesSurviveAFormFileRoundTrip) {
   EXPECT_EQ(text.find(L"StyleFocused.Edges"), String::npos) << "state styles do not write the normal style's values";
   EXPECT_EQ(text.find(L"Style.Color"), String::npos) << "unassigned values are not written";
 
-  TComponentsForm* again = MakeComponentsForm();
+  THostForm* again = MakeComponentsForm();
   try {
     LoadFromText(again, text);
   } catch (Exception& e) {
