@@ -39,6 +39,7 @@
 #include "dxGDIPlusClasses_win.h"
 #include "dxOffice11_win.h"
 #include "dxSkinsCore_win.h"
+#include "dxSkinsForm_win.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 
@@ -47,7 +48,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // Every unit whose classes the console's form files may hold, in dependency order:
   // the runtime's, the link's, then the toolkit's: the theme units and the GDI+ loader first among those,
   // the look-and-feel after the core: the Office colour set, the settings, the painters and the toolkit's
-  // own controls, then the skin core (started by the GDI+ loader once GDI+ is there); the panels (which
+  // own controls, then the skin core (started by the GDI+ loader once GDI+ is there) and the skinned forms; the panels (which
   // stand on the core alone) last.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
@@ -55,7 +56,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
-                   cxControlsUnit, dxSkinsCoreUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
+                   cxControlsUnit, dxSkinsCoreUnit, dxSkinsFormUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

@@ -323,6 +323,22 @@ TEST(SkinFormButtonsTest, AGrayedCloseItemDisablesTheCloseButton) {
   delete form;
 }
 
+TEST(SkinFormButtonsTest, AnInactiveWindowDrawsItsButtonsInactive) {
+  TSkinScope skin(L"Probe");
+  TRecordingForm* form = MakeForm(400, 300);
+  TdxSkinFormController* controller = FormController(form);
+  ASSERT_TRUE(controller && controller->IsSkinned());
+  EXPECT_EQ(SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0), TRUE) << "deactivation goes on";
+  EXPECT_FALSE(controller->ViewInfo()->FActive);
+  for (const TdxSkinFormIconInfo& icon : controller->ViewInfo()->FIcons)
+    EXPECT_EQ(icon.State, esActiveDisabled) << int(icon.IconType);
+  SendMessageW(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+  EXPECT_TRUE(controller->ViewInfo()->FActive);
+  for (const TdxSkinFormIconInfo& icon : controller->ViewInfo()->FIcons)
+    EXPECT_NE(icon.State, esActiveDisabled) << int(icon.IconType);
+  delete form;
+}
+
 TEST(SkinFormButtonsTest, DialogWithHelpShowsCloseAndHelpOnly) {
   TSkinScope skin(L"Probe");
   TRecordingForm* form = MakeForm(400, 300);
