@@ -9,21 +9,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "ExtCtrls.h"
-#include "Forms.h"
-#include "ImgList.h"
-#include "Menus.h"
 #include "Runtime.h"
-#include "StdCtrls.h"
-#include "Threads.h"
-#include "cxClasses.h"
-#include "cxDWMApi.h"
-#include "dxGDIPlusAPI.h"
-#include "dxOffice11_win.h"
-#include "dxSkinsForm_win.h"
-#include "dxThemeManager.h"
-#include "dxUxTheme.h"
+#include "skinforms_skins.h"
 #include "support/BenchTiming.h"
+
+using skinforms_test::Pump;
 
 namespace {
 
@@ -35,29 +25,12 @@ class TBenchForm : public TForm {
   using TForm::TForm;
 };
 
-class TBlueSkinPainter : public TdxSkinLookAndFeelPainter {
-  VAMIRE_CLASS(TBlueSkinPainter, TdxSkinLookAndFeelPainter)
- public:
-  static TcxCustomLookAndFeelPainterClass Instance() {
-    static const auto* instance = new TBlueSkinPainter();
-    return instance;
-  }
-};
-
 struct TKeeper {
   TWinControl* Unskinned = nullptr;
   void SkinForm(TObject*, TWinControl* AForm, bool& UseSkin, String&) {
     if (AForm == Unskinned) UseSkin = false;
   }
 };
-
-void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
-}
 
 TBenchForm* MakeForm(int ALeft, const wchar_t* ACaption) {
   TBenchForm* form = TCustomForm::Create<TBenchForm>(nullptr);
@@ -80,14 +53,7 @@ double NCPaint(TWinControl* AForm) {
 
 int wmain() {
   InstallPlatformRuntime();
-  InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, dxUxThemeUnit,
-                   dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit, dxCoreUnit, cxClassesUnit, dxGDIPlusClassesUnit,
-                   cxGraphicsUnit, cxControlsBaseUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
-                   cxControlsUnit, dxSkinsCoreUnit, dxSkinsFormUnit});
-  Application->Initialize();
-  ExtendedStylePainterRegistry()->Register(
-      L"Blue", TBlueSkinPainter::Instance(),
-      new TdxSkinLookAndFeelPainterInfo(new TdxSkin(L"BLUE", GetModuleHandleW(nullptr), true)));
+  skinforms_test::StartSkinForms();
   TKeeper keeper;
   auto* controller = new TdxSkinController(nullptr);
   controller->OnSkinForm = TdxSkinControllerSkinFormEvent(&keeper, &TKeeper::SkinForm);
@@ -124,7 +90,6 @@ int wmain() {
   delete skinned;
   delete system;
   delete controller;
-  ExtendedStylePainterRegistry()->Unregister(L"Blue");
-  FinalizeUnits();
+  skinforms_test::EndSkinForms();
   return 0;
 }
