@@ -38,7 +38,14 @@
 #include "dxGDIPlusAPI.h"
 #include "dxGDIPlusClasses_win.h"
 #include "dxOffice11_win.h"
+#include "dxSkinBlack.h"
+#include "dxSkinBlue.h"
+#include "dxSkinFoggy.h"
+#include "dxSkinLiquidSky.h"
+#include "dxSkinSilver.h"
+#include "dxSkinXmas2008Blue.h"
 #include "dxSkinsCore_win.h"
+#include "dxSkinsDefaultPainters_win.h"
 #include "dxSkinsForm_win.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
@@ -48,15 +55,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // Every unit whose classes the console's form files may hold, in dependency order:
   // the runtime's, the link's, then the toolkit's: the theme units and the GDI+ loader first among those,
   // the look-and-feel after the core: the Office colour set, the settings, the painters and the toolkit's
-  // own controls, then the skin core (started by the GDI+ loader once GDI+ is there) and the skinned forms; the panels (which
-  // stand on the core alone) last.
+  // own controls, then the skin core and the built-in skins (both started by the GDI+ loader, the skins
+  // filed only when GDI+ is there), then the skinned forms; the panels (which stand on the core alone) last.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit,
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
-                   cxControlsUnit, dxSkinsCoreUnit, dxSkinsFormUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
+                   cxControlsUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit, dxSkinSilverUnit,
+                   dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit, dxSkinXmas2008BlueUnit,
+                   dxSkinsFormUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

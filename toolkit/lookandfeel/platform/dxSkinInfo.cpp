@@ -547,6 +547,8 @@ bool TdxSkinScrollInfo::Draw(HDC DC, const TRect& R, TdxSkinElementState AState)
 TdxSkinInfo::TdxSkinInfo(TdxSkin* ASkin) : FOwnedSkin(ASkin) { SetSkin(ASkin); }
 
 TdxSkinInfo::~TdxSkinInfo() {
+  // The built-in skin units hold links to their infos, which the registry frees.
+  InvalidateObjectLinks(this);
   SetSkin(nullptr);
   FOwnedSkin.reset();
 }

@@ -40,9 +40,10 @@ void TdxSkinLookAndFeelPainter::PaintButtonCell(TcxCanvas* ACanvas, const TRect&
   if (AState == cxbsPressed) content = OffsetRectBy(content, GetPressedShift(), GetPressedShift());
   ACanvas->Font()->SetColor(ATextColor == clDefault ? GetButtonGlyphColor(AState, clDefault) : ATextColor);
   ACanvas->Brush()->SetStyle(bsClear);
+  // A disabled caption is drawn flat in the skin's disabled text colour: the
+  // canvas's embossing uses system colours, which no skin's button is made for.
   ACanvas->DrawTextInRect(ACaption, content,
-                          cxAlignHCenter | cxAlignVCenter | cxShowPrefix | (AWordWrap ? cxWordBreak : cxSingleLine),
-                          AState != cxbsDisabled);
+                          cxAlignHCenter | cxAlignVCenter | cxShowPrefix | (AWordWrap ? cxWordBreak : cxSingleLine));
   ACanvas->Brush()->SetStyle(bsSolid);
 }
 
