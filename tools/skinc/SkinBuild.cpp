@@ -165,15 +165,30 @@ std::string TBuilder::StateValue(const std::map<std::string, std::string>& AFiel
 void TBuilder::DrawFrame(TRaster& ARaster, const TBox& AFrame, const TStyle& AStyle, int AState,
                          const std::string& AMark, const std::string& AWhere) {
   const TBox box = AFrame.Inflated(-AStyle.Inset);
+  // The outline runs past the open side, so its corners and edge there fall outside the frame.
+  TBox outline = box;
+  const int past = AStyle.Radius + AStyle.Border + 1;
+  if (AStyle.Open == "top") outline.Top -= past;
+  if (AStyle.Open == "bottom") outline.Bottom += past;
+  if (AStyle.Open == "left") outline.Left -= past;
+  if (AStyle.Open == "right") outline.Right += past;
   const TPaint fill = PaintValue(StateValue(AStyle.Fill, AState), AWhere);
-  ARaster.FillShape(box, RoundRectShape(box, AStyle.Radius), fill, box);
+  ARaster.FillShape(box, RoundRectShape(outline, AStyle.Radius), fill, box);
+  const int innerRadius = std::max(AStyle.Radius - AStyle.Border, 0);
+  const std::string gloss = StateValue(AStyle.Gloss, AState);
+  if (!gloss.empty() && gloss != "none") {
+    const TBox inner = box.Inflated(-AStyle.Border);
+    const TBox upper{inner.Left, inner.Top, inner.Right, inner.Top + inner.Height() / 2};
+    ARaster.FillShape(upper, RoundRectShape(outline.Inflated(-AStyle.Border), innerRadius), PaintValue(gloss, AWhere),
+                      upper);
+  }
   const std::string highlight = StateValue(AStyle.Highlight, AState);
   if (!highlight.empty() && highlight != "none")
-    ARaster.FillShape(box, RingShape(box.Inflated(-AStyle.Border), std::max(AStyle.Radius - AStyle.Border, 0), 1),
-                      PaintValue(highlight, AWhere), box);
+    ARaster.FillShape(box, RingShape(outline.Inflated(-AStyle.Border), innerRadius, 1), PaintValue(highlight, AWhere),
+                      box);
   const std::string edge = StateValue(AStyle.Edge, AState);
   if (AStyle.Border > 0 && !edge.empty() && edge != "none")
-    ARaster.FillShape(box, RingShape(box, AStyle.Radius, AStyle.Border), PaintValue(edge, AWhere), box);
+    ARaster.FillShape(box, RingShape(outline, AStyle.Radius, AStyle.Border), PaintValue(edge, AWhere), box);
   TMark mark = TMark::None;
   if (!MarkFromName(AMark, mark)) Fail(AWhere, "no mark \"" + AMark + "\"");
   if (mark != TMark::None) {

@@ -245,20 +245,26 @@ TDescription ParseDescription(const std::string& AText, const std::string& AFile
   TDescription d;
   d.File = AFile;
   TStyle* style = nullptr;
-  static const std::set<std::string> stateFields = {"fill", "edge", "highlight", "mark"};
+  static const std::set<std::string> stateFields = {"fill", "edge", "highlight", "mark", "gloss"};
   ForEachLine(AText, AFile, [&](const std::vector<std::string>& w, const std::string& where) {
     const std::string& keyword = w[0];
     if (style && (stateFields.count(keyword) || keyword == "radius" || keyword == "border" || keyword == "inset" ||
-                  keyword == "marksize")) {
-      if (stateFields.count(keyword)) {
+                  keyword == "marksize" || keyword == "open")) {
+      if (keyword == "open") {
+        static const std::set<std::string> sides = {"top", "bottom", "left", "right", "none"};
+        if (w.size() != 2 || !sides.count(w[1])) Fail(where, "open top, bottom, left, right or none");
+        style->Open = w[1] == "none" ? std::string() : w[1];
+      } else if (stateFields.count(keyword)) {
         if (w.size() < 3) Fail(where, keyword + " STATE VALUE...");
         if (w[1] != "*" && std::find(StateNames().begin(), StateNames().end(), w[1]) == StateNames().end())
           Fail(where, "no state \"" + w[1] + "\"");
         std::string value = w[2];
         for (std::size_t i = 3; i < w.size(); ++i) value += " " + w[i];
-        auto& field = keyword == "fill" ? style->Fill : keyword == "edge" ? style->Edge
-                      : keyword == "highlight"        ? style->Highlight
-                                                      : style->Mark;
+        auto& field = keyword == "fill"        ? style->Fill
+                      : keyword == "edge"      ? style->Edge
+                      : keyword == "highlight" ? style->Highlight
+                      : keyword == "gloss"     ? style->Gloss
+                                               : style->Mark;
         field[w[1]] = value;
       } else {
         if (w.size() != 2) Fail(where, keyword + " N");

@@ -64,7 +64,11 @@ struct TCatalogue {
 struct TStyle {
   std::string Name;
   int Radius = 0, Border = 0, Inset = 0, MarkSize = 0;
-  std::map<std::string, std::string> Fill, Edge, Highlight, Mark;
+  // The side the shape runs on past its frame ("top", "bottom", "left", "right"): no corners
+  // and no edge there, as a tab is open towards its page. Empty: closed all round.
+  std::string Open;
+  // Gloss: a paint over the upper half of the face, inside the edge (a sheen).
+  std::map<std::string, std::string> Fill, Edge, Highlight, Mark, Gloss;
 };
 
 struct TDescription {

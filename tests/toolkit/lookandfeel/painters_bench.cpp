@@ -22,31 +22,8 @@
 
 namespace {
 
-using vamire_bench::Median;
-using vamire_bench::Now;
-
 constexpr int Rounds = 41;
 constexpr int Repeats = 200;  // drawings per round, so a round is well above the timer's grain
-
-// The median microseconds of one drawing by each side, rounds alternating.
-std::pair<double, double> Measure(const std::function<void()>& AOurs, const std::function<void()>& APlatform,
-                                  int ARepeats) {
-  std::vector<double> ours, platform;
-  for (int round = 0; round < Rounds + 1; ++round) {
-    double start = Now();
-    for (int i = 0; i < ARepeats; ++i) AOurs();
-    GdiFlush();
-    const double a = (Now() - start) / ARepeats;
-    start = Now();
-    for (int i = 0; i < ARepeats; ++i) APlatform();
-    GdiFlush();
-    const double b = (Now() - start) / ARepeats;
-    if (round == 0) continue;  // warm-up
-    ours.push_back(a);
-    platform.push_back(b);
-  }
-  return {Median(ours), Median(platform)};
-}
 
 }  // namespace
 
@@ -163,7 +140,7 @@ int wmain() {
          5},
     };
     for (const TJob& job : jobs) {
-      const auto [ours, platform] = Measure(job.Ours, job.Platform, job.Repeats);
+      const auto [ours, platform] = vamire_bench::MeasureSideBySide(job.Ours, job.Platform, Rounds, job.Repeats);
       std::printf("%-26s %-9s %10.2f %10.2f %7.2f\n", job.Name, painterName, ours, platform, ours / platform);
       runtimeCanvas.Refresh();
     }

@@ -2,8 +2,9 @@
 // picture is a flat colour of its own and every named colour distinct: the
 // button's caption laid out at several heights and coloured by state, check
 // box and radio images by state, editor colours by state with their
-// fall-backs, the ellipsis button's dots, scroll-bar tracks, and a painter
-// whose skin left the registry drawing as the Office11 look.
+// fall-backs, the ellipsis button's dots, scroll-bar tracks, a painter
+// whose skin left the registry drawing as the Office11 look, and pictures
+// with transparency the right way up through the caches the painter draws with.
 #include <gtest/gtest.h>
 
 #include "cxLookAndFeelPainters_ultraflat_win.h"
@@ -12,6 +13,7 @@
 #include "dxSkinsCore_win.h"
 #include "dxSkinsLookAndFeelPainter.h"
 #include "lookandfeel_test_support.h"
+#include "toolkit/core/png_test_support.h"
 
 using lookandfeel_test::CanvasSurface;
 using lookandfeel_test::Pixels;
@@ -225,6 +227,30 @@ TEST_F(SkinPainterTest, APainterWhoseSkinLeftTheRegistryDrawsAsTheOffice11Look) 
   EXPECT_EQ(draw(Painter()), draw(Office11()));
   EXPECT_EQ(Painter()->GetEditorTextColorForState(esckReadOnly), Office11()->GetEditorTextColorForState(esckReadOnly));
   EXPECT_EQ(Painter()->DefaultColor44(), Office11()->DefaultColor44());
+}
+
+// --- Caches -----------------------------------------------------------------------------------
+
+TEST(SkinElementCacheTest, APictureWithTransparencyIsTheRightWayUpThroughTheCaches) {
+  // Red and opaque above, blue and half transparent below.
+  png_test::TPixels pixels(8 * 8);
+  for (int i = 0; i < 64; ++i) pixels[std::size_t(i)] = i < 32 ? 0xFF0000FFu : 0x0000FF80u;
+  const std::vector<std::uint8_t> png = png_test::EncodePng(8, 8, pixels);
+  TdxSkinElement element(nullptr);
+  element.Image()->LoadFromPngData(png.data(), png.size());
+  element.Image()->SetStates({esNormal});
+  const TRect r{0, 0, 16, 16};
+  for (int pass = 0; pass < 3; ++pass) {
+    SCOPED_TRACE(pass == 0 ? "direct" : pass == 1 ? "element cache" : "painter cache");
+    element.SetUseCache(pass == 1);
+    CanvasSurface s(16, 16);
+    if (pass == 2) dxskinpainter::DrawElement(&s.Cx, &element, r);
+    else element.DrawToDC(s.Dc, r, 0, esNormal);
+    vamire_test::Capture cap = s.Cap();
+    EXPECT_EQ(cap.At(8, 2), 0xFF0000u);
+    EXPECT_GT(cap.At(8, 13) & 0xFF, 0xF0u);
+    EXPECT_LT(cap.At(8, 13) >> 16, 0x90u);
+  }
 }
 
 }  // namespace

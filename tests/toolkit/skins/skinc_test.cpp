@@ -1,14 +1,20 @@
 // The skin compiler (built for this machine only): the same bytes on every
 // run, the probe pattern over the whole catalogue, the rasteriser's shapes,
-// and errors that name the file and line.
+// and errors that name the file and line. The project's own skins: text
+// legible on what it is drawn over, seven looks unlike each other, and the
+// skin file listing them in its fixed order.
 #include <gtest/gtest.h>
 
 #include <zlib.h>
 
+#include <bit>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
+#include <vector>
 
 #include "SkinBuild.h"
 #include "SkinPng.h"
@@ -174,6 +180,41 @@ std::string WithPalette(const std::string& ALines) {
   return text + ALines;
 }
 
+// A sheen covers the upper half of the face inside the edge, state by state.
+TEST(SkincTest, AGlossLightensTheUpperHalfOfTheFace) {
+  std::unique_ptr<TdxSkin> skin = Build(WithPalette(
+      "style default\n  border 1\n  fill * #404040\n  edge * #000000\n  gloss * #80FFFFFF\n  gloss pressed none\n"));
+  const TRaster thumb = Picture(skin->FindGroup(L"Common")->FindElement(L"ScrollThumbVert")->Image());
+  ASSERT_EQ(thumb.Width(), 17 * 4);  // normal, hot, pressed, disabled; 20 high
+  const TRgba face{0x40, 0x40, 0x40, 255}, sheen{0xA0, 0xA0, 0xA0, 255}, edge{0, 0, 0, 255};
+  const struct {
+    int Frame, Y;
+    TRgba Expected;
+  } cases[] = {{0, 0, edge}, {0, 1, sheen}, {0, 9, sheen}, {0, 10, face}, {0, 18, face}, {0, 19, edge},
+               {1, 5, sheen}, {2, 5, face}, {3, 5, sheen}};
+  for (const auto& c : cases) EXPECT_EQ(thumb.Pixel(c.Frame * 17 + 8, c.Y), c.Expected) << c.Frame << "," << c.Y;
+  EXPECT_EQ(thumb.Pixel(0, 5), edge);  // the sheen stays inside the edge
+}
+
+// A style open at one side has neither corners nor an edge there: a tab meets its page.
+TEST(SkincTest, AnOpenSideHasNoCornersAndNoEdge) {
+  std::unique_ptr<TdxSkin> skin = Build(WithPalette(
+      "style default\n  radius 4\n  border 1\n  fill * #404040\n  edge * #000000\n  open bottom\n"));
+  const TRaster tab = Picture(skin->FindGroup(L"PageControl")->FindElement(L"TabHeader")->Image());
+  const TRgba face{0x40, 0x40, 0x40, 255}, edge{0, 0, 0, 255};
+  EXPECT_EQ(tab.Pixel(0, 0).A, 0);        // the top corners are round
+  EXPECT_EQ(tab.Pixel(12, 0), edge);      // with an edge along the top
+  EXPECT_EQ(tab.Pixel(0, 21), edge);      // the sides run square to the bottom
+  EXPECT_EQ(tab.Pixel(12, 21), face);     // where no edge closes the shape
+  EXPECT_EQ(tab.Pixel(23, 21), edge);
+  try {
+    Build(WithPalette("style default\n  open inwards\n"));
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("test.txt:"), std::string::npos) << e.what();
+  }
+}
+
 TEST(SkincTest, ErrorsNameTheFileAndLine) {
   const struct {
     std::string Description;
@@ -264,6 +305,130 @@ TEST(SkincRasterTest, ShapesCoverWhatTheyShould) {
   EXPECT_FALSE(MarkFromName("star", unknown));
   // PNG output is the same for the same pixels.
   EXPECT_EQ(EncodePng(ring), EncodePng(ring));
+}
+
+// The skin file's order (cfg.ini stores an index into it) and the user skin's data.
+const char* const kListedSkins[] = {"Black", "Blue", "Foggy", "LiquidSky", "MoneyTwins", "Silver", "Xmas2008Blue"};
+
+std::unique_ptr<TdxSkin> BuildProjectSkin(const std::string& AName) {
+  const std::string file = std::string(VAMIRE_SKINS_SOURCE_DIR) + "/" + AName + ".txt";
+  return BuildSkin(Catalogue(), ParseDescription(ReadText(file), file));
+}
+
+TRgba RgbaOf(TColor AColor) {
+  return TRgba{std::uint8_t(AColor), std::uint8_t(AColor >> 8), std::uint8_t(AColor >> 16), 255};
+}
+
+// The contrast ratio of two opaque colours (1 to 21), from their relative luminance in sRGB.
+double Contrast(TRgba A, TRgba B) {
+  auto luminance = [](TRgba c) {
+    auto linear = [](std::uint8_t v) {
+      const double s = v / 255.0;
+      return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.R) + 0.7152 * linear(c.G) + 0.0722 * linear(c.B);
+  };
+  const double a = luminance(A), b = luminance(B);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// The middle pixel of one frame of an element's picture (frames side by side).
+TRgba FrameCentre(TdxSkinElement* AElement, int AFrame, int AFrames) {
+  const TRaster picture = Picture(AElement->Image());
+  const int width = picture.Width() / AFrames;
+  return picture.Pixel(AFrame * width + width / 2, picture.Height() / 2);
+}
+
+// The pixel of a frame's inside (3 pixels in from its edges) that stands out most from AGround.
+TRgba StrongestInk(TdxSkinElement* AElement, int AFrame, int AFrames, TRgba AGround) {
+  const TRaster picture = Picture(AElement->Image());
+  const int width = picture.Width() / AFrames;
+  TRgba ink = AGround;
+  for (int y = 3; y < picture.Height() - 3; ++y)
+    for (int x = AFrame * width + 3; x < AFrame * width + width - 3; ++x)
+      if (Contrast(picture.Pixel(x, y), AGround) > Contrast(ink, AGround)) ink = picture.Pixel(x, y);
+  return ink;
+}
+
+TEST(ProjectSkinsTest, TextIsLegibleOnWhatItIsDrawnOver) {
+  for (const char* name : {"Black", "Blue", "Foggy", "LiquidSky", "MoneyTwins", "Silver", "Xmas2008Blue",
+                           "DefaultUserSkinData"}) {
+    SCOPED_TRACE(name);
+    std::unique_ptr<TdxSkin> skin = BuildProjectSkin(name);
+    auto color = [&](const wchar_t* AName) { return RgbaOf(skin->FindColor(AName)->Value()); };
+    auto groupColor = [&](const wchar_t* AGroup, const wchar_t* AName) {
+      return RgbaOf(static_cast<TdxSkinColor*>(skin->FindGroup(AGroup)->FindProperty(AName))->Value());
+    };
+    auto element = [&](const wchar_t* AGroup, const wchar_t* AName) {
+      return skin->FindGroup(AGroup)->FindElement(AName);
+    };
+    TdxSkinElement* button = element(L"Common", L"Button");
+    TdxSkinElement* caption = element(L"Form", L"FormCaption");
+    TdxSkinElement* groupCaption = element(L"Common", L"GroupPanelCaptionTop");
+    TdxSkinElement* check = element(L"Editors", L"Checkbox");
+    const struct {
+      const char* What;
+      TRgba Text, Ground;
+      double Least;
+    } cases[] = {
+        {"content", color(L"ContentTextColor"), color(L"ContentColor"), 7},
+        {"selection", color(L"SelectionTextColor"), color(L"SelectionColor"), 4.5},
+        {"editor", groupColor(L"Editors", L"TextColor"), groupColor(L"Editors", L"BackgroundColor"), 7},
+        {"button", RgbaOf(button->TextColor()), FrameCentre(button, 0, 5), 4.5},
+        {"hot button", RgbaOf(button->TextColor()), FrameCentre(button, 1, 5), 4.5},
+        {"pressed button", RgbaOf(button->TextColor()), FrameCentre(button, 2, 5), 4.5},
+        {"window caption", RgbaOf(caption->TextColor()), FrameCentre(caption, 0, 2), 3},
+        {"group caption", RgbaOf(groupCaption->TextColor()), FrameCentre(groupCaption, 0, 1), 3},
+        // Image 1 is the checked box, its first frame the normal state.
+        {"check mark", StrongestInk(check, 4, 12, FrameCentre(check, 0, 12)), FrameCentre(check, 0, 12), 4.5},
+        {"form", color(L"ContentTextColor"), RgbaOf(element(L"Form", L"FormContent")->Color()), 4.5},
+    };
+    for (const auto& c : cases)
+      EXPECT_GE(Contrast(c.Text, c.Ground), c.Least) << c.What;
+    // Every element that lays text out over its picture (it has a content offset) keeps it readable
+    // in its first state, wherever its picture is opaque under the text.
+    for (int g = 0; g < skin->Groups()->Count(); ++g) {
+      TdxSkinControlGroup* group = skin->Groups()->Items(g);
+      for (int e = 0; e < group->Count(); ++e) {
+        TdxSkinElement* item = group->Items(e);
+        const TRect offset = item->ContentOffset()->Rect();
+        if (item->Image()->Empty() || offset == TRect{} || item->TextColor() == clDefault || item->TextColor() == clNone) continue;
+        const int frames = std::popcount(SkinStatesToBits(item->Image()->States())) * item->ImageCount();
+        const TRgba under = FrameCentre(item, 0, frames);
+        if (under.A == 255)
+          EXPECT_GE(Contrast(RgbaOf(item->TextColor()), under), 3) << UTF8Encode(group->Name() + L"." + item->Name());
+      }
+    }
+  }
+}
+
+TEST(ProjectSkinsTest, TheListedLooksAreUnlikeEachOther) {
+  std::map<std::string, std::string> seen;  // what a look shows first -> its skin
+  for (const char* name : kListedSkins) {
+    std::unique_ptr<TdxSkin> skin = BuildProjectSkin(name);
+    EXPECT_EQ(UTF8Encode(skin->Name()), name);
+    TdxSkinElement* button = skin->FindGroup(L"Common")->FindElement(L"Button");
+    TdxSkinElement* caption = skin->FindGroup(L"Form")->FindElement(L"FormCaption");
+    const TRgba face = FrameCentre(button, 0, 5), band = FrameCentre(caption, 0, 2);
+    for (const std::string& shown : {"button " + std::to_string(Rgb(face)), "caption " + std::to_string(Rgb(band))}) {
+      const auto [at, added] = seen.emplace(shown, name);
+      EXPECT_TRUE(added) << name << " and " << at->second << " share their " << shown;
+    }
+  }
+}
+
+TEST(ProjectSkinsTest, TheSkinFileListsTheSevenInItsOrder) {
+  TStringStream file(ReadText(VAMIRE_ALL_SKINS));
+  TdxSkinBinaryReader reader(&file);
+  ASSERT_EQ(reader.Count(), 7);
+  for (int i = 0; i < reader.Count(); ++i) {
+    EXPECT_EQ(UTF8Encode(reader.Names(i)), kListedSkins[i]);
+    // Each entry is the skin as drawn on its own, byte for byte.
+    const std::string alone = ReadText(std::string(VAMIRE_SKINS_DIR) + "/" + kListedSkins[i] + ".skin");
+    const std::int64_t end = i + 1 < reader.Count() ? reader.Positions(i + 1) - 4 : std::int64_t(file.Size());
+    EXPECT_EQ(file.DataString().substr(std::size_t(reader.Positions(i)), std::size_t(end - reader.Positions(i))), alone)
+        << kListedSkins[i];
+  }
 }
 
 }  // namespace

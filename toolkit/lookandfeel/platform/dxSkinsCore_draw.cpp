@@ -99,8 +99,13 @@ void TdxSkinElement::DrawToDC(HDC DC, const TRect& R, int AImageIndex, TdxSkinEl
   }
   if (!IsImageIndexValid(this, AImageIndex) || !IsGdiPlusAvailable()) return;
   if (FUseCache) {
-    if (!FCache) FCache = std::make_unique<TdxSkinElementCache>();
-    static_cast<TdxSkinElementCache*>(FCache.get())->Draw(DC, this, AImageIndex, AState, R);
+    // The slot may hold another drawer's cache (the skin painter keeps its own while UseCache is off).
+    auto* cache = dynamic_cast<TdxSkinElementCache*>(FCache.get());
+    if (!cache) {
+      FCache = std::make_unique<TdxSkinElementCache>();
+      cache = static_cast<TdxSkinElementCache*>(FCache.get());
+    }
+    cache->Draw(DC, this, AImageIndex, AState, R);
     return;
   }
   TdxSkinCanvas canvas(DC, R);
@@ -142,8 +147,9 @@ void TdxSkinElementCache::Render(int AWidth, int AHeight) {
     Gdiplus::BitmapData data{};
     CheckGdipStatus(
         GdipApi().GdipBitmapLockBits(bitmap, &all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data));
+    // The locked rows come top first; a 32-bit bitmap's pixel array runs from the bottom row.
     for (int y = 0; y < AHeight; ++y)
-      std::memcpy(&pixels[std::size_t(y) * std::size_t(AWidth)],
+      std::memcpy(&pixels[std::size_t(AHeight - 1 - y) * std::size_t(AWidth)],
                   static_cast<const std::uint8_t*>(data.Scan0) + std::ptrdiff_t(y) * data.Stride,
                   std::size_t(AWidth) * 4);
     GdipApi().GdipBitmapUnlockBits(bitmap, &data);

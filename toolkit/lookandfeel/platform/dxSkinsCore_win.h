@@ -77,6 +77,8 @@ class TdxSkinElementCache : public TObject {
   void Draw(HDC DC, TdxSkinElement* AElement, int AImageIndex, TdxSkinElementState AState, const TRect& R);
   TdxSkinElement* Element() const { return FElement; }
   const TRect& Rect() const { return FRect; }
+  int ImageIndex() const { return FImageIndex; }
+  TdxSkinElementState State() const { return FState; }
   // How often the picture was made (for tests and measurements).
   int RenderCount() const { return FRenderCount; }
   bool HasOpaqueBitmap() const { return FOpaqueBitmap != nullptr; }

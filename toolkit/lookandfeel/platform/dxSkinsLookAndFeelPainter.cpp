@@ -2,7 +2,14 @@
 // shares, and the colours it reads from the skin.
 #include "dxSkinsLookAndFeelPainter.h"
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "cxGeometry.h"
 #include "cxLookAndFeelPainters_internal.h"
+#include "dxGDIPlusAPI.h"
+#include "dxSkinsCore_win.h"
 
 using namespace cxpainters;
 using E = TdxSkinElementSlot;
@@ -39,10 +46,57 @@ TColor AssignedOr(const TdxSkinColor* AColor, TColor AInherited) {
   return AColor && IsColorAssigned(AColor->Value()) ? AColor->Value() : AInherited;
 }
 
+namespace {
+
+// The pictures of one element the painter drew lately, one per image index,
+// state and size, wherever they went: controls draw the same few parts at
+// the same sizes over and over, and GDI+ draws a part many times slower than
+// the copy of its picture. Kept in the element's cache slot while the
+// element's own cache is off; a skin change makes them draw anew.
+class TdxSkinPainterCache : public TObject {
+ public:
+  static constexpr int Limit = 16;
+  void Draw(HDC DC, TdxSkinElement* AElement, const TRect& R, int AImageIndex, TdxSkinElementState AState) {
+    auto it = std::find_if(FItems.begin(), FItems.end(), [&](const std::unique_ptr<TdxSkinElementCache>& c) {
+      return c->ImageIndex() == AImageIndex && c->State() == AState &&
+             GetRectWidth(c->Rect()) == GetRectWidth(R) && GetRectHeight(c->Rect()) == GetRectHeight(R);
+    });
+    if (it == FItems.end()) {
+      if (int(FItems.size()) == Limit) FItems.erase(FItems.begin());
+      FItems.push_back(std::make_unique<TdxSkinElementCache>());
+      it = FItems.end() - 1;
+    } else if (it != FItems.end() - 1) {
+      // The most recent last, so the least used goes first.
+      std::rotate(it, it + 1, FItems.end());
+      it = FItems.end() - 1;
+    }
+    (*it)->Draw(DC, AElement, AImageIndex, AState, R);
+  }
+
+ private:
+  std::vector<std::unique_ptr<TdxSkinElementCache>> FItems;
+};
+
+}  // namespace
+
 bool DrawElement(TcxCanvas* ACanvas, TdxSkinElement* AElement, const TRect& R, int AImageIndex,
                  TdxSkinElementState AState) {
   if (!AElement) return false;
-  AElement->DrawToDC(ACanvas->Handle(), R, AImageIndex, AState);
+  HDC DC = ACanvas->Handle();
+  // The element's own cache, the empty element's box, an image it lacks and
+  // a system without GDI+ are the element's to handle.
+  if (AElement->UseCache() || AElement->InheritsFrom(TdxSkinEmptyElement::StaticClass()) || AImageIndex < 0 ||
+      AImageIndex >= AElement->ImageCount() || !IsGdiPlusAvailable() || R.Right <= R.Left || R.Bottom <= R.Top) {
+    AElement->DrawToDC(DC, R, AImageIndex, AState);
+    return true;
+  }
+  auto* cache = dynamic_cast<TdxSkinPainterCache*>(AElement->Cache());
+  if (!cache) {
+    AElement->SetCache(std::make_unique<TdxSkinPainterCache>());
+    cache = static_cast<TdxSkinPainterCache*>(AElement->Cache());
+  }
+  const RECT visible{R.Left, R.Top, R.Right, R.Bottom};
+  if (RectVisible(DC, &visible)) cache->Draw(DC, AElement, R, AImageIndex, AState);
   return true;
 }
 

@@ -153,7 +153,7 @@ void TdxSkinLookAndFeelPainter::PaintScrollBarPart(TcxCanvas* ACanvas, bool AHor
   if (!part || !part->Element) return inherited::PaintScrollBarPart(ACanvas, AHorizontal, R, APart, AState);
   // A normal track shows the bar's background, drawn once for the whole bar.
   if ((APart == sbpPageUp || APart == sbpPageDown) && AState == cxbsNormal) return;
-  part->Draw(ACanvas->Handle(), R, ButtonStateToElementState(AState));
+  DrawElement(ACanvas, part->Element, R, part->ImageIndex, ButtonStateToElementState(AState));
 }
 
 void TdxSkinLookAndFeelPainter::DrawScrollBarBackground(TcxCanvas* ACanvas, const TRect& R, bool AHorizontal) const {
@@ -161,7 +161,7 @@ void TdxSkinLookAndFeelPainter::DrawScrollBarBackground(TcxCanvas* ACanvas, cons
   TdxSkinScrollInfo* track = info ? info->ScrollBarPart(AHorizontal ? 1 : 0, int(sbpPageUp)) : nullptr;
   if (!track || !track->Element) return inherited::DrawScrollBarBackground(ACanvas, R, AHorizontal);
   track->Element->SetUseCache(true);
-  track->Draw(ACanvas->Handle(), R, esNormal);
+  DrawElement(ACanvas, track->Element, R, track->ImageIndex, esNormal);
 }
 
 int TdxSkinLookAndFeelPainter::GetMinScrollBarThumbSize(bool AVertical) const {
