@@ -48,6 +48,7 @@
 #include "dxSkinXmas2008Blue.h"
 #include "dxSkinsCore_win.h"
 #include "dxSkinsDefaultPainters_win.h"
+#include "dxSkinsForm_win.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 
@@ -57,7 +58,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // the runtime's, the link's, then the toolkit's: the theme units and the GDI+ loader first among those,
   // the look-and-feel after the core: the Office colour set, the settings, the painters and the toolkit's
   // own controls, then the skin core and the built-in skins (both started by the GDI+ loader, the skins
-  // filed only when GDI+ is there); the panels (which stand on the core alone) last.
+  // filed only when GDI+ is there), then the skinned forms; the panels (which stand on the core alone) last.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit,
@@ -66,8 +67,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
                    cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit,
-                   RzCommonUnit, RzPanelUnit, RzStatusUnit});
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

@@ -123,6 +123,38 @@ TEST(SkinControllerTest, SkinnedOnlyWithSkinsOnNativeStyleOffAndASkinPainter) {
   delete form;
 }
 
+TEST(SkinControllerTest, AButtonsStateFollowsItsWindow) {
+  TSkinScope skin(L"Probe");
+  TRecordingForm* form = MakeForm();
+  auto* button = new TButton(form);
+  button->SetBounds(10, 10, 100, 30);
+  button->SetParent(form);
+  button->SetDefault(true);
+  button->HandleNeeded();
+  Pump();  // the form is not shown: the pointer is never over the button
+  TdxSkinWinController* c = dxSkinWinControllerOf(button->Handle());
+  ASSERT_TRUE(c && c->IsSkinned());
+  auto* controller = static_cast<TdxSkinButtonController*>(c);
+  const HWND wnd = button->Handle();
+  const struct {
+    const char* What;
+    void (*Act)(HWND);
+    TcxButtonState Expected;
+  } steps[] = {
+      {"the default button", [](HWND) {}, cxbsDefault},
+      {"pushed", [](HWND w) { SendMessageW(w, BM_SETSTATE, TRUE, 0); }, cxbsPressed},
+      {"released", [](HWND w) { SendMessageW(w, BM_SETSTATE, FALSE, 0); }, cxbsDefault},
+      {"disabled", [](HWND w) { EnableWindow(w, FALSE); }, cxbsDisabled},
+      {"enabled again", [](HWND w) { EnableWindow(w, TRUE); }, cxbsDefault},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.What);
+    step.Act(wnd);
+    EXPECT_EQ(controller->State(), step.Expected);
+  }
+  delete form;
+}
+
 // A form that answers the registered refusal message.
 class TRefusingForm : public TRecordingForm {
   VAMIRE_CLASS(TRefusingForm, TRecordingForm)
@@ -320,6 +352,22 @@ TEST(SkinFormButtonsTest, AGrayedCloseItemDisablesTheCloseButton) {
   ClickButton(form->Handle(), controller, sfiClose);
   EXPECT_TRUE(form->Commands.empty());
   EXPECT_EQ(controller->ViewInfo()->FindIcon(sfiClose)->State, esNormal) << "not hot while disabled";
+  delete form;
+}
+
+TEST(SkinFormButtonsTest, AnInactiveWindowDrawsItsButtonsInactive) {
+  TSkinScope skin(L"Probe");
+  TRecordingForm* form = MakeForm(400, 300);
+  TdxSkinFormController* controller = FormController(form);
+  ASSERT_TRUE(controller && controller->IsSkinned());
+  EXPECT_EQ(SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0), TRUE) << "deactivation goes on";
+  EXPECT_FALSE(controller->ViewInfo()->FActive);
+  for (const TdxSkinFormIconInfo& icon : controller->ViewInfo()->FIcons)
+    EXPECT_EQ(icon.State, esActiveDisabled) << int(icon.IconType);
+  SendMessageW(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+  EXPECT_TRUE(controller->ViewInfo()->FActive);
+  for (const TdxSkinFormIconInfo& icon : controller->ViewInfo()->FIcons)
+    EXPECT_NE(icon.State, esActiveDisabled) << int(icon.IconType);
   delete form;
 }
 

@@ -1,75 +1,24 @@
-// What the skinned-form tests under Wine share: the units, the probe skin and
-// one built-in skin filed as skin painters, a skin controller that turns them
-// on, and a form that records the system commands it receives.
+// What the skinned-form tests under Wine share: the units and skins started
+// for the whole program, a skin controller that turns a skin on, and a form
+// that records the system commands it receives.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "ImgList.h"
-#include "Menus.h"
-#include "Threads.h"
-#include "cxClasses.h"
 #include "cxControls_win.h"
-#include "cxDWMApi.h"
-#include "dxGDIPlusAPI.h"
-#include "dxOffice11_win.h"
-#include "dxSkinsForm_win.h"
-#include "dxThemeManager.h"
-#include "dxUxTheme.h"
+#include "skinforms_skins.h"
 #include "support/TestPrefix.h"
 #include "support/WindowCapture.h"
 
 namespace skinforms_test {
 
-// A painter of its own per filed skin: the registry finds a skin by its painter.
-class TProbeSkinPainter : public TdxSkinLookAndFeelPainter {
-  VAMIRE_CLASS(TProbeSkinPainter, TdxSkinLookAndFeelPainter)
- public:
-  static TcxCustomLookAndFeelPainterClass Instance() {
-    static const auto* instance = new TProbeSkinPainter();
-    return instance;
-  }
-};
-
-class TBlueSkinPainter : public TdxSkinLookAndFeelPainter {
-  VAMIRE_CLASS(TBlueSkinPainter, TdxSkinLookAndFeelPainter)
- public:
-  static TcxCustomLookAndFeelPainterClass Instance() {
-    static const auto* instance = new TBlueSkinPainter();
-    return instance;
-  }
-};
-
 class TSkinFormUnits : public testing::Environment {
  public:
-  void SetUp() override {
-    InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, dxUxThemeUnit,
-                     dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit, dxCoreUnit, cxClassesUnit,
-                     dxGDIPlusClassesUnit, cxGraphicsUnit, cxControlsBaseUnit, dxOffice11Unit, cxLookAndFeelsUnit,
-                     cxLookAndFeelPaintersUnit, cxControlsUnit, dxSkinsCoreUnit, dxSkinsFormUnit});
-    Application->Initialize();
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    ExtendedStylePainterRegistry()->Register(
-        L"Probe", TProbeSkinPainter::Instance(), new TdxSkinLookAndFeelPainterInfo(new TdxSkin(L"PROBE", module, true)));
-    ExtendedStylePainterRegistry()->Register(
-        L"Blue", TBlueSkinPainter::Instance(), new TdxSkinLookAndFeelPainterInfo(new TdxSkin(L"BLUE", module, true)));
-  }
-  void TearDown() override {
-    ExtendedStylePainterRegistry()->Unregister(L"Probe");
-    ExtendedStylePainterRegistry()->Unregister(L"Blue");
-    FinalizeUnits();
-  }
+  void SetUp() override { StartSkinForms(); }
+  void TearDown() override { EndSkinForms(); }
 };
-
-inline void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
-}
 
 // Records every WM_SYSCOMMAND; swallows the ones Swallow asks for, so a
 // close or minimize is seen without being carried out.

@@ -407,6 +407,7 @@ void TdxSkinFormPainter::FlushCache() {
   for (auto& c : FBorderCaches) c.reset();
   for (auto& c : FIconCaches) c.reset();
   FContentCache.reset();
+  FCaptionCache.reset();
 }
 
 void TdxSkinFormPainter::PaintContent(HDC DC, const TRect& R) {
@@ -458,7 +459,10 @@ void TdxSkinFormPainter::PaintCaption(HDC DC) {
     EmptyElementOr(skin->FormFrame(small, 3))->DrawToDC(buffer.DC(), local, 0, FrameState());
     elementRect.Bottom -= 1;
   }
-  EmptyElementOr(skin->FormFrame(small, 1))->DrawToDC(buffer.DC(), elementRect, 0, FrameState());
+  if (TdxSkinElement* element = skin->FormFrame(small, 1))
+    Cache(FCaptionCache).Draw(buffer.DC(), element, 0, FrameState(), elementRect);
+  else
+    EmptyElementOr(nullptr)->DrawToDC(buffer.DC(), elementRect, 0, FrameState());
   PaintCaptionText(buffer.DC(), caption);
   for (const TdxSkinFormIconInfo& icon : FInfo->FIcons) PaintIcon(buffer.DC(), icon, caption.TopLeft());
   BitBlt(DC, caption.Left, caption.Top, RectW(caption), RectH(caption), buffer.DC(), 0, 0, SRCCOPY);
@@ -538,7 +542,8 @@ void TdxSkinFormPainter::PaintBorders(HDC DC, HRGN AClip) {
     TOffscreen buffer(DC, RectW(r), RectH(r));
     const TRect local = {0, 0, RectW(r), RectH(r)};
     PaintContent(buffer.DC(), local);
-    if (TdxSkinElement* e = skin->FormFrame(small, sides[i])) e->DrawToDC(buffer.DC(), local, 0, FrameState());
+    if (TdxSkinElement* e = skin->FormFrame(small, sides[i]))
+      Cache(FBorderCaches[sides[i]]).Draw(buffer.DC(), e, 0, FrameState(), local);
     BitBlt(DC, r.Left, r.Top, RectW(r), RectH(r), buffer.DC(), 0, 0, SRCCOPY);
   }
 }

@@ -245,6 +245,8 @@ class TdxSkinFormPainter : public TObject {
   std::array<std::unique_ptr<TdxSkinElementCache>, 4> FBorderCaches;
   std::array<std::unique_ptr<TdxSkinElementCache>, dxSkinFormIconTypeCount> FIconCaches;
   std::unique_ptr<TdxSkinElementCache> FContentCache;
+  // The caption is redrawn with every frame paint: kept drawn too.
+  std::unique_ptr<TdxSkinElementCache> FCaptionCache;
 };
 
 class TdxSkinFormController : public TdxSkinWinController {
