@@ -824,6 +824,8 @@ bool IsAccel(WPARAM VK, const String& Str);
 // The key's shift state from the keyboard now / from WM_KEYDOWN's data.
 TShiftState KeyboardStateToShiftState();
 TShiftState KeyDataToShiftState(LPARAM KeyData);
+// The keys and buttons a mouse message's WParam carries, with Alt as it is now.
+TShiftState KeysToShiftState(WPARAM Keys);
 
 // --- Canvas and painted controls ------------------------------------------------------
 // A canvas over a control's DC: the window's own DC for a windowed control,

@@ -39,7 +39,7 @@ TControl* CapturedChild();
 // Mouse capture for a control (a windowless one captures through its parent).
 void CaptureMouse(TControl* Control);
 void ReleaseMouse(TControl* Control);
-TShiftState KeysToShiftState(WPARAM Keys);
+using ::KeysToShiftState;
 // The popup menu's component part, and its automatic popup at a screen
 // point; false when the menu does not pop up by itself.
 TComponent* MenuComponent(TPopupMenu* Menu);

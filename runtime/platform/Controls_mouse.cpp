@@ -176,16 +176,6 @@ void ReleaseMouse(TControl* Control) {
     SetCaptureControl(nullptr);
 }
 
-TShiftState KeysToShiftState(WPARAM Keys) {
-  TShiftState s;
-  if (Keys & MK_SHIFT) s.Include(ssShift);
-  if (Keys & MK_CONTROL) s.Include(ssCtrl);
-  if (Keys & MK_LBUTTON) s.Include(ssLeft);
-  if (Keys & MK_RBUTTON) s.Include(ssRight);
-  if (Keys & MK_MBUTTON) s.Include(ssMiddle);
-  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
-  return s;
-}
 
 void MouseMoved(TControl* Control) {
   if (Control != MouseControl) {
@@ -224,6 +214,17 @@ void ControlDestroyed(TControl* Control) {
 }
 
 }  // namespace vamire_controls
+
+TShiftState KeysToShiftState(WPARAM Keys) {
+  TShiftState s;
+  if (Keys & MK_SHIFT) s.Include(ssShift);
+  if (Keys & MK_CONTROL) s.Include(ssCtrl);
+  if (Keys & MK_LBUTTON) s.Include(ssLeft);
+  if (Keys & MK_RBUTTON) s.Include(ssRight);
+  if (Keys & MK_MBUTTON) s.Include(ssMiddle);
+  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
+  return s;
+}
 
 // --- WM_SETCURSOR ------------------------------------------------------------------------
 // Over the client area the cursor is the screen's (when set), else that of

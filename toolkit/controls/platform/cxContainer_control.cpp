@@ -92,26 +92,16 @@ void TcxContainer::InternalRefresh(const TPoint& P, int AButtonCode, TShiftState
   FRefreshRequested = true;
   bool refreshed = false;
   if (CanRefresh()) {
-    ++FRefreshLockCount;
-    FRefreshRequested = false;
-    try {
+    {
+      const TCountScope lock(FRefreshLockCount);
+      FRefreshRequested = false;
       RefreshViewState(P, AButtonCode, AShift, ANotify);
-    } catch (...) {
-      --FRefreshLockCount;
-      throw;
     }
-    --FRefreshLockCount;
     refreshed = true;
   }
   if (ANotify && refreshed && !FStateRefreshing) {
-    FStateRefreshing = true;
-    try {
-      StateRefreshed();
-    } catch (...) {
-      FStateRefreshing = false;
-      throw;
-    }
-    FStateRefreshing = false;
+    const TValueScope busy(FStateRefreshing, true);
+    StateRefreshed();
   }
   FIsViewInfoCalculated = refreshed && !FRefreshRequested;
 }
@@ -355,14 +345,8 @@ void TcxContainer::AdjustInnerControlBounds() {
   if (!FInnerControl) return;
   const TRect r = FViewInfo->ClientRect;
   if (RectsEqual(FInnerControl->BoundsRect(), r)) return;
-  ++FRefreshLockCount;
-  try {
-    FInnerControl->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
-  } catch (...) {
-    --FRefreshLockCount;
-    throw;
-  }
-  --FRefreshLockCount;
+  const TCountScope lock(FRefreshLockCount);
+  FInnerControl->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
 }
 
 void TcxContainer::UpdateInnerControlAppearance() {
@@ -517,14 +501,8 @@ void TcxContainer::WMSetFocus(TMessage& Message) {
   inherited::Dispatch(Message);
   if (IsDestroying() || !HasHandle(FInnerControl) || !HandleAllocated()) return;
   if (FInnerControl->CanFocus() && !FMovingFocus) {
-    FMovingFocus = true;
-    try {
-      SetFocusToInnerControl();
-    } catch (...) {
-      FMovingFocus = false;
-      throw;
-    }
-    FMovingFocus = false;
+    const TValueScope busy(FMovingFocus, true);
+    SetFocusToInnerControl();
   }
 }
 
@@ -541,14 +519,8 @@ void TcxContainer::WMWindowPosChanging(TMessage& Message) {
   inherited::Dispatch(Message);
   if (!FMovingFocus && HandleAllocated() && GetFocus() == Handle() && HasHandle(FInnerControl) &&
       FInnerControl->CanFocus()) {
-    FMovingFocus = true;
-    try {
-      SetFocusToInnerControl();
-    } catch (...) {
-      FMovingFocus = false;
-      throw;
-    }
-    FMovingFocus = false;
+    const TValueScope busy(FMovingFocus, true);
+    SetFocusToInnerControl();
   }
 }
 
@@ -623,28 +595,14 @@ void TcxContainer::DoContextPopup(TPoint MousePos, bool& Handled) {
 
 // --- Colour, font and other changes --------------------------------------------------------------------------------
 void TcxContainer::SetInternalColor(TColor AColor) {
-  const bool saved = FIsInternalChange;
-  FIsInternalChange = true;
-  try {
-    SetColor(AColor);
-  } catch (...) {
-    FIsInternalChange = saved;
-    throw;
-  }
-  FIsInternalChange = saved;
+  const TValueScope internal(FIsInternalChange, true);
+  SetColor(AColor);
 }
 
 void TcxContainer::SetInternalFont(TFont* AFont) {
   if (!AFont || SameFont(Font(), AFont)) return;
-  const bool saved = FIsInternalChange;
-  FIsInternalChange = true;
-  try {
-    Font()->Assign(AFont);
-  } catch (...) {
-    FIsInternalChange = saved;
-    throw;
-  }
-  FIsInternalChange = saved;
+  const TValueScope internal(FIsInternalChange, true);
+  Font()->Assign(AFont);
 }
 
 void TcxContainer::StyleChanged(TObject* /*Sender*/) {
@@ -707,15 +665,8 @@ void TcxContainer::EnabledChanged() {
 void TcxContainer::ChangeScale(int M, int D) {
   if (M != D && Style()->AssignedValues().Contains(svFont) && !ComponentState().Contains(csLoading))
     Style()->Font()->SetSize(MulDiv(Style()->Font()->Size(), M, D));
-  const bool saved = FIsInternalChange;
-  FIsInternalChange = !ParentFont();
-  try {
-    inherited::ChangeScale(M, D);
-  } catch (...) {
-    FIsInternalChange = saved;
-    throw;
-  }
-  FIsInternalChange = saved;
+  const TValueScope internal(FIsInternalChange, !ParentFont());
+  inherited::ChangeScale(M, D);
 }
 
 void TcxContainer::Loaded() {
@@ -797,25 +748,19 @@ void TcxContainer::UpdateScrollBars() {
 void TcxContainer::UpdateScrollBarsFromInner(bool ASkipAdjust) {
   if (!FInnerControl || !HasScrollBars() || IsDestroying() || !IsGetScrollBarInfoAvailable()) return;
   if (FScrollBarsUpdating) return;
-  FScrollBarsUpdating = true;
-  try {
-    for (TcxControlScrollBar* bar : {HScrollBar(), VScrollBar()}) {
-      if (!bar) continue;
-      if (!ASkipAdjust) AdjustScrollBar(bar);
-      if (!bar->Visible() || !HasHandle(FInnerControl)) continue;
-      SCROLLINFO si{sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
-      if (!GetScrollInfo(FInnerControl->Handle(), bar->Kind() == sbHorizontal ? SB_HORZ : SB_VERT, &si)) continue;
-      const int page = std::min<int>(int(si.nPage), si.nMax);
-      const int pos = std::max(si.nMin, std::min(si.nPos, si.nMax));
-      if (si.nMax >= si.nMin && page >= 0 && page <= si.nMax - si.nMin)
-        bar->SetRangeAndPosition(si.nMin, si.nMax, pos, page, true);
-    }
-    UpdateSizeGrip();
-  } catch (...) {
-    FScrollBarsUpdating = false;
-    throw;
+  const TValueScope busy(FScrollBarsUpdating, true);
+  for (TcxControlScrollBar* bar : {HScrollBar(), VScrollBar()}) {
+    if (!bar) continue;
+    if (!ASkipAdjust) AdjustScrollBar(bar);
+    if (!bar->Visible() || !HasHandle(FInnerControl)) continue;
+    SCROLLINFO si{sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(FInnerControl->Handle(), bar->Kind() == sbHorizontal ? SB_HORZ : SB_VERT, &si)) continue;
+    const int page = std::min<int>(int(si.nPage), si.nMax);
+    const int pos = std::max(si.nMin, std::min(si.nPos, si.nMax));
+    if (si.nMax >= si.nMin && page >= 0 && page <= si.nMax - si.nMin)
+      bar->SetRangeAndPosition(si.nMin, si.nMax, pos, page, true);
   }
-  FScrollBarsUpdating = false;
+  UpdateSizeGrip();
 }
 
 void TcxContainer::UpdateSizeGrip() {

@@ -265,7 +265,7 @@ void TcxCustomInnerListBox::LeftButtonDown(TMessage& Message) {
   SetDragMode(dmManual);
   TcxObjectLinkGuard self(this);
   TcxObjectLinkGuard container(Container);
-  const TShiftState shift = KeysToShiftStateOf(Message.WParam);
+  const TShiftState shift = KeysToShiftState(Message.WParam);
   const bool multi = MultiSelect();
   const int item = ItemAtPos(PointFromLParam(Message.LParam), true);
   // A press on a selected item keeps the selection: the drag starts at once.

@@ -72,14 +72,3 @@ inline bool ContainerMouseWheel(TcxContainer* C, TShiftState Shift, int WheelDel
   return (C->*&TcxContainerAccess::DoMouseWheel)(Shift, WheelDelta, MousePos);
 }
 
-// The keys and buttons a mouse message carries, with Alt as it is now.
-inline TShiftState KeysToShiftStateOf(WPARAM Keys) {
-  TShiftState s;
-  if (Keys & MK_SHIFT) s.Include(ssShift);
-  if (Keys & MK_CONTROL) s.Include(ssCtrl);
-  if (Keys & MK_LBUTTON) s.Include(ssLeft);
-  if (Keys & MK_RBUTTON) s.Include(ssRight);
-  if (Keys & MK_MBUTTON) s.Include(ssMiddle);
-  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
-  return s;
-}

@@ -8,21 +8,6 @@
 
 namespace {
 
-// The buttons and keys a mouse message carries, with Alt as it is now.
-TShiftState KeysToShiftState(WPARAM Keys) {
-  struct TFlag {
-    WPARAM Key;
-    TShiftStateItem Item;
-  };
-  static constexpr TFlag kFlags[] = {
-      {MK_SHIFT, ssShift}, {MK_CONTROL, ssCtrl}, {MK_LBUTTON, ssLeft}, {MK_RBUTTON, ssRight}, {MK_MBUTTON, ssMiddle}};
-  TShiftState s;
-  for (const TFlag& f : kFlags)
-    if (Keys & f.Key) s.Include(f.Item);
-  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
-  return s;
-}
-
 bool IsApplicationDestroying() {
   return !Application || Application->ComponentState().Contains(csDestroying);
 }
