@@ -44,6 +44,13 @@ VAMIRE_TOOLCHAIN="$VAMIRE_ROOT/cmake/mingw-$VAMIRE_ARCH.cmake"
 VAMIRE_BUILD="${VAMIRE_BUILD:-$VAMIRE_ROOT/build/$VAMIRE_ARCH}"
 VAMIRE_BUILD_NATIVE="${VAMIRE_BUILD_NATIVE:-$VAMIRE_ROOT/build/native}"
 export VAMIRE_PREFIX_PLAIN VAMIRE_PREFIX_THEMED
+# The slot's device peer (tests/support/devicepeer.py): the folder of the links the
+# prefixes map COM5..COM8 to, and the ports the programs under Wine reach it on.
+# Python comes with bootstrap; until then there is no peer to find.
+if command -v python3 >/dev/null; then
+  eval "$(python3 "$VAMIRE_ROOT/tests/support/devicepeer.py" env)"
+  export VAMIRE_PEER_PORTS VAMIRE_PEER_PORT VAMIRE_BRIDGE_PORT
+fi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # The X display used by tests and the console when none is given.

@@ -11,9 +11,14 @@
 namespace vamire_test {
 namespace {
 
+// scripts/wine-exec passes the slot's port on (scripts/env.sh); with no slot the
+// peer is the shared one. A slot's program without the port would reach the
+// shared peer while its COM ports lead to the slot's own: it is refused instead.
 int ControlPort() {
-  const char* v = std::getenv("VAMIRE_PEER_PORT");
-  return v ? std::atoi(v) : 47811;
+  if (const char* v = std::getenv("VAMIRE_PEER_PORT")) return std::atoi(v);
+  const char* slot = std::getenv("VAMIRE_SLOT");
+  if (slot && *slot) throw std::runtime_error("device peer: VAMIRE_SLOT is set but not VAMIRE_PEER_PORT (run through scripts/wine-exec)");
+  return 47811;
 }
 
 struct WinsockUp {
@@ -56,7 +61,7 @@ std::string DevicePeer::Request(const std::string& line) {
   addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   if (connect(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
     closesocket(s);
-    throw std::runtime_error("device peer is not running (scripts/test starts it)");
+    throw std::runtime_error("device peer is not running on port " + std::to_string(ControlPort()) + " (scripts/test starts it)");
   }
   std::string out = line + "\n";
   send(s, out.data(), int(out.size()), 0);

@@ -14,21 +14,50 @@ Control requests, one per connection, answered with one or more lines:
   close CHAN           the peer goes away: close its end of the channel
   port tcp             "OK <port>" of the bridge listener
 (Run as "devicepeer.py follow com5" it prints each frame received on COM5.)
-  ping                 "OK"
+  ping                 "OK <version> <pid> <slot>" (slot "-" for none)
 CHAN is com5..com8 or tcp.
+
+Each slot (VAMIRE_SLOT, see scripts/env.sh) has a peer of its own: its own
+folder of port links, control and bridge ports, pid and log files, so test runs
+of several checkouts side by side never read one another's bytes. Without a
+slot the peer is the one every run shares. "devicepeer.py env" prints the
+settings as shell assignments; scripts/env.sh takes them from there, so the
+prefixes (make-prefix) and the programs under Wine (DevicePeer.cpp, through
+scripts/wine-exec) find the same peer.
 """
-import hashlib, os, pty, select, socket, sys, time, tty, signal
+import hashlib, os, pty, select, shlex, socket, sys, time, tty, signal
 
 CACHE = os.environ.get("VAMIRE_CACHE", "/var/cache/vamire")
-PORTS_DIR = os.path.join(CACHE, "ports")
-CONTROL_PORT = int(os.environ.get("VAMIRE_PEER_PORT", "47811"))
-BRIDGE_PORT = int(os.environ.get("VAMIRE_BRIDGE_PORT", "47899"))
+SLOT = os.environ.get("VAMIRE_SLOT", "")
+
+
+def slot_ports():
+    """The control and bridge ports of the slot's peer, side by side.
+
+    The slot's name picks one of 4000 pairs above the shared peer's ports; two
+    slots that pick the same pair are told so when the second peer starts
+    (see main), never left to read each other's bytes.
+    """
+    if not SLOT:
+        return 47811, 47899
+    n = int(hashlib.sha1(SLOT.encode()).hexdigest()[:8], 16) % 4000
+    return 48000 + 2 * n, 48001 + 2 * n
+
+
+SUFFIX = "-" + SLOT if SLOT else ""
+PORTS_DIR = os.path.join(CACHE, "ports" + SUFFIX)
+PID_FILE = os.path.join(CACHE, "devicepeer%s.pid" % SUFFIX)
+LOG_FILE = os.path.join(CACHE, "devicepeer%s.log" % SUFFIX)
+CONTROL_PORT, BRIDGE_PORT = slot_ports()
+CONTROL_PORT = int(os.environ.get("VAMIRE_PEER_PORT", CONTROL_PORT))
+BRIDGE_PORT = int(os.environ.get("VAMIRE_BRIDGE_PORT", BRIDGE_PORT))
 COMS = ["com5", "com6", "com7", "com8"]
 T0 = time.monotonic()
 # A peer left running by an earlier run answers "ping" with its own version; a
 # start with other code replaces it.
-# The folder of its port links counts too: a peer serving another cache is replaced.
-VERSION = hashlib.sha1(open(__file__, "rb").read() + PORTS_DIR.encode()).hexdigest()[:12]
+# The folder of its port links and its bridge port count too: a peer serving
+# another cache is replaced.
+VERSION = hashlib.sha1(open(__file__, "rb").read() + PORTS_DIR.encode() + b"%d" % BRIDGE_PORT).hexdigest()[:12]
 
 
 def now_us():
@@ -182,7 +211,7 @@ def serve():
             return answer(conn, "ERR empty\n")
         cmd, args = words[0].lower(), words[1:]
         if cmd == "ping":
-            return answer(conn, "OK %s %d\n" % (VERSION, os.getpid()))
+            return answer(conn, "OK %s %d %s\n" % (VERSION, os.getpid(), SLOT or "-"))
         ch = channels.get(args[0].lower()) if args else None
         if ch is None:
             return answer(conn, "ERR unknown channel\n")
@@ -250,9 +279,9 @@ def request(text):
     return out.decode()
 
 
-def stop(pidfile):
+def stop():
     try:
-        os.kill(int(open(pidfile).read()), signal.SIGTERM)
+        os.kill(int(open(PID_FILE).read()), signal.SIGTERM)
     except (OSError, ValueError):
         pass
 
@@ -281,22 +310,29 @@ def follow(chan):
 
 def main():
     cmd = sys.argv[1] if len(sys.argv) > 1 else "serve"
-    pidfile = os.path.join(CACHE, "devicepeer.pid")
     if cmd == "serve":
         serve()
+    elif cmd == "env":
+        print("VAMIRE_PEER_PORTS=%s VAMIRE_PEER_PORT=%d VAMIRE_BRIDGE_PORT=%d"
+              % (shlex.quote(PORTS_DIR), CONTROL_PORT, BRIDGE_PORT))
     elif cmd == "start":
-        # The peer outlives a ctest run on purpose: several runs may share it.
+        # The peer outlives a ctest run on purpose: several runs of a slot may share it.
         try:
             reply = request("ping").split()
             if reply[:2] == ["OK", VERSION]:
                 return 0
+            # Another slot's peer is in use by that slot's runs: it is never ended here.
+            if len(reply) > 3 and reply[3] != (SLOT or "-"):
+                print("devicepeer: port %d is taken by the peer of slot %s; give this slot other ports "
+                      "(VAMIRE_PEER_PORT, VAMIRE_BRIDGE_PORT)" % (CONTROL_PORT, reply[3]), file=sys.stderr)
+                return 1
             if len(reply) > 2:
                 os.kill(int(reply[2]), signal.SIGTERM)
-            stop(pidfile)
+            stop()
             time.sleep(0.3)
         except OSError:
             pass
-        log = open(os.path.join(CACHE, "devicepeer.log"), "w")
+        log = open(LOG_FILE, "w")
         pid = os.fork()
         if pid == 0:
             os.setsid()
@@ -304,7 +340,7 @@ def main():
             os.dup2(log.fileno(), 2)
             serve()
             os._exit(0)
-        with open(pidfile, "w") as f:
+        with open(PID_FILE, "w") as f:
             f.write(str(pid))
         for _ in range(100):
             try:
@@ -312,10 +348,10 @@ def main():
                     return 0
             except OSError:
                 time.sleep(0.05)
-        print("devicepeer: did not start", file=sys.stderr)
+        print("devicepeer: did not start (see %s)" % LOG_FILE, file=sys.stderr)
         return 1
     elif cmd == "stop":
-        stop(pidfile)
+        stop()
         return 0
     elif cmd == "follow":
         follow(sys.argv[2] if len(sys.argv) > 2 else "com5")
