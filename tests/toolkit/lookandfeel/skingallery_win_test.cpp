@@ -45,8 +45,8 @@ void DrawSkin(TcxCustomLookAndFeelPainterClass P, TcxCanvas* C, int X, int Y, co
       const int cx = x + i * 70 + s * 20;
       P->PaintCheckBox(C, TRect{cx, y, cx + check.cx, y + check.cy}, state, checks[i]);
     }
-  for (int i = 0; i < 4; ++i) P->DrawRadioButton(C, x + 220 + i * 20, y, i % 2 ? cxbsHot : cxbsNormal, i >= 2,
-                                                  false, clDefault, false);
+  for (int i = 0; i < 4; ++i) P->DrawRadioButton(C, x + 220 + i * (radio.cx + 6), y, i % 2 ? cxbsHot : cxbsNormal,
+                                                  i >= 2, false, clDefault, false);
   y += 28;
   // An editor with its buttons.
   const TRect edit{x, y, x + 180, y + 21};
