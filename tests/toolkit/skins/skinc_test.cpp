@@ -341,6 +341,25 @@ TEST(SkincRasterTest, ShapesCoverWhatTheyShould) {
   EXPECT_EQ(EncodePng(ring), EncodePng(ring));
 }
 
+TEST(SkincRasterTest, ADotIsAsWideAsItsMarkSize) {
+  for (const int size : {5, 6, 9}) {
+    SCOPED_TRACE(size);
+    TRaster a(13, 13);
+    DrawMark(a, TBox{0, 0, 13, 13}, TMark::Dot, TRgba{0, 0, 0, 255}, size);
+    int left = 13, right = -1, solid = 0;
+    for (int y = 0; y < 13; ++y)
+      for (int x = 0; x < 13; ++x) {
+        if (a.Pixel(x, y).A == 0) continue;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        solid += a.Pixel(x, y).A == 255;
+      }
+    EXPECT_GE(right - left + 1, size);
+    EXPECT_LE(right - left + 1, size + 1);
+    EXPECT_GE(solid, (size - 2) * (size - 2));
+  }
+}
+
 TEST(SkincRasterTest, ArrowsAreCrispAtEverySize) {
   const struct {
     TBox Box;
