@@ -34,7 +34,7 @@ void DrawSkin(TcxCustomLookAndFeelPainterClass P, TcxCanvas* C, int X, int Y, co
   int y = caption.Bottom + 8;
   const int x = X + 16;
   for (int i = 0; i < 5; ++i)
-    P->PaintButtonCell(C, TRect{x + i * 78, y, x + i * 78 + 72, y + 23}, kStateNames[i], kStates[i], true, clDefault,
+    P->PaintButtonCell(C, TRect{x + i * 76, y, x + i * 76 + 70, y + 23}, kStateNames[i], kStates[i], true, clDefault,
                        clDefault, false, false);
   y += 32;
   const TSize check = P->GetCheckGlyphSize(), radio = P->GetRadioGlyphSize();
