@@ -33,5 +33,7 @@ function(vamire_host_tool name host_dir)
     INSTALL_COMMAND ""
     BUILD_BYPRODUCTS ${bin}/${name})
   set(VAMIRE_${upper} ${bin}/${name} CACHE INTERNAL "")
-  set(VAMIRE_${upper}_DEP vamire_${name}_host CACHE INTERNAL "")
+  # The program file too: a command depending only on the target would not run
+  # again when the tool changes, and its outputs would stay stale.
+  set(VAMIRE_${upper}_DEP vamire_${name}_host ${bin}/${name} CACHE INTERNAL "")
 endfunction()

@@ -26,6 +26,30 @@ bool NearSegment(std::int64_t PX, std::int64_t PY, std::int64_t AX, std::int64_t
   return 4 * Sq(cross) <= Sq(AWidth8) * length2;
 }
 
+// An arrow built of whole-pixel rows, each two pixels wider than the one before it,
+// centred in the box. Sampled like any shape, a small antialiased triangle smears into
+// a blob at glyph sizes (a 9 x 7 spin glyph showed a dot); whole rows stay crisp. The
+// base keeps the parity of the box's extent across it, so the rows centre on pixels.
+TShape ArrowShape(const TBox& ABox, TMark AMark, int ABase) {
+  const bool vertical = AMark == TMark::ArrowUp || AMark == TMark::ArrowDown;
+  const bool tipFirst = AMark == TMark::ArrowUp || AMark == TMark::ArrowLeft;
+  const int across = std::max(vertical ? ABox.Width() : ABox.Height(), 0);
+  const int along = std::max(vertical ? ABox.Height() : ABox.Width(), 0);
+  int base = std::min(ABase, across);
+  if ((across - base) % 2 != 0) --base;
+  if (base < 1) base = across;
+  const int tip = 2 - base % 2;
+  const int depth = std::min((base + 1) / 2, along);
+  const std::int64_t start8 = 8 * std::int64_t((along - depth) / 2);
+  const std::int64_t left8 = 8 * std::int64_t(ABox.Left), top8 = 8 * std::int64_t(ABox.Top);
+  return [=](std::int64_t X, std::int64_t Y) {
+    const std::int64_t u = vertical ? X - left8 : Y - top8, v = (vertical ? Y - top8 : X - left8) - start8;
+    if (v < 0 || v >= 8 * std::int64_t(depth)) return false;
+    const std::int64_t row = v / 8, width = tip + 2 * (tipFirst ? row : depth - 1 - row);
+    return u >= 4 * (across - width) && u < 4 * (across + width);
+  };
+}
+
 }  // namespace
 
 TShape RoundRectShape(const TBox& ABox, int ARadius) {
@@ -146,6 +170,10 @@ bool MarkFromName(const std::string& AName, TMark& AMark) {
 void DrawMark(TRaster& ARaster, const TBox& ABox, TMark AMark, TRgba AColor, int ASize) {
   if (AMark == TMark::None) return;
   const int size = ASize > 0 ? ASize : std::max(2 * std::min(ABox.Width(), ABox.Height()) / 3, 1);
+  // An arrow is half as deep as it is wide, so two thirds of a small box's shorter side
+  // leaves it too small to read: it takes at least 7 pixels across where the box has room.
+  const int arrowAcross = AMark == TMark::ArrowUp || AMark == TMark::ArrowDown ? ABox.Width() : ABox.Height();
+  const int arrowBase = ASize > 0 ? ASize : std::max(size, std::min(arrowAcross - 2, 7));
   const std::int64_t cx = 4 * std::int64_t(ABox.Left + ABox.Right), cy = 4 * std::int64_t(ABox.Top + ABox.Bottom);
   const std::int64_t s8 = 8 * std::int64_t(size);
   // A point of the mark given in hundredths of its size from the centre.
@@ -164,11 +192,12 @@ void DrawMark(TRaster& ARaster, const TBox& ABox, TMark AMark, TRgba AColor, int
     case TMark::Grayed:
       shape = PolygonShape({px(-26), py(-26), px(26), py(-26), px(26), py(26), px(-26), py(26)});
       break;
-    case TMark::Dot: shape = CircleShape(int(cx), int(cy), int(s8 * 28 / 100)); break;
-    case TMark::ArrowUp: shape = PolygonShape({px(-40), py(20), px(40), py(20), px(0), py(-20)}); break;
-    case TMark::ArrowDown: shape = PolygonShape({px(-40), py(-20), px(40), py(-20), px(0), py(20)}); break;
-    case TMark::ArrowLeft: shape = PolygonShape({px(20), py(-40), px(20), py(40), px(-20), py(0)}); break;
-    case TMark::ArrowRight: shape = PolygonShape({px(-20), py(-40), px(-20), py(40), px(20), py(0)}); break;
+    // The whole mark size across: at about half of it a radio button's dot was a speck.
+    case TMark::Dot: shape = CircleShape(int(cx), int(cy), int(s8 / 2)); break;
+    case TMark::ArrowUp:
+    case TMark::ArrowDown:
+    case TMark::ArrowLeft:
+    case TMark::ArrowRight: shape = ArrowShape(ABox, AMark, arrowBase); break;
     case TMark::Plus:
       shape = UnionShape({StrokeShape({px(-40), py(0), px(40), py(0)}, line8),
                           StrokeShape({px(0), py(-40), px(0), py(40)}, line8)});

@@ -75,7 +75,8 @@ enum class TMark {
 };
 // By its name in the catalogue ("check", "arrow-up", ...); false for an unknown name.
 bool MarkFromName(const std::string& AName, TMark& AMark);
-// The mark centred in the box, ASize pixels across (0: two thirds of the box).
+// The mark centred in the box, ASize pixels across (0: two thirds of the box; an arrow
+// at least 7 where the box has room). Arrows are whole-pixel rows, their base ASize wide.
 void DrawMark(TRaster& ARaster, const TBox& ABox, TMark AMark, TRgba AColor, int ASize);
 
 }  // namespace skinc

@@ -34,7 +34,7 @@ void DrawSkin(TcxCustomLookAndFeelPainterClass P, TcxCanvas* C, int X, int Y, co
   int y = caption.Bottom + 8;
   const int x = X + 16;
   for (int i = 0; i < 5; ++i)
-    P->PaintButtonCell(C, TRect{x + i * 78, y, x + i * 78 + 72, y + 23}, kStateNames[i], kStates[i], true, clDefault,
+    P->PaintButtonCell(C, TRect{x + i * 76, y, x + i * 76 + 70, y + 23}, kStateNames[i], kStates[i], true, clDefault,
                        clDefault, false, false);
   y += 32;
   const TSize check = P->GetCheckGlyphSize(), radio = P->GetRadioGlyphSize();
@@ -45,8 +45,8 @@ void DrawSkin(TcxCustomLookAndFeelPainterClass P, TcxCanvas* C, int X, int Y, co
       const int cx = x + i * 70 + s * 20;
       P->PaintCheckBox(C, TRect{cx, y, cx + check.cx, y + check.cy}, state, checks[i]);
     }
-  for (int i = 0; i < 4; ++i) P->DrawRadioButton(C, x + 220 + i * 20, y, i % 2 ? cxbsHot : cxbsNormal, i >= 2,
-                                                  false, clDefault, false);
+  for (int i = 0; i < 4; ++i) P->DrawRadioButton(C, x + 220 + i * (radio.cx + 6), y, i % 2 ? cxbsHot : cxbsNormal,
+                                                  i >= 2, false, clDefault, false);
   y += 28;
   // An editor with its buttons.
   const TRect edit{x, y, x + 180, y + 21};

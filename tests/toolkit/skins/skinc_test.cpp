@@ -7,6 +7,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdlib>
@@ -73,6 +74,39 @@ TRaster DecodePng(const std::vector<std::uint8_t>& APng) {
 
 TRaster Picture(TdxSkinImage* AImage) {
   return DecodePng(static_cast<TdxSkinPNGData*>(AImage->Texture())->Data());
+}
+
+// The widths of an arrow's lines of ink within a frame, from its tip to its base; empty
+// when a pixel is only partly covered or a line has a gap (the mark is smeared, not crisp).
+std::vector<int> ArrowLines(const TRaster& APicture, const TBox& AFrame, TMark AMark) {
+  const bool vertical = AMark == TMark::ArrowUp || AMark == TMark::ArrowDown;
+  const int along = vertical ? AFrame.Height() : AFrame.Width(), across = vertical ? AFrame.Width() : AFrame.Height();
+  std::vector<int> lines;
+  for (int a = 0; a < along; ++a) {
+    int count = 0, first = -1, last = -1;
+    for (int c = 0; c < across; ++c) {
+      const TRgba p = vertical ? APicture.Pixel(AFrame.Left + c, AFrame.Top + a)
+                               : APicture.Pixel(AFrame.Left + a, AFrame.Top + c);
+      if (p.A == 0) continue;
+      if (p.A != 255) return {};
+      ++count;
+      if (first < 0) first = c;
+      last = c;
+    }
+    if (count == 0) continue;
+    if (last - first + 1 != count) return {};
+    lines.push_back(count);
+  }
+  if (AMark == TMark::ArrowDown || AMark == TMark::ArrowRight) std::reverse(lines.begin(), lines.end());
+  return lines;
+}
+
+// An arrow a person reads at a glance: at least three lines, each two pixels wider than the
+// one before, its base at least ALeastBase wide.
+void ExpectCrispArrow(const std::vector<int>& ALines, int ALeastBase) {
+  ASSERT_GE(ALines.size(), 3u) << "no crisp arrow";
+  for (std::size_t i = 1; i < ALines.size(); ++i) EXPECT_EQ(ALines[i], ALines[i - 1] + 2) << "line " << i;
+  EXPECT_GE(ALines.back(), ALeastBase);
 }
 
 std::uint32_t Rgb(TRgba p) { return std::uint32_t(p.R) << 16 | std::uint32_t(p.G) << 8 | p.B; }
@@ -307,6 +341,60 @@ TEST(SkincRasterTest, ShapesCoverWhatTheyShould) {
   EXPECT_EQ(EncodePng(ring), EncodePng(ring));
 }
 
+TEST(SkincRasterTest, ADotIsAsWideAsItsMarkSize) {
+  for (const int size : {5, 6, 9}) {
+    SCOPED_TRACE(size);
+    TRaster a(13, 13);
+    DrawMark(a, TBox{0, 0, 13, 13}, TMark::Dot, TRgba{0, 0, 0, 255}, size);
+    int left = 13, right = -1, solid = 0;
+    for (int y = 0; y < 13; ++y)
+      for (int x = 0; x < 13; ++x) {
+        if (a.Pixel(x, y).A == 0) continue;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        solid += a.Pixel(x, y).A == 255;
+      }
+    EXPECT_GE(right - left + 1, size);
+    EXPECT_LE(right - left + 1, size + 1);
+    EXPECT_GE(solid, (size - 2) * (size - 2));
+  }
+}
+
+TEST(SkincRasterTest, ArrowsAreCrispAtEverySize) {
+  const struct {
+    TBox Box;
+    TMark Mark;
+    int Size, Base;
+  } cases[] = {
+      {{0, 0, 9, 7}, TMark::ArrowUp, 0, 7},     {{0, 0, 9, 7}, TMark::ArrowDown, 0, 7},
+      {{0, 0, 7, 9}, TMark::ArrowLeft, 0, 7},   {{0, 0, 7, 9}, TMark::ArrowRight, 0, 7},
+      {{0, 0, 9, 9}, TMark::ArrowDown, 0, 7},   {{0, 0, 8, 6}, TMark::ArrowUp, 0, 6},
+      {{2, 3, 19, 20}, TMark::ArrowUp, 7, 7},   {{2, 3, 19, 20}, TMark::ArrowRight, 8, 7},
+      {{0, 0, 12, 24}, TMark::ArrowDown, 0, 8}, {{0, 0, 30, 30}, TMark::ArrowLeft, 0, 20},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Box.Width() << "x" << c.Box.Height() << " mark " << int(c.Mark));
+    TRaster a(c.Box.Right + 2, c.Box.Bottom + 2);
+    DrawMark(a, c.Box, c.Mark, TRgba{0, 0, 0, 255}, c.Size);
+    const std::vector<int> lines = ArrowLines(a, TBox{0, 0, a.Width(), a.Height()}, c.Mark);
+    ExpectCrispArrow(lines, c.Base);
+    if (!lines.empty()) {
+      EXPECT_EQ(lines.back(), c.Base);
+    }
+    // Centred across: as much room on either side of its base.
+    const bool vertical = c.Mark == TMark::ArrowUp || c.Mark == TMark::ArrowDown;
+    const int from = vertical ? c.Box.Left : c.Box.Top, to = vertical ? c.Box.Right : c.Box.Bottom;
+    int first = to, last = from - 1;
+    for (int y = 0; y < a.Height(); ++y)
+      for (int x = 0; x < a.Width(); ++x)
+        if (a.Pixel(x, y).A > 0) {
+          first = std::min(first, vertical ? x : y);
+          last = std::max(last, vertical ? x : y);
+        }
+    EXPECT_EQ(first - from, to - 1 - last);
+  }
+}
+
 // The skin file's order (cfg.ini stores an index into it) and the user skin's data.
 const char* const kListedSkins[] = {"Black", "Blue", "Foggy", "LiquidSky", "MoneyTwins", "Silver", "Xmas2008Blue"};
 
@@ -395,9 +483,31 @@ TEST(ProjectSkinsTest, TextIsLegibleOnWhatItIsDrawnOver) {
         if (item->Image()->Empty() || offset == TRect{} || item->TextColor() == clDefault || item->TextColor() == clNone) continue;
         const int frames = std::popcount(SkinStatesToBits(item->Image()->States())) * item->ImageCount();
         const TRgba under = FrameCentre(item, 0, frames);
-        if (under.A == 255)
+        if (under.A == 255) {
           EXPECT_GE(Contrast(RgbaOf(item->TextColor()), under), 3) << UTF8Encode(group->Name() + L"." + item->Name());
+        }
       }
+    }
+  }
+}
+
+TEST(ProjectSkinsTest, EditorButtonsShowCrispArrows) {
+  const struct {
+    const wchar_t* Element;
+    TMark Mark;
+  } glyphs[] = {{L"SpinUpGlyph", TMark::ArrowUp},     {L"SpinDownGlyph", TMark::ArrowDown},
+                {L"SpinLeftGlyph", TMark::ArrowLeft}, {L"SpinRightGlyph", TMark::ArrowRight},
+                {L"ComboButtonGlyph", TMark::ArrowDown}};
+  for (const char* name : {"Black", "Blue", "Foggy", "LiquidSky", "MoneyTwins", "Silver", "Xmas2008Blue",
+                           "DefaultUserSkinData"}) {
+    std::unique_ptr<TdxSkin> skin = BuildProjectSkin(name);
+    for (const auto& g : glyphs) {
+      SCOPED_TRACE(testing::Message() << name << " " << UTF8Encode(g.Element));
+      TdxSkinElement* element = skin->FindGroup(L"Editors")->FindElement(g.Element);
+      ASSERT_NE(element, nullptr);
+      const TRaster picture = Picture(element->Glyph());
+      const int frames = std::popcount(SkinStatesToBits(element->Glyph()->States())) * element->ImageCount();
+      ExpectCrispArrow(ArrowLines(picture, TBox{0, 0, picture.Width() / frames, picture.Height()}, g.Mark), 5);
     }
   }
 }

@@ -71,7 +71,8 @@ TEST(SkinnedFormGalleryTest, EachBuiltInSkinDressesARealForm) {
     Place<TPanel>(form, L"Wall 1", 16, 58, 184, 60);
     Place<TPanel>(form, L"Wall 2", 216, 58, 184, 60);
     Place<TEdit>(form, L"Scene", 16, 132, 184, 22);
-    Place<TButton>(form, L"Apply", 216, 130, 88, 26)->SetEnabled(false);
+    TButton* apply = Place<TButton>(form, L"Apply", 216, 130, 88, 26);
+    apply->SetEnabled(false);
     form->Show();
     Pump();
     {
@@ -97,6 +98,23 @@ TEST(SkinnedFormGalleryTest, EachBuiltInSkinDressesARealForm) {
       EXPECT_EQ(cap.At(cx + 300, cy + 30), content);
       EXPECT_NE(cap.At(cap.Width / 2, cy / 2), content);
       EXPECT_TRUE(shown.insert(cap.Pixels).second) << "looks like another skin";
+      // The disabled caption shows in the skin's own colour only: no pixel within its
+      // text takes the system's highlight where the face beside it (same row) doesn't.
+      RECT text{0, 0, 0, 0};
+      {
+        HDC dc = GetDC(apply->Handle());
+        HGDIOBJ old = SelectObject(dc, apply->Font()->Handle());
+        DrawTextW(dc, L"Apply", 5, &text, DT_CALCRECT | DT_SINGLELINE);
+        SelectObject(dc, old);
+        ReleaseDC(apply->Handle(), dc);
+      }
+      const int bx = cx + 216, by = cy + 130, tw = text.right, th = text.bottom;
+      const std::uint32_t highlight = Rgb(TColor(GetSysColor(COLOR_BTNHIGHLIGHT)));
+      int lit = 0;
+      for (int y = by + (26 - th) / 2 - 1; y <= by + (26 + th) / 2 + 1; ++y)
+        for (int x = bx + (88 - tw) / 2 - 1; x <= bx + (88 + tw) / 2 + 1; ++x)
+          lit += cap.At(x, y) == highlight && cap.At(bx + 5, y) != highlight;
+      EXPECT_EQ(lit, 0) << "the disabled caption has a highlight edge";
       controller->SetNativeStyle(true);
       controller->SetSkinName(String());
       delete controller;

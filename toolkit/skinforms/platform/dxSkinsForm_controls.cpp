@@ -141,10 +141,11 @@ void TdxSkinButtonController::Paint(TcxCanvas* ACanvas) {
   SetBkMode(dc, TRANSPARENT);
   HGDIOBJ oldFont = Control() ? SelectObject(dc, Control()->Font()->Handle()) : nullptr;
   RECT text = client;
+  // The highlight pass lies under the caption, not beside it: moved by a pixel it
+  // showed as a bright edge on dark skins, and their disabled caption read as enabled.
   if (FState == cxbsDisabled) {
-    RECT shadow = {text.left + 1, text.top + 1, text.right + 1, text.bottom + 1};
     SetTextColor(dc, ColorToRGB(clBtnHighlight));
-    DrawTextW(dc, caption.c_str(), int(caption.size()), &shadow, flags);
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &text, flags);
   }
   SetTextColor(dc, ColorToRGB(painter->GetButtonGlyphColor(FState, clDefault)));
   DrawTextW(dc, caption.c_str(), int(caption.size()), &text, flags);
