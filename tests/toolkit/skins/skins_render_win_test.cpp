@@ -371,42 +371,50 @@ std::span<std::uint32_t> DibPixels(CanvasSurface& AS) {
 // blend of the whole picture gives, over a background whose every pixel,
 // alpha byte too, differs from its neighbours.
 TEST(SkinCacheTest, PicturesDrawnInPartsPaintWhatOneBlendPaints) {
-  constexpr int W = 31, H = 19;
   using TParts = TdxSkinPictureParts;
   const auto copied = [](TRect r) { return TdxSkinPicturePart{r, false}; };
   const auto blended = [](TRect r) { return TdxSkinPicturePart{r, true}; };
   // Rounded corners: three rows at the top and two at the bottom hold
   // transparent and half-transparent pixels near their ends, four columns
   // deep at the top, three at the bottom.
-  const auto rounded = [](int x, int y) -> int {
-    const int fromSide = std::min(x, W - 1 - x), fromEdge = y < 3 ? y : H - y;
-    if (y >= 3 && y < H - 2) return 255;
+  const auto rounded = [](int x, int y, int w, int h) -> int {
+    const int fromSide = std::min(x, w - 1 - x), fromEdge = y < 3 ? y : h - y;
+    if (y >= 3 && y < h - 2) return 255;
     return fromSide + fromEdge < 2 ? 0 : fromSide + fromEdge < 4 ? 128 : 255;
   };
   struct TCase {
     const char* Name;
-    std::function<int(int, int)> Alpha;
+    int W, H;
+    std::function<int(int, int, int, int)> Alpha;
     TParts Parts;
   } cases[] = {
-      {"opaque", [](int, int) { return 255; }, {copied({0, 0, W, H})}},
-      {"rounded corners", rounded,
-       {copied({0, 3, W, H - 2}), copied({4, 0, W - 4, 3}), blended({0, 0, 4, 3}), blended({W - 4, 0, W, 3}),
-        copied({3, H - 2, W - 3, H}), blended({0, H - 2, 3, H}), blended({W - 3, H - 2, W, H})}},
-      {"translucent frame",
-       [](int x, int y) { return std::min({x, y, W - 1 - x, H - 1 - y}) < 2 ? 90 : 255; },
-       {copied({2, 2, W - 2, H - 2}), blended({0, 0, W, 2}), blended({0, H - 2, W, H}), blended({0, 2, 2, H - 2}),
-        blended({W - 2, 2, W, H - 2})}},
-      {"clear left column", [](int x, int) { return x == 0 ? 0 : 255; }, {copied({1, 0, W, H}), blended({0, 0, 1, H})}},
-      {"hole inside", [](int x, int y) { return x == 9 && y == 11 ? 40 : 255; }, {blended({0, 0, W, H})}},
-      {"translucent", [](int x, int y) { return 60 + (x * 7 + y * 3) % 150; }, {blended({0, 0, W, H})}},
+      {"opaque", 75, 23, [](int, int, int, int) { return 255; }, {copied({0, 0, 75, 23})}},
+      {"rounded corners", 75, 23, rounded,
+       {copied({0, 3, 75, 21}), copied({4, 0, 71, 3}), blended({0, 0, 4, 3}), blended({71, 0, 75, 3}),
+        copied({3, 21, 72, 23}), blended({0, 21, 3, 23}), blended({72, 21, 75, 23})}},
+      // Edge middles too short to pay for their calls are blended whole.
+      {"rounded corners, narrow", 31, 40, rounded,
+       {copied({0, 3, 31, 38}), blended({0, 0, 31, 3}), blended({0, 38, 31, 40})}},
+      {"rounded corners, small", 13, 13, rounded, {blended({0, 0, 13, 13})}},
+      {"translucent frame", 75, 23,
+       [](int x, int y, int w, int h) { return std::min({x, y, w - 1 - x, h - 1 - y}) < 2 ? 90 : 255; },
+       {copied({2, 2, 73, 21}), blended({0, 0, 75, 2}), blended({0, 21, 75, 23}), blended({0, 2, 2, 21}),
+        blended({73, 2, 75, 21})}},
+      {"clear left column", 31, 19, [](int x, int, int, int) { return x == 0 ? 0 : 255; },
+       {copied({1, 0, 31, 19}), blended({0, 0, 1, 19})}},
+      {"hole inside", 31, 19, [](int x, int y, int, int) { return x == 9 && y == 11 ? 40 : 255; },
+       {blended({0, 0, 31, 19})}},
+      {"translucent", 31, 19, [](int x, int y, int, int) { return 60 + (x * 7 + y * 3) % 150; },
+       {blended({0, 0, 31, 19})}},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
+    const int W = c.W, H = c.H;
     // Premultiplied, the bottom row first, as the caches keep them.
     TRGBColors pixels(std::size_t(W) * H);
     for (int y = 0; y < H; ++y)
       for (int x = 0; x < W; ++x) {
-        const int a = c.Alpha(x, y);
+        const int a = c.Alpha(x, y, W, H);
         const auto channel = [&](int v) { return std::uint8_t(v % 256 * a / 255); };
         pixels[std::size_t(H - 1 - y) * W + std::size_t(x)] =
             TRGBQuad{channel(x * 8), channel(y * 13), channel(x * y + 40), std::uint8_t(a)};

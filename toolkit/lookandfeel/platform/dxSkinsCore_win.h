@@ -79,7 +79,8 @@ using TdxSkinPictureParts = std::vector<TdxSkinPicturePart>;
 // frame), the bands blended and the opaque rest copied, and of a band whose
 // middle is opaque (rounded corners) only its ends blended; else one blended
 // part. Blending costs several times a copy, so only the pixels that need it
-// are blended; the result is the same pixels either way.
+// are blended, unless the picture is too small for the extra calls to pay;
+// the result is the same pixels either way.
 TdxSkinPictureParts SplitPictureByTransparency(const TRGBColors& APixels, int AWidth, int AHeight);
 // The parts of the picture on ASourceDC (at 0, 0) to ADestDC at AOrigin.
 void DrawPictureParts(HDC ADestDC, HDC ASourceDC, const TdxSkinPictureParts& AParts, const TPoint& AOrigin);
