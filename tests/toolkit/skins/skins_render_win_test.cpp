@@ -2,8 +2,12 @@
 // frame and margin part a flat colour of its own) and from pictures made
 // here: frames by state and image index, the nine-part split with shrunk
 // margins, stretching and tiling, backgrounds, borders, gradients, the empty
-// element, and the element caches.
+// element, the element caches, and the parts their pictures are drawn in.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <span>
 
 #include "images_win_test_support.h"
 #include "skins_win_test_support.h"
@@ -352,6 +356,83 @@ TEST(SkinCacheTest, TheListKeepsEightAndDropsTheOldest) {
   EXPECT_EQ(list.Items(7)->Rect(), (TRect{0, 0, 18, 30}));
   EXPECT_EQ(list.Items(7)->RenderCount(), 1);
   s.Save(L"skins_render_cachelist");
+}
+
+// The 32 bits of every pixel of the surface (its bitmap is a DIB section).
+std::span<std::uint32_t> DibPixels(CanvasSurface& AS) {
+  GdiFlush();
+  DIBSECTION dib{};
+  GetObjectW(AS.Bmp, sizeof dib, &dib);
+  return {static_cast<std::uint32_t*>(dib.dsBm.bmBits), std::size_t(AS.Width) * std::size_t(AS.Height)};
+}
+
+// A kept picture goes to the DC in parts, the opaque ones copied and the
+// rest blended: whatever the split, every byte of every pixel is what one
+// blend of the whole picture gives, over a background whose every pixel,
+// alpha byte too, differs from its neighbours.
+TEST(SkinCacheTest, PicturesDrawnInPartsPaintWhatOneBlendPaints) {
+  using TParts = TdxSkinPictureParts;
+  const auto copied = [](TRect r) { return TdxSkinPicturePart{r, false}; };
+  const auto blended = [](TRect r) { return TdxSkinPicturePart{r, true}; };
+  // Rounded corners: three rows at the top and two at the bottom hold
+  // transparent and half-transparent pixels near their ends, four columns
+  // deep at the top, three at the bottom.
+  const auto rounded = [](int x, int y, int w, int h) -> int {
+    const int fromSide = std::min(x, w - 1 - x), fromEdge = y < 3 ? y : h - y;
+    if (y >= 3 && y < h - 2) return 255;
+    return fromSide + fromEdge < 2 ? 0 : fromSide + fromEdge < 4 ? 128 : 255;
+  };
+  struct TCase {
+    const char* Name;
+    int W, H;
+    std::function<int(int, int, int, int)> Alpha;
+    TParts Parts;
+  } cases[] = {
+      {"opaque", 75, 23, [](int, int, int, int) { return 255; }, {copied({0, 0, 75, 23})}},
+      {"rounded corners", 75, 23, rounded,
+       {copied({0, 3, 75, 21}), copied({4, 0, 71, 3}), blended({0, 0, 4, 3}), blended({71, 0, 75, 3}),
+        copied({3, 21, 72, 23}), blended({0, 21, 3, 23}), blended({72, 21, 75, 23})}},
+      // Edge middles too short to pay for their calls are blended whole.
+      {"rounded corners, narrow", 31, 40, rounded,
+       {copied({0, 3, 31, 38}), blended({0, 0, 31, 3}), blended({0, 38, 31, 40})}},
+      {"rounded corners, small", 13, 13, rounded, {blended({0, 0, 13, 13})}},
+      {"translucent frame", 75, 23,
+       [](int x, int y, int w, int h) { return std::min({x, y, w - 1 - x, h - 1 - y}) < 2 ? 90 : 255; },
+       {copied({2, 2, 73, 21}), blended({0, 0, 75, 2}), blended({0, 21, 75, 23}), blended({0, 2, 2, 21}),
+        blended({73, 2, 75, 21})}},
+      {"clear left column", 31, 19, [](int x, int, int, int) { return x == 0 ? 0 : 255; },
+       {copied({1, 0, 31, 19}), blended({0, 0, 1, 19})}},
+      {"hole inside", 31, 19, [](int x, int y, int, int) { return x == 9 && y == 11 ? 40 : 255; },
+       {blended({0, 0, 31, 19})}},
+      {"translucent", 31, 19, [](int x, int y, int, int) { return 60 + (x * 7 + y * 3) % 150; },
+       {blended({0, 0, 31, 19})}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const int W = c.W, H = c.H;
+    // Premultiplied, the bottom row first, as the caches keep them.
+    TRGBColors pixels(std::size_t(W) * H);
+    for (int y = 0; y < H; ++y)
+      for (int x = 0; x < W; ++x) {
+        const int a = c.Alpha(x, y, W, H);
+        const auto channel = [&](int v) { return std::uint8_t(v % 256 * a / 255); };
+        pixels[std::size_t(H - 1 - y) * W + std::size_t(x)] =
+            TRGBQuad{channel(x * 8), channel(y * 13), channel(x * y + 40), std::uint8_t(a)};
+      }
+    const TParts parts = SplitPictureByTransparency(pixels, W, H);
+    EXPECT_EQ(parts, c.Parts);
+    TcxBitmap32 picture(W, H);
+    picture.SetPixels(pixels);
+    CanvasSurface whole(W + 12, H + 9), split(W + 12, H + 9);
+    for (CanvasSurface* surface : {&whole, &split}) {
+      const std::span<std::uint32_t> bits = DibPixels(*surface);
+      for (std::size_t i = 0; i < bits.size(); ++i) bits[i] = std::uint32_t(i) * 2654435761u;
+    }
+    AlphaBlendDC(whole.Dc, picture.Canvas()->Handle(), TRect{5, 4, 5 + W, 4 + H}, 255, false, TRect{0, 0, W, H});
+    DrawPictureParts(split.Dc, picture.Canvas()->Handle(), parts, TPoint{5, 4});
+    const std::span<std::uint32_t> expected = DibPixels(whole), actual = DibPixels(split);
+    EXPECT_TRUE(std::equal(actual.begin(), actual.end(), expected.begin(), expected.end()));
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "cxGraphics_win.h"
 #include "dxGDIPlusClasses_win.h"
@@ -63,11 +64,33 @@ class TdxSkinCanvas : public TObject {
   TdxGPGraphics* FGraphics = nullptr;
 };
 
+// A part of a kept picture and how it goes to a DC: copied when every pixel
+// in it is opaque, blended otherwise.
+struct TdxSkinPicturePart {
+  TRect Rect;
+  bool Blend = true;
+  bool operator==(const TdxSkinPicturePart&) const = default;
+};
+using TdxSkinPictureParts = std::vector<TdxSkinPicturePart>;
+
+// The parts a premultiplied picture (rows from the bottom, as a 32-bit
+// bitmap holds them) is drawn in: one copied part when it is wholly opaque;
+// when its transparency lies only in bands along its edges (a translucent
+// frame), the bands blended and the opaque rest copied, and of a band whose
+// middle is opaque (rounded corners) only its ends blended; else one blended
+// part. Blending costs several times a copy, so only the pixels that need it
+// are blended, unless the picture is too small for the extra calls to pay;
+// the result is the same pixels either way.
+TdxSkinPictureParts SplitPictureByTransparency(const TRGBColors& APixels, int AWidth, int AHeight);
+// The parts of the picture on ASourceDC (at 0, 0) to ADestDC at AOrigin.
+void DrawPictureParts(HDC ADestDC, HDC ASourceDC, const TdxSkinPictureParts& AParts, const TPoint& AOrigin);
+
 // One element kept drawn at one size, state and image index; drawing it
 // again at that size copies the picture, wherever it goes: an opaque one with
-// BitBlt, one with transparency with AlphaBlend from premultiplied pixels
-// (GDI+ blends many times slower under Wine). A change of any skin object
-// since it was drawn makes it draw anew.
+// BitBlt, one with transparency by its parts (SplitPictureByTransparency),
+// with AlphaBlend from premultiplied pixels where it has transparency (GDI+
+// blends many times slower under Wine). A change of any skin object since it
+// was drawn makes it draw anew.
 class TdxSkinElementCache : public TObject {
   VAMIRE_CLASS(TdxSkinElementCache, TObject)
  public:
@@ -83,6 +106,7 @@ class TdxSkinElementCache : public TObject {
   int RenderCount() const { return FRenderCount; }
   bool HasOpaqueBitmap() const { return FOpaqueBitmap != nullptr; }
   bool HasAlphaBitmap() const { return FAlphaBitmap != nullptr; }
+  const TdxSkinPictureParts& AlphaBitmapParts() const { return FAlphaParts; }
 
  private:
   void FreePictures();
@@ -95,6 +119,7 @@ class TdxSkinElementCache : public TObject {
   unsigned FSkinChangeCount = 0;
   std::unique_ptr<TcxBitmap> FOpaqueBitmap;
   std::unique_ptr<TcxBitmap32> FAlphaBitmap;
+  TdxSkinPictureParts FAlphaParts;
   int FRenderCount = 0;
 };
 
