@@ -426,24 +426,36 @@ TEST_F(FormTest, FormStreamedFromItsResource) {
   form->Free();
 }
 
+// A component written out as form-file text, and such text read into a component.
+String WriteFormText(TComponent* Root) {
+  TMemoryStream out;
+  WriteComponentToStream(&out, Root);
+  return FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
+}
+
+testing::AssertionResult ReadFormText(const String& Text, TComponent* Root) {
+  TStringStream in(FormTextToBinary(Text));
+  try {
+    ReadComponentFromStream(&in, Root);
+  } catch (const Exception& e) {
+    return testing::AssertionFailure() << UTF8Encode(e.ClassName() + L": " + e.Message());
+  }
+  return testing::AssertionSuccess();
+}
+
 // A form's icon travels in its form file as "Icon.Data".
 TEST_F(FormTest, TheIconTravelsInTheFormFile) {
   TForm* form = TCustomForm::Create<TForm>(nullptr);
   form->Icon()->SetHandle(CopyIcon(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))));
   const int width = form->Icon()->Width();
   ASSERT_GT(width, 0);
-  TMemoryStream out;
-  WriteComponentToStream(&out, form);
+  const String text = WriteFormText(form);
   form->Free();
-  const String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
   EXPECT_NE(text.find(L"Icon.Data = {"), String::npos);
   TForm* copy = TCustomForm::Create<TForm>(nullptr);
-  TStringStream in(FormTextToBinary(text));
-  try {
-    ReadComponentFromStream(&in, copy);
-  } catch (const Exception& e) {
+  if (testing::AssertionResult read = ReadFormText(text, copy); !read) {
     copy->Free();
-    FAIL() << UTF8Encode(e.ClassName() + L": " + e.Message());
+    FAIL() << read.message();
   }
   EXPECT_FALSE(copy->Icon()->Empty());
   EXPECT_EQ(copy->Icon()->Width(), width);
@@ -466,10 +478,8 @@ TEST_F(FormTest, OwnedComponentsOutsideControlsTravelInTheFormFile) {
   item->SetName(L"OpenItem");
   item->SetCaption(L"Open");
   menu->Items()->Add(item);
-  TMemoryStream out;
-  WriteComponentToStream(&out, form);
+  const String text = WriteFormText(form);
   form->Free();
-  const String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
   EXPECT_NE(text.find(L"object Poll: TTimer"), String::npos) << UTF8Encode(text);
   EXPECT_NE(text.find(L"object Commands: TMainMenu"), String::npos) << UTF8Encode(text);
   // The item belongs to the menu's object, not a second time to the form's.
@@ -478,12 +488,9 @@ TEST_F(FormTest, OwnedComponentsOutsideControlsTravelInTheFormFile) {
   EXPECT_EQ(text.find(L"object OpenItem: TMenuItem", first + 1), String::npos);
 
   TForm* copy = TCustomForm::Create<TForm>(nullptr);
-  TStringStream in(FormTextToBinary(text));
-  try {
-    ReadComponentFromStream(&in, copy);
-  } catch (const Exception& e) {
+  if (testing::AssertionResult read = ReadFormText(text, copy); !read) {
     copy->Free();
-    FAIL() << UTF8Encode(e.ClassName() + L": " + e.Message());
+    FAIL() << read.message();
   }
   auto* read = dynamic_cast<TTimer*>(copy->FindComponent(L"Poll"));
   ASSERT_NE(read, nullptr);
