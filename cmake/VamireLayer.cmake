@@ -1,5 +1,6 @@
 # vamire_add_layer(NAME PURE_DEPS ... PLATFORM_DEPS ...
-#                  [RESOURCES script.rc... RESOURCE_FILES file... RESOURCE_DIRS dir...])
+#                  [RESOURCES script.rc... RESOURCE_FILES file... RESOURCE_DIRS dir...]
+#                  [PIXMAPS folder])
 #   The libraries of one layer folder: its *.cpp need no Win32 and make
 #   vamire_NAME_pure (built natively too); platform/*.cpp make vamire_NAME.
 #   RESOURCES are the layer's resource scripts; RESOURCE_FILES what they embed
@@ -8,8 +9,17 @@
 #   object of their own: inside a static archive the linker would drop them,
 #   since no code refers to a resource by symbol. The native build only makes
 #   the RESOURCE_FILES, so a broken source fails every build.
+#   PIXMAPS names a layer's resource folder (resources/<layer>): its pixel maps
+#   are converted at build time and its <layer>.rc embeds them.
 function(vamire_add_layer name)
-  cmake_parse_arguments(L "" "" "PURE_DEPS;PLATFORM_DEPS;RESOURCES;RESOURCE_FILES;RESOURCE_DIRS" ${ARGN})
+  cmake_parse_arguments(L "" "PIXMAPS" "PURE_DEPS;PLATFORM_DEPS;RESOURCES;RESOURCE_FILES;RESOURCE_DIRS" ${ARGN})
+  if(L_PIXMAPS)
+    include(${CMAKE_SOURCE_DIR}/tools/pixmap/VamirePixmaps.cmake)
+    file(GLOB maps CONFIGURE_DEPENDS ${L_PIXMAPS}/*.pixmap)
+    vamire_add_pixmaps(L_RESOURCE_FILES ${CMAKE_CURRENT_BINARY_DIR}/resources ${maps})
+    list(APPEND L_RESOURCES ${L_PIXMAPS}/${name}.rc)
+    list(APPEND L_RESOURCE_DIRS ${CMAKE_CURRENT_BINARY_DIR}/resources)
+  endif()
   file(GLOB pure_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(pure_sources)
     add_library(vamire_${name}_pure STATIC ${pure_sources})
