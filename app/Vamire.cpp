@@ -36,6 +36,8 @@
 #include "cxLibraryStrs.h"
 #include "cxLookAndFeelPainters_win.h"
 #include "cxLookAndFeels.h"
+#include "dxBarStrs.h"
+#include "dxBar_win.h"
 #include "dxCore.h"
 #include "dxGDIPlusAPI.h"
 #include "dxGDIPlusClasses_win.h"
@@ -58,7 +60,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // the runtime's, the link's, then the toolkit's: the theme units and the GDI+ loader first among those,
   // the look-and-feel after the core: the Office colour set, the settings, the painters and the toolkit's
   // own controls, then the skin core and the built-in skins (both started by the GDI+ loader, the skins
-  // filed only when GDI+ is there), then the skinned forms; the panels (which stand on the core alone) last.
+  // filed only when GDI+ is there), then the skinned forms; the panels (which stand on the core alone); the
+  // bar library's strings and main unit, which every run starts though the console shows no bar.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit,
@@ -67,7 +70,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
                    cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit,
+                   dxBarStrsUnit, dxBarUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

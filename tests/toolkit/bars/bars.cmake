@@ -1,0 +1,5 @@
+# The bar library: its arithmetic natively; its units, manager, hints, streaming
+# and drawing routines under Wine; the glyph and background benchmark.
+set(here ${CMAKE_CURRENT_LIST_DIR})
+vamire_add_test(bars_arith_test PURE SOURCES ${here}/arith_test.cpp LIBS vamire_bars_pure)
+vamire_add_test(bars_units_win_test SOURCES ${here}/units_win_test.cpp LIBS vamire_bars)
