@@ -1,5 +1,5 @@
 // What the bar library's tests share: the units in the program's order, a host
-// form, a memory surface whose pixels read back, and GDI and object counts.
+// form, and a memory surface whose pixels read back.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -66,8 +66,6 @@ inline void Pump() {
   }
 }
 
-inline DWORD GdiCount() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
-inline DWORD UserCount() { return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS); }
 
 // A 32-bit top-down memory surface filled with one colour; Pixel reads 0xRRGGBB.
 class TSurface {
