@@ -17,7 +17,9 @@ VAMIRE_PUBLISHED(TdxBarManager,
                  Prop(L"AutoDockColor", &M::AutoDockColor, &M::SetAutoDockColor).Default(true),
                  Prop(L"AutoHideEmptyBars", &M::AutoHideEmptyBars, &M::SetAutoHideEmptyBars).Default(false),
                  Prop(L"Scaled", &M::Scaled, &M::SetScaled).Default(true),
-                 Prop(L"Font", &M::Font, &M::SetFont),
+                 // The system's menu font is taken again where the file is read, so only a
+                 // font of one's own is written: reading it back would turn UseSystemFont off.
+                 Prop(L"Font", &M::Font, &M::SetFont).Stored(&M::IsFontStored),
                  Prop(L"ButtonArrowWidth", &M::ButtonArrowWidth, &M::SetButtonArrowWidth).Default(int64_t(11)),
                  Prop(L"CanCustomize", &M::CanCustomize).Default(true),
                  Prop(L"Categories", &M::Categories, &M::SetCategories),

@@ -128,7 +128,8 @@ void RegisterBarItem(TClass AItemClass, TClass AControlClass, bool AOffered) {
 void dxBar_Initialize() {
   if (GStartCount++ > 0) return;
   GFinalizing = false;
-  RegisterClasses({TdxBar::StaticClass(), TdxBarGroup::StaticClass()});
+  // The manager too: form files make their components by class name.
+  RegisterClasses({TdxBarManager::StaticClass(), TdxBar::StaticClass(), TdxBarGroup::StaticClass()});
   HMODULE user32 = GetModuleHandleW(L"user32.dll");
   if (reinterpret_cast<uintptr_t>(user32) > 32) {
     GUpdateLayeredWindow = GetProcAddress(user32, "UpdateLayeredWindow");
@@ -165,7 +166,7 @@ void dxBar_Finalize() {
     GInitProcChained = false;
   }
   dxBarFreeSoundLibrary();
-  UnRegisterClasses({TdxBar::StaticClass(), TdxBarGroup::StaticClass()});
+  UnRegisterClasses({TdxBarManager::StaticClass(), TdxBar::StaticClass(), TdxBarGroup::StaticClass()});
   GUpdateLayeredWindow = GAnimateWindow = nullptr;
   GSetLayeredWindowAttributes = nullptr;
 }

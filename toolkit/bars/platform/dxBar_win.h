@@ -142,6 +142,8 @@ class TdxBar : public TcxComponentCollectionItem {
   int FloatTop() const { return FFloatTop; }
   void SetFloatTop(int Value) { FFloatTop = Value; }
   TcxComponentCollection* GetCollectionFor(TComponent* AParent) override;
+  // A bar read from a form file joins the manager it is read in.
+  bool HasParent() override { return true; }
 
  private:
   String FCaption;
@@ -365,6 +367,7 @@ class TdxBarManager : public TComponent {
   void SetScaled(bool Value);
   TFont* Font() const { return FFont.get(); }
   void SetFont(TFont* Value) { FFont->Assign(Value); }
+  bool IsFontStored() const { return !FUseSystemFont; }
   int ButtonArrowWidth() const { return FButtonArrowWidth; }
   void SetButtonArrowWidth(int Value);
   bool CanCustomize = true;
