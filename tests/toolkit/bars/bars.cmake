@@ -7,3 +7,4 @@ vamire_add_test(bars_manager_win_test SOURCES ${here}/manager_win_test.cpp LIBS 
 vamire_add_test(bars_painter_win_test BOTH_PREFIXES SOURCES ${here}/painter_win_test.cpp LIBS vamire_bars)
 vamire_add_test(bars_hints_win_test SOURCES ${here}/hints_win_test.cpp LIBS vamire_bars)
 vamire_add_test(bars_stream_win_test SOURCES ${here}/stream_win_test.cpp LIBS vamire_bars)
+vamire_add_test(bars_routines_win_test SOURCES ${here}/routines_win_test.cpp LIBS vamire_bars)

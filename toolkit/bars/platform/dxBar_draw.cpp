@@ -157,6 +157,7 @@ void TdxCachedImageOptions::Invalidate() { FImage.reset(); }
 namespace {
 // Pixels of the glyph's own background are left out when it is drawn.
 constexpr TColor kNoBackground = TColor(0x1FFFFFFF);
+constexpr TColor kCacheKey = TColor(0x00FF00FE);
 }  // namespace
 
 void DrawItemControlImage(TdxCachedImageOptions* Cache, bool CacheGlyphs, HDC DC, HBRUSH Brush,
@@ -172,12 +173,10 @@ void DrawItemControlImage(TdxCachedImageOptions* Cache, bool CacheGlyphs, HDC DC
       image->SetWidth(w);
       image->SetHeight(h);
       const TRect local{0, 0, w, h};
-      // The cache keeps the mode's look over the item's background colour.
-      const TColor back = BackgroundColor == kNoBackground ? clBtnFace : BackgroundColor;
-      FillWithColor(image->Canvas()->Handle(), local, back);
+      // The cache keeps the mode's look over a key colour that is left out when it is drawn.
+      FillWithColor(image->Canvas()->Handle(), local, kCacheKey);
       DrawImageOrGlyph(image->Canvas()->Handle(), local, local, Bitmap, ImageList, ImageIndex, mode, Smooth, nullptr,
                        clNone, LeftBottomTransparent);
-      image->SetTransparentColor(back);
       Cache->FImage = std::move(image);
       Cache->FMode = mode;
       Cache->FBitmap = Bitmap;
@@ -188,7 +187,7 @@ void DrawItemControlImage(TdxCachedImageOptions* Cache, bool CacheGlyphs, HDC DC
     }
     TcxCustomDrawImageProc hook = SetCustomDrawImageProc(nullptr);
     TdxBarFinally restore([hook] { SetCustomDrawImageProc(hook); });
-    DrawImageOrGlyph(DC, R, SourceRect, Cache->FImage.get(), nullptr, -1, gdmNormal, false, Brush, clNone, true);
+    DrawImageOrGlyph(DC, R, SourceRect, Cache->FImage.get(), nullptr, -1, gdmNormal, false, Brush, kCacheKey, false);
     return;
   }
   const TColor transparent = BackgroundColor == kNoBackground ? clNone : BackgroundColor;
