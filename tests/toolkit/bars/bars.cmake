@@ -8,3 +8,4 @@ vamire_add_test(bars_painter_win_test BOTH_PREFIXES SOURCES ${here}/painter_win_
 vamire_add_test(bars_hints_win_test SOURCES ${here}/hints_win_test.cpp LIBS vamire_bars)
 vamire_add_test(bars_stream_win_test SOURCES ${here}/stream_win_test.cpp LIBS vamire_bars)
 vamire_add_test(bars_routines_win_test SOURCES ${here}/routines_win_test.cpp LIBS vamire_bars)
+vamire_add_benchmark(bars_bench SOURCES ${here}/bars_bench.cpp LIBS vamire_bars vamire_test_support)

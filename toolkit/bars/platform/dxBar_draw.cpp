@@ -1,6 +1,8 @@
 // The small drawing routines every bar painter shares: polygons and arrows,
 // frames, the checked-button brush, the dimmed overlay, background tiling,
 // glyphs with their draw modes and cache, themed close buttons and size grips.
+#include <algorithm>
+
 #include "dxBar_internal.h"
 #include "dxOffice11_win.h"
 
@@ -95,13 +97,19 @@ void FillBarBackground(HDC DC, const TRect& R, const TRect& OriginRect, TBitmap*
   const int w = ABitmap->Width(), h = ABitmap->Height();
   const std::vector<TPoint> tiles = dxBarTilePositions(R, OriginRect, w, h);
   if (tiles.empty()) return;
-  HRGN saved = CreateRectRgn(0, 0, 0, 0);
-  const bool hadClip = GetClipRgn(DC, saved) == 1;
-  IntersectClipRect(DC, R.Left, R.Top, R.Right, R.Bottom);
-  HDC source = ABitmap->Canvas()->Handle();
-  for (const TPoint& p : tiles) BitBlt(DC, p.X, p.Y, w, h, source, 0, 0, SRCCOPY);
-  SelectClipRgn(DC, hadClip ? saved : nullptr);
-  DeleteObject(saved);
+  // One pattern fill does what copying every tile does: the brush origin puts a
+  // tile's corner where the first copy would go, and the fill covers exactly
+  // the copies' area inside R.
+  const TPoint first = tiles.front(), last = tiles.back();
+  const RECT area{std::max(R.Left, first.X), std::max(R.Top, first.Y), std::min(R.Right, last.X + w),
+                  std::min(R.Bottom, last.Y + h)};
+  if (area.right <= area.left || area.bottom <= area.top) return;
+  HBRUSH pattern = CreatePatternBrush(ABitmap->Handle());
+  POINT previous;
+  SetBrushOrgEx(DC, ((first.X % w) + w) % w, ((first.Y % h) + h) % h, &previous);
+  FillRect(DC, &area, pattern);
+  SetBrushOrgEx(DC, previous.x, previous.y, nullptr);
+  DeleteObject(pattern);
 }
 
 // --- Arrows ------------------------------------------------------------------------------
