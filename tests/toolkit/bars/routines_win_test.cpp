@@ -82,6 +82,21 @@ TEST(BarRoutinesTest, BackgroundTilesAtTheOriginRect) {
   EXPECT_EQ(s.Pixel(32, 3), 0x010203u) << "clipped to the rectangle";
   EXPECT_EQ(s.Pixel(5, 10), 0x010203u);
 
+  // Clip regions saved and restored in pairs.
+  HRGN saved = nullptr;
+  bool existed = true;
+  SaveDCClipRegion(s.DC(), saved, existed);
+  EXPECT_FALSE(existed);
+  IntersectClipRect(s.DC(), 0, 0, 2, 2);
+  UniteClipWithRect(s.DC(), TRect{30, 0, 34, 2});
+  RECT box{};
+  GetClipBox(s.DC(), &box);
+  EXPECT_EQ(box.right, 34);
+  RestoreDCClipRegion(s.DC(), saved, existed);
+  HRGN probe = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetClipRgn(s.DC(), probe), 0) << "no clipping again";
+  DeleteObject(probe);
+
   TBitmap empty;
   TSurface plain(10, 10);
   FillBarBackground(plain.DC(), TRect{0, 0, 10, 10}, TRect{0, 0, 10, 10}, &empty, clRed, nullptr);
@@ -150,6 +165,19 @@ TEST(BarRoutinesTest, SearchesForManagersAndForms) {
   EXPECT_EQ(FindControlForm(inner, 0), form);
   EXPECT_EQ(FindControlForm(inner, 1), form) << "no MDI child: the top form";
   EXPECT_EQ(FindControlForm(inner, 2), form);
+  EXPECT_TRUE(IsControlWithin(form, inner));
+  EXPECT_TRUE(IsControlWithin(panel, inner));
+  EXPECT_FALSE(IsControlWithin(inner, panel));
+  EXPECT_TRUE(IsControlInManagerOwner(manager, inner));
+  EXPECT_TRUE(WindowContainsManagerOwner(manager, form->Handle()));
+  EXPECT_FALSE(WindowContainsManagerOwner(manager, panel->Handle()));
+  EXPECT_EQ(FormOfManager(manager, 0), form);
+  EXPECT_EQ(FormOfComponent(plain), form);
+  EXPECT_EQ(FindNearestControlOfWindow(inner->Handle()), inner);
+  EXPECT_TRUE(WindowHasAncestor(inner->Handle(), form->Handle()));
+  EXPECT_FALSE(WindowHasAncestor(form->Handle(), inner->Handle()));
+  EXPECT_EQ(BooleanToItemVisible(true), ivAlways);
+  EXPECT_EQ(BooleanToItemVisible(false), ivNever);
   EXPECT_FALSE(IsOtherProcessWindow(form->Handle()));
   EXPECT_TRUE(IsOtherProcessWindow(nullptr));
   form->Free();

@@ -82,11 +82,27 @@ TEST(BarUnitsTest, ConsoleStartAndStopLeaveNothingBehind) {
     DeleteObject(bitmap);
   }
 
+  EXPECT_NE(GetBarNavigationController(), nullptr);
+  TdxBarDesignController* design = GetBarDesignController();
+  EXPECT_NE(design, nullptr);
+  EXPECT_EQ(GetBarDesignController(), design) << "one for the program";
+  TdxBarFlatPainter* flat = GetSharedFlatPainter();
+  ASSERT_NE(flat, nullptr);
+  EXPECT_EQ(GetSharedFlatPainter(), flat);
+  TObject control;
+  AddLiveBarControl(&control);
+  EXPECT_TRUE(IsBarControlAlive(&control));
+  RemoveLiveBarControl(&control);
+  EXPECT_FALSE(IsBarControlAlive(&control));
+  EXPECT_FALSE(IsBarControlAlive(nullptr));
   const HBRUSH checked = CheckedButtonBrush();
   FinalizeUnits();
   EXPECT_EQ(GetObjectType(checked), 0u) << "the checked-button brush is deleted";
   EXPECT_TRUE(dxBarFinalizing());
   EXPECT_EQ(GetBarItemRegistry(), nullptr) << "not made again once the end has begun";
+  EXPECT_EQ(GetBarDesignController(), nullptr);
+  EXPECT_EQ(GetSharedFlatPainter(), nullptr);
+  EXPECT_EQ(GetBarNavigationController(), nullptr);
   EXPECT_EQ(CheckedButtonBrush(), nullptr);
   EXPECT_EQ(dxBarSetLayeredWindowAttributesProc(), nullptr);
   EXPECT_EQ(GetCursorHandle(crdxBarDrag), GetCursorHandle(crArrow));

@@ -294,3 +294,48 @@ void DrawTransparentSizeGrip(HDC DC, const TRect& R) {
   DeleteDC(b);
   DeleteDC(m);
 }
+
+// --- Clipping ----------------------------------------------------------------------------
+
+void RestoreAndDeleteGDIObject(HDC DC, HGDIOBJ Previous) {
+  if (HGDIOBJ replaced = SelectObject(DC, Previous)) DeleteObject(replaced);
+}
+
+void SaveDCClipRegion(HDC DC, HRGN& Region, bool& Exists) {
+  Region = CreateRectRgn(0, 0, 0, 0);
+  Exists = GetClipRgn(DC, Region) == 1;
+}
+
+void RestoreDCClipRegion(HDC DC, HRGN Region, bool Exists) {
+  SelectClipRgn(DC, Exists ? Region : nullptr);
+  DeleteObject(Region);
+}
+
+void UniteClipWithRect(HDC DC, const TRect& R) {
+  HRGN region = CreateRectRgn(R.Left, R.Top, R.Right, R.Bottom);
+  ExtSelectClipRgn(DC, region, RGN_OR);
+  DeleteObject(region);
+}
+
+void ExcludeFrameFromClip(TcxCanvas* ACanvas, const TRect& FrameRect, const TRect& ContentRect) {
+  HRGN frame = CreateRectRgn(FrameRect.Left, FrameRect.Top, FrameRect.Right, FrameRect.Bottom);
+  HRGN content = CreateRectRgn(ContentRect.Left, ContentRect.Top, ContentRect.Right, ContentRect.Bottom);
+  CombineRgn(frame, frame, content, RGN_DIFF);
+  ExtSelectClipRgn(ACanvas->Handle(), frame, RGN_DIFF);
+  DeleteObject(frame);
+  DeleteObject(content);
+}
+
+// --- Themed edit colours -----------------------------------------------------------------
+
+TColor GetThemedEditFillColor(HTHEME Theme, int State) {
+  COLORREF color = 0;
+  if (State == 4 && SUCCEEDED(GetThemeColor(Theme, 1, State, 3802, &color))) return TColor(color);
+  return ColorToRGB(clWindow);
+}
+
+TColor GetThemedEditTextColor(HTHEME Theme, int State) {
+  COLORREF color = 0;
+  if (SUCCEEDED(GetThemeColor(Theme, 1, State, 3803, &color))) return TColor(color);
+  return ColorToRGB(State == 4 ? clGrayText : clWindowText);
+}

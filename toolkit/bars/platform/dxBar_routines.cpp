@@ -226,3 +226,121 @@ void AssignEditFont(TFont* AFont, TFont* ATarget, bool FromSystem) {
   SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(iconFont), &iconFont, 0);
   ATarget->SetHeight(dxBarMinFontHeight(iconFont.lfHeight));
 }
+
+// --- More of the window and form searches ------------------------------------------------
+
+TControl* FindNearestControlOfWindow(HWND Window) {
+  for (; Window; Window = GetParent(Window))
+    if (TWinControl* control = FindControl(Window)) return control;
+  return nullptr;
+}
+
+TCustomForm* FormOfComponent(TComponent* AComponent) {
+  TWinControl* owner = FindWindowedOwner(AComponent);
+  return owner ? FindControlForm(owner, 2) : nullptr;
+}
+
+TCustomForm* FormOfManager(TdxBarManager* AManager, int AKind) {
+  return AManager ? FindControlForm(dynamic_cast<TControl*>(AManager->Owner()), AKind) : nullptr;
+}
+
+bool WindowContainsManagerOwner(TdxBarManager* AManager, HWND Window) {
+  auto* owner = AManager ? dynamic_cast<TWinControl*>(AManager->Owner()) : nullptr;
+  if (!owner || !owner->HandleAllocated()) return false;
+  HWND current = owner->Handle();
+  while (current && current != Window && HasChildStyle(current)) current = GetParent(current);
+  return current == Window;
+}
+
+TWinControl* WindowedControlOf(TControl* AControl) {
+  if (auto* windowed = dynamic_cast<TWinControl*>(AControl)) return windowed;
+  return AControl ? AControl->Parent() : nullptr;
+}
+
+bool IsControlWithin(TControl* AContainer, TControl* AControl) {
+  TWinControl* w = WindowedControlOf(AControl);
+  auto* container = dynamic_cast<TWinControl*>(AContainer);
+  if (container && w && container->HandleAllocated() && w->HandleAllocated())
+    return w->Handle() == container->Handle() || IsChild(container->Handle(), w->Handle());
+  for (TControl* c = w; c; c = c->Parent())
+    if (c == AContainer) return true;
+  return false;
+}
+
+bool IsControlInManagerOwner(TdxBarManager* AManager, TControl* AControl) {
+  return AManager && IsControlWithin(dynamic_cast<TControl*>(AManager->Owner()), AControl);
+}
+
+bool WindowHasAncestor(HWND Window, HWND Ancestor) { return IsAncestorWindow(Ancestor, Window); }
+
+bool IsInsideFocusedWindow(HWND Window) {
+  if (!Window) return false;
+  const HWND focus = GetFocus();
+  for (HWND w = Window; w; w = GetParent(w)) {
+    if (w == focus) return true;
+    if (!HasChildStyle(w)) return false;
+  }
+  return false;
+}
+
+TCustomForm* FindActiveEnabledForm() {
+  auto* form = dynamic_cast<TCustomForm*>(FindControl(GetActiveWindow()));
+  if (!form || !IsWindowAndParentsEnabled(form->Handle())) return nullptr;
+  if (form->FormStyle() == fsMDIForm && form->ActiveMDIChild()) return form->ActiveMDIChild();
+  return form;
+}
+
+void ActivateTopLevelParent(HWND Window) {
+  while (Window && HasChildStyle(Window)) Window = GetParent(Window);
+  if (Window) SetActiveWindow(Window);
+}
+
+void DestroyWindowAndClear(HWND& Window, bool Destroy) {
+  if (!Window) return;
+  if (Destroy) DestroyWindow(Window);
+  Window = nullptr;
+}
+
+namespace {
+bool GApplicationActive = true;
+bool GOtherProcessActive = false;
+}  // namespace
+
+bool dxBarApplicationActive() { return GApplicationActive; }
+void SetdxBarApplicationActive(bool Value) { GApplicationActive = Value; }
+bool dxBarOtherProcessActive() { return GOtherProcessActive; }
+void SetdxBarOtherProcessActive(bool Value) { GOtherProcessActive = Value; }
+
+bool ApplicationHasActiveWindow() {
+  return GApplicationActive && !GOtherProcessActive && GetActiveWindow() != nullptr;
+}
+
+TRect GetMonitorWorkAreaAtPoint(const TPoint& P) { return GetWorkAreaAtPoint(P); }
+
+bool IsLoadingFromAncestorOnly(TComponent* AComponent) {
+  const TComponentState state = AComponent->ComponentState();
+  return state.Contains(csLoading) && state.Contains(csAncestor) && !state.Contains(csReading);
+}
+
+void FreeObjectAndClear(TObject*& AObject) {
+  TObject* object = AObject;
+  AObject = nullptr;
+  if (object) object->Free();
+}
+
+TBitmap* CreateBitmapWithChangeHandler(TNotifyEvent AHandler) {
+  auto* bitmap = new TBitmap;
+  bitmap->OnChange = AHandler;
+  return bitmap;
+}
+
+TdxBarItemVisible BooleanToItemVisible(bool Value) { return Value ? ivAlways : ivNever; }
+
+bool IsPrimaryMouseButtonDown() { return IsMouseButtonDown(VK_LBUTTON, VK_RBUTTON); }
+bool IsSecondaryMouseButtonDown() { return IsMouseButtonDown(VK_RBUTTON, VK_LBUTTON); }
+
+HFONT CopyFontHandle(HFONT AFont) {
+  LOGFONTW font{};
+  if (!AFont || !GetObjectW(AFont, sizeof(font), &font)) return nullptr;
+  return CreateFontIndirectW(&font);
+}

@@ -15,6 +15,10 @@ TSetLayeredWindowAttributes GSetLayeredWindowAttributes = nullptr;
 FARPROC GUpdateLayeredWindow = nullptr;
 FARPROC GAnimateWindow = nullptr;
 void (*GPreviousInitProc)() = nullptr;
+std::vector<TObject*>* GLiveBarControls = nullptr;
+TdxBarNavigationController* GNavigationController = nullptr;
+TdxBarDesignController* GDesignController = nullptr;
+TdxBarFlatPainter* GSharedFlatPainter = nullptr;
 bool GInitProcChained = false;
 
 struct TLibraryCursor {
@@ -79,6 +83,35 @@ TSetLayeredWindowAttributes dxBarSetLayeredWindowAttributesProc() { return GSetL
 FARPROC dxBarUpdateLayeredWindowProc() { return GUpdateLayeredWindow; }
 FARPROC dxBarAnimateWindowProc() { return GAnimateWindow; }
 
+// --- Live bar controls and singletons ----------------------------------------------------
+
+void AddLiveBarControl(TObject* AControl) {
+  if (GLiveBarControls) GLiveBarControls->push_back(AControl);
+}
+
+void RemoveLiveBarControl(TObject* AControl) {
+  if (!GLiveBarControls) return;
+  auto& list = *GLiveBarControls;
+  list.erase(std::remove(list.begin(), list.end(), AControl), list.end());
+}
+
+bool IsBarControlAlive(TObject* AControl) {
+  return AControl && GLiveBarControls &&
+         std::find(GLiveBarControls->begin(), GLiveBarControls->end(), AControl) != GLiveBarControls->end();
+}
+
+TdxBarNavigationController* GetBarNavigationController() { return GNavigationController; }
+
+TdxBarDesignController* GetBarDesignController() {
+  if (!GDesignController && !GFinalizing) GDesignController = new TdxBarDesignController;
+  return GDesignController;
+}
+
+TdxBarFlatPainter* GetSharedFlatPainter() {
+  if (!GSharedFlatPainter && !GFinalizing) GSharedFlatPainter = new TdxBarFlatPainter(nullptr);
+  return GSharedFlatPainter;
+}
+
 // --- Registry ----------------------------------------------------------------------------
 
 TdxBarItemList::~TdxBarItemList() {
@@ -141,7 +174,10 @@ void dxBar_Initialize() {
   dxBarCreateManagerList();
   RefreshScreenColorDepth();
   BuildCheckedButtonBrush();
+  GLiveBarControls = new std::vector<TObject*>;
+  GNavigationController = new TdxBarNavigationController;
   GetBarItemRegistry();
+  GetBarDesignController();
   HINSTANCE instance = GetModuleHandleW(nullptr);
   // Not shared: the cursor table destroys a handle it lets go of.
   for (const TLibraryCursor& c : kCursors)
@@ -156,8 +192,16 @@ void dxBar_Initialize() {
 void dxBar_Finalize() {
   if (GStartCount == 0 || --GStartCount > 0) return;
   GFinalizing = true;
+  delete GNavigationController;
+  GNavigationController = nullptr;
+  delete GLiveBarControls;
+  GLiveBarControls = nullptr;
   delete GRegistry;
   GRegistry = nullptr;
+  delete GDesignController;
+  GDesignController = nullptr;
+  delete GSharedFlatPainter;
+  GSharedFlatPainter = nullptr;
   dxBarFreeCheckedButtonBrush();
   dxBarFreeManagerList();
   for (const TLibraryCursor& c : kCursors) SetCursorHandle(c.Id, nullptr);

@@ -652,6 +652,31 @@ TdxBarManager* FindManagerOfComponent(TComponent* AComponent);
 TdxBarManager* FindManagerOfWindow(HWND Window);
 TWinControl* FindControlAboveChildWindow(HWND Window);
 TCustomForm* FindControlForm(TControl* AControl, int AKind);
+TControl* FindNearestControlOfWindow(HWND Window);
+TCustomForm* FormOfComponent(TComponent* AComponent);
+TCustomForm* FormOfManager(TdxBarManager* AManager, int AKind);
+bool WindowContainsManagerOwner(TdxBarManager* AManager, HWND Window);
+TWinControl* WindowedControlOf(TControl* AControl);
+bool IsControlWithin(TControl* AContainer, TControl* AControl);
+bool IsControlInManagerOwner(TdxBarManager* AManager, TControl* AControl);
+bool WindowHasAncestor(HWND Window, HWND Ancestor);
+bool IsInsideFocusedWindow(HWND Window);
+TCustomForm* FindActiveEnabledForm();
+void ActivateTopLevelParent(HWND Window);
+void DestroyWindowAndClear(HWND& Window, bool Destroy);
+// The application-active and other-process flags the hooks keep (the application is active at start).
+bool dxBarApplicationActive();
+void SetdxBarApplicationActive(bool Value);
+bool dxBarOtherProcessActive();
+void SetdxBarOtherProcessActive(bool Value);
+bool ApplicationHasActiveWindow();
+TRect GetMonitorWorkAreaAtPoint(const TPoint& P);
+bool IsLoadingFromAncestorOnly(TComponent* AComponent);
+void FreeObjectAndClear(TObject*& AObject);
+TBitmap* CreateBitmapWithChangeHandler(TNotifyEvent AHandler);
+TdxBarItemVisible BooleanToItemVisible(bool Value);
+bool IsPrimaryMouseButtonDown();
+bool IsSecondaryMouseButtonDown();
 void SetWindowZOrder(HWND Window, HWND InsertAfter, bool Activate, UINT ExtraFlags);
 void SetWindowAlpha(HWND Window, int Alpha);
 bool KillTimerAndClear(HWND Window, UINT_PTR& TimerID);
@@ -681,9 +706,15 @@ TdxPlaySoundProc SetdxBarPlaySoundProc(TdxPlaySoundProc Proc);
 
 // Fonts.
 HFONT CreateSmallCaptionFont(TFont* AFont, bool Exact);
+HFONT CopyFontHandle(HFONT AFont);
 void AssignEditFont(TFont* AFont, TFont* ATarget, bool FromSystem);
 
 // GDI, clipping and frames.
+void RestoreAndDeleteGDIObject(HDC DC, HGDIOBJ Previous);
+void SaveDCClipRegion(HDC DC, HRGN& Region, bool& Exists);
+void RestoreDCClipRegion(HDC DC, HRGN Region, bool Exists);
+void UniteClipWithRect(HDC DC, const TRect& R);
+void ExcludeFrameFromClip(TcxCanvas* ACanvas, const TRect& FrameRect, const TRect& ContentRect);
 void DrawColoredPolygon(HDC DC, const TPoint* Points, int HighIndex, TColor FillColor, TColor PenColor);
 void FrameHighlightRect(HDC DC, const TRect& R);
 void DrawDoubleFrameRect(HDC DC, const TRect& R, int ColorIndex);
@@ -732,12 +763,33 @@ void DrawItemControlImage(TdxCachedImageOptions* Cache, bool CacheGlyphs, HDC DC
                           const TRect& R, const TRect& SourceRect);
 
 // Themes and size grips.
+TColor GetThemedEditFillColor(HTHEME Theme, int State);
+TColor GetThemedEditTextColor(HTHEME Theme, int State);
 TColor ThemedToolbarFillColor();
 TSize GetThemedCloseButtonExtent();
 void DrawThemedCloseButton(HDC DC, TRect& R, bool Hot, int Corner, bool Pressed);
 TSize GetThemedSizeGripExtent();
 void DrawThemedSizeGrip(HDC DC, TRect& R, int Corner);
 void DrawTransparentSizeGrip(HDC DC, const TRect& R);
+
+// --- Live bar controls and the unit's singletons -------------------------------------------
+// Every existing bar control (a control adds itself when made and leaves when freed).
+void AddLiveBarControl(TObject* AControl);
+void RemoveLiveBarControl(TObject* AControl);
+bool IsBarControlAlive(TObject* AControl);
+
+// The keyboard navigation: made at start, its work comes with the keyboard navigation.
+class TdxBarNavigationController : public TObject {
+  VAMIRE_CLASS(TdxBarNavigationController, TObject)
+};
+// The design controller: made on first use; its selection work comes with the design-time tools.
+class TdxBarDesignController : public TcxDesignController {
+  VAMIRE_CLASS(TdxBarDesignController, TcxDesignController)
+};
+TdxBarNavigationController* GetBarNavigationController();
+// Null once the unit's end has begun.
+TdxBarDesignController* GetBarDesignController();
+TdxBarFlatPainter* GetSharedFlatPainter();
 
 // --- Item-class registry ------------------------------------------------------------------
 class TRegItemRecord : public TObject {
