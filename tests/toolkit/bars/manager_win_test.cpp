@@ -1,6 +1,8 @@
 // The bar manager: its owner checks and their texts, the values its setters
 // accept, clamp or ignore, categories, toolbars, update locking, modification,
 // fonts, brushes and image settings.
+#include <algorithm>
+
 #include "bars_test_support.h"
 
 namespace {
@@ -262,6 +264,76 @@ TEST(BarManagerTest, FlatBrushesAndImageSettings) {
   EXPECT_EQ(options->HotImages(), nullptr);
   EXPECT_EQ(copy.Images(), nullptr);
   EXPECT_THROW(options->Assign(m->Font()), EConvertError);
+  form->Free();
+}
+
+// A design-time package's stand-in: selects what it is told, names by a counter.
+class TFakeDesigner : public IdxBarDesigner {
+ public:
+  std::vector<TPersistent*> Selected;
+  TComponent* Refused = nullptr;
+  bool CanDesign(TComponent* AComponent) override { return AComponent != Refused; }
+  void GetSelection(TList* AList) override {
+    for (TPersistent* p : Selected) AList->Add(p);
+  }
+  uint8_t GetSelectionStatus(TPersistent* APersistent) override {
+    return std::find(Selected.begin(), Selected.end(), APersistent) != Selected.end() ? 1 : 2;
+  }
+  void SelectComponent(TPersistent* APersistent, int) override { Selected = {APersistent}; }
+  void SetSelection(TList* AList) override {
+    Selected.clear();
+    for (int i = 0; i < AList->Count(); ++i) Selected.push_back(static_cast<TPersistent*>(AList->Items(i)));
+  }
+  void ItemNotification(TdxBarItem*) override {}
+  void UniqueName(const String& ABaseName, String& AName) override { AName = ABaseName + L"_" + IntToStr(++Names); }
+  int Names = 0;
+};
+
+TEST(BarManagerTest, DesignerForwardingAndFormQueries) {
+  THostForm* form = MakeForm();
+  auto* m = new TdxBarManager(form);
+  auto* item = new TItem(form);
+  EXPECT_TRUE(m->CanDesign(item)) << "no designer: may design";
+  EXPECT_EQ(m->GetSelectionStatus(item), 0);
+  EXPECT_FALSE(m->IsSelected(item));
+  TFakeDesigner designer;
+  m->SetDesigner(&designer);
+  designer.Refused = item;
+  EXPECT_FALSE(m->CanDesign(item));
+  m->SelectComponent(item, 0);
+  EXPECT_TRUE(m->IsSelected(item));
+  EXPECT_FALSE(m->IsSelected(m));
+  TList list;
+  list.Add(item);
+  list.Add(m);
+  m->SetSelection(&list);
+  designer.Selected.push_back(form);
+  TList filtered;
+  m->FilterSelection(&filtered);
+  EXPECT_EQ(filtered.Count(), 3);
+  form->SetDesigning(true);
+  EXPECT_EQ(m->GetNewItemName(TItem::StaticClass()), L"Item_1") << "the designer names at design time";
+  form->SetDesigning(false);
+  m->SetDesigner(nullptr);
+
+  EXPECT_EQ(m->GetTopForm(), form);
+  EXPECT_EQ(m->GetNearestForm(), form);
+  EXPECT_EQ(m->GetMDIChildOrTopForm(), form);
+  EXPECT_FALSE(m->OwnerIsMDIChild(true));
+  EXPECT_EQ(m->GetParentManager(), nullptr);
+  EXPECT_FALSE(m->IsOwnerShown()) << "not shown yet";
+  EXPECT_EQ(m->GetMainMenuBar(), nullptr);
+  m->AddToolbar();
+  TdxBar* menu = m->AddToolbar(true);
+  EXPECT_EQ(m->GetMainMenuBar(), menu);
+
+  THostForm* other = MakeForm();
+  auto* second = new TdxBarManager(other);
+  second->SetCustomizing(true);
+  EXPECT_TRUE(m->IsOtherManagerCustomizing());
+  EXPECT_FALSE(second->IsOtherManagerCustomizing());
+  other->Free();
+  EXPECT_FALSE(m->IsOtherManagerCustomizing()) << "a customizing manager freed leaves the list";
   form->Free();
 }
 

@@ -582,3 +582,78 @@ TComponent* TdxBarGroup::GetParentComponent() { return FBarManager; }
 void TdxBarGroup::SetParentComponent(TComponent* Value) { SetBarManager(dynamic_cast<TdxBarManager*>(Value)); }
 
 TPersistent* TdxBarPersistent::GetOwner() { return FBarManager; }
+
+// --- Forms, owners and other managers ----------------------------------------------------
+
+TCustomForm* TdxBarManager::GetTopForm() const { return FormOfManager(const_cast<TdxBarManager*>(this), 0); }
+TCustomForm* TdxBarManager::GetMDIChildOrTopForm() const {
+  return FormOfManager(const_cast<TdxBarManager*>(this), 1);
+}
+TCustomForm* TdxBarManager::GetNearestForm() const { return FormOfManager(const_cast<TdxBarManager*>(this), 2); }
+
+TdxBarManager* TdxBarManager::GetParentManager() const {
+  auto* owner = dynamic_cast<TWinControl*>(Owner());
+  if (!owner || !owner->HandleAllocated()) return nullptr;
+  TWinControl* parent = FindControlAboveChildWindow(owner->Handle());
+  return parent ? FindManagerOfComponent(parent) : nullptr;
+}
+
+TdxBar* TdxBarManager::GetMainMenuBar() const {
+  for (int i = 0; i < FBars->Count(); ++i)
+    if (FBars->Items(i)->IsMainMenu()) return FBars->Items(i);
+  return nullptr;
+}
+
+bool TdxBarManager::OwnerIsMDIChild(bool Recursive) const {
+  if (Recursive) {
+    TCustomForm* form = GetMDIChildOrTopForm();
+    return form && form->FormStyle() == fsMDIChild;
+  }
+  auto* form = dynamic_cast<TCustomForm*>(Owner());
+  return form && form->FormStyle() == fsMDIChild;
+}
+
+bool TdxBarManager::IsOwnerShown() const {
+  auto* owner = dynamic_cast<TWinControl*>(Owner());
+  if (!owner || !owner->HandleAllocated() || !IsWindowVisible(owner->Handle())) return false;
+  for (HWND w = owner->Handle(); w; w = GetParent(w)) {
+    if (IsIconic(w)) return false;
+    if (!HasChildStyle(w)) break;
+  }
+  return true;
+}
+
+bool TdxBarManager::IsOtherManagerCustomizing() const {
+  for (int i = 0; i < dxBarManagerCount(); ++i)
+    if (dxBarManagers(i) != this && dxBarManagers(i)->InCustomizing()) return true;
+  return false;
+}
+
+// --- Designer ----------------------------------------------------------------------------
+
+bool TdxBarManager::CanDesign(TComponent* AComponent) { return !FDesigner || FDesigner->CanDesign(AComponent); }
+
+void TdxBarManager::GetSelection(TList* AList) {
+  if (FDesigner) FDesigner->GetSelection(AList);
+}
+
+uint8_t TdxBarManager::GetSelectionStatus(TPersistent* APersistent) {
+  return FDesigner ? FDesigner->GetSelectionStatus(APersistent) : 0;
+}
+
+bool TdxBarManager::IsSelected(TPersistent* APersistent) { return GetSelectionStatus(APersistent) == 1; }
+
+void TdxBarManager::SelectComponent(TPersistent* APersistent, int AOperation) {
+  if (FDesigner) FDesigner->SelectComponent(APersistent, AOperation);
+}
+
+void TdxBarManager::SetSelection(TList* AList) {
+  if (FDesigner) FDesigner->SetSelection(AList);
+}
+
+void TdxBarManager::FilterSelection(TList* AList) {
+  AList->Clear();
+  GetSelection(AList);
+  for (int i = AList->Count() - 1; i >= 0; --i)
+    if (GetSelectionStatus(static_cast<TPersistent*>(AList->Items(i))) != 1) AList->Delete(i);
+}

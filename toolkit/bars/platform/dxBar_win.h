@@ -482,8 +482,16 @@ class TdxBarManager : public TComponent {
   void Restyle();
   bool ThemesUsable() const { return FThemesUsable; }
 
-  // --- owners and forms
+  // --- owners, forms and other managers
   TComponent* OwnerOfManager() const { return Owner(); }
+  TCustomForm* GetTopForm() const;
+  TCustomForm* GetMDIChildOrTopForm() const;
+  TCustomForm* GetNearestForm() const;
+  TdxBarManager* GetParentManager() const;
+  TdxBar* GetMainMenuBar() const;
+  bool OwnerIsMDIChild(bool Recursive) const;
+  bool IsOwnerShown() const;
+  bool IsOtherManagerCustomizing() const;
 
   // --- items, groups, bars, categories
   TdxBars* Bars() const { return FBars.get(); }
@@ -546,9 +554,18 @@ class TdxBarManager : public TComponent {
   int GetButtonGlyphSize() const { return FImageOptions->GlyphSize(); }
   TcxEventHandlerCollection* SystemFontChangedHandlers() const { return FSystemFontChangedHandlers.get(); }
 
-  // --- designer
+  // --- designer: each call goes to the designer object; without one the
+  // component may be designed and nothing is selected.
   void SetDesigner(IdxBarDesigner* ADesigner) { FDesigner = ADesigner; }
   IdxBarDesigner* Designer() const { return FDesigner; }
+  bool CanDesign(TComponent* AComponent);
+  void GetSelection(TList* AList);
+  uint8_t GetSelectionStatus(TPersistent* APersistent);
+  bool IsSelected(TPersistent* APersistent);
+  void SelectComponent(TPersistent* APersistent, int AOperation);
+  void SetSelection(TList* AList);
+  // The designer's selection without what its status does not mark as selected.
+  void FilterSelection(TList* AList);
 
   // --- streaming
   void DefineProperties(TFiler* Filer) override;
