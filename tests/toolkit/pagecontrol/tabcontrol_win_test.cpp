@@ -165,6 +165,52 @@ TEST_F(TabControlTest, PropertyRulesOfTheControlAndItsTabs) {
   EXPECT_EQ(control->Tabs()->Tab(0)->Index(), 0);
 }
 
+TEST_F(TabControlTest, TurnedImagesAreBuiltOncePerBackgroundAndBadIndexesRaise) {
+  auto* control = MakeTabControl(form, {L"A", L"B", L"C"});
+  TBitmap canvasBitmap;
+  canvasBitmap.SetSize(40, 40);
+  TcxCanvas canvas(canvasBitmap.Canvas());
+  EXPECT_EQ(MessageOf([&] { control->ImageList()->Draw(&canvas, 0, 0, 0, true, clWhite); }),
+            L"TcxPCImageList.Draw: BaseImages is not assigned");
+
+  TCustomImageList images(nullptr, 16, 12);
+  TBitmap picture;
+  picture.SetSize(32, 12);
+  picture.Canvas()->Brush()->SetColor(clRed);
+  picture.Canvas()->FillRect(TRect{0, 0, 32, 12});
+  images.Add(&picture, nullptr);
+  control->SetImages(&images);
+  EXPECT_EQ(control->Tabs()->Tab(1)->ImageIndex(), 1) << "a new tab shows the image of its index";
+  EXPECT_EQ(control->Tabs()->Tab(2)->ImageIndex(), -1) << "beyond the list: none";
+  EXPECT_EQ(control->ImageList()->ImageRotationAngle(), 0);
+
+  control->SetTabPosition(tpLeft);
+  EXPECT_EQ(control->ImageList()->ImageRotationAngle(), 1) << "vertical tabs reading upwards";
+  EXPECT_EQ(control->ImageList()->GetRotatedImageSize().cx, 12);
+  control->ImageList()->Draw(&canvas, 0, 0, 1, true, clWhite);
+  control->ImageList()->Draw(&canvas, 20, 0, 1, true, clWhite);
+  EXPECT_EQ(control->ImageList()->RotatedBuildCount(), 1);
+  control->ImageList()->Draw(&canvas, 0, 20, 1, true, clYellow);
+  EXPECT_EQ(control->ImageList()->RotatedBuildCount(), 2);
+  EXPECT_EQ(MessageOf([&] { control->ImageList()->Draw(&canvas, 0, 0, 5, true, clWhite); }),
+            L"TcxPCImageList.Draw: Index (5) must be between 0 and 1");
+  control->SetImages(nullptr);
+}
+
+TEST_F(TabControlTest, AStreamedSelectionIsAppliedAtLoadedWithoutEvents) {
+  auto* control = MakeTabControl(form, {L"A", L"B", L"C"});
+  control->CountEvents();
+  control->IncludeState(csLoading);
+  control->SetTabIndex(2);
+  control->Tabs()->Add(L"D");
+  EXPECT_EQ(control->TabIndex(), 2) << "only stored while loading";
+  control->Loaded();
+  EXPECT_EQ(control->TabIndex(), 2);
+  EXPECT_EQ(control->SelectedVisibleTab(), 2);
+  EXPECT_EQ(control->Changings + control->Changes, 0);
+  EXPECT_EQ(control->VisibleTabs().Count(), 4);
+}
+
 // --- Painter choice --------------------------------------------------------------------------------
 class TNativeA : public TTestPCPainter {
   VAMIRE_PC_PAINTER(TNativeA, TTestPCPainter)

@@ -123,9 +123,9 @@ int wmain() {
 
   std::printf("Multi-line tab layout in a 400 x 300 control, median of one fill and layout:\n");
   for (int count : {24, 500}) {
-    const int repeats = count < 100 ? 20 : 2;
+    const int rounds = count < 100 ? 15 : 5, repeats = count < 100 ? 10 : 1;
     const auto [ours, theirs] = vamire_bench::MeasureSideBySide([&] { FillToolkit(toolkit, count); },
-                                                                [&] { FillSystem(system, count); }, 15, repeats);
+                                                                [&] { FillSystem(system, count); }, rounds, repeats);
     const int systemRows = int(SendMessageW(system, TCM_GETROWCOUNT, 0, 0));
     std::printf("  %3d tabs: toolkit %9.1f us (%d rows)   system %9.1f us (%d rows)   ratio %.2f\n", count, ours,
                 toolkit->RowCount(), theirs, systemRows, ours / theirs);

@@ -477,6 +477,17 @@ bool TcxCustomTabControl::NeedsInvalidateChildren() {
 
 bool TcxCustomTabControl::CanFocus() { return inherited::CanFocus() && FFocusable; }
 
+void TcxCustomTabControl::GetTabOrderList(std::vector<TWinControl*>& List) {
+  inherited::GetTabOrderList(List);
+  if (!FFocusable) List.erase(std::remove(List.begin(), List.end(), static_cast<TWinControl*>(this)), List.end());
+}
+
+void TcxCustomTabControl::ChangeScale(int M, int D) {
+  TRect& r = FStoredClientRect;
+  r = TRect{MulDiv(r.Left, M, D), MulDiv(r.Top, M, D), MulDiv(r.Right, M, D), MulDiv(r.Bottom, M, D)};
+  inherited::ChangeScale(M, D);
+}
+
 void TcxCustomTabControl::FocusChanged() {
   inherited::FocusChanged();
   if (IsDestroying()) return;
@@ -557,12 +568,17 @@ TRect GetBoundsRect(TControl* AControl) { return TRect{0, 0, AControl->Width(), 
 bool ImageListHasImages(TCustomImageList* AList) { return AList && AList->Count() > 0; }
 
 void MeasureTabText(TcxTab* ATab, const String& AText, TFont* AFont, TSize& ASize) {
-  TcxScreenCanvas canvas;
+  std::unique_ptr<TcxScreenCanvas> own;
+  TcxScreenCanvas* canvas = GetScreenCanvas();
+  if (!canvas) {  // the graphics unit is ending
+    own = std::make_unique<TcxScreenCanvas>();
+    canvas = own.get();
+  }
   if (AFont)
-    canvas.Font()->Assign(AFont);
+    canvas->Font()->Assign(AFont);
   else
-    ATab->Control()->PrepareTabFont(ATab, &canvas);
-  ASize = canvas.MeasureText(AText);
+    ATab->Control()->PrepareTabFont(ATab, canvas);
+  ASize = canvas->MeasureText(AText);
 }
 
 void PrepareBitmap(TBitmap* ABitmap, TcxCanvas* ACanvas, const TSize& ASize, TColor AColor) {

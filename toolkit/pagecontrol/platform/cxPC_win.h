@@ -550,6 +550,8 @@ class TcxCustomTabControl : public TcxControl, protected IcxPCLayoutHost {
   void Loaded() override;
   void DefineProperties(TFiler* Filer) override;
   bool CanFocus() override;
+  // Leaves itself out of the tab order unless Focusable.
+  void GetTabOrderList(std::vector<TWinControl*>& List) override;
 
  protected:
   // --- Layout host
@@ -579,6 +581,7 @@ class TcxCustomTabControl : public TcxControl, protected IcxPCLayoutHost {
   void CreateParams(TCreateParams& Params) override;
   void Paint() override;
   void Resize() override;
+  void ChangeScale(int M, int D) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
