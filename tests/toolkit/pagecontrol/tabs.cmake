@@ -7,6 +7,8 @@ vamire_add_test(pagecontrol_tabinput_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/
   LIBS vamire_pagecontrol)
 vamire_add_benchmark(pagecontrol_tablayout_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/tablayout_bench.cpp
   LIBS vamire_pagecontrol)
+vamire_add_test(pagecontrol_pagecontrol_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/pagecontrol_win_test.cpp
+  LIBS vamire_pagecontrol)
 # Real keys and the active window: alone on the display.
 vamire_add_test(pagecontrol_tabkeys_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/tabkeys_win_test.cpp
   LIBS vamire_pagecontrol FOREGROUND)

@@ -592,10 +592,3 @@ void PrepareBitmap(TBitmap* ABitmap, TcxCanvas* ACanvas, const TSize& ASize, TCo
   target->FillRect(TRect{0, 0, ASize.cx, ASize.cy});
   target->Brush()->SetColor(brush);
 }
-
-namespace {
-void cxPC_Initialize() { cxPCConsts_Initialize(); }
-void cxPC_Finalize() { cxPCConsts_Finalize(); }
-}  // namespace
-
-const TUnitEntry cxPCUnit{L"cxPC", &cxPC_Initialize, &cxPC_Finalize};

@@ -26,6 +26,7 @@ class TcxPCCustomPainter;
 class TcxPCGoDialog;
 class TcxTabs;
 class TcxTab;
+class TcxTabSheet;
 
 // Why a tab asks to be drawn again.
 enum TcxPCTabChangeReason {
@@ -439,6 +440,8 @@ class TcxCustomTabControl : public TcxControl, protected IcxPCLayoutHost {
   friend class TcxTab;
   friend class TcxTabs;
   friend class TcxPCPainterParentInfo;
+  friend class TcxPageControl;
+  friend class TcxTabSheet;
 
  public:
   explicit TcxCustomTabControl(TComponent* AOwner);
@@ -662,6 +665,109 @@ class TcxCustomTabControl : public TcxControl, protected IcxPCLayoutHost {
   TcxPCNavigatorButtonState FButtonStates[4] = {nbsNormal, nbsNormal, nbsNormal, nbsNormal};
   bool FGoDialogShown = false;
   bool FGoDialogClosedByClick = false;
+};
+
+// --- Page control ----------------------------------------------------------------------------------
+class TcxPageControl;
+
+using TcxPageChangingEvent = TMethod<void(TObject* Sender, TcxTabSheet* NewPage, bool& AllowChange)>;
+
+// One page: its caption, image, highlight, enabled state and TabVisible are its tab's.
+class TcxTabSheet : public TCustomControl {
+  VAMIRE_CLASS(TcxTabSheet, TCustomControl)
+  friend class TcxPageControl;
+
+ public:
+  explicit TcxTabSheet(TComponent* AOwner);
+  ~TcxTabSheet() override;
+
+  TcxPageControl* PageControl() const { return FPageControl; }
+  void SetPageControl(TcxPageControl* Value);
+  // -1 without a page control.
+  int PageIndex() const;
+  // Raises EListError above PageCount - 1; nothing without a page control.
+  void SetPageIndex(int Value);
+  bool TabVisible() const { return FTabVisible; }
+  void SetTabVisible(bool Value);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int Value);
+  bool Highlighted() const { return FHighlighted; }
+  void SetHighlighted(bool Value);
+  // The page's tab; null without a page control.
+  TcxTab* Tab() const;
+
+  // Only a page control or nothing; anything else aborts silently.
+  void SetParent(TWinControl* AParent) override;
+
+  TNotifyEvent OnHide;
+  TNotifyEvent OnShow;
+
+ protected:
+  virtual void AttachToPageControl(TcxPageControl* APageControl);
+  virtual void DoHide();
+  virtual void DoShow();
+  void CreateParams(TCreateParams& Params) override;
+  void WndProc(TMessage& Message) override;
+
+ private:
+  void UpdateTab();
+  TcxPageControl* FPageControl = nullptr;
+  bool FTabVisible = true;
+  int FImageIndex = -1;
+  bool FHighlighted = false;
+};
+
+// The tab control whose tabs are the captions of its pages: exactly one page,
+// ActivePage, is shown in the display area.
+class TcxPageControl : public TcxCustomTabControl {
+  VAMIRE_CLASS(TcxPageControl, TcxCustomTabControl)
+  friend class TcxTabSheet;
+
+ public:
+  explicit TcxPageControl(TComponent* AOwner);
+  ~TcxPageControl() override;
+
+  TcxTabSheet* ActivePage() const { return FActivePage; }
+  void SetActivePage(TcxTabSheet* Value);
+  int ActivePageIndex() const { return FActivePage ? FActivePage->PageIndex() : -1; }
+  int PageCount() const { return int(FPages.size()); }
+  TcxTabSheet* Pages(int AIndex) const { return FPages.at(std::size_t(AIndex)); }
+  TcxTabSheet* FindNextPage(TcxTabSheet* ACurPage, bool AGoForward, bool ACheckTabVisible) {
+    return FindNextPage(ACurPage, AGoForward, ACheckTabVisible, true);
+  }
+  void SelectNextPage(bool AGoForward, bool ACheckTabVisible = true);
+
+  TcxPageChangingEvent OnPageChanging;
+
+  void CloseActiveTab() override;
+  TObject* GetActivePageObject() override { return FActivePage; }
+  TObject* GetPageObject(int AIndex) override;
+  void ImageListChanged(TObject* Sender) override;
+  bool SelectsVisibleTabsOnly() override { return true; }
+  bool CanChange(int ANewTabIndex) override;
+  void Change() override;
+  void Relayout() override;
+  void Loaded() override;
+  void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+  void SetChildOrder(TComponent* Child, int Order) override;
+
+ protected:
+  virtual void SyncActivePage();
+  virtual bool DoPageChanging(TcxTabSheet* ANewPage);
+  virtual void PageChanged();
+
+ private:
+  TcxTabSheet* FindNextPage(TcxTabSheet* ACurPage, bool AGoForward, bool ACheckTabVisible, bool ACircular);
+  void InsertPage(TcxTabSheet* APage);
+  void RemovePage(TcxTabSheet* APage);
+  void ChangeActivePage(TcxTabSheet* APage);
+  void UpdateTabFromPage(TcxTabSheet* APage);
+  int IndexOfPage(const TcxTabSheet* APage) const;
+
+  TcxTabSheet* FActivePage = nullptr;
+  bool FSettingActivePage = false;
+  bool FInsertingPage = false;
+  std::vector<TcxTabSheet*> FPages;
 };
 
 TRect GetBoundsRect(TControl* AControl);
