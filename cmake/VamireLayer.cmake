@@ -16,8 +16,7 @@ function(vamire_add_layer name)
   if(L_PIXMAPS)
     include(${CMAKE_SOURCE_DIR}/tools/pixmap/VamirePixmaps.cmake)
     file(GLOB maps CONFIGURE_DEPENDS ${L_PIXMAPS}/*.pixmap)
-    # A layer without pictures yet has a script with nothing in it, which the
-    # resource compiler refuses.
+    # A folder without pixel maps yet has a script that embeds nothing: no resource object.
     if(maps)
       vamire_add_pixmaps(L_RESOURCE_FILES ${CMAKE_CURRENT_BINARY_DIR}/resources ${maps})
       list(APPEND L_RESOURCES ${L_PIXMAPS}/${name}.rc)
