@@ -16,6 +16,10 @@ function(vamire_add_layer name)
   if(L_PIXMAPS)
     include(${CMAKE_SOURCE_DIR}/tools/pixmap/VamirePixmaps.cmake)
     file(GLOB maps CONFIGURE_DEPENDS ${L_PIXMAPS}/*.pixmap)
+  endif()
+  # A resource script without pixel maps names no resource yet; the resource
+  # compiler refuses an empty one.
+  if(maps)
     vamire_add_pixmaps(L_RESOURCE_FILES ${CMAKE_CURRENT_BINARY_DIR}/resources ${maps})
     list(APPEND L_RESOURCES ${L_PIXMAPS}/${name}.rc)
     list(APPEND L_RESOURCE_DIRS ${CMAKE_CURRENT_BINARY_DIR}/resources)
