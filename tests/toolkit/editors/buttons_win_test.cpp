@@ -139,17 +139,23 @@ TEST_F(TButtonFixture, StripCellCountsAndTheCellEachStateDraws) {
     b->SetGlyph(strip.get());
     EXPECT_EQ(b->NumGlyphs(), s.cells) << s.w << " x " << s.h;
   }
+  constexpr TColor Paper = 0x00A0F0E0;
+  std::uint32_t corner = 0;
   auto cellColour = [&](TcxButtonState AState) {
     const int index = b->ButtonGlyph()->PrepareStateImage(AState);
     TBitmap target;
     target.SetPixelFormat(pf24bit);
     target.SetSize(16, 16);
+    target.Canvas()->Brush()->SetColor(Paper);
+    target.Canvas()->FillRect(TRect{0, 0, 16, 16});
     b->ButtonGlyph()->GlyphList()->Draw(target.Canvas(), 0, 0, index, true);
+    corner = Rgb(target.Canvas()->Pixels(0, 0));
     return Rgb(target.Canvas()->Pixels(8, 8));
   };
   std::unique_ptr<TBitmap> four(NewStrip(16, {Red, Green, Blue, Yellow}));
   b->SetGlyph(four.get());
   EXPECT_EQ(cellColour(cxbsNormal), Rgb(Red));
+  EXPECT_EQ(corner, Rgb(Paper)) << "the key colour shows what is under the glyph";
   EXPECT_EQ(cellColour(cxbsHot), Rgb(Red));
   EXPECT_EQ(cellColour(cxbsDisabled), Rgb(Green));
   EXPECT_EQ(cellColour(cxbsPressed), Rgb(Blue));
@@ -168,6 +174,7 @@ TEST_F(TButtonFixture, StripCellCountsAndTheCellEachStateDraws) {
   const std::uint32_t generated = cellColour(cxbsDisabled);
   EXPECT_NE(generated, Rgb(Red));
   EXPECT_NE(generated, 0x00FF00FFu);
+  EXPECT_EQ(corner, Rgb(Paper));
 }
 
 TEST_F(TButtonFixture, ButtonsOfOneGlyphSizeShareAListFreedWithTheLast) {

@@ -136,6 +136,8 @@ TEST(ConsoleLooksScreenshot, ButtonsAndStatusBarInEveryLook) {
   const std::wstring prefix = vamire_test::InThemedPrefix() ? L"themed" : L"plain";
   EXPECT_TRUE(cap.SavePng(L"console_looks_" + prefix + L".png"));
 
+  // The skinned row draws from the skin's elements.
+  EXPECT_EQ(bars.back()->Painter(), TdxStatusBarSkinPainter::Instance());
   for (int i = 0; i < count; ++i) {
     SCOPED_TRACE(UTF8Encode(looks[i].Name));
     TdxStatusBar* bar = bars[std::size_t(i)];

@@ -7,3 +7,5 @@ vamire_add_test(pagecontrol_statusbar_win_test SOURCES ${here}/statusbar_win_tes
 # Shows a form in each prefix and saves what it shows: alone on the display.
 vamire_add_test(pagecontrol_consolelooks_screenshot_test BOTH_PREFIXES FOREGROUND
   SOURCES ${here}/consolelooks_screenshot_win_test.cpp LIBS vamire_pagecontrol vamire_editors vamire_skins)
+vamire_add_test(pagecontrol_painterchoice_test BOTH_PREFIXES SOURCES ${here}/painterchoice_win_test.cpp
+  LIBS vamire_pagecontrol vamire_editors)

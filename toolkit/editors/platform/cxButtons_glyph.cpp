@@ -9,6 +9,21 @@ TcxGlyphCache* NeedCache() {
   if (!GCache) GCache = new TcxGlyphCache();
   return GCache;
 }
+
+// Pixels of the key colour become transparent (black, alpha 0), the rest
+// opaque: the copy of a strip cell carries no alpha of its own, and the
+// system may leave any alpha byte in it.
+void KeyOut(TcxBitmap32* AImage, TColor AKey) {
+  const COLORREF key = ColorToRGB(AKey);
+  TRGBColors pixels = AImage->GetPixels();
+  for (TRGBQuad& p : pixels) {
+    if (RGB(p.rgbRed, p.rgbGreen, p.rgbBlue) == key)
+      p = TRGBQuad{0, 0, 0, 0};
+    else
+      p.rgbReserved = 255;
+  }
+  AImage->SetPixels(pixels);
+}
 }  // namespace
 
 TcxGlyphCache* GlyphCache() { return GCache; }
@@ -146,7 +161,7 @@ void TcxButtonGlyph::BuildImage(TcxButtonImageKind AKind, TcxBitmap32* AImage, T
       const int cell = AKind < FNumGlyphs ? int(AKind) : 0;
       DrawBitmapOnDC(dc, glyph, r, SRCCOPY, TPoint{cell * r.Right, 0});
     }
-    AImage->SetTransparentColor(transparent);
+    KeyOut(AImage, transparent);
     FillMaskBitmap(AImage, AMask);
     glyph->Dormant();
     return;

@@ -9,6 +9,18 @@
 
 namespace {
 TRect Deflated(const TRect& R, int D) { return TRect{R.Left + D, R.Top + D, R.Right - D, R.Bottom - D}; }
+
+// The caption colour over a themed tool-button face: the toolbar theme's, or
+// the font's own where the theme names none. The push button's colour would
+// belong to another face (some themes put light text on a dark pressed push
+// button, which the light tool-button face would swallow).
+TColor ToolButtonTextColor(TcxButtonState AState, TColor AFontColor) {
+  static constexpr int states[] = {TS_NORMAL, TS_NORMAL, TS_HOT, TS_PRESSED, TS_DISABLED};
+  COLORREF color = 0;
+  if (HTHEME theme = AcquireThemeHandle(totToolBar))
+    if (SUCCEEDED(GetThemeColor(theme, TP_BUTTON, states[AState], TMT_TEXTCOLOR, &color))) return TColor(color);
+  return AState == cxbsDisabled ? clBtnShadow : AFontColor;
+}
 }  // namespace
 
 void TcxCustomButton::DrawItem(const DRAWITEMSTRUCT& DrawItemStruct) {
@@ -55,7 +67,10 @@ void TcxCustomButton::RenderButton(TcxCanvas* ACanvas, bool ASkinned) {
   ACanvas->Font()->Assign(Font());
   TColor face = FColors->GetColor(state);
   TColor text = FColors->GetTextColor(state);
-  if (text == clDefault) text = painter->GetButtonGlyphColor(state, ACanvas->Font()->Color());
+  const bool toolFace = (FSpeedButtonOptions->Flat() || FSpeedButtonOptions->Transparent()) && !CanBeFocused();
+  if (text == clDefault)
+    text = native && toolFace ? ToolButtonTextColor(state, ACanvas->Font()->Color())
+                              : painter->GetButtonGlyphColor(state, ACanvas->Font()->Color());
   ACanvas->Font()->SetColor(text);
   if (OnGetDrawParams) OnGetDrawParams(this, state, face, ACanvas->Font());
   RenderBackground(ACanvas, painter, r, state, face, ACanvas->Font()->Color());
