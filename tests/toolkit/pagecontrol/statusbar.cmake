@@ -9,3 +9,5 @@ vamire_add_test(pagecontrol_consolelooks_screenshot_test BOTH_PREFIXES FOREGROUN
   SOURCES ${here}/consolelooks_screenshot_win_test.cpp LIBS vamire_pagecontrol vamire_editors vamire_skins)
 vamire_add_test(pagecontrol_painterchoice_test BOTH_PREFIXES SOURCES ${here}/painterchoice_win_test.cpp
   LIBS vamire_pagecontrol vamire_editors)
+vamire_add_benchmark(pagecontrol_buttons_statusbar_bench SOURCES ${here}/buttons_statusbar_bench.cpp
+  LIBS vamire_pagecontrol vamire_editors vamire_test_support comctl32)

@@ -2,6 +2,8 @@
 // in glyph lists shared by size, and the placing and drawing of glyph and caption.
 #include "cxButtons_win.h"
 
+#include <commctrl.h>
+
 namespace {
 TcxGlyphCache* GCache = nullptr;
 
@@ -198,7 +200,9 @@ TRect TcxButtonGlyph::GetTextMargins(TButtonLayout /*ALayout*/) {
 void TcxButtonGlyph::PaintGlyph(TcxCanvas* ACanvas, const TPoint& APos, TcxButtonState AState) {
   const int index = PrepareStateImage(AState);
   if (index < 0 || !FGlyphList) return;
-  FGlyphList->Draw(ACanvas->Canvas(), APos.X, APos.Y, index, true);
+  // The state images are ready to draw (alpha and mask made when built): the
+  // system list draws them without the toolkit's buffered glyph pipeline.
+  ImageList_Draw(FGlyphList->Handle(), index, ACanvas->Handle(), APos.X, APos.Y, ILD_TRANSPARENT);
 }
 
 void TcxButtonGlyph::DrawCaption(TcxCanvas* ACanvas, const String& ACaption, const TRect& R, TcxButtonState AState,

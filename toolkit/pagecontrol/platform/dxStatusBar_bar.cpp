@@ -395,8 +395,9 @@ TRect TdxCustomStatusBar::GetContentBounds() {
 void TdxCustomStatusBar::Calculate() {
   if (IsLoadingOrReading()) return;
   ++FCalculateCount;
-  // The painter is asked afresh at each calculation (D-41).
-  InitPainterClass();
+  // The painter is asked afresh at each calculation (D-41); whether the
+  // status theme works is known since the last theme change.
+  FPainter = GetPainterClass();
   FViewInfo->Calculate(GetContentBounds());
 }
 
@@ -444,7 +445,7 @@ void TdxCustomStatusBar::FontChanged() {
 
 void TdxCustomStatusBar::Paint() {
   inherited::Paint();
-  InitPainterClass();
+  FPainter = GetPainterClass();
   TcxCanvas* canvas = Canvas();
   TRect r = GetClientBounds();
   FPainter->PaintBorders(this, canvas, r);
