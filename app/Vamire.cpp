@@ -19,6 +19,7 @@
 #include "Sockets.h"
 #include "StdCtrls.h"
 #include "Threads.h"
+#include "cxButtons_win.h"
 #include "cxClasses.h"
 #include "cxContainer_popup_win.h"
 #include "cxContainer_win.h"
@@ -51,6 +52,8 @@
 #include "dxSkinsCore_win.h"
 #include "dxSkinsDefaultPainters_win.h"
 #include "dxSkinsForm_win.h"
+#include "dxSkinsdxStatusBarPainter.h"
+#include "dxStatusBar_win.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 
@@ -70,8 +73,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
                    cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit,
-                   dxBarStrsUnit, dxBarUnit});
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, dxStatusBarUnit,
+                   dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, dxBarUnit, RzCommonUnit, RzPanelUnit,
+                   RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.
