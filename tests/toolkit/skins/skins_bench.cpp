@@ -1,5 +1,5 @@
-// What skins cost, side by side with the platform doing the same work in the
-// same run:
+// What the built-in skins cost, side by side with the platform doing the same
+// work in the same run:
 // - from the resource to a skin with its lookup table, against decoding the
 //   same pictures straight through GDI+;
 // - one element drawn uncached and through its cache, against drawing its
@@ -71,7 +71,7 @@ void MeasureLoading(const wchar_t* AName) {
           }
   }
   const auto medians =
-      Measure(600000, {[&] { TdxSkinLookAndFeelPainterInfo info(new TdxSkin(AName, GetModuleHandleW(nullptr), true)); },
+      Measure(300000, {[&] { TdxSkinLookAndFeelPainterInfo info(new TdxSkin(AName, GetModuleHandleW(nullptr), true)); },
                        [&] {
                          for (const std::string& data : pictures) {
                            TdxPNGImage picture;
@@ -122,12 +122,14 @@ void MeasureDrawing(const wchar_t* ASkin, const wchar_t* AGroup, const wchar_t* 
 int wmain() {
   InstallPlatformRuntime();
   InitializeUnits({dxGDIPlusAPIUnit, dxCoreUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, dxSkinsCoreUnit});
-  MeasureLoading(L"Probe");
-  MeasureLoading(L"SampleLook");
-  MeasureDrawing(L"Probe", L"Common", L"Button", 120, 32);
-  MeasureDrawing(L"Probe", L"PageControl", L"TabPane", 400, 300);
-  MeasureDrawing(L"SampleLook", L"Common", L"Button", 120, 32);
-  MeasureDrawing(L"SampleLook", L"PageControl", L"TabPane", 400, 300);
+  const wchar_t* const skins[] = {L"DefaultUserSkinData", L"Silver", L"LiquidSky", L"Blue",
+                                  L"Black", L"Foggy", L"Xmas2008Blue"};
+  for (const wchar_t* name : skins) MeasureLoading(name);
+  for (const wchar_t* name : skins) {
+    MeasureDrawing(name, L"Common", L"Button", 75, 23);
+    MeasureDrawing(name, L"Common", L"Button", 120, 32);
+    MeasureDrawing(name, L"PageControl", L"TabPane", 400, 300);
+  }
   FinalizeUnits();
   return 0;
 }
