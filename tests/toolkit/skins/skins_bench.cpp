@@ -92,6 +92,10 @@ void MeasureDrawing(const wchar_t* ASkin, const wchar_t* AGroup, const wchar_t* 
   HDC sourceDC = source.Canvas()->Handle();
   TcxBitmap32 alphaSource(AWidth, AHeight, true);
   HDC alphaDC = alphaSource.Canvas()->Handle();
+  // The plain copies read a picture of the element, as the cache does, not a
+  // bitmap never drawn into (whose pages may all be the one zero page).
+  element->DrawToDC(sourceDC, TRect{0, 0, AWidth, AHeight}, 0, esNormal);
+  element->DrawToDC(alphaDC, TRect{0, 0, AWidth, AHeight}, 0, esNormal);
   TdxPNGImage* picture = SkinImagePicture(element->Image());
   const TRect frame = element->Image()->GetSourceRect(0, esNormal);
   const TRect target{7, 9, 7 + AWidth, 9 + AHeight};
