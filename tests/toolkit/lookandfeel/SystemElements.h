@@ -9,8 +9,8 @@ namespace vamire_bench {
 
 class TSystemElements {
  public:
-  // Captions are drawn in AFont (selected each time: the painters' canvas
-  // selects its own objects between the turns).
+  // Captions are drawn in AFont, selected again only when the painters'
+  // canvas selected another font between the turns (a program selects it once).
   TSystemElements(HDC ADC, HFONT AFont) : FDC(ADC), FFont(AFont) {
     // The system's own track: a checker brush, as its scroll bars fill the track.
     static const WORD checker[] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
@@ -28,7 +28,7 @@ class TSystemElements {
   void Button(RECT r, const wchar_t* caption) const {
     DrawFrameControl(FDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH);
     if (!caption) return;
-    SelectObject(FDC, FFont);
+    if (GetCurrentObject(FDC, OBJ_FONT) != FFont) SelectObject(FDC, FFont);
     SetBkMode(FDC, TRANSPARENT);
     SetTextColor(FDC, GetSysColor(COLOR_BTNTEXT));
     DrawTextW(FDC, caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
