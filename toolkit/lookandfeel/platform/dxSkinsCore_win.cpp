@@ -115,7 +115,9 @@ TColor Mix(TColor A, TColor B, int AStep, int ASteps) {
 // background between the parts of an element. Starting the destination a
 // little before the bitmap, where it is clipped, puts that point inside the
 // source; the scale changes by less than a hundredth of a pixel per picture.
+// An axis drawn at its own size keeps its exact mapping.
 float ScaledPictureLead(int ADestExtent, int ASourceExtent) {
+  if (ADestExtent == ASourceExtent) return 0;
   return std::clamp(1e-3f * float(ADestExtent) / float(std::max(ASourceExtent, 1)), 0.01f, 0.5f);
 }
 
