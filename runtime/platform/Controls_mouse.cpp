@@ -51,7 +51,22 @@ HCURSOR SystemCursor(const TCursorEntry* e) {
   return c ? c : LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
 }
 
+// Where the cursor was loaded from, when it says: a program module's
+// resource (its file name), else empty.
+String CursorModuleName(HCURSOR Handle) {
+  ICONINFOEXW info{};
+  info.cbSize = sizeof info;
+  if (!GetIconInfoExW(Handle, &info)) return String();
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  return ExtractFileName(info.szModName);
+}
+
 bool IsSystemCursor(HCURSOR Handle) {
+  // A cursor that tells its module needs no comparison with every system
+  // cursor: loading one the program never used costs milliseconds.
+  const String module = CursorModuleName(Handle);
+  if (!module.empty()) return CompareText(module, L"user32.dll") == 0;
   for (const auto& e : BuiltInCursors)
     if (e.SystemId && LoadCursorW(nullptr, MAKEINTRESOURCEW(e.SystemId)) == Handle) return true;
   return false;

@@ -96,15 +96,18 @@ TRect AdjustGdipSourceRect(const TRect& ADest, const TRect& ASource) {
 
 std::vector<TdxImageTile> ImageTiles(const TRect& ADest, const TRect& ASource) {
   std::vector<TdxImageTile> tiles;
-  const int sw = ASource.Right - ASource.Left, sh = ASource.Bottom - ASource.Top;
-  const int dw = ADest.Right - ADest.Left, dh = ADest.Bottom - ADest.Top;
+  // Widths and counts computed wide: rectangles spanning most of the integer
+  // range must give no count that wraps round.
+  const std::int64_t sw = std::int64_t(ASource.Right) - ASource.Left, sh = std::int64_t(ASource.Bottom) - ASource.Top;
+  const std::int64_t dw = std::int64_t(ADest.Right) - ADest.Left, dh = std::int64_t(ADest.Bottom) - ADest.Top;
   if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return tiles;
-  const int rows = (dh + sh - 1) / sh, columns = (dw + sw - 1) / sw;
-  tiles.reserve(std::size_t(rows) * std::size_t(columns));
-  for (int row = 0; row < rows; ++row)
-    for (int column = 0; column < columns; ++column) {
-      const int x = ADest.Left + column * sw, y = ADest.Top + row * sh;
-      const int w = std::min(sw, ADest.Right - x), h = std::min(sh, ADest.Bottom - y);
+  const std::int64_t rows = (dh + sh - 1) / sh, columns = (dw + sw - 1) / sw;
+  tiles.reserve(std::size_t(std::min<std::int64_t>(rows, 64) * std::min<std::int64_t>(columns, 64)));
+  for (std::int64_t row = 0; row < rows; ++row)
+    for (std::int64_t column = 0; column < columns; ++column) {
+      const int x = int(ADest.Left + column * sw), y = int(ADest.Top + row * sh);
+      const int w = int(std::min<std::int64_t>(sw, std::int64_t(ADest.Right) - x));
+      const int h = int(std::min<std::int64_t>(sh, std::int64_t(ADest.Bottom) - y));
       tiles.push_back({TRect{x, y, x + w, y + h},
                        TRect{ASource.Left, ASource.Top, ASource.Left + w, ASource.Top + h}});
     }

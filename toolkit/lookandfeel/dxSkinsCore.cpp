@@ -39,9 +39,34 @@ TdxSkinElementStates SkinStatesFromBits(std::uint16_t ABits) {
   return states;
 }
 
+namespace {
+
+// V held inside [ALow, AHigh] (AHigh below ALow reads as ALow), computed wide
+// so that no stored value, however large, wraps round.
+int Bounded(std::int64_t V, std::int64_t ALow, std::int64_t AHigh) {
+  return int(std::clamp(V, ALow, std::max(ALow, AHigh)));
+}
+
+}  // namespace
+
+std::int32_t dxSkinClampStoredExtent(std::int64_t AValue) {
+  return std::int32_t(std::clamp<std::int64_t>(AValue, -dxSkinMaxStoredExtent, dxSkinMaxStoredExtent));
+}
+
+TRect dxSkinDeflateRect(const TRect& R, const TRect& AOffsets) {
+  const int left = Bounded(std::int64_t(R.Left) + AOffsets.Left, R.Left, R.Right);
+  const int top = Bounded(std::int64_t(R.Top) + AOffsets.Top, R.Top, R.Bottom);
+  return TRect{left, top, Bounded(std::int64_t(R.Right) - AOffsets.Right, left, R.Right),
+               Bounded(std::int64_t(R.Bottom) - AOffsets.Bottom, top, R.Bottom)};
+}
+
 std::array<TRect, 9> dxSkinNinePartRects(const TRect& R, const TRect& AMargins) {
-  const int x1 = std::min(R.Left + AMargins.Left, R.Right), x2 = std::max(R.Right - AMargins.Right, R.Left);
-  const int y1 = std::min(R.Top + AMargins.Top, R.Bottom), y2 = std::max(R.Bottom - AMargins.Bottom, R.Top);
+  // The cuts stay inside R whatever the margins: a negative margin cuts
+  // nothing off, one wider than R cuts it all.
+  const int x1 = Bounded(std::int64_t(R.Left) + AMargins.Left, R.Left, R.Right);
+  const int x2 = Bounded(std::int64_t(R.Right) - AMargins.Right, R.Left, R.Right);
+  const int y1 = Bounded(std::int64_t(R.Top) + AMargins.Top, R.Top, R.Bottom);
+  const int y2 = Bounded(std::int64_t(R.Bottom) - AMargins.Bottom, R.Top, R.Bottom);
   return {TRect{R.Left, R.Top, x1, y1}, TRect{x1, R.Top, x2, y1}, TRect{x2, R.Top, R.Right, y1},
           TRect{R.Left, y1, x1, y2},    TRect{x1, y1, x2, y2},    TRect{x2, y1, R.Right, y2},
           TRect{R.Left, y2, x1, R.Bottom}, TRect{x1, y2, x2, R.Bottom}, TRect{x2, y2, R.Right, R.Bottom}};
@@ -49,20 +74,19 @@ std::array<TRect, 9> dxSkinNinePartRects(const TRect& R, const TRect& AMargins) 
 
 namespace {
 
-// A * B / C to the nearest integer, halves away from zero (as the system's MulDiv).
-int MulDivRounded(int A, int B, int C) {
-  const std::int64_t p = std::int64_t(A) * B;
-  const std::int64_t half = C / 2;
-  return int(p >= 0 ? (p + half) / C : (p - half) / C);
-}
+// A * B / C to the nearest integer, halves away from zero (as the system's
+// MulDiv), for 0 <= A, B <= C < 2^32: the product stays below 2^63.
+std::int64_t MulDivRounded(std::int64_t A, std::int64_t B, std::int64_t C) { return (A * B + C / 2) / C; }
 
 void ShrinkPair(std::int32_t& ALow, std::int32_t& AHigh, int AExtent) {
-  const int sum = ALow + AHigh;
-  if (sum <= AExtent || sum <= 0) return;
-  const int excess = sum - std::max(AExtent, 0);
-  const int low = ALow;
-  ALow = low - MulDivRounded(low, excess, sum);
-  AHigh = AHigh - MulDivRounded(AHigh, excess, sum);
+  // Computed wide: two margins near the int32 limit must not wrap round to a
+  // sum that seems to fit. A negative margin takes no room.
+  const std::int64_t low = std::max(ALow, 0), high = std::max(AHigh, 0), sum = low + high;
+  const std::int64_t extent = std::max(AExtent, 0);
+  if (sum <= extent || sum <= 0) return;
+  const std::int64_t excess = sum - extent;
+  ALow = std::int32_t(low - MulDivRounded(low, excess, sum));
+  AHigh = std::int32_t(high - MulDivRounded(high, excess, sum));
 }
 
 }  // namespace
@@ -298,11 +322,12 @@ bool TdxSkinBorder::IsEqual(TdxSkinProperty* AOther) {
 }
 
 TRect TdxSkinBorder::BandRect(const TRect& R) const {
+  // Inside R whatever the thickness: a negative one draws nothing, one wider than R fills it.
   switch (FSide) {
-    case 0: return TRect{R.Left, R.Top, R.Left + FThin, R.Bottom};
-    case 1: return TRect{R.Left, R.Top, R.Right, R.Top + FThin};
-    case 2: return TRect{R.Right - FThin, R.Top, R.Right, R.Bottom};
-    default: return TRect{R.Left, R.Bottom - FThin, R.Right, R.Bottom};
+    case 0: return TRect{R.Left, R.Top, Bounded(std::int64_t(R.Left) + FThin, R.Left, R.Right), R.Bottom};
+    case 1: return TRect{R.Left, R.Top, R.Right, Bounded(std::int64_t(R.Top) + FThin, R.Top, R.Bottom)};
+    case 2: return TRect{Bounded(std::int64_t(R.Right) - FThin, R.Left, R.Right), R.Top, R.Right, R.Bottom};
+    default: return TRect{R.Left, Bounded(std::int64_t(R.Bottom) - FThin, R.Top, R.Bottom), R.Right, R.Bottom};
   }
 }
 

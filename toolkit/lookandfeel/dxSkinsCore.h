@@ -75,11 +75,21 @@ using TdxSkinObjectState = TSet<TdxSkinObjectStateFlag, 2>;
 
 // The nine parts of R cut by the margins (Left, Top, Right, Bottom of
 // AMargins), in the order top-left, top, top-right, left, centre, right,
-// bottom-left, bottom, bottom-right. Margins wider than R squeeze the centre to nothing.
+// bottom-left, bottom, bottom-right. Margins wider than R squeeze the centre
+// to nothing; negative ones cut nothing off. Every part lies inside R.
 std::array<TRect, 9> dxSkinNinePartRects(const TRect& R, const TRect& AMargins);
 // The margins made to fit a target of AWidth x AHeight: where two opposite
-// margins need more room than there is, each gives up its share of the excess.
+// margins need more room than there is, each gives up its share of the
+// excess (a negative margin counts as none).
 TRect dxSkinShrinkMargins(const TRect& AMargins, int AWidth, int AHeight);
+// R with each side moved inwards by its offset, never past the opposite side
+// and never outside R.
+TRect dxSkinDeflateRect(const TRect& R, const TRect& AOffsets);
+// Margins, content offsets and border thicknesses read from a stream are held
+// to this size, either way, so that the sums the painters make of them stay far
+// from the integer limits.
+constexpr std::int32_t dxSkinMaxStoredExtent = 0x7FFF;
+std::int32_t dxSkinClampStoredExtent(std::int64_t AValue);
 
 // --- The picture of an image ---------------------------------------------------------------
 
@@ -745,7 +755,8 @@ TdxSkinElement* EmptyElementOr(TdxSkinElement* AElement);
 
 // --- Streams -------------------------------------------------------------------------------
 
-// A read window [start, end) over another stream; writing extends the end.
+// A read window [start, end) over another stream; writing moves the end to
+// where the writing ended.
 class TdxSkinPartStream : public TStream {
   VAMIRE_CLASS(TdxSkinPartStream, TStream)
  public:
@@ -778,7 +789,9 @@ class TdxSkinBinaryReader : public TObject {
 
  private:
   bool ListMultiSkin(std::int64_t P);
-  bool ListSkin(std::int64_t Q);
+  // The skin whose header starts AStream (a window of the listed stream
+  // beginning at AQ there).
+  bool ListSkin(TStream* AStream, std::int64_t AQ);
 
   TStream* FStream;
   std::unique_ptr<TStringList> FSkins;

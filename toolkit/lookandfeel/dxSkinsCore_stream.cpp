@@ -56,6 +56,13 @@ TRect ReadRect(TStream* S) {
   return r;
 }
 
+// Margins and offsets: each side held to the stored bound.
+TRect ReadExtents(TStream* S) {
+  const TRect r = ReadRect(S);
+  return TRect{dxSkinClampStoredExtent(r.Left), dxSkinClampStoredExtent(r.Top), dxSkinClampStoredExtent(r.Right),
+               dxSkinClampStoredExtent(r.Bottom)};
+}
+
 TSize ReadSize(TStream* S) {
   TSize s;
   s.cx = ReadInt(S);
@@ -69,6 +76,10 @@ String ReadAnsi(TStream* S) {
   if (n > Remaining(S)) ShortRead();
   AnsiString bytes(std::size_t(n), '\0');
   S->ReadBuffer(bytes.data(), n);
+  // Names and class names are ASCII, the same in every code page: no call to
+  // the system's converter for them (a skin holds thousands).
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return String(bytes.begin(), bytes.end());
   return AnsiToString(bytes);
 }
 
@@ -215,7 +226,7 @@ void TdxSkinWideStringProperty::WriteData(TStream* AStream) { WriteWide(AStream,
 
 void TdxSkinBorder::ReadData(TStream* AStream) {
   SetColor(ReadInt(AStream));
-  SetThin(ReadInt(AStream));
+  SetThin(dxSkinClampStoredExtent(ReadInt(AStream)));
 }
 
 void TdxSkinBorder::WriteData(TStream* AStream) {
@@ -287,11 +298,13 @@ void TdxSkinControlGroup::WriteToStream(TStream* AStream) {
 }
 
 void TdxSkinElement::ReadFromStream(TStream* AStream, double AVersion) {
-  FColor = ReadInt(AStream);
-  FAlpha = ReadByte(AStream);
+  // Held back until the setter applies them with the assigned flag and brush:
+  // a stream cut before then leaves the element's colour as it was.
+  const TColor color = ReadInt(AStream);
+  const std::uint8_t alpha = ReadByte(AStream);
   // An image count below 1 reads as 1, as the setter makes it.
   FImageCount = std::max(ReadInt(AStream), 1);
-  FContentOffset->SetRect(ReadRect(AStream));
+  FContentOffset->SetRect(ReadExtents(AStream));
   FGlyph->ReadFromStream(AStream, AVersion);
   FImage->ReadFromStream(AStream, AVersion);
   for (int side = 0; side < 4; ++side) {
@@ -300,7 +313,8 @@ void TdxSkinElement::ReadFromStream(TStream* AStream, double AVersion) {
     border->SetName(ReadAnsi(AStream));
     border->ReadData(AStream);
   }
-  SetColor(FColor);
+  FAlpha = alpha;
+  SetColor(color);
   if (AVersion >= 0.93) SetTextColor(ReadInt(AStream));
   if (AVersion >= 0.94) FMinSize->SetSize(ReadSize(AStream));
   if (AVersion >= 0.95) PropertyList()->ReadFromStream(AStream, AVersion);
@@ -325,7 +339,7 @@ void TdxSkinElement::WriteToStream(TStream* AStream) {
 }
 
 void TdxSkinImage::ReadFromStream(TStream* AStream, double AVersion) {
-  FMargins->SetRect(ReadRect(AStream));
+  FMargins->SetRect(ReadExtents(AStream));
   FImageLayout = ReadEnum<TdxSkinImageLayout>(AStream, 2, L"image layout");
   FStates = SkinStatesFromBits(ReadWord(AStream));
   FStretch = ReadEnum<TdxSkinStretchMode>(AStream, 3, L"stretch mode");
@@ -408,7 +422,8 @@ std::int32_t TdxSkinPartStream::Read(void* Buffer, std::int32_t Count) {
 
 std::int32_t TdxSkinPartStream::Write(const void* Buffer, std::int32_t Count) {
   const std::int32_t written = FSource->Write(Buffer, Count);
-  FEnd = std::max(FEnd, FSource->Position());
+  // The window ends where the writing ended, as a file does when written from a position.
+  FEnd = FSource->Position();
   return written;
 }
 
@@ -430,8 +445,8 @@ TdxSkinBinaryReader::TdxSkinBinaryReader(TStream* AStream)
     // The entries of a multi-skin attempt that failed part-way are not kept.
     FSkins->Clear();
     FPositions.clear();
-    FStream->SetPosition(p);
-    ListSkin(p);
+    TdxSkinPartStream rest(FStream, FStream->Size() - p, p);
+    ListSkin(&rest, p);
   }
 }
 
@@ -442,25 +457,31 @@ bool TdxSkinBinaryReader::ListMultiSkin(std::int64_t P) {
   double version = 0;
   if (!ReadSkinHeader(FStream, version) || !(version > dxSkinOldestReadableVersion)) return false;
   std::int32_t count = 0;
-  if (FStream->Read(&count, 4) != 4) return false;
+  // Each entry takes its size field and a header at least, so a count the
+  // rest cannot hold is damage.
+  constexpr std::int64_t kSmallestEntry = 4 + 18;
+  if (FStream->Read(&count, 4) != 4 || count < 0 || count > Remaining(FStream) / kSmallestEntry) return false;
   for (std::int32_t i = 0; i < count; ++i) {
     std::int32_t size = 0;
     if (FStream->Read(&size, 4) != 4 || size < 0 || size > Remaining(FStream)) return false;
     const std::int64_t q = FStream->Position();
-    if (!ListSkin(q)) return false;
+    // The entry is read within its own bytes, and the next one starts after
+    // them: every byte of the file is read once, whatever the sizes and counts say.
+    TdxSkinPartStream entry(FStream, size, q);
+    if (!ListSkin(&entry, q)) return false;
     FStream->SetPosition(q + size);
   }
   return true;
 }
 
-bool TdxSkinBinaryReader::ListSkin(std::int64_t Q) {
-  FStream->SetPosition(Q);
+bool TdxSkinBinaryReader::ListSkin(TStream* AStream, std::int64_t Q) {
+  AStream->SetPosition(0);
   double version = 0;
-  if (!ReadSkinHeader(FStream, version) || !(version >= dxSkinOldestReadableVersion)) return false;
+  if (!ReadSkinHeader(AStream, version) || !(version >= dxSkinOldestReadableVersion)) return false;
   try {
-    TdxSkin skin(ReadAnsi(FStream));
-    skin.Colors()->ReadFromStream(FStream, version);
-    skin.PropertyList()->ReadFromStream(FStream, version);
+    TdxSkin skin(ReadAnsi(AStream));
+    skin.Colors()->ReadFromStream(AStream, version);
+    skin.PropertyList()->ReadFromStream(AStream, version);
     FSkins->Add(skin.Name() + FSkins->NameValueSeparator() + skin.DisplayName());
     FPositions.push_back(Q);
     return true;

@@ -19,6 +19,7 @@
 #include "dxSkinXmas2008Blue.h"
 #include "dxSkinsCore_win.h"
 #include "dxSkinsDefaultPainters_win.h"
+#include "Streams_win.h"
 #include "lookandfeel_test_support.h"
 #include "skinunits_win_test_support.h"
 
@@ -119,6 +120,57 @@ TEST(SkinUnitsTest, EachSkinIsFiledInUnitOrderAndTakenBackAtTheEnd) {
     EXPECT_EQ(SkinPainter(b.Painter)->GetSkinInfo(), nullptr) << UTF8Encode(b.Name);
     EXPECT_EQ(Buttons(b.Painter), Buttons(TcxOffice11LookAndFeelPainter::Instance())) << UTF8Encode(b.Name);
   }
+}
+
+// The pictures of a skin with data read and not yet decoded, and those decoded.
+struct TPictureCount {
+  int Waiting = 0;
+  int Decoded = 0;
+};
+
+TPictureCount CountPictures(TdxSkin* ASkin) {
+  TPictureCount count;
+  for (int g = 0; g < ASkin->Groups()->Count(); ++g)
+    for (int e = 0; e < ASkin->Groups()->Items(g)->Count(); ++e) {
+      TdxSkinElement* element = ASkin->Groups()->Items(g)->Items(e);
+      for (TdxSkinImage* image : {element->Image(), element->Glyph()}) {
+        auto* texture = dynamic_cast<TdxSkinPNGTexture*>(image->Texture());
+        if (!texture || texture->Empty()) continue;
+        ++(texture->Decoded() ? count.Decoded : count.Waiting);
+      }
+    }
+  return count;
+}
+
+TEST(SkinUnitsTest, ASkinsPicturesAreDecodedOnTheirFirstUseOnly) {
+  skinunits_test::Start(skinunits_test::BaseUnits());
+  skinunits_test::Start(skinunits_test::SkinUnits());
+  // Filed with their lookup tables built, and not one picture decoded.
+  for (const TBuiltIn& b : BuiltIns()) {
+    const TPictureCount count = CountPictures(SkinPainter(b.Painter)->GetSkinInfo()->Skin());
+    EXPECT_GT(count.Waiting, 20) << UTF8Encode(b.Name);
+    EXPECT_EQ(count.Decoded, 0) << UTF8Encode(b.Name);
+  }
+  // Listing the names of a skin file reads no picture of any skin.
+  TResourceStream carried(GetModuleHandleW(nullptr), L"Blue", L"DXSKINS");
+  TStringList names;
+  ASSERT_TRUE(ReadSkinNamesFromStream(&carried, &names, false));
+  EXPECT_EQ(names.Strings(0), L"Blue");
+  TdxSkin* blue = SkinPainter(TdxBluePainter::Instance())->GetSkinInfo()->Skin();
+  EXPECT_EQ(CountPictures(blue).Decoded, 0);
+
+  // Drawing a button decodes what it needs of its own skin, once; the same
+  // drawing again and the other skins decode nothing.
+  const std::vector<uint32_t> first = Buttons(TdxBluePainter::Instance());
+  const TPictureCount drawn = CountPictures(blue);
+  EXPECT_GE(drawn.Decoded, 1);
+  EXPECT_LE(drawn.Decoded, 2);
+  EXPECT_EQ(Buttons(TdxBluePainter::Instance()), first);
+  EXPECT_EQ(CountPictures(blue).Decoded, drawn.Decoded);
+  for (const TBuiltIn& b : BuiltIns())
+    if (b.Painter != TdxBluePainter::Instance())
+      EXPECT_EQ(CountPictures(SkinPainter(b.Painter)->GetSkinInfo()->Skin()).Decoded, 0) << UTF8Encode(b.Name);
+  FinalizeUnits();
 }
 
 TEST(SkinUnitsTest, APainterWhoseSkinWasUnregisteredDrawsAsTheOffice11Look) {

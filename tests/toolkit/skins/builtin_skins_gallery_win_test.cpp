@@ -266,6 +266,51 @@ std::uint32_t Rgb(TColor AColor) {
   return (std::uint32_t(AColor) & 0xFF) << 16 | (std::uint32_t(AColor) & 0xFF00) | (std::uint32_t(AColor) >> 16 & 0xFF);
 }
 
+// The columns and rows of a button drawn over the background that show
+// nothing but the background from end to end: gaps between the parts of the
+// picture ("column 4", "row 20").
+std::vector<std::string> Gaps(core_graphics_test::CanvasSurface& ASurface, int AWidth, int AHeight) {
+  const vamire_test::Capture cap = ASurface.Cap();
+  std::vector<std::string> gaps;
+  const auto drawn = [&](int x, int y) { return cap.At(x, y) != 0xFF00FFu; };
+  for (int x = 0; x < AWidth; ++x) {
+    bool any = false;
+    for (int y = 0; y < AHeight && !any; ++y) any = drawn(x, y);
+    if (!any) gaps.push_back("column " + std::to_string(x));
+  }
+  for (int y = 0; y < AHeight; ++y) {
+    bool any = false;
+    for (int x = 0; x < AWidth && !any; ++x) any = drawn(x, y);
+    if (!any) gaps.push_back("row " + std::to_string(y));
+  }
+  return gaps;
+}
+
+TEST(SkinGalleryTest, ButtonsOfEveryStateAndSizeDrawEveryColumnAndRow) {
+  const std::pair<const wchar_t*, TcxCustomLookAndFeelPainterClass> skins[] = {
+      {L"UserSkin", TdxSkinsUserSkinPainter::Instance()}, {L"Silver", TdxSilverPainter::Instance()},
+      {L"LiquidSky", TdxLiquidSkyPainter::Instance()},    {L"Blue", TdxBluePainter::Instance()},
+      {L"Black", TdxBlackPainter::Instance()},            {L"Foggy", TdxFoggyPainter::Instance()},
+      {L"Xmas2008Blue", TdxXmas2008BluePainter::Instance()}};
+  const TcxButtonState states[] = {cxbsDefault, cxbsNormal, cxbsHot, cxbsPressed, cxbsDisabled};
+  // Every width at the gallery's height, every height at its width: which
+  // sizes lost a column or row depended on the scale of the stretched parts.
+  std::vector<TSize> sizes;
+  for (int width = 12; width <= 140; ++width) sizes.push_back(TSize{width, 25});
+  for (int height = 12; height <= 40; ++height) sizes.push_back(TSize{96, height});
+  core_graphics_test::CanvasSurface surface(150, 50);
+  for (const auto& [name, painter] : skins)
+    for (TcxButtonState state : states)
+      for (const TSize& size : sizes) {
+        surface.Cx.FillRect(TRect{0, 0, 150, 50}, TColor(0xFF00FF));
+        painter->PaintButtonCell(&surface.Cx, TRect{0, 0, size.cx, size.cy}, L"", state, true, clDefault, clDefault,
+                                 false, false);
+        GdiFlush();
+        EXPECT_EQ(Gaps(surface, size.cx, size.cy), std::vector<std::string>{})
+            << UTF8Encode(name) << " state " << int(state) << ", " << size.cx << " x " << size.cy;
+      }
+}
+
 TEST(SkinGalleryTest, EachSkinShowsAFinishedWindowThroughItsPainter) {
   // The listed skin that is no built-in one, filed for the gallery only.
   TcxExtendedStylePainters* registry = ExtendedStylePainterRegistry();

@@ -363,6 +363,22 @@ TEST(SkinStreamTest, APictureShorterThanItsSizeLeavesTheStreamAtTheNextField) {
   EXPECT_EQ(e->MinSize()->GetSize(), (TSize{1, 2}));
 }
 
+TEST(SkinStreamTest, APartStreamEndsWhereWritingEnded) {
+  TStringStream source(std::string(20, 'x'));
+  TdxSkinPartStream part(&source, 10, 5);
+  EXPECT_EQ(part.Size(), 10);
+  // Two bytes written at the start of the ten-byte window leave it two bytes long.
+  part.SetPosition(0);
+  part.WriteBuffer("ab", 2);
+  EXPECT_EQ(part.Size(), 2);
+  EXPECT_EQ(source.Position(), 7);
+  EXPECT_EQ(part.Seek(0, soEnd), 2);
+  // Writing on past the old end moves it there.
+  part.WriteBuffer("0123456789ab", 12);
+  EXPECT_EQ(part.Size(), 14);
+  EXPECT_EQ(source.DataString().substr(5, 14), "ab0123456789ab");
+}
+
 // --- Listing -------------------------------------------------------------------------------
 
 std::string NamedSkin(const wchar_t* name, const wchar_t* display = nullptr) {

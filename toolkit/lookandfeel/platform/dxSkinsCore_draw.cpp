@@ -157,9 +157,7 @@ void TdxSkinBorders::DrawOnCanvas(TdxSkinCanvas* ACanvas, const TRect& R) {
 void TdxSkinImage::DrawOnCanvas(TdxSkinCanvas* ACanvas, const TRect& R, int AImageIndex, TdxSkinElementState AState) {
   if (Empty()) {
     if (!HasGradient()) return;
-    const TRect& m = FMargins->Rect();
-    ACanvas->FillGradient(TRect{R.Left + m.Left, R.Top + m.Top, R.Right - m.Right, R.Bottom - m.Bottom},
-                          FGradientBeginColor, FGradient, FGradientEndColor);
+    ACanvas->FillGradient(dxSkinDeflateRect(R, FMargins->Rect()), FGradientBeginColor, FGradient, FGradientEndColor);
     return;
   }
   if (FDirty) Recalculate();
@@ -182,10 +180,7 @@ void TdxSkinElement::DrawOnCanvas(TdxSkinCanvas* ACanvas, const TRect& R, int AI
     ACanvas->FillRect(R, FColor, FAlpha);
   FImage->DrawOnCanvas(ACanvas, R, AImageIndex, AState);
   FBorders->DrawOnCanvas(ACanvas, R);
-  const TRect& offset = FContentOffset->Rect();
-  FGlyph->DrawOnCanvas(
-      ACanvas, TRect{R.Left + offset.Left, R.Top + offset.Top, R.Right - offset.Right, R.Bottom - offset.Bottom},
-      AImageIndex, AState);
+  FGlyph->DrawOnCanvas(ACanvas, dxSkinDeflateRect(R, FContentOffset->Rect()), AImageIndex, AState);
 }
 
 void TdxSkinElement::DrawToDC(HDC DC, const TRect& R, int AImageIndex, TdxSkinElementState AState) {

@@ -12,33 +12,72 @@ TdxSkinPNGTexture::TdxSkinPNGTexture() : FPicture(std::make_unique<TdxPNGImage>(
 
 TdxSkinPNGTexture::~TdxSkinPNGTexture() = default;
 
-TSize TdxSkinPNGTexture::Size() { return TSize{FPicture->Width(), FPicture->Height()}; }
+TSize TdxSkinPNGTexture::Size() {
+  if (!FData.empty()) return FDataSize;
+  return TSize{FPicture->Width(), FPicture->Height()};
+}
 
 void TdxSkinPNGTexture::LoadFromStream(TStream* AStream) {
-  std::uint8_t signature[8];
-  const std::int32_t n = AStream->Read(signature, sizeof signature);
-  AStream->Seek(-n, soCurrent);
-  if (!HasPngSignature(signature, std::size_t(n)))
-    throw EdxSkin(String(L"PNG image is not valid (no PNG signature)"));
-  auto picture = std::make_unique<TdxPNGImage>();
-  picture->LoadFromStream(AStream);
-  FPicture = std::move(picture);
+  const std::int64_t remaining = AStream->Size() - AStream->Position();
+  std::vector<std::uint8_t> data(std::size_t(std::max<std::int64_t>(remaining, 0)));
+  if (!data.empty()) data.resize(std::size_t(AStream->Read(data.data(), std::int32_t(data.size()))));
+  TSize size;
+  const String problem = CheckPngData(data.data(), data.size(), size);
+  if (!problem.empty()) throw EdxSkin(L"PNG image is not valid (" + problem + L")");
+  FData = std::move(data);
+  FDataSize = size;
+  FPicture = std::make_unique<TdxPNGImage>();
+}
+
+void TdxSkinPNGTexture::SaveToStream(TStream* AStream) {
+  if (!FData.empty()) AStream->WriteBuffer(FData.data(), std::int32_t(FData.size()));
+  else FPicture->SaveToStream(AStream);
+}
+
+TdxPNGImage* TdxSkinPNGTexture::Picture() {
+  if (!FData.empty()) {
+    const std::vector<std::uint8_t> data = std::move(FData);
+    FData.clear();
+    TMemoryStream stream;
+    stream.WriteBuffer(data.data(), std::int32_t(data.size()));
+    stream.SetPosition(0);
+    try {
+      FPicture->LoadFromStream(&stream);
+    } catch (const Exception&) {
+      FPicture = std::make_unique<TdxPNGImage>();
+    }
+  }
+  return FPicture.get();
 }
 
 bool TdxSkinPNGTexture::IsEqual(TdxSkinTexture* AOther) {
   auto* other = dynamic_cast<TdxSkinPNGTexture*>(AOther);
-  return other && FPicture->IsEqualImage(other->FPicture.get());
+  if (!other) return false;
+  if (!FData.empty() && FData == other->FData) return true;
+  return Picture()->IsEqualImage(other->Picture());
 }
 
 void TdxSkinPNGTexture::AssignTexture(TdxSkinTexture* ASource) {
   auto* other = dynamic_cast<TdxSkinPNGTexture*>(ASource);
   if (!other) return inherited::AssignTexture(ASource);
-  if (other != this) FPicture->Assign(other->FPicture.get());
+  if (other == this) return;
+  FData = other->FData;
+  FDataSize = other->FDataSize;
+  FPicture = std::make_unique<TdxPNGImage>();
+  if (FData.empty()) FPicture->Assign(other->FPicture.get());
+}
+
+void TdxSkinPNGTexture::Clear() {
+  FData.clear();
+  FDataSize = TSize{};
+  FPicture = std::make_unique<TdxPNGImage>();
 }
 
 TdxPNGImage* SkinImagePicture(TdxSkinImage* AImage) {
   auto* texture = dynamic_cast<TdxSkinPNGTexture*>(AImage->Texture());
-  return texture && !texture->Empty() ? texture->Picture() : nullptr;
+  if (!texture || texture->Empty()) return nullptr;
+  TdxPNGImage* picture = texture->Picture();
+  return picture->Empty() ? nullptr : picture;
 }
 
 // --- Skins from resources ------------------------------------------------------------------
@@ -69,20 +108,38 @@ TColor Mix(TColor A, TColor B, int AStep, int ASteps) {
   return result;
 }
 
+// How far before the first column (row) of a scaled picture its destination
+// starts: Wine's GDI+ maps the first destination pixel to a source point a
+// rounding error before the source rectangle for some scales, whatever the
+// target's position, and leaves that pixel transparent: a column of the
+// background between the parts of an element. Starting the destination a
+// little before the bitmap, where it is clipped, puts that point inside the
+// source; the scale changes by less than a hundredth of a pixel per picture.
+// An axis drawn at its own size keeps its exact mapping.
+float ScaledPictureLead(int ADestExtent, int ASourceExtent) {
+  if (ADestExtent == ASourceExtent) return 0;
+  return std::clamp(1e-3f * float(ADestExtent) / float(std::max(ASourceExtent, 1)), 0.01f, 0.5f);
+}
+
 // ASource of the image scaled into ADest through a bitmap of ADest's size at
 // the origin: Wine's GDI+ drops the first row (column) of a scaled picture
 // whose target starts at some odd coordinates, which left a line of the
 // background between the parts of an element.
 void DrawScaled(GpGraphics* AGraphics, GpImage* AImage, const TRect& ADest, const TRect& ASource) {
-  GpBitmap* part = CreateGdipBitmap(Width(ADest), Height(ADest));
+  const int w = Width(ADest), h = Height(ADest);
+  GpBitmap* part = CreateGdipBitmap(w, h);
   GpGraphics* graphics = nullptr;
   GpStatus status = GdipApi().GdipGetImageGraphicsContext(part, &graphics);
   try {
     CheckGdipStatus(status);
-    DrawGdipImageWithAlpha(graphics, TRect{0, 0, Width(ADest), Height(ADest)}, ASource, 255, AImage);
+    const TRect s = AdjustGdipSourceRect(TRect{0, 0, w, h}, ASource);
+    const float dx = ScaledPictureLead(w, Width(s)), dy = ScaledPictureLead(h, Height(s));
+    CheckGdipStatus(GdipApi().GdipDrawImageRectRect(graphics, AImage, -dx, -dy, float(w) + dx, float(h) + dy,
+                                                    float(s.Left), float(s.Top), float(Width(s)), float(Height(s)),
+                                                    Gdiplus::UnitPixel, nullptr, nullptr, nullptr));
     GdipApi().GdipDeleteGraphics(graphics);
     graphics = nullptr;
-    DrawGdipImageWithAlpha(AGraphics, ADest, TRect{0, 0, Width(ADest), Height(ADest)}, 255, part);
+    DrawGdipImageWithAlpha(AGraphics, ADest, TRect{0, 0, w, h}, 255, part);
   } catch (...) {
     if (graphics) GdipApi().GdipDeleteGraphics(graphics);
     GdipApi().GdipDisposeImage(part);

@@ -14,24 +14,37 @@
 #include "dxGDIPlusClasses_win.h"
 #include "dxSkinsCore.h"
 
-// The picture of a skin image as a GDI+ image, decoded when it is read.
+// The picture of a skin image as a GDI+ image. Reading keeps the PNG data and
+// checks their structure; the pixels are decoded on the first use that needs
+// them (a draw, the alpha, a comparison, Picture), so that a skin registered
+// at start costs no decoding until it is drawn. From then on the decoded
+// picture is the texture (Picture may change it) and the data are let go.
 class TdxSkinPNGTexture : public TdxSkinTexture {
   VAMIRE_CLASS(TdxSkinPNGTexture, TdxSkinTexture)
  public:
   TdxSkinPNGTexture();
   ~TdxSkinPNGTexture() override;
-  bool Empty() override { return FPicture->Empty(); }
+  bool Empty() override { return FData.empty() && FPicture->Empty(); }
+  // Read from the data's header while they are not decoded.
   TSize Size() override;
-  // Only PNG data: anything else raises EdxSkin.
+  // Only PNG data whose chunks are whole: anything else raises EdxSkin and
+  // leaves the texture as it was.
   void LoadFromStream(TStream* AStream) override;
-  void SaveToStream(TStream* AStream) override { FPicture->SaveToStream(AStream); }
-  bool UsesAlpha() override { return FPicture->UsesAlpha(); }
+  // The data as read while not decoded; else the picture encoded as PNG.
+  void SaveToStream(TStream* AStream) override;
+  bool UsesAlpha() override { return Picture()->UsesAlpha(); }
   bool IsEqual(TdxSkinTexture* AOther) override;
   void AssignTexture(TdxSkinTexture* ASource) override;
-  void Clear() override { FPicture = std::make_unique<TdxPNGImage>(); }
-  TdxPNGImage* Picture() const { return FPicture.get(); }
+  void Clear() override;
+  // The decoded picture (decoding now when it is not yet). Data the decoder
+  // refuses after all give an empty picture.
+  TdxPNGImage* Picture();
+  // Holds no data still waiting to be decoded.
+  bool Decoded() const { return FData.empty(); }
 
  private:
+  std::vector<std::uint8_t> FData;
+  TSize FDataSize;
   std::unique_ptr<TdxPNGImage> FPicture;
 };
 
