@@ -36,6 +36,8 @@
 #include "cxLibraryStrs.h"
 #include "cxLookAndFeelPainters_win.h"
 #include "cxLookAndFeels.h"
+#include "cxPCPainters.h"
+#include "cxPCPaintersFactory.h"
 #include "dxCore.h"
 #include "dxGDIPlusAPI.h"
 #include "dxGDIPlusClasses_win.h"
@@ -67,7 +69,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
                    cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxPCPaintersFactoryUnit, cxPCUnit,
+                   cxPCPaintersUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.
