@@ -44,7 +44,7 @@ void TcxPCStandardPainter::GetNavigatorButtons(const TcxPCNavigatorButtons& ABut
     if (AButtons.Contains(b)) AList.push_back({b, TRect{}});
 }
 
-int TcxPCStandardPainter::GetNavigatorAreaWidth(const TcxPCNavigatorButtons& AButtons) {
+int TcxPCStandardPainter::GetNavigatorButtonsLength(const TcxPCNavigatorButtons& AButtons) {
   TcxPCNavigatorButtonPositions list;
   GetNavigatorButtons(AButtons, list);
   int result = 0;
@@ -52,18 +52,17 @@ int TcxPCStandardPainter::GetNavigatorAreaWidth(const TcxPCNavigatorButtons& ABu
     result += GetNavigatorButtonWidth(list[i].Button);
     if (i + 1 < list.size()) result += GetNavigatorButtonSpacing(list[i].Button, list[i + 1].Button);
   }
+  return result;
+}
+
+int TcxPCStandardPainter::GetNavigatorAreaWidth(const TcxPCNavigatorButtons& AButtons) {
+  int result = GetNavigatorButtonsLength(AButtons);
   if (result > 0) result += GetNavigatorAreaLeadingIndent() + GetNavigatorAreaTrailingIndent();
   return result;
 }
 
 void TcxPCStandardPainter::CalculateNavigatorAreaBounds(const TcxPCNavigatorButtons& AButtons) {
-  TcxPCNavigatorButtonPositions list;
-  GetNavigatorButtons(AButtons, list);
-  int W = 0;
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    W += GetNavigatorButtonWidth(list[i].Button);
-    if (i + 1 < list.size()) W += GetNavigatorButtonSpacing(list[i].Button, list[i + 1].Button);
-  }
+  const int W = GetNavigatorButtonsLength(AButtons);
   const int H = GetNavigatorButtonHeight();
   const int width = TabControl()->Width(), height = TabControl()->Height();
   const TcxPCNavigatorPosition n = TabControl()->NavigatorPosition();

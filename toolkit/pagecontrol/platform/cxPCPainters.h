@@ -87,6 +87,8 @@ class TcxPCStandardPainter : public TcxPCCustomPainter {
   // The style kind of the painter's own class: 0 tab, 1 button, 2 flat button.
   int StyleKind() const { return PainterClass()->GetStyleKind(); }
   bool TabsAreHorizontal() const;
+  // The shown buttons' widths and the spacing between them.
+  int GetNavigatorButtonsLength(const TcxPCNavigatorButtons& AButtons);
   // The navigator sits at the start of the strip.
   bool IsNavigatorAtStart() const;
   void DrawNavigatorGlyph(TcxPCNavigatorButton AButton, const TPoint& AOrigin, const TcxPCNavigatorButtonInfo& AInfo,
