@@ -37,6 +37,8 @@
 #include "cxLibraryStrs.h"
 #include "cxLookAndFeelPainters_win.h"
 #include "cxLookAndFeels.h"
+#include "cxPCPainters.h"
+#include "cxPCPaintersFactory.h"
 #include "dxBarStrs.h"
 #include "dxBar_win.h"
 #include "dxCore.h"
@@ -73,9 +75,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
                    cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, dxStatusBarUnit,
-                   dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, dxBarUnit, RzCommonUnit, RzPanelUnit,
-                   RzStatusUnit});
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxPCPaintersFactoryUnit, cxPCUnit,
+                   cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, dxBarUnit,
+                   RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

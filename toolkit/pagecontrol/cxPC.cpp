@@ -118,3 +118,31 @@ int TcxPCRowScore::Compare(const TcxPCRowScore& A, const TcxPCRowScore& B) {
   }
   return 0;
 }
+
+String FitTextWithEndEllipsis(const String& AText, int AWidth, const std::function<int(const String&)>& AMeasure,
+                              int& AFittedWidth) {
+  AFittedWidth = AMeasure(AText);
+  if (AFittedWidth <= AWidth) return AText;
+  const String ellipsis = L"...";
+  // Widths grow with the length of the start kept, so the longest start that
+  // fits is found by halving.
+  int low = 0, high = int(AText.size()) - 1;
+  int best = -1, bestWidth = 0;
+  while (low <= high) {
+    const int mid = (low + high) / 2;
+    const int width = AMeasure(AText.substr(0, std::size_t(mid)) + ellipsis);
+    if (width <= AWidth) {
+      best = mid;
+      bestWidth = width;
+      low = mid + 1;
+    } else {
+      high = mid - 1;
+    }
+  }
+  if (best < 0) {
+    AFittedWidth = 0;
+    return String();
+  }
+  AFittedWidth = bestWidth;
+  return AText.substr(0, std::size_t(best)) + ellipsis;
+}

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "Streaming.h"
@@ -241,3 +242,10 @@ class TcxPCRowScore {
   static int Compare(const TcxPCRowScore& A, const TcxPCRowScore& B);
   std::vector<std::uint64_t> FWords;  // lowest first
 };
+
+// --- Caption fitting ----------------------------------------------------------------------
+// The caption for AWidth pixels on one line: the whole text when it fits, else
+// the longest start of it followed by "..."; empty when not even "..." fits.
+// AMeasure gives a text's width; AFittedWidth is the result's.
+String FitTextWithEndEllipsis(const String& AText, int AWidth, const std::function<int(const String&)>& AMeasure,
+                              int& AFittedWidth);

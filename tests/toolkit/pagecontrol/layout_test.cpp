@@ -289,4 +289,18 @@ TEST(TabLayout, MarginsPointsAndKindsTurnToEachSide) {
   EXPECT_EQ(PCOptionsFromInt(177), cxPCDefaultOptions);
 }
 
+// One pixel per character, so widths are lengths.
+TEST(CaptionFitTest, KeepsTheLongestStartThatFitsWithTheEllipsis) {
+  auto measure = [](const String& AText) { return int(AText.size()); };
+  struct {
+    int Width;
+    const wchar_t* Expected;
+  } const cases[] = {{20, L"Channels"}, {8, L"Channels"}, {7, L"Chan..."}, {4, L"C..."}, {3, L"..."}, {2, L""}};
+  for (const auto& c : cases) {
+    int width = -1;
+    EXPECT_EQ(FitTextWithEndEllipsis(L"Channels", c.Width, measure, width), c.Expected) << c.Width;
+    EXPECT_EQ(width, int(String(c.Expected).size())) << c.Width;
+  }
+}
+
 }  // namespace

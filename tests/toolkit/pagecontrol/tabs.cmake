@@ -12,3 +12,6 @@ vamire_add_test(pagecontrol_pagecontrol_win_test SOURCES ${CMAKE_CURRENT_LIST_DI
 # Real keys and the active window: alone on the display.
 vamire_add_test(pagecontrol_tabkeys_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/tabkeys_win_test.cpp
   LIBS vamire_pagecontrol FOREGROUND)
+# The real styles: tab content placement, the standard sizes and navigator, the Tabs outline.
+vamire_add_test(pagecontrol_painters_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/painters_win_test.cpp
+  LIBS vamire_pagecontrol)

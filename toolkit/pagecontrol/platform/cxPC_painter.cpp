@@ -145,9 +145,22 @@ TColor TcxPCCustomPainter::GetTabTextColor(int AVisibleIndex) {
   return clBtnText;
 }
 
+// The text comes fitted (CalculateTabImageAndTextRects): a cut caption has
+// lost its accelerator marks, so only a whole one is drawn with its underline.
 void TcxPCCustomPainter::DrawTabText(TcxCanvas* ACanvas, const String& AText, int AVisibleIndex, const TRect& R) {
-  ACanvas->DrawText(AText, R, cxAlignHCenter | cxAlignVCenter | cxSingleLine | cxShowPrefix,
-                    FTabControl->Tabs()->VisibleTab(AVisibleIndex)->RealEnabled());
+  const unsigned format = DT_SINGLELINE | DT_END_ELLIPSIS | DT_LEFT | DT_TOP | (IsCaptionCut() ? DT_NOPREFIX : 0);
+  if (IsNativePainting() && FTabControl->Tabs()->VisibleTab(AVisibleIndex)->RealEnabled() && CanUseThemes()) {
+    int part = 0, state = 0;
+    GetNativeTabPartAndState(AVisibleIndex, part, state);
+    const HTHEME theme = AcquireThemeHandle(totTab);
+    const RECT box{R.Left, R.Top, R.Right, R.Bottom};
+    ACanvas->Canvas()->RequiredState(TCanvasStates{csHandleValid, csFontValid});
+    if (theme && SUCCEEDED(DrawThemeText(theme, ACanvas->Handle(), part, state, AText.c_str(), int(AText.size()),
+                                         format, 0, &box)))
+      return;
+  }
+  TRect box = R;
+  DrawTextOnCanvas(ACanvas->Canvas(), AText, box, ACanvas->Font()->Color(), format);
 }
 
 void TcxPCCustomPainter::Paint() {

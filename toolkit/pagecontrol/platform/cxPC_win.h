@@ -342,7 +342,7 @@ class TcxPCCustomPainter : public TObject {
   virtual int CalculateTabNormalWidth(TcxTab* ATab) = 0;
   virtual void GetTabRectCorrection(int AVisibleIndex, TRect& ADeltas);
   virtual void PaintTabSheetBackground(HDC /*DC*/, TObject* /*ATabSheet*/) {}
-  virtual void DrawTabImageAndText(TcxTab* /*ATab*/, int /*AVisibleIndex*/) {}
+  virtual void DrawTabImageAndText(TcxTab* ATab, int AVisibleIndex);
   virtual void FillDisplayBackground();
   virtual void PaintControlBackground() { FillDisplayBackground(); }
   virtual int GetNavigatorButtonSpacing(TcxPCNavigatorButton, TcxPCNavigatorButton) { return 0; }
@@ -428,10 +428,32 @@ class TcxPCCustomPainter : public TObject {
   int GetMaxCaptionHeight();
   void PrepareTabFont(TcxTab* ATab, TcxCanvas* ACanvas);
 
+  // --- Tab content: where image and caption go, and drawing them
+  // Places the image and the caption (cut with an end ellipsis when it does
+  // not fit) and hands both rectangles to SetTabImageAndTextRects.
+  void CalculateTabImageAndTextRects(int AVisibleIndex);
+  void DrawCaptionInBitmap(TBitmap* ABitmap, const String& AText, const TRect& R, TColor AColor, bool AEnabled);
+  // The caption the last placement fitted; cut captions lose their accelerator marks.
+  const String& FittedCaption() const { return FFittedCaption; }
+  bool IsCaptionCut() const { return FCaptionCut; }
+  // The bitmap a native style draws the current tab on; null otherwise.
+  TBitmap* TabPaintBitmap() const { return FTabPaintBitmap; }
+  void SetTabPaintBitmap(TBitmap* ABitmap) { FTabPaintBitmap = ABitmap; }
+  // The caption's direction as drawn: 0 with native painting, else the layout's code.
+  int GetContentRotation();
+  void AdjustOffsets(int AVisibleIndex, int AOffsets[4]);
+  void AdjustMargins(int AVisibleIndex, int AMargins[2], bool AText);
+
  private:
+  void DrawHorizontalCaption(const String& AText, TColor AColor, bool AEnabled);
+  void DrawRotatedCaption(TcxTab* ATab, const String& AText, TColor AColor, bool AEnabled);
+
   TcxCustomTabControl* FTabControl;
   std::unique_ptr<TcxPCPainterParentInfo> FParentInfo;
   TcxPCTabContent FTabContent;
+  String FFittedCaption;
+  bool FCaptionCut = false;
+  TBitmap* FTabPaintBitmap = nullptr;
 };
 
 // --- The control ---------------------------------------------------------------------------------
