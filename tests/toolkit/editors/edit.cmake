@@ -6,3 +6,5 @@ vamire_add_test(editors_edit_model_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/ed
   LIBS vamire_editors)
 vamire_add_test(editors_edit_paint_win_test BOTH_PREFIXES SOURCES ${CMAKE_CURRENT_LIST_DIR}/edit_paint_win_test.cpp
   LIBS vamire_editors)
+vamire_add_benchmark(editors_edit_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/edit_bench.cpp
+  LIBS vamire_editors vamire_test_support)

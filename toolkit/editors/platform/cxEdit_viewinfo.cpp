@@ -374,8 +374,12 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* ACanvas, int AButtonInd
   TcxEditButtonViewInfo* b = Buttons[AButtonIndex];
   const bool enabled = b->State != ebsDisabled;
   const int offset = ANeedOffsetContent && !(NativeStyle && CanUseThemes()) ? 1 : 0;
-  ACanvas->SaveDeviceState();
-  ACanvas->IntersectClipRectangle(AContentRect);
+  // Dots and arrows are placed inside the content; only glyphs and text need the clip.
+  const bool clip = b->Kind == bkGlyph || b->Kind == bkText;
+  if (clip) {
+    ACanvas->SaveDeviceState();
+    ACanvas->IntersectClipRectangle(AContentRect);
+  }
   TRect r = OffsetRectBy(AContentRect, TPoint{offset, offset});
   auto embossed = [&](auto draw) {
     if (enabled) {
@@ -423,5 +427,5 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* ACanvas, int AButtonInd
       break;
     }
   }
-  ACanvas->RestoreDeviceState();
+  if (clip) ACanvas->RestoreDeviceState();
 }
