@@ -132,6 +132,30 @@ TEST(EditProperties, ClassObjectNamesTheKindsClasses) {
   EXPECT_NE(std::find(live.begin(), live.end(), same.get()), live.end());
 }
 
+class TKindButton : public TcxEditButton {
+  VAMIRE_CLASS(TKindButton, TcxEditButton)
+ public:
+  using TcxEditButton::TcxEditButton;
+};
+class TKindButtons : public TcxEditButtons {
+  VAMIRE_CLASS(TKindButtons, TcxEditButtons)
+ public:
+  explicit TKindButtons(TPersistent* AOwner) : TcxEditButtons(AOwner, TKindButton::StaticClass()) {}
+};
+class TKindProperties : public TcxCustomEditProperties {
+  VAMIRE_EDIT_PROPERTIES_CLASS(TKindProperties, TcxCustomEditProperties)
+ public:
+  explicit TKindProperties(TPersistent* AOwner) : TcxCustomEditProperties(AOwner, StaticClass()) {}
+  static TClass GetButtonsClass() { return TKindButtons::StaticClass(); }
+};
+
+TEST(EditProperties, KindMakesItsOwnButtons) {
+  std::unique_ptr<TcxCustomEditProperties> p(
+      static_cast<TcxCustomEditProperties*>(TKindProperties::StaticClass()->Create(nullptr)));
+  EXPECT_EQ(p->Buttons()->ClassType(), TKindButtons::StaticClass());
+  EXPECT_EQ(p->Buttons()->Add()->ClassType(), TKindButton::StaticClass());
+}
+
 // --- Buttons --------------------------------------------------------------------------------
 TEST(EditButtons, DefaultIsOneButtonAtATime) {
   TcxCustomEditProperties p(nullptr);
@@ -291,7 +315,7 @@ TEST(EditRegistries, FilterHelperOfTheNearestRegisteredAncestor) {
 }
 
 TEST(EditRegistries, PropertiesClassesSortedByDescription) {
-  TcxRegisteredClasses* registry = GetRegisteredEditProperties();
+  TcxRegisteredClasses* registry = EditPropertiesRegistry();
   registry->Register(TTextProps::StaticClass(), ResolveResourceString(&scxSEditRepositoryTextItem));
   registry->Register(TMaskProps::StaticClass(), ResolveResourceString(&scxSEditRepositoryMaskItem));
   ASSERT_EQ(registry->Count(), 2);

@@ -103,19 +103,20 @@ void TcxCustomEditPropertiesValues::Assign(TPersistent* Source) {
 
 // --- Properties -----------------------------------------------------------------------------
 TcxCustomEditProperties::TcxCustomEditProperties(TPersistent* AOwner)
+    : TcxCustomEditProperties(AOwner, StaticClass()) {}
+
+TcxCustomEditProperties::TcxCustomEditProperties(TPersistent* AOwner, TClass AKind)
     : TcxInterfacedPersistent(AOwner), FOwner(AOwner) {
   if (GLiveProperties) GLiveProperties->push_back(this);
   FFreeNotificator = new TcxFreeNotificator(nullptr);
   FFreeNotificator->OnFreeNotification = TcxFreeNotificationEvent(this, &TcxCustomEditProperties::FreeNotification);
   FAlignment = new TcxEditAlignment(this);
   FAlignment->OnChanged = TNotifyEvent(this, &TcxCustomEditProperties::AlignmentChanged);
-  TcxCustomEditPropertiesClass info = ClassInfoOf(ClassType());
+  TcxCustomEditPropertiesClass info = ClassInfoOf(AKind);
   TClass valuesClass = info ? info->GetAssignedValuesClass() : GetAssignedValuesClass();
   FAssignedValues = static_cast<TcxCustomEditPropertiesValues*>(valuesClass->Create(this));
   TClass buttonsClass = info ? info->GetButtonsClass() : GetButtonsClass();
-  FButtons = buttonsClass == TcxEditButtons::StaticClass()
-                 ? new TcxEditButtons(this, TcxEditButtons::GetButtonClass())
-                 : static_cast<TcxEditButtons*>(buttonsClass->Create(this));
+  FButtons = static_cast<TcxEditButtons*>(buttonsClass->Create(this));
   FButtons->OnChange = TNotifyEvent(this, &TcxCustomEditProperties::ButtonsChanged);
   FUseLeftAlignmentOnEditing = DefaultUseLeftAlignmentOnEditing();
   FInnerAlignment = new TcxEditAlignment(this);

@@ -111,7 +111,7 @@ TcxRegisteredClasses* GEditProperties = nullptr;
 TcxFilterEditsController* GFilterEdits = nullptr;
 }  // namespace
 
-TcxRegisteredClasses* GetRegisteredEditProperties() {
+TcxRegisteredClasses* EditPropertiesRegistry() {
   if (!GEditProperties && !IsFinalizing()) {
     GEditProperties = new TcxRegisteredClasses(false);
     GEditProperties->SetSorted(true);

@@ -229,6 +229,9 @@ String RemoveAccelChars(const String& S);
 class TcxEditButtons : public TOwnedCollection {
   VAMIRE_CLASS(TcxEditButtons, TOwnedCollection)
  public:
+  using TCreateArg = TPersistent;
+  // Made by the properties through the class object, with GetButtonClass's items.
+  explicit TcxEditButtons(TPersistent* AOwner) : TcxEditButtons(AOwner, GetButtonClass()) {}
   TcxEditButtons(TPersistent* AOwner, TClass AButtonClass);
   static TObject* CreateFresh() { return new TcxEditButtons(nullptr, TcxEditButton::StaticClass()); }
   static TClass GetButtonClass() { return TcxEditButton::StaticClass(); }
@@ -395,6 +398,12 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
   }
   bool IsOwnerDestroying() const;
 
+ protected:
+  // A kind that names other buttons or assigned-values classes passes its own
+  // class object: the constructor makes its parts before the kind's exists.
+  TcxCustomEditProperties(TPersistent* AOwner, TClass AKind);
+
+ private:
   TPersistent* FOwner;
   bool FAutoSelect = true;
   bool FBeepOnError = false;
@@ -797,7 +806,7 @@ class TcxCustomEditData : public TObject {
 
 // The properties classes of the editor kinds with their descriptions, sorted
 // by description; made on first use, freed when the unit ends.
-TcxRegisteredClasses* GetRegisteredEditProperties();
+TcxRegisteredClasses* EditPropertiesRegistry();
 
 // The filter helper of a properties class: every operation is a class method.
 class TcxCustomFilterEditHelper;
