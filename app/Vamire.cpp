@@ -19,6 +19,7 @@
 #include "Sockets.h"
 #include "StdCtrls.h"
 #include "Threads.h"
+#include "cxButtons_win.h"
 #include "cxClasses.h"
 #include "cxContainer_popup_win.h"
 #include "cxContainer_win.h"
@@ -39,6 +40,8 @@
 #include "cxLibraryStrs.h"
 #include "cxLookAndFeelPainters_win.h"
 #include "cxLookAndFeels.h"
+#include "dxBarStrs.h"
+#include "dxBar_win.h"
 #include "dxCore.h"
 #include "dxGDIPlusAPI.h"
 #include "dxGDIPlusClasses_win.h"
@@ -52,6 +55,8 @@
 #include "dxSkinsCore_win.h"
 #include "dxSkinsDefaultPainters_win.h"
 #include "dxSkinsForm_win.h"
+#include "dxSkinsdxStatusBarPainter.h"
+#include "dxStatusBar_win.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 
@@ -61,7 +66,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // the runtime's, the link's, then the toolkit's: the theme units and the GDI+ loader first among those,
   // the look-and-feel after the core: the Office colour set, the settings, the painters and the toolkit's
   // own controls, then the skin core and the built-in skins (both started by the GDI+ loader, the skins
-  // filed only when GDI+ is there), then the skinned forms; the panels (which stand on the core alone) last.
+  // filed only when GDI+ is there), then the skinned forms; the panels (which stand on the core alone); the
+  // bar library's strings and main unit, which every run starts though the console shows no bar.
   InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
                    ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
                    dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit,
@@ -71,7 +77,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, cxEditConstsUnit,
                    cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, dxStatusBarUnit,
+                   dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, dxBarUnit, RzCommonUnit, RzPanelUnit,
+                   RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

@@ -61,6 +61,9 @@ enum TControlStateItem {
 };
 using TControlState = TSet<TControlStateItem, 16>;
 
+// The reading order of a control's text.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+VAMIRE_ENUM_NAMES(TBiDiMode, L"bdLeftToRight", L"bdRightToLeft", L"bdRightToLeftNoAlign", L"bdRightToLeftReadingOnly")
 enum TDragMode { dmManual, dmAutomatic };
 VAMIRE_ENUM_NAMES(TDragMode, L"dmManual", L"dmAutomatic")
 enum TDragKind { dkDrag, dkDock };

@@ -423,13 +423,18 @@ extern THintWindowClass HintWindowClass;
 // (window class "TApplication"), the message loop, the main form whose
 // closing ends the loop, and the handler of exceptions that reach a window
 // procedure, hook or timer (D-5): it shows the message and the loop goes on.
+// The procedure the application runs when it initializes; a unit that needs
+// to act then keeps the old value and calls it from its own.
+extern void (*InitProc)();
+
 class TApplication : public TComponent {
   VAMIRE_CLASS(TApplication, TComponent)
  public:
   explicit TApplication(TComponent* AOwner);
   ~TApplication() override;
 
-  // Makes the application window; harmless to call again.
+  // Runs InitProc when one is set, then makes the application window;
+  // harmless to call again.
   void Initialize();
   HWND Handle() const { return FHandle; }
   // The text of the application window; the program's file name without

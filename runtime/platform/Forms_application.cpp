@@ -83,7 +83,12 @@ void TApplication::CreateHandle() {
   SetWindowLongPtrW(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-void TApplication::Initialize() { CreateHandle(); }
+void (*InitProc)() = nullptr;
+
+void TApplication::Initialize() {
+  if (InitProc) InitProc();
+  CreateHandle();
+}
 
 String TApplication::Title() const {
   if (FTitleSet) return FTitle;

@@ -1,10 +1,13 @@
 // The prefixes' fonts (D-58, scripts/make-prefix): which face each UI font name
-// resolves to; that its Latin text draws exactly as wide as it measures (Wine
-// measures smoothed outlines and draws unsmoothed glyphs, which differ for most
-// faces); that its Chinese characters come, linked, from the Ming face's
-// embedded bitmaps; that the UI sizes draw crisp (black and white only, no
-// strokes lost to smoothing); and that Marlett is there for the title-bar and
-// frame-control glyphs. Run in both prefixes and in both code pages.
+// resolves to; that its Latin text draws exactly as wide as it measures, bold
+// too, from a real bold face whose letters stay apart (Wine measures with one
+// hinting and draws unsmoothed with another, which differ for most faces); that
+// its Chinese characters come, linked, from the Simplified Song face, with the
+// punctuation at the bottom left of its cell, and the characters beyond that
+// face's set from the Ming face's embedded bitmaps; that the UI sizes draw
+// crisp (black and white only, no strokes lost to smoothing); and that Marlett
+// is there for the title-bar and frame-control glyphs. Run in both prefixes and
+// in both code pages.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -17,7 +20,8 @@
 
 namespace {
 
-const wchar_t kLatinFace[] = L"DejaVu Sans Condensed";
+const wchar_t kLatinFace[] = L"DejaVu Sans";
+const wchar_t kSong[] = L"AR PL SungtiL GB";
 const wchar_t kMing[] = L"AR PL UMing CN";
 const wchar_t kHei[] = L"WenQuanYi Zen Hei";
 const wchar_t kLatin[] = L"Save the changes? OK Cancel 0123456789";
@@ -60,7 +64,10 @@ class ScreenFont {
   }
   // The English family name in the name table of the face that draws: what the
   // font name really resolved to, whatever alias the program asked for.
-  std::wstring DrawingFamily() const {
+  std::wstring DrawingFamily() const { return Name(1); }
+  // Its style name ("Bold" for a real bold face; a face the engine emboldens keeps its own).
+  std::wstring DrawingStyle() const { return Name(2); }
+  std::wstring Name(unsigned id) const {
     const DWORD tag = 'e' << 24 | 'm' << 16 | 'a' << 8 | 'n';  // "name", as GetFontData takes it
     const DWORD size = GetFontData(FDC, tag, 0, nullptr, 0);
     if (size == GDI_ERROR || size < 6) return L"";
@@ -71,7 +78,7 @@ class ScreenFont {
     for (unsigned i = 0; i < count; ++i) {
       const size_t record = 6 + 12 * size_t(i);
       // Windows platform (3), US English (0x409), family name (1); UTF-16 big-endian.
-      if (word(record) != 3 || word(record + 4) != 0x409 || word(record + 6) != 1) continue;
+      if (word(record) != 3 || word(record + 4) != 0x409 || word(record + 6) != id) continue;
       std::wstring name;
       const size_t start = strings + word(record + 10), length = word(record + 8);
       for (size_t k = 0; k + 1 < length; k += 2) name += wchar_t(word(start + k));
@@ -117,6 +124,7 @@ TEST(FontsTest, UiFontNamesResolveToTheirFaces) {
       {L"Microsoft Sans Serif", L"Microsoft Sans Serif", kLatinFace},
       {L"SimSun", L"SimSun", kLatinFace},
       {L"\u5b8b\u4f53", L"\u5b8b\u4f53", kLatinFace},  // 宋体
+      {kSong, kSong, kSong},
       {kMing, kMing, kMing},
       {L"SimHei", L"SimHei", kHei},
       {L"Marlett", L"Marlett", L"Marlett"},
@@ -131,6 +139,18 @@ TEST(FontsTest, UiFontNamesResolveToTheirFaces) {
       EXPECT_EQ(font.DrawingFamily(), c.family) << height << ", GetTextFace: " << font.Face();
     }
   }
+}
+
+// Bold UI text draws from the Latin face's own bold style, not from the regular
+// one emboldened by the engine (which adds no advance: letters run together).
+TEST(FontsTest, BoldUiTextComesFromARealBoldFace) {
+  for (const wchar_t* name : {L"MS Sans Serif", L"MS Shell Dlg", L"Tahoma", L"SimSun", L"Segoe UI"})
+    for (int height : {kUiHeight, -12, -16}) {
+      SCOPED_TRACE(testing::Message() << name << " " << height);
+      ScreenFont font(name, height, DEFAULT_CHARSET, FW_BOLD);
+      EXPECT_EQ(font.DrawingFamily(), kLatinFace);
+      EXPECT_EQ(font.DrawingStyle(), L"Bold");
+    }
 }
 
 // Draws the text black on white at (2, 2), and answers how many pixels are
@@ -174,6 +194,37 @@ TDrawn Draw(const ScreenFont& font, const wchar_t* text) {
   return drawn;
 }
 
+// How many pixels differ between two inks laid over each other at their top left corners.
+size_t InkDistance(const std::string& a, const std::string& b) {
+  auto rows = [](const std::string& ink) {
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; (end = ink.find('\n', start)) != std::string::npos; start = end + 1)
+      lines.push_back(ink.substr(start, end - start));
+    return lines;
+  };
+  const std::vector<std::string> ra = rows(a), rb = rows(b);
+  size_t distance = 0;
+  for (size_t y = 0; y < std::max(ra.size(), rb.size()); ++y) {
+    const std::string la = y < ra.size() ? ra[y] : "", lb = y < rb.size() ? rb[y] : "";
+    for (size_t x = 0; x < std::max(la.size(), lb.size()); ++x)
+      distance += (x < la.size() && la[x] == '1') != (x < lb.size() && lb[x] == '1');
+  }
+  return distance;
+}
+
+// How near the character drawn in the font comes to the face's own drawing of
+// it, at the font's height or a neighbouring one (0: pixel for pixel).
+size_t DistanceTo(const ScreenFont& font, wchar_t ch, const wchar_t* face, LONG weight) {
+  const wchar_t one[] = {ch, 0};
+  const std::string linked = Ink(Draw(font, one));
+  size_t best = SIZE_MAX;
+  for (int height = kUiHeight - 1; height <= kUiHeight + 1; ++height) {
+    ScreenFont alone(face, height, DEFAULT_CHARSET, weight);
+    best = std::min(best, InkDistance(Ink(Draw(alone, one)), linked));
+  }
+  return best;
+}
+
 const wchar_t* const kUiNames[] = {L"MS Sans Serif", L"MS Shell Dlg", L"MS Shell Dlg 2", L"Tahoma",
                                    L"Microsoft Sans Serif", L"SimSun", L"\u5b8b\u4f53"};
 
@@ -182,26 +233,29 @@ TEST(FontsTest, UiFontsHaveTheLatinGlyphsAndLinkTheChineseOnesFromTheMingFace) {
     SCOPED_TRACE(testing::Message() << name);
     ScreenFont font(name, kUiHeight);
     EXPECT_EQ(font.Missing(kLatin), 0);
-    // Each Chinese character draws as the Ming face draws it, pixel for pixel
-    // (the link sizes and places it by the Latin face's metrics, so at a
-    // neighbouring height, on another baseline, with other advances).
+    // Each Chinese character draws from the Song face, not from the Ming face's
+    // bitmaps (the link sizes and places it by the Latin face's metrics, so at a
+    // neighbouring height, on another baseline, with other advances; the Song
+    // face's hinted outlines then move by a pixel here and there, so which face
+    // draws is told by the Ming face's bitmaps not matching, and by the
+    // punctuation test below); one the Song face lacks (beyond GB 2312) as the
+    // Ming face's bitmaps draw it, pixel for pixel.
     // Bold too: title bars draw their captions bold.
     EXPECT_GT(Draw(font, kChinese).Black, size_t(100));
+    const std::wstring beyond = L"\u5ef3\u6a94";  // 廳檔: traditional forms, not in GB 2312
     for (LONG weight : {FW_NORMAL, FW_BOLD}) {
       ScreenFont styled(name, kUiHeight, DEFAULT_CHARSET, weight);
       for (const wchar_t* c = kChinese; *c; ++c) {
-        const wchar_t one[] = {*c, 0};
-        const std::string linked = Ink(Draw(styled, one));
-        bool fromMing = false;
-        for (int height = kUiHeight - 1; height <= kUiHeight + 1 && !fromMing; ++height) {
-          ScreenFont ming(kMing, height, DEFAULT_CHARSET, weight);
-          fromMing = Ink(Draw(ming, one)) == linked;
-        }
-        EXPECT_TRUE(fromMing) << int(*c) << " weight " << weight;
+        EXPECT_GT(DistanceTo(styled, *c, kMing, weight), 0u) << int(*c) << " weight " << weight;
+      }
+      for (wchar_t c : beyond) {
+        EXPECT_EQ(DistanceTo(styled, c, kMing, weight), 0u) << int(c) << " weight " << weight;
       }
     }
+    ScreenFont song(kSong, kUiHeight);
+    EXPECT_EQ(song.Missing(beyond), int(beyond.size())) << "the Ming face is never asked";
   }
-  for (const wchar_t* name : {kMing, L"SimHei"}) {
+  for (const wchar_t* name : {kSong, kMing, L"SimHei"}) {
     SCOPED_TRACE(testing::Message() << name);
     ScreenFont font(name, kUiHeight);
     EXPECT_EQ(font.Missing(kLatin), 0);
@@ -214,7 +268,7 @@ TEST(FontsTest, UiFontsHaveTheLatinGlyphsAndLinkTheChineseOnesFromTheMingFace) {
 }
 
 TEST(FontsTest, UiSizesDrawCrispWithoutGreyEdges) {
-  for (const wchar_t* name : {L"MS Sans Serif", L"MS Shell Dlg", L"SimSun", kMing})
+  for (const wchar_t* name : {L"MS Sans Serif", L"MS Shell Dlg", L"SimSun", kSong, kMing})
     for (int height : {kUiHeight, -12, -13, -14, -15, -16}) {
       SCOPED_TRACE(testing::Message() << name << " " << height);
       ScreenFont font(name, height);
@@ -231,14 +285,86 @@ TEST(FontsTest, UiSizesDrawCrispWithoutGreyEdges) {
 TEST(FontsTest, UiTextDrawsAsWideAsItMeasures) {
   const std::wstring mixed = std::wstring(kLatin) + L" " + kChinese + L" Wall 15 x 15";
   for (const wchar_t* name : kUiNames)
-    for (int height : {kUiHeight, -12, -13, -14, -15, -16, -20}) {
-      SCOPED_TRACE(testing::Message() << name << " " << height);
+    for (int height : {kUiHeight, -12, -13, -14, -15, -16, -20})
+      for (LONG weight : {FW_NORMAL, FW_BOLD}) {
+        SCOPED_TRACE(testing::Message() << name << " " << height << " weight " << weight);
+        ScreenFont font(name, height, DEFAULT_CHARSET, weight);
+        SIZE measured{};
+        ASSERT_TRUE(GetTextExtentPoint32W(font.DC(), mixed.c_str(), int(mixed.size()), &measured));
+        const TDrawn drawn = Draw(font, mixed.c_str());
+        // The last glyph's right bearing is the only room between its ink and the measure's end.
+        ABC last{};
+        ASSERT_TRUE(GetCharABCWidthsW(font.DC(), mixed.back(), mixed.back(), &last));
+        EXPECT_LT(drawn.Right, 2 + measured.cx);                                     // inside the measured box
+        EXPECT_GE(drawn.Right, 2 + measured.cx - std::max(0, last.abcC) - 2);  // and not short of it
+      }
+}
+
+// Captions read as words: each letter, drawn alone where the measure puts it,
+// keeps at least a pixel of air to the next one ("Video" must not read "Vikleo").
+TEST(FontsTest, AdjacentLettersStaySeparatedInRegularAndBold) {
+  const std::wstring text = L"Video Wall console Rename preset Save Cancel Skinned form caption frame and";
+  const int n = int(text.size());
+  for (const wchar_t* name : kUiNames)
+    for (int height : {kUiHeight, -12, -13, -14, -15, -16})
+      for (LONG weight : {FW_NORMAL, FW_BOLD}) {
+        SCOPED_TRACE(testing::Message() << name << " " << height << " weight " << weight);
+        ScreenFont font(name, height, DEFAULT_CHARSET, weight);
+        std::vector<int> ends(size_t(n), 0);
+        SIZE size{};
+        ASSERT_TRUE(GetTextExtentExPointW(font.DC(), text.c_str(), n, 0, nullptr, ends.data(), &size));
+        std::vector<std::vector<bool>> ink;
+        for (int i = 0; i < n; ++i) {
+          const wchar_t one[] = {text[size_t(i)], 0};
+          RECT all{0, 0, ScreenFont::kWidth, ScreenFont::kRows};
+          FillRect(font.DC(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+          SetBkMode(font.DC(), TRANSPARENT);
+          TextOutW(font.DC(), 2 + (i ? ends[size_t(i - 1)] : 0), 2, one, 1);
+          GdiFlush();
+          std::vector<bool> mask(size_t(ScreenFont::kWidth * ScreenFont::kRows));
+          for (size_t p = 0; p < mask.size(); ++p) mask[p] = (font.Pixels()[p] & 0xFFFFFF) != 0xFFFFFF;
+          ink.push_back(std::move(mask));
+        }
+        std::wstring touching;
+        for (int i = 0; i + 1 < n; ++i) {
+          if (text[size_t(i)] == L' ' || text[size_t(i + 1)] == L' ') continue;
+          const auto& a = ink[size_t(i)];
+          const auto& b = ink[size_t(i + 1)];
+          bool touch = false;
+          for (size_t p = 0; p + 1 < a.size() && !touch; ++p) touch = a[p] && (b[p] || b[p + 1]);
+          if (touch) touching += text.substr(size_t(i), 2) + L" ";
+        }
+        EXPECT_EQ(touching, L"");
+      }
+}
+
+// Simplified Chinese sets its comma, full stop and question mark at the left of
+// the cell, the comma and full stop down on the baseline (Traditional text
+// centres them).
+TEST(FontsTest, ChinesePunctuationSitsAtTheBottomLeft) {
+  for (const wchar_t* name : {L"MS Sans Serif", L"SimSun", L"MS Shell Dlg", kSong})
+    for (int height : {kUiHeight, -12, -13, -14, -16, -20}) {
       ScreenFont font(name, height);
-      SIZE measured{};
-      ASSERT_TRUE(GetTextExtentPoint32W(font.DC(), mixed.c_str(), int(mixed.size()), &measured));
-      const TDrawn drawn = Draw(font, mixed.c_str());
-      EXPECT_LT(drawn.Right, 2 + measured.cx);       // inside the measured box
-      EXPECT_GE(drawn.Right, 2 + measured.cx - 3);  // and not short of it
+      TEXTMETRICW metrics{};
+      ASSERT_TRUE(GetTextMetricsW(font.DC(), &metrics));
+      for (const wchar_t* mark : {L"\uff0c", L"\u3002", L"\uff1f"}) {
+        SCOPED_TRACE(testing::Message() << name << " " << height << " U+" << std::hex << int(*mark));
+        SIZE cell{};
+        ASSERT_TRUE(GetTextExtentPoint32W(font.DC(), mark, 1, &cell));
+        const TDrawn drawn = Draw(font, mark);
+        int left = ScreenFont::kWidth, right = -1, bottom = -1;
+        for (int y = 0; y < ScreenFont::kRows; ++y)
+          for (int x = 0; x < ScreenFont::kWidth; ++x)
+            if (drawn.Pixels[size_t(y * ScreenFont::kWidth + x)] != 0xFFFFFF)
+              left = std::min(left, x), right = std::max(right, x), bottom = std::max(bottom, y);
+        ASSERT_GE(right, 0) << "nothing drawn";
+        // The ink's middle stands in the left two fifths of the cell (centred marks stand at the half).
+        EXPECT_LT((left - 2 + right - 2) * 5, cell.cx * 4) << "ink from " << left - 2 << " to " << right - 2 << " of " << cell.cx;
+        if (*mark != L'\uff1f') {
+          const int baseline = 2 + metrics.tmAscent;  // the first row below the baseline
+          EXPECT_GE(bottom, baseline - 1 - metrics.tmAscent / 5) << "ink bottom " << bottom << ", baseline " << baseline;
+        }
+      }
     }
 }
 

@@ -23,26 +23,29 @@ inline double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-// The median microseconds of one call of each side over ARounds rounds (after
-// one warm-up), the sides alternating, each ARepeats calls a round with the
-// GDI batch flushed before the clock stops.
+// The median microseconds of one call of each piece of work over ARounds
+// rounds (after one warm-up), the pieces taking turns, each ARepeats calls a
+// round with the GDI batch flushed before the clock stops.
+inline std::vector<double> MeasureInTurns(const std::vector<std::function<void()>>& AWork, int ARounds,
+                                          int ARepeats) {
+  std::vector<std::vector<double>> times(AWork.size());
+  for (int round = 0; round < ARounds + 1; ++round)
+    for (std::size_t w = 0; w < AWork.size(); ++w) {
+      const double start = Now();
+      for (int i = 0; i < ARepeats; ++i) AWork[w]();
+      GdiFlush();
+      if (round > 0) times[w].push_back((Now() - start) / ARepeats);
+    }
+  std::vector<double> medians;
+  for (const auto& t : times) medians.push_back(Median(t));
+  return medians;
+}
+
+// Two sides of MeasureInTurns.
 inline std::pair<double, double> MeasureSideBySide(const std::function<void()>& AFirst,
                                                    const std::function<void()>& ASecond, int ARounds, int ARepeats) {
-  std::vector<double> first, second;
-  for (int round = 0; round < ARounds + 1; ++round) {
-    double start = Now();
-    for (int i = 0; i < ARepeats; ++i) AFirst();
-    GdiFlush();
-    const double a = (Now() - start) / ARepeats;
-    start = Now();
-    for (int i = 0; i < ARepeats; ++i) ASecond();
-    GdiFlush();
-    const double b = (Now() - start) / ARepeats;
-    if (round == 0) continue;
-    first.push_back(a);
-    second.push_back(b);
-  }
-  return {Median(first), Median(second)};
+  const std::vector<double> medians = MeasureInTurns({AFirst, ASecond}, ARounds, ARepeats);
+  return {medians[0], medians[1]};
 }
 
 }  // namespace vamire_bench

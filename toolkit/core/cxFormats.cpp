@@ -167,26 +167,61 @@ void TFormatParser::Finish(TcxDateTimeFormatInfo& AInfo) {
   for (const auto& item : AInfo.Items) AInfo.DefinedItems[item.Kind] = true;
 }
 
-// A punctuation mark escaped; anything else quoted, since "\\" before a letter
-// or digit means a class, a code or a back reference to the mask engine.
-String MaskSeparator(wchar_t separator) {
-  if (separator == 0) return String();
-  const bool punctuation = separator > L' ' && separator < 0x7F && !IsAsciiDigit(separator) &&
-                           !IsAsciiLetter(separator);
-  return punctuation ? String(L"\\") + separator : QuoteForMask(String(1, separator));
-}
+// Writes a mask a piece at a time. Literal text is held back and quoted as one
+// run when something else follows: two quoted runs that touch would read as
+// one run holding a quote.
+class TMaskWriter {
+ public:
+  void Text(const String& AText) { FPending += AText; }
+  void Raw(const String& AText) {
+    Flush();
+    FMask += AText;
+  }
+  // A punctuation mark escaped; anything else quoted, since "\\" before a letter
+  // or digit means a class, a code or a back reference to the mask engine.
+  void Separator(wchar_t ASeparator) {
+    if (ASeparator == 0) return;
+    const bool punctuation = ASeparator > L' ' && ASeparator < 0x7F && !IsAsciiDigit(ASeparator) &&
+                             !IsAsciiLetter(ASeparator);
+    if (punctuation) Raw(String(L"\\") + ASeparator);
+    else Text(String(1, ASeparator));
+  }
+  String Result() {
+    Flush();
+    return FMask;
+  }
 
-// One of the locale's month name lists as alternatives.
-// One of the locale's month name lists as alternatives (an empty name would
-// be an empty alternative, which the mask engine refuses).
-String MonthNames(const String (&names)[12]) {
+ private:
+  void Flush() {
+    FMask += QuoteForMask(FPending);
+    FPending.clear();
+  }
+  String FMask, FPending;
+};
+
+// A month as a number or one of the locale's names. An empty name is no
+// alternative (the mask engine refuses an empty one); the format writes
+// nothing for it, so the month may then be left out.
+String MonthMask(const String (&names)[12]) {
   String r;
+  bool someEmpty = false;
   for (const String& name : names) {
+    someEmpty = someEmpty || name.empty();
     if (name.empty()) continue;
     if (!r.empty()) r += L'|';
     r += QuoteForMask(name);
   }
-  return r;
+  r = r.empty() ? String(L"(0?[1-9]|1[012])") : L"((0?[1-9]|1[012])|(" + r + L"))";
+  return someEmpty ? L"(" + r + L")?" : r;
+}
+
+// The runtime writes an hour on the 12-hour clock only when the designator
+// follows it; one before it leaves the hour at 24.
+bool TwelveHourClock(const TcxDateTimeFormatInfo& AFormatInfo, size_t AHour) {
+  if (AFormatInfo.Items[AHour].Data.compare(0, 2, L"12") != 0) return false;
+  for (size_t i = AHour + 1; i < AFormatInfo.Items.size(); ++i)
+    if (AFormatInfo.Items[i].Kind == dtikAmPm) return true;
+  return false;
 }
 
 }  // namespace
@@ -229,11 +264,15 @@ String GetLongTimeFormatText() {
 void AddSmartDateWordsToMask(String& AMask, bool AWithNow) {
   LoadSmartDateWords();
   const int count = AWithNow ? cxSmartDateWordCount : cxSmartDateWordNow;
+  // A word translated to nothing is left out: an empty alternative is refused.
   String words;
   for (int i = 0; i < count; ++i) {
-    if (i) words += L'|';
-    words += QuoteForMask(SmartDateWords()[size_t(i)]);
+    const String& word = SmartDateWords()[size_t(i)];
+    if (word.empty()) continue;
+    if (!words.empty()) words += L'|';
+    words += QuoteForMask(word);
   }
+  if (words.empty()) return;
   AMask = L"(" + AMask + L")|(" + words + L")((\\+|-)\\d(\\d(\\d\\d?)?)?)?";
 }
 
@@ -429,44 +468,45 @@ String TcxFormatController::BuildStandardMask(const TcxDateTimeFormatInfo& AForm
 
 String TcxFormatController::BuildRegExprMask(const TcxDateTimeFormatInfo& AFormatInfo, int AMode) {
   const TFormatSettings& fs = FormatSettings();
-  String r;
-  for (const auto& item : AFormatInfo.Items) {
+  TMaskWriter r;
+  for (size_t i = 0; i < AFormatInfo.Items.size(); ++i) {
+    const TcxDateTimeFormatItem& item = AFormatInfo.Items[i];
+    // Either separator is written wherever the format has it.
     if (item.Kind == dtikLiteral) {
-      r += QuoteForMask(item.Data);
+      r.Text(item.Data);
+    } else if (item.Kind == dtikDateSeparator || item.Kind == dtikTimeSeparator) {
+      r.Separator(item.Kind == dtikDateSeparator ? fs.DateSeparator : fs.TimeSeparator);
     } else if (AMode == 0) {
       switch (item.Kind) {
-        case dtikYear: r += item.Data == L"YY" ? L"\\d\\d" : L"\\d\\d\\d\\d"; break;
-        case dtikMonth:
-          r += L"((0?[1-9]|1[012])|(" + MonthNames(item.Data == L"MMMM" ? fs.LongMonthNames : fs.ShortMonthNames) +
-               L"))";
-          break;
-        case dtikDay: r += L"([012]?[1-9]|[123]0|31)"; break;
-        case dtikDateSeparator: r += MaskSeparator(fs.DateSeparator); break;
+        case dtikYear: r.Raw(item.Data == L"YY" ? L"\\d\\d" : L"\\d\\d\\d\\d"); break;
+        case dtikMonth: r.Raw(MonthMask(item.Data == L"MMMM" ? fs.LongMonthNames : fs.ShortMonthNames)); break;
+        case dtikDay: r.Raw(L"([012]?[1-9]|[123]0|31)"); break;
         default: break;
       }
     } else {
       switch (item.Kind) {
-        case dtikHour: r += item.Data.compare(0, 2, L"12") == 0 ? L"(0?[1-9]|1[012])" : L"([01]?\\d|2[0-3])"; break;
+        case dtikHour: r.Raw(TwelveHourClock(AFormatInfo, i) ? L"(0?[1-9]|1[012])" : L"([01]?\\d|2[0-3])"); break;
         case dtikMinute:
-        case dtikSecond: r += L"[0-5]?\\d"; break;
+        case dtikSecond: r.Raw(L"[0-5]?\\d"); break;
+        // The runtime writes three digits for "zzz", one to three otherwise.
+        case dtikMSec: r.Raw(item.Data == L"ZZZ" ? L"\\d\\d\\d" : L"\\d(\\d\\d?)?"); break;
         case dtikAmPm:
           if (SameText(item.Data, L"A/P")) {
-            r += L"(A|P)?";
+            r.Raw(L"(A|P)?");
           } else if (SameText(item.Data, L"AM/PM")) {
-            r += L"(AM|PM)?";
+            r.Raw(L"(AM|PM)?");
           } else if (!fs.TimeAMString.empty() || !fs.TimePMString.empty()) {
             String both = QuoteForMask(fs.TimeAMString);
             if (!both.empty() && !fs.TimePMString.empty()) both += L'|';
             both += QuoteForMask(fs.TimePMString);
-            r += L"(" + both + L")?";
+            r.Raw(L"(" + both + L")?");
           }
           break;
-        case dtikTimeSeparator: r += MaskSeparator(fs.TimeSeparator); break;
         default: break;
       }
     }
   }
-  return r;
+  return r.Result();
 }
 
 String TcxFormatController::BuildMaskedEditFormat(const TcxDateTimeFormatInfo& AFormatInfo) {

@@ -119,7 +119,8 @@ TColor TintColor(TColor Color, std::uint8_t Amount) {
 
 TColor ShiftColorLuminance(TColor Color, int Adjustment) {
   // Amounts beyond a byte would wrap: anything past the scale darkens or lightens fully.
-  if (Adjustment < 0) return ShadeColor(Color, std::uint8_t(std::min(-Adjustment, 255)));
+  // The bound is taken before negating, as the most negative int has no positive twin.
+  if (Adjustment < 0) return ShadeColor(Color, std::uint8_t(Adjustment < -255 ? 255 : -Adjustment));
   if (Adjustment > 0) return TintColor(Color, std::uint8_t(std::min(Adjustment, 255)));
   return Color;
 }

@@ -1,11 +1,16 @@
 // What a toolkit control with its own scroll bars costs to repaint next to a
 // runtime control with the system's scroll bars (WS_HSCROLL | WS_VSCROLL):
-// three 400 x 300 controls on one form, the toolkit one in the standard and
-// in the native look, each repainted whole (client, bars and corner) 1,000
-// times, the three taking turns. Prints the median time of one repaint for
-// each and the ratios. Run it in the themed prefix too for the native look.
+// 400 x 300 controls on one form, the toolkit one in the standard and in the
+// native look, the system one as the prefix draws it and one whose classic
+// bars are drawn by the system's GDI calls (DrawFrameControl arrows, DrawEdge
+// thumb, the checker track: what the standard look draws, in either prefix),
+// each repainted whole (client, bars and corner) 1,000 times, taking turns.
+// The standard look is set against the classic bars, the native look against
+// the system's own. Prints the median time of one repaint for each and the
+// ratios. Run it in the themed prefix too, where the system bars are themed.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -26,6 +31,7 @@
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 #include "support/BenchTiming.h"
+#include "toolkit/lookandfeel/SystemElements.h"
 
 namespace {
 
@@ -84,6 +90,43 @@ class TSystemContent : public TCustomControl {
   void Paint() override { PaintContent(Canvas(), ClientRect()); }
 };
 
+// The content with classic bars laid over its right and bottom edges, drawn
+// with GDI at the positions the system would give them.
+class TClassicContent : public TCustomControl {
+  VAMIRE_CLASS(TClassicContent, TCustomControl)
+ public:
+  using TCustomControl::TCustomControl;
+
+ protected:
+  void Paint() override {
+    const int w = ClientWidth(), h = ClientHeight();
+    const int cx = GetSystemMetrics(SM_CXVSCROLL), cy = GetSystemMetrics(SM_CYHSCROLL);
+    PaintContent(Canvas(), TRect{0, 0, w - cx, h - cy});
+    HDC dc = Canvas()->Handle();
+    FElements.SetDC(dc);
+    // Vertical: arrows, track on both sides of the thumb; the same across.
+    const int vTrack = h - cy - 2 * cx, vThumb = std::max(8, vTrack * (h - cy) / ContentHeight);
+    const int vAt = cx + (vTrack - vThumb) * 500 / (ContentHeight - (h - cy));
+    FElements.Arrow(RECT{w - cx, 0, w, cx}, DFCS_SCROLLUP);
+    FElements.Track(RECT{w - cx, cx, w, vAt}, false);
+    FElements.Thumb(RECT{w - cx, vAt, w, vAt + vThumb});
+    FElements.Track(RECT{w - cx, vAt + vThumb, w, h - cy - cx}, false);
+    FElements.Arrow(RECT{w - cx, h - cy - cx, w, h - cy}, DFCS_SCROLLDOWN);
+    const int hTrack = w - cx - 2 * cy, hThumb = std::max(8, hTrack * (w - cx) / ContentWidth);
+    const int hAt = cy + (hTrack - hThumb) * 300 / (ContentWidth - (w - cx));
+    FElements.Arrow(RECT{0, h - cy, cy, h}, DFCS_SCROLLLEFT);
+    FElements.Track(RECT{cy, h - cy, hAt, h}, false);
+    FElements.Thumb(RECT{hAt, h - cy, hAt + hThumb, h});
+    FElements.Track(RECT{hAt + hThumb, h - cy, w - cx - cy, h}, false);
+    FElements.Arrow(RECT{w - cx - cy, h - cy, w - cx, h}, DFCS_SCROLLRIGHT);
+    const RECT corner{w - cx, h - cy, w, h};
+    FillRect(dc, &corner, GetSysColorBrush(COLOR_BTNFACE));
+  }
+
+ private:
+  vamire_bench::TSystemElements FElements{nullptr, nullptr};
+};
+
 // The whole control drawn anew, as an uncovered window is: client, frame and child windows.
 double Repaint(TWinControl* AControl) {
   const double start = vamire_bench::Now();
@@ -103,7 +146,7 @@ int wmain() {
                    cxControlsUnit});
   Application->Initialize();
   TBenchForm* form = TCustomForm::Create<TBenchForm>(nullptr);
-  form->SetBounds(0, 0, 1300, 360);
+  form->SetBounds(0, 0, 1270, 690);
   form->HandleNeeded();
 
   auto* standard = new TToolkitContent(form);
@@ -118,6 +161,9 @@ int wmain() {
   auto* system = new TSystemContent(form);
   system->SetBounds(850, 10, 400, 300);
   system->SetParent(form);
+  auto* classic = new TClassicContent(form);
+  classic->SetBounds(10, 330, 400, 300);
+  classic->SetParent(form);
   standard->UpdateScrollBars();
   native->UpdateScrollBars();
 
@@ -128,21 +174,25 @@ int wmain() {
     Repaint(standard);
     Repaint(native);
     Repaint(system);
+    Repaint(classic);
   }
 
-  std::vector<double> tStandard, tNative, tSystem;
+  std::vector<double> tStandard, tNative, tSystem, tClassic;
   for (int i = 0; i < Repaints; ++i) {
     tStandard.push_back(Repaint(standard));
     tNative.push_back(Repaint(native));
     tSystem.push_back(Repaint(system));
+    tClassic.push_back(Repaint(classic));
   }
   const double mStandard = vamire_bench::Median(tStandard), mNative = vamire_bench::Median(tNative),
-               mSystem = vamire_bench::Median(tSystem);
+               mSystem = vamire_bench::Median(tSystem), mClassic = vamire_bench::Median(tClassic);
   std::printf("Repaint of a 400 x 300 control with both scroll bars, median of %d (native painter: %s):\n", Repaints,
               native->LookAndFeel()->Painter() == TcxWinXPLookAndFeelPainter::Instance() ? "themed" : "not themed");
-  std::printf("  toolkit, standard look  %8.1f us   ratio %.2f\n", mStandard, mStandard / mSystem);
-  std::printf("  toolkit, native look    %8.1f us   ratio %.2f\n", mNative, mNative / mSystem);
+  std::printf("  toolkit, standard look  %8.1f us   ratio to the classic system bars %.2f\n", mStandard,
+              mStandard / mClassic);
+  std::printf("  toolkit, native look    %8.1f us   ratio to the system bars %.2f\n", mNative, mNative / mSystem);
   std::printf("  runtime, system bars    %8.1f us\n", mSystem);
+  std::printf("  runtime, classic bars drawn with GDI  %8.1f us\n", mClassic);
   delete form;
   FinalizeUnits();
   return 0;

@@ -238,7 +238,12 @@ TEST(DateMaskTest, ExactRegularExpressionMasks) {
 // Feeds a text keystroke by keystroke: true when every key is taken and the mask may end there.
 bool Accepts(const String& mask, const String& text) {
   TcxRegExpr expr;
-  expr.CompileSource(mask);
+  try {
+    expr.CompileSource(mask);
+  } catch (const Exception&) {
+    ADD_FAILURE() << "the mask does not compile: " << UTF8Encode(mask);
+    return false;
+  }
   for (wchar_t c : text) {
     wchar_t ch = c;
     if (!expr.Advance(ch)) return false;
@@ -338,6 +343,66 @@ TEST(SmartDateWordTest, ReplacedWordsTakeEffectAndAreQuotedForTheMask) {
   EXPECT_EQ(SmartDateWords()[cxSmartDateWordNow], L"now");
   cxDateUtils_Finalize();
   EXPECT_EQ(SmartDateWords()[0], L"");
+}
+
+// Locales the masks once refused or misread: each mask compiles and takes the
+// text the runtime writes with the format it was built from.
+TEST(SmartDateWordTest, MasksOfUnusualLocalesTakeTheTextTheirFormatsWrite) {
+  const TDateTime value = EncodeDate(2024, 12, 31) + EncodeTime(13, 20, 30, 45);
+  struct Case {
+    const char* name;
+    std::function<void(TcxFormatController&)> locale;
+    std::vector<String> more;  // texts the date-time mask takes besides the written one
+  };
+  const Case cases[] = {
+      {"month names all empty",
+       [](TcxFormatController&) {
+         FormatSettings().ShortDateFormat = L"d MMM yyyy";
+         for (String& name : FormatSettings().ShortMonthNames) name.clear();
+       },
+       {L"31 12 2024 ", L"31  2024 "}},
+      {"a smart date word translated to nothing",
+       [](TcxFormatController&) {
+         SetResourceStringOverrides(TdxResourceStringOverrideMode::ByResource, {{L"", &cxSDateYesterday}}, {L""});
+       },
+       {L"today", L"now+1"}},
+      {"milliseconds and a quoted word after them",
+       [](TcxFormatController& controller) {
+         FormatSettings().ShortDateFormat = L"dd.MM.yyyy";
+         FormatSettings().DateSeparator = L'.';
+         FormatSettings().LongTimeFormat = L"HH:mm:ss.zzz' Uhr'";
+         controller.SetUseRuntimeLongTimeFormat(true);
+       },
+       {L"31.12.2024 13:20:30.045 Uhr", L"31.12.2024 "}},
+      {"quoted runs on both sides of the milliseconds",
+       [](TcxFormatController&) { TInjectedLocale::TimeFormat = L"H'h'z' min'"; },
+       {L"12/31/2024 13h45 min", L"12/31/2024 9h5 min"}},
+      {"a blank date separator beside quoted text",
+       [](TcxFormatController&) {
+         FormatSettings().ShortDateFormat = L"d/'.'M/yyyy";
+         FormatSettings().DateSeparator = L' ';
+       },
+       {L"31 .12 2024 "}},
+      {"a designator before the hour",
+       [](TcxFormatController&) {
+         FormatSettings() = ChineseSettings();
+         TInjectedLocale::TimeFormat = L"tt h:mm";
+       },
+       {L"2024/12/31 下午 13:20", L"2024/12/31 上午 9:05"}},
+  };
+  for (const Case& c : cases) {
+    TLocaleScope locale(EnglishSettings(), L"h:mm:ss tt");
+    TcxFormatController controller;
+    c.locale(controller);
+    controller.Refresh();
+    const String date = FormatDateTime(TcxFormatController::GetFormatText(0), value);
+    const String dateTime = FormatDateTime(TcxFormatController::GetFormatText(2), value);
+    EXPECT_TRUE(Accepts(controller.RegExprDateEditMask(), date)) << c.name << ": " << UTF8Encode(date);
+    EXPECT_TRUE(Accepts(controller.RegExprDateTimeEditMask(), dateTime)) << c.name << ": " << UTF8Encode(dateTime);
+    for (const String& text : c.more)
+      EXPECT_TRUE(Accepts(controller.RegExprDateTimeEditMask(), text)) << c.name << ": " << UTF8Encode(text);
+    FreeResourceStringOverrides();
+  }
 }
 
 TEST(SmartDateWordTest, AFormatThatFailsGivesEmptyMasks) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "dxUxTheme.h"
 #include "support/BenchTiming.h"
 #include "support/WindowCapture.h"
+#include "toolkit/lookandfeel/SystemElements.h"
 
 namespace {
 
@@ -42,11 +44,6 @@ int wmain() {
   canvas.Font()->SetHeight(-11);
   HFONT font = canvas.Font()->Handle();
 
-  // The system's own track: a checker brush, as its scroll bars fill the track.
-  const WORD checker[] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
-  HBITMAP checkerBitmap = CreateBitmap(8, 8, 1, 1, checker);
-  HBRUSH trackBrush = CreatePatternBrush(checkerBitmap);
-
   const RECT button{4, 4, 79, 27};
   const RECT check{4, 4, 17, 17};
   const RECT arrow{4, 4, 21, 21}, track{4, 21, 21, 120}, thumb{4, 21, 21, 60};
@@ -56,17 +53,8 @@ int wmain() {
     buttons.push_back({x, y, x + 75, y + 23});
   }
   auto R = [](const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; };
-  // The system's button with its caption as a program draws it: the font selected once.
-  HGDIOBJ oldFont = SelectObject(dc, font);
-  auto systemButton = [&](const RECT& r, const wchar_t* caption) {
-    RECT face = r;
-    DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
-    if (!caption) return;
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    RECT text = r;
-    DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  };
+  std::optional<vamire_bench::TSystemElements> systemElements(std::in_place, dc, font);
+  const vamire_bench::TSystemElements& system = *systemElements;
 
   std::printf("medians per drawing (us), %d rounds of %d drawings each way\n", Rounds, Repeats);
   std::printf("%-26s %-9s %10s %10s %7s\n", "element", "painter", "painter", "system", "ratio");
@@ -81,53 +69,33 @@ int wmain() {
     const TJob jobs[] = {
         {"button cell 75x23",
          [&] { p->PaintButtonCell(&canvas, R(button), String(), cxbsNormal, true, clDefault, clDefault, false, false); },
-         [&] { systemButton(button, nullptr); }, Repeats},
+         [&] { system.Button(button, nullptr); }, Repeats},
         {"button cell with caption",
          [&] { p->PaintButtonCell(&canvas, R(button), L"Apply", cxbsNormal, true, clDefault, clDefault, false, false); },
-         [&] { systemButton(button, L"Apply"); }, Repeats},
+         [&] { system.Button(button, L"Apply"); }, Repeats},
         {"check box",
          [&] { p->PaintCheckBox(&canvas, R(check), cxbsNormal, cbsChecked); },
-         [&] {
-           RECT r = check;
-           DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
-         },
+         [&] { system.CheckBox(check); },
          Repeats},
         {"scroll arrow up",
          [&] { p->PaintScrollBarPart(&canvas, false, R(arrow), sbpLineUp, cxbsNormal); },
-         [&] {
-           RECT r = arrow;
-           DrawFrameControl(dc, &r, DFC_SCROLL, DFCS_SCROLLUP);
-         },
+         [&] { system.Arrow(arrow, DFCS_SCROLLUP); },
          Repeats},
         {"scroll arrow down",
          [&] { p->PaintScrollBarPart(&canvas, false, R(arrow), sbpLineDown, cxbsPressed); },
-         [&] {
-           RECT r = arrow;
-           DrawFrameControl(dc, &r, DFC_SCROLL, DFCS_SCROLLDOWN | DFCS_PUSHED | DFCS_FLAT);
-         },
+         [&] { system.Arrow(arrow, DFCS_SCROLLDOWN | DFCS_PUSHED | DFCS_FLAT); },
          Repeats},
         {"scroll thumb",
          [&] { p->PaintScrollBarPart(&canvas, false, R(thumb), sbpThumbnail, cxbsNormal); },
-         [&] {
-           RECT r = thumb;
-           DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_MIDDLE);
-         },
+         [&] { system.Thumb(thumb); },
          Repeats},
         {"scroll track before",
          [&] { p->PaintScrollBarPart(&canvas, false, R(track), sbpPageUp, cxbsNormal); },
-         [&] {
-           SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-           SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-           FillRect(dc, &track, trackBrush);
-         },
+         [&] { system.Track(track, false); },
          Repeats},
         {"scroll track after",
          [&] { p->PaintScrollBarPart(&canvas, false, R(track), sbpPageDown, cxbsPressed); },
-         [&] {
-           SetTextColor(dc, GetSysColor(COLOR_3DDKSHADOW));
-           SetBkColor(dc, 0);
-           FillRect(dc, &track, trackBrush);
-         },
+         [&] { system.Track(track, true); },
          Repeats},
         {"repaint of 166 buttons",
          [&] {
@@ -135,7 +103,7 @@ int wmain() {
              p->PaintButtonCell(&canvas, R(b), L"Apply", cxbsNormal, true, clDefault, clDefault, false, false);
          },
          [&] {
-           for (const RECT& b : buttons) systemButton(b, L"Apply");
+           for (const RECT& b : buttons) system.Button(b, L"Apply");
          },
          5},
     };
@@ -146,9 +114,7 @@ int wmain() {
     }
   }
 
-  SelectObject(dc, oldFont);
-  DeleteObject(trackBrush);
-  DeleteObject(checkerBitmap);
+  systemElements.reset();
   runtimeCanvas.SetHandle(nullptr);
   SelectObject(dc, oldBitmap);
   DeleteObject(surface);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "RzCommon.h"
 #include "SysUtils.h"
@@ -88,6 +89,11 @@ TEST(ColorHlsTest, ShadeTintAndShiftMoveTheLuminanceOnly) {
   EXPECT_EQ(ShiftColorLuminance(0x336699, 20), TintColor(0x336699, 20));
   EXPECT_EQ(ShiftColorLuminance(clWhite, -1000), clBlack) << "an adjustment past a byte does not wrap";
   EXPECT_EQ(ShiftColorLuminance(clBlack, 1000), clWhite);
+  // The adjustment is read from forms as any 32-bit value, the extremes too.
+  EXPECT_EQ(ShiftColorLuminance(clWhite, std::numeric_limits<int>::min()), clBlack);
+  EXPECT_EQ(ShiftColorLuminance(clBlack, std::numeric_limits<int>::max()), clWhite);
+  EXPECT_EQ(ShiftColorLuminance(0x336699, -255), ShadeColor(0x336699, 255));
+  EXPECT_EQ(ShiftColorLuminance(0x336699, -256), ShadeColor(0x336699, 255));
 }
 
 std::uint32_t FakeSystemColor(int Index) { return Index == 15 ? 0x00336699u : 0x00102030u; }

@@ -1,8 +1,10 @@
-// What a bordered panel costs to paint next to the runtime's panel: a form of
-// 7 x 36 swatches, as the picture-adjustment window holds them, painted whole
-// 100 times with bordered panels and, in the same run, with TPanel of the same
-// colours and sizes. Rounds of the two alternate; prints the median time of a
-// whole form's paint for each and the ratio.
+// What a bordered panel costs to paint next to the platform: a form of 7 x 36
+// swatches, as the picture-adjustment window holds them, painted whole 100
+// times with bordered panels and, in the same run, with the system's static
+// controls of the same colours and sizes (the colour given through
+// WM_CTLCOLORSTATIC, the one-pixel raised edge through DrawEdge, as a program
+// gives a static an edge), and with the runtime's TPanel. Rounds take turns;
+// prints the median time of a whole form's paint for each and the ratios.
 #include <windows.h>
 
 #include <algorithm>
@@ -76,6 +78,56 @@ void PaintSwatches(TBenchForm* form, HDC dc) {
   }
 }
 
+// The system's statics on a plain window that answers their colour.
+LRESULT CALLBACK HostProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
+  if (AMsg == WM_CTLCOLORSTATIC)
+    return GetWindowLongPtrW(reinterpret_cast<HWND>(ALParam), GWLP_USERDATA);
+  return DefWindowProcW(AWnd, AMsg, AWParam, ALParam);
+}
+
+struct TSystemSwatches {
+  HWND Host = nullptr;
+  std::vector<HWND> Statics;
+  std::vector<HBRUSH> Brushes;
+
+  TSystemSwatches() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &HostProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"VamireSwatchHost";
+    RegisterClassW(&wc);
+    Host = CreateWindowW(wc.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, Columns * Cell + 24, Rows * Cell + 60,
+                         nullptr, nullptr, wc.hInstance, nullptr);
+    for (int row = 0; row < Rows; ++row)
+      for (int column = 0; column < Columns; ++column) {
+        HWND item = CreateWindowW(L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 8 + column * Cell, 8 + row * Cell,
+                                  Cell, Cell, Host, nullptr, wc.hInstance, nullptr);
+        Brushes.push_back(CreateSolidBrush(ColorToRGB(SwatchColor(column, row))));
+        SetWindowLongPtrW(item, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Brushes.back()));
+        Statics.push_back(item);
+      }
+  }
+  ~TSystemSwatches() {
+    DestroyWindow(Host);
+    for (HBRUSH brush : Brushes) DeleteObject(brush);
+  }
+
+  void Paint(HDC dc) const {
+    for (HWND item : Statics) {
+      RECT bounds;
+      GetWindowRect(item, &bounds);
+      MapWindowPoints(HWND_DESKTOP, Host, reinterpret_cast<POINT*>(&bounds), 2);
+      const int saved = SaveDC(dc);
+      SetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
+      SendMessageW(item, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+      SendMessageW(item, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+      RECT edge{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
+      DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
+      RestoreDC(dc, saved);
+    }
+  }
+};
+
 }  // namespace
 
 int wmain() {
@@ -91,23 +143,27 @@ int wmain() {
   HBITMAP surface = vamire_test::CreateTopDownDib(dc, width, height, &bits);
   HGDIOBJ oldBitmap = SelectObject(dc, surface);
 
-  std::vector<double> ours, runtime;
+  const TSystemSwatches system;
+  std::vector<double> ours, statics, runtime;
+  auto timed = [&](auto paint) {
+    const double start = Microseconds();
+    paint();
+    GdiFlush();
+    return Microseconds() - start;
+  };
   for (int round = 0; round < Rounds + 1; ++round) {
-    double start = Microseconds();
-    PaintSwatches(bordered, dc);
-    GdiFlush();
-    const double oursTime = Microseconds() - start;
-    start = Microseconds();
-    PaintSwatches(plain, dc);
-    GdiFlush();
-    const double runtimeTime = Microseconds() - start;
+    const double oursTime = timed([&] { PaintSwatches(bordered, dc); });
+    const double staticsTime = timed([&] { system.Paint(dc); });
+    const double runtimeTime = timed([&] { PaintSwatches(plain, dc); });
     if (round == 0) continue;  // warm-up
     ours.push_back(oursTime);
+    statics.push_back(staticsTime);
     runtime.push_back(runtimeTime);
   }
-  const double a = Median(ours), b = Median(runtime);
+  const double a = Median(ours), s = Median(statics), b = Median(runtime);
   std::printf("%d swatches, %d paints of the whole form each way, medians per paint\n", Columns * Rows, Rounds);
-  std::printf("TRzPanel %9.0f us   TPanel %9.0f us   ratio %.3f\n", a, b, a / b);
+  std::printf("TRzPanel %9.0f us   system statics %9.0f us   TPanel %9.0f us\n", a, s, b);
+  std::printf("TRzPanel / system statics %.3f   TPanel / system statics %.3f\n", a / s, b / s);
 
   SelectObject(dc, oldBitmap);
   DeleteObject(surface);

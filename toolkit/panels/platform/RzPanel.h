@@ -16,8 +16,6 @@
 #include "StdCtrls.h"
 
 // The runtime streams these of every panel, though nothing here docks.
-enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
-VAMIRE_ENUM_NAMES(TBiDiMode, L"bdLeftToRight", L"bdRightToLeft", L"bdRightToLeftNoAlign", L"bdRightToLeftReadingOnly")
 using TDockDropEvent = TMethod<void(TObject* Sender, TDragObject* Source, int X, int Y)>;
 using TDockOverEvent =
     TMethod<void(TObject* Sender, TDragObject* Source, int X, int Y, TDragState State, bool& Accept)>;

@@ -1,0 +1,44 @@
+// What the files of the bar library's main unit share and nobody else needs.
+#pragma once
+
+#include <exception>
+
+#include "SysUtils.h"
+#include "cxControlsBase_win.h"
+#include "dxBar_win.h"
+
+// Runs its action when the scope is left, also by an exception (an action
+// that raises while another exception passes is not let through).
+template <class F>
+class TdxBarFinally {
+ public:
+  explicit TdxBarFinally(F f) : FAction(f), FExceptions(std::uncaught_exceptions()) {}
+  ~TdxBarFinally() noexcept(false) {
+    if (std::uncaught_exceptions() == FExceptions) {
+      FAction();
+    } else {
+      try {
+        FAction();
+      } catch (...) {
+      }
+    }
+  }
+  TdxBarFinally(const TdxBarFinally&) = delete;
+  TdxBarFinally& operator=(const TdxBarFinally&) = delete;
+
+ private:
+  F FAction;
+  int FExceptions;
+};
+
+// The manager list (first registration outside design time makes the hint window).
+void dxBarRegisterManager(TdxBarManager* AManager);
+void dxBarUnregisterManager(TdxBarManager* AManager);
+void dxBarCreateManagerList();
+void dxBarFreeManagerList();
+// The manager's hint timers go with it.
+void dxBarKillHintTimersOf(TdxBarManager* AManager);
+void dxBarFreeHintWindow();
+void dxBarShowHintNow(TdxBarManager* AManager);
+void dxBarFreeSoundLibrary();
+void dxBarFreeCheckedButtonBrush();
