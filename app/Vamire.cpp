@@ -29,6 +29,9 @@
 #include "cxDataConsts.h"
 #include "cxDataStorage.h"
 #include "cxDrawTextUtils_win.h"
+#include "cxEditPaintUtils_win.h"
+#include "cxEdit_win.h"
+#include "cxFilterControlStrs.h"
 #include "cxDateUtils.h"
 #include "cxFilterConsts.h"
 #include "cxFormats_win.h"
@@ -73,7 +76,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
-                   cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
+                   cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, cxEditConstsUnit,
+                   cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
                    dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxPCPaintersFactoryUnit, cxPCUnit,
                    cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, dxBarUnit,

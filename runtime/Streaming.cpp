@@ -142,6 +142,73 @@ TClassTable* Own(TClass cls) {
 
 void RegisterPublished(TClass (*cls)(), TPublishedProvider provider) { Pending()[cls] = provider; }
 
+void UnregisterPublished(TClass (*cls)()) {
+  Pending().erase(cls);
+  Tables().erase(cls());
+  // Descendants' lists point into the table just gone.
+  for (auto& [c, t] : Tables()) t->AllBuilt = false;
+}
+
+namespace {
+struct TStreamedEntry {
+  TClass (*Cls)();
+  TObject* (*Fresh)();
+};
+std::vector<TStreamedEntry>& StreamedList() {
+  static std::vector<TStreamedEntry> list;
+  return list;
+}
+}  // namespace
+
+void RegisterStreamedClass(TClass (*cls)(), TPublishedProvider provider, TObject* (*fresh)()) {
+  RegisterPublished(cls, provider);
+  RegisterClass(cls());
+  StreamedList().push_back({cls, fresh});
+}
+
+void UnregisterStreamedClass(TClass (*cls)()) {
+  auto& list = StreamedList();
+  for (auto it = list.begin(); it != list.end(); ++it)
+    if (it->Cls == cls) {
+      list.erase(it);
+      break;
+    }
+  UnRegisterClass(cls());
+  UnregisterPublished(cls);
+}
+
+std::vector<TStreamedClassInfo> StreamedClasses() {
+  std::vector<TStreamedClassInfo> result;
+  for (const auto& e : StreamedList()) result.push_back({e.Cls(), e.Fresh});
+  return result;
+}
+
+std::vector<String> PublishedDefaultMismatches(TObject* Instance) {
+  std::vector<String> result;
+  const String cls = Instance->ClassType()->ClassName();
+  for (const TPropInfo* p : PublishedProperties(Instance->ClassType())) {
+    switch (p->Kind) {
+      case pkInteger: case pkInt64: case pkEnum: case pkSet: case pkBool: {
+        if (!p->HasDefault || !p->GetOrd) break;
+        const int64_t value = p->GetOrd(Instance);
+        if (value != p->Default)
+          result.push_back(cls + L"." + p->Name + L": " + IntToStr(value) + L", default " + IntToStr(p->Default));
+        break;
+      }
+      case pkString: {
+        if (!p->GetStr) break;
+        const String value = p->GetStr(Instance);
+        if (value != p->DefaultStr)
+          result.push_back(cls + L"." + p->Name + L": \"" + value + L"\", default \"" + p->DefaultStr + L"\"");
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  return result;
+}
+
 const std::vector<const TPropInfo*>& PublishedProperties(TClass cls) {
   static const std::vector<const TPropInfo*> none;
   if (!cls) return none;

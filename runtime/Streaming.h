@@ -353,6 +353,81 @@ struct TPublishedRegistrar {
   static const vamire_detail::TPublishedRegistrar VamirePublished_##C(           \
       &C::StaticClass, []() -> std::vector<TPublishedEntry> { return {__VA_ARGS__}; });
 
+// --- Streamed classes of a unit ----------------------------------------------------------
+// A unit names the classes it streams once, in a list; each class's published
+// table stands beside the list; the unit's start registers every listed class
+// (by name, for the reader) with its table, and its end takes both back.
+//   VAMIRE_STREAMED_CLASSES(cxEditStreamed, TcxEditButton, TcxEditStyle)
+//   VAMIRE_STREAMED_TABLE(cxEditStreamed, TcxEditButton,
+//     Prop(L"Kind", &TcxEditButton::Kind, &TcxEditButton::SetKind).Default(bkDown))
+//   VAMIRE_STREAMED_TABLE(cxEditStreamed, TcxEditStyle, ...)
+//   ...and in the unit's start and end: cxEditStreamed::Register(), cxEditStreamed::Unregister().
+// Both go at global scope. A listed class that has no class object of its own
+// (VAMIRE_CLASS) or no table, and a table whose class is not in the list, do
+// not compile.
+
+// A class registered through such a list, with what makes a fresh instance of it.
+struct TStreamedClassInfo {
+  TClass Class;
+  TObject* (*CreateFresh)();  // null when the class cannot be made without arguments
+};
+void RegisterStreamedClass(TClass (*cls)(), TPublishedProvider provider, TObject* (*fresh)());
+void UnregisterStreamedClass(TClass (*cls)());
+// Every class the started units registered, in registration order.
+std::vector<TStreamedClassInfo> StreamedClasses();
+// Takes a table back: the class and its descendants show their ancestors' properties again.
+void UnregisterPublished(TClass (*cls)());
+// The published values of Instance that differ from its table's defaults, as
+// "Class.Name: value, default" lines (ordinal, boolean, enumeration, set and
+// string properties that have a default).
+std::vector<String> PublishedDefaultMismatches(TObject* Instance);
+
+namespace vamire_detail {
+// Defined only by VAMIRE_STREAMED_TABLE: a listed class without one leaves it incomplete.
+template <class L, class C>
+struct TStreamedTable;
+
+template <class C>
+constexpr bool OwnsClassObject = std::is_same_v<typename MemberOf<decltype(&C::ClassType)>::Class, C>;
+
+// A class that needs arguments to be made offers `static TObject* CreateFresh()`.
+template <class C>
+TObject* FreshInstance() {
+  if constexpr (requires { C::CreateFresh(); }) {
+    return C::CreateFresh();
+  } else if constexpr (std::is_abstract_v<C>) {
+    return nullptr;
+  } else if constexpr (std::is_constructible_v<C, std::nullptr_t>) {
+    return new C(nullptr);
+  } else if constexpr (std::is_default_constructible_v<C>) {
+    return new C();
+  } else {
+    return nullptr;
+  }
+}
+
+template <class L, class... Cs>
+struct TStreamedClassList {
+  static_assert((OwnsClassObject<Cs> && ...), "a listed class needs a class object of its own (VAMIRE_CLASS)");
+  template <class C>
+  static constexpr bool Lists = (std::is_same_v<C, Cs> || ...);
+  static void Register() {
+    (RegisterStreamedClass(&Cs::StaticClass, &TStreamedTable<L, Cs>::Entries, &FreshInstance<Cs>), ...);
+  }
+  static void Unregister() { (UnregisterStreamedClass(&Cs::StaticClass), ...); }
+};
+}  // namespace vamire_detail
+
+#define VAMIRE_STREAMED_CLASSES(L, ...) \
+  struct L : vamire_detail::TStreamedClassList<L, __VA_ARGS__> {};
+
+#define VAMIRE_STREAMED_TABLE(L, C, ...)                                                     \
+  template <>                                                                               \
+  struct vamire_detail::TStreamedTable<L, C> {                                              \
+    static_assert(L::Lists<C>, "the class of this table is not in the unit's list");       \
+    static std::vector<TPublishedEntry> Entries() { return {__VA_ARGS__}; }                 \
+  };
+
 // --- Filer --------------------------------------------------------------------------------
 class TFiler : public TObject {
   VAMIRE_CLASS(TFiler, TObject)

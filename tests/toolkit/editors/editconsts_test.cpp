@@ -14,7 +14,8 @@ TEST(EditConsts, FiledUnderTheProductAndTakenBackAtUnitEnd) {
   const int index = repository->IndexOfProduct(cxEditorsLibraryProductName);
   ASSERT_GE(index, 0);
   TdxProductResourceStrings* product = repository->Products(index);
-  EXPECT_EQ(product->Count(), 25);
+  EXPECT_EQ(product->Count(), cxEditConstsCount);
+  EXPECT_EQ(cxEditConstsCount, 105);
   const int at = product->IndexOf(L"scxRegExprSubrangeOrder");
   ASSERT_GE(at, 0);
   EXPECT_EQ(product->Values(at), &scxRegExprSubrangeOrder);

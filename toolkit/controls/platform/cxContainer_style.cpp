@@ -66,7 +66,8 @@ void TcxContainerStyle::Init(TPersistent* /*AOwner*/, bool ADirectAccessMode, Tc
   if (IsMainStyle()) {
     FLookAndFeel = new TcxLookAndFeel(this);
     FLookAndFeel->OnChanged = TcxLookAndFeelChangedEvent(this, &TcxContainerStyle::LookAndFeelChanged);
-    TcxStyleController* controller = GetDefaultStyleControllerFor();
+    // A direct style holds plain values for a painter: no controller behind it.
+    TcxStyleController* controller = FDirectAccessMode ? nullptr : GetDefaultStyleControllerFor();
     if (controller && controller != Owner()) {
       FStyleController = controller;
       controller->AttachStyle(this);
