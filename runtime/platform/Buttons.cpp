@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ButtonsLayout.h"
+
 #include "Streaming.h"
 
 // --- Layout ------------------------------------------------------------------------------
@@ -19,38 +21,18 @@ TButtonGeometry CalcButtonLayout(const TRect& Client, TSize GlyphSize, TSize Tex
     glyphPos.X = (clientSize.X - GlyphSize.cx + 1) / 2;
     textPos.X = (clientSize.X - TextSize.cx + 1) / 2;
   }
-  // Along the main axis: with only one of glyph and caption there is nothing to space.
-  if (TextSize.cx == 0 || GlyphSize.cx == 0) Spacing = 0;
-  const int client = horizontal ? clientSize.X : clientSize.Y;
-  const int glyph = horizontal ? GlyphSize.cx : GlyphSize.cy;
-  const int text = horizontal ? TextSize.cx : TextSize.cy;
-  if (Margin == -1) {
-    if (Spacing == -1) {
-      Margin = (client - (glyph + text)) / 3;
-      Spacing = Margin;
-    } else {
-      Margin = (client - (glyph + Spacing + text) + 1) / 2;
-    }
-  } else if (Spacing == -1) {
-    Spacing = (client - (Margin + glyph) - text) / 2;
-  }
-  switch (Layout) {
-    case blGlyphLeft:
-      glyphPos.X = Margin;
-      textPos.X = glyphPos.X + GlyphSize.cx + Spacing;
-      break;
-    case blGlyphRight:
-      glyphPos.X = clientSize.X - Margin - GlyphSize.cx;
-      textPos.X = glyphPos.X - Spacing - TextSize.cx;
-      break;
-    case blGlyphTop:
-      glyphPos.Y = Margin;
-      textPos.Y = glyphPos.Y + GlyphSize.cy + Spacing;
-      break;
-    case blGlyphBottom:
-      glyphPos.Y = clientSize.Y - Margin - GlyphSize.cy;
-      textPos.Y = glyphPos.Y - Spacing - TextSize.cy;
-      break;
+  const bool first = Layout == blGlyphLeft || Layout == blGlyphTop;
+  const TGlyphCaptionSpan span =
+      horizontal ? PlaceGlyphAndCaption(clientSize.X, GlyphSize.cx, TextSize.cx, Margin, Spacing,
+                                        TextSize.cx != 0 && GlyphSize.cx != 0, first, true)
+                 : PlaceGlyphAndCaption(clientSize.Y, GlyphSize.cy, TextSize.cy, Margin, Spacing,
+                                        TextSize.cx != 0 && GlyphSize.cx != 0, first, true);
+  if (horizontal) {
+    glyphPos.X = span.Glyph;
+    textPos.X = span.Text;
+  } else {
+    glyphPos.Y = span.Glyph;
+    textPos.Y = span.Text;
   }
   TButtonGeometry g;
   g.GlyphPos = TPoint{glyphPos.X + Client.Left, glyphPos.Y + Client.Top};

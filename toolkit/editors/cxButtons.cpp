@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ButtonsLayout.h"
+
 // --- TcxButtonColors ----------------------------------------------------------------------
 void TcxButtonColors::Assign(TPersistent* Source) {
   auto* source = dynamic_cast<TcxButtonColors*>(Source);
@@ -107,8 +109,8 @@ TcxButtonContentLayout CalcButtonContentLayout(const TcxButtonContentParams& P, 
   }
   const bool horizontal = layout == cxglGlyphLeft || layout == cxglGlyphRight;
   const TSize w{P.Client.Right - P.Client.Left, P.Client.Bottom - P.Client.Top};
-  int spacing = P.Spacing;
-  int margin = P.Margin;
+  const int spacing = P.Spacing;
+  const int margin = P.Margin;
 
   TRect t{};
   TSize s{0, 0};
@@ -132,37 +134,16 @@ TcxButtonContentLayout CalcButtonContentLayout(const TcxButtonContentParams& P, 
     g.X = (w.cx - img.cx) / 2;
     tp.X = (w.cx - s.cx) / 2;
   }
-  if (s.cx == 0 || img.cx == 0) spacing = 0;
-  const int room = horizontal ? w.cx : w.cy;
-  const int imgLen = horizontal ? img.cx : img.cy;
-  const int capLen = horizontal ? s.cx : s.cy;
-  if (margin == -1) {
-    if (spacing == -1) {
-      margin = (room - (imgLen + capLen)) / 3;
-      spacing = margin;
-    } else {
-      margin = (room - (imgLen + spacing + capLen)) / 2;
-    }
-  } else if (spacing == -1) {
-    spacing = ((room - (margin + imgLen)) - capLen) / 2;
-  }
-  switch (layout) {
-    case cxglGlyphLeft:
-      g.X = margin;
-      tp.X = g.X + img.cx + spacing;
-      break;
-    case cxglGlyphRight:
-      g.X = w.cx - margin - img.cx;
-      tp.X = g.X - spacing - s.cx;
-      break;
-    case cxglGlyphTop:
-      g.Y = margin;
-      tp.Y = g.Y + img.cy + spacing;
-      break;
-    case cxglGlyphBottom:
-      g.Y = w.cy - margin - img.cy;
-      tp.Y = g.Y - spacing - s.cy;
-      break;
+  const bool first = layout == cxglGlyphLeft || layout == cxglGlyphTop;
+  const bool both = s.cx != 0 && img.cx != 0;
+  const TGlyphCaptionSpan span = horizontal ? PlaceGlyphAndCaption(w.cx, img.cx, s.cx, margin, spacing, both, first, false)
+                                            : PlaceGlyphAndCaption(w.cy, img.cy, s.cy, margin, spacing, both, first, false);
+  if (horizontal) {
+    g.X = span.Glyph;
+    tp.X = span.Text;
+  } else {
+    g.Y = span.Glyph;
+    tp.Y = span.Text;
   }
   const int dx = P.Client.Left + P.Shift, dy = P.Client.Top + P.Shift;
   TcxButtonContentLayout result;
