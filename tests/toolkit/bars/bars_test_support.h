@@ -27,8 +27,12 @@
 #include "dxOffice11_win.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
+#include "support/HostForm.h"
 
 namespace bars_test {
+
+using test_support::THostForm;
+using test_support::Pump;
 
 // The units the bar library stands on and its own, in the program's order.
 inline void StartUnits() {
@@ -45,25 +49,11 @@ class TBarUnits : public testing::Environment {
   void TearDown() override { FinalizeUnits(); }
 };
 
-class THostForm : public TForm {
-  VAMIRE_CLASS(THostForm, TForm)
- public:
-  using TForm::TForm;
-};
-
 inline THostForm* MakeForm() {
   THostForm* form = TCustomForm::Create<THostForm>(nullptr);
   form->SetBounds(60, 60, 400, 300);
   form->HandleNeeded();
   return form;
-}
-
-inline void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
 }
 
 

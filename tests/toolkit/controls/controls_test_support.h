@@ -31,10 +31,14 @@
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 #include "runtime/graphics_test_support.h"
+#include "support/HostForm.h"
 #include "support/TestPrefix.h"
 #include "support/WindowCapture.h"
 
 namespace controls_test {
+
+using test_support::THostForm;
+using test_support::MakeForm;
 
 // The runtime's units the controls need and the toolkit's, in the program's order.
 class TControlsUnits : public testing::Environment {
@@ -47,20 +51,6 @@ class TControlsUnits : public testing::Environment {
   }
   void TearDown() override { FinalizeUnits(); }
 };
-
-class THostForm : public TForm {
-  VAMIRE_CLASS(THostForm, TForm)
- public:
-  using TForm::TForm;
-};
-
-// A form with its window, not shown.
-inline THostForm* MakeForm(int Width = 420, int Height = 320) {
-  THostForm* form = TCustomForm::Create<THostForm>(nullptr);
-  form->SetBounds(60, 60, Width, Height);
-  form->HandleNeeded();
-  return form;
-}
 
 // Shown without taking the activation, so tests running side by side leave one another alone.
 inline void ShowQuietly(TCustomForm* Form) {

@@ -25,10 +25,15 @@
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 #include "runtime/graphics_test_support.h"
+#include "support/HostForm.h"
 #include "support/TestPrefix.h"
 #include "support/WindowCapture.h"
 
 namespace buttons_test {
+
+using test_support::THostForm;
+using test_support::MakeForm;
+using test_support::Pump;
 
 using graphics_test::Rgb;
 
@@ -43,27 +48,6 @@ class TButtonUnits : public testing::Environment {
   }
   void TearDown() override { FinalizeUnits(); }
 };
-
-class THostForm : public TForm {
-  VAMIRE_CLASS(THostForm, TForm)
- public:
-  using TForm::TForm;
-};
-
-inline THostForm* MakeForm(int Width = 420, int Height = 320) {
-  THostForm* form = TCustomForm::Create<THostForm>(nullptr);
-  form->SetBounds(60, 60, Width, Height);
-  form->HandleNeeded();
-  return form;
-}
-
-inline void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
-}
 
 inline LPARAM At(int X, int Y) { return MAKELPARAM(X, Y); }
 

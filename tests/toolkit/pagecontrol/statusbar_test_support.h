@@ -25,10 +25,14 @@
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 #include "runtime/graphics_test_support.h"
+#include "support/HostForm.h"
 #include "support/TestPrefix.h"
 #include "support/WindowCapture.h"
 
 namespace statusbar_test {
+
+using test_support::THostForm;
+using test_support::Pump;
 
 using graphics_test::Rgb;
 
@@ -44,26 +48,12 @@ class TStatusBarUnits : public testing::Environment {
   void TearDown() override { FinalizeUnits(); }
 };
 
-class THostForm : public TForm {
-  VAMIRE_CLASS(THostForm, TForm)
- public:
-  using TForm::TForm;
-};
-
 inline THostForm* MakeForm(int Width = 860, int Height = 200, TFormBorderStyle Border = bsSingle) {
   THostForm* form = TCustomForm::Create<THostForm>(nullptr);
   form->SetBorderStyle(Border);
   form->SetBounds(40, 40, Width, Height);
   form->HandleNeeded();
   return form;
-}
-
-inline void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
 }
 
 // A bar that counts its paints.

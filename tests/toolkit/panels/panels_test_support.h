@@ -24,8 +24,13 @@
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 #include "runtime/graphics_test_support.h"
+#include "support/HostForm.h"
 
 namespace panels_test {
+
+using test_support::THostForm;
+using test_support::MakeForm;
+using test_support::Pump;
 
 using graphics_test::Rgb;
 
@@ -39,28 +44,6 @@ class TPanelUnits : public ::testing::Environment {
   }
   void TearDown() override { FinalizeUnits(); }
 };
-
-class THostForm : public TForm {
-  VAMIRE_CLASS(THostForm, TForm)
- public:
-  using TForm::TForm;
-};
-
-// A form with its window, not shown.
-inline THostForm* MakeForm(int Width = 420, int Height = 320) {
-  THostForm* form = TCustomForm::Create<THostForm>(nullptr);
-  form->SetBounds(60, 60, Width, Height);
-  form->HandleNeeded();
-  return form;
-}
-
-inline void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
-}
 
 // A font drawn without smoothing, so text pixels are exactly the text colour (D-59).
 inline void UseCrispFont(TFont* font, int height = -13) {

@@ -19,8 +19,11 @@
 #include "dxSkinsForm_win.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
+#include "support/HostForm.h"
 
 namespace skinforms_test {
+
+using test_support::Pump;
 
 template <int Id>
 class TTestSkinPainter : public TdxSkinLookAndFeelPainter {
@@ -49,14 +52,6 @@ inline void EndSkinForms() {
   ExtendedStylePainterRegistry()->Unregister(L"Probe");
   ExtendedStylePainterRegistry()->Unregister(L"Blue");
   FinalizeUnits();
-}
-
-inline void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
 }
 
 }  // namespace skinforms_test
