@@ -733,6 +733,8 @@ class TcxTabSheet : public TCustomControl {
 
  private:
   void UpdateTab();
+  bool PaintsNatively() const;
+  void PaintBorderBand();
   TcxPageControl* FPageControl = nullptr;
   bool FTabVisible = true;
   int FImageIndex = -1;
@@ -774,6 +776,7 @@ class TcxPageControl : public TcxCustomTabControl {
   void SetChildOrder(TComponent* Child, int Order) override;
 
  protected:
+  void AlignControls(TControl* AControl, TRect& Rect) override;
   virtual void SyncActivePage();
   virtual bool DoPageChanging(TcxTabSheet* ANewPage);
   virtual void PageChanged();
