@@ -390,6 +390,19 @@ void TcxPageControl::AlignControls(TControl* AControl, TRect& Rect) {
   }
 }
 
+void TcxPageControl::WndProc(TMessage& Message) {
+  inherited::WndProc(Message);
+  if (Message.Msg == CM_CONTROLCHANGE)
+    ControlChange(Message.LParam != 0, reinterpret_cast<TControl*>(Message.WParam));
+}
+
+void TcxPageControl::ControlChange(bool AInserting, TControl* AControl) {
+  if (!AInserting || !AControl || !IsDesigning() || dynamic_cast<TcxTabSheet*>(AControl) || !Parent()) return;
+  const TRect bounds = AControl->BoundsRect();
+  AControl->SetParent(Parent());
+  AControl->SetBounds(bounds.Left + Left(), bounds.Top + Top(), bounds.Right - bounds.Left, bounds.Bottom - bounds.Top);
+}
+
 void TcxPageControl::Relayout() {
   inherited::Relayout();
   if (FActivePage) FActivePage->Invalidate();

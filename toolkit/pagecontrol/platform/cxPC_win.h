@@ -777,6 +777,10 @@ class TcxPageControl : public TcxCustomTabControl {
 
  protected:
   void AlignControls(TControl* AControl, TRect& Rect) override;
+  void WndProc(TMessage& Message) override;
+  // At design time only pages stay on the page control: another control
+  // dropped on it goes to its parent, at the same place on the screen.
+  virtual void ControlChange(bool AInserting, TControl* AControl);
   virtual void SyncActivePage();
   virtual bool DoPageChanging(TcxTabSheet* ANewPage);
   virtual void PageChanged();
