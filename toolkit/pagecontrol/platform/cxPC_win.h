@@ -454,6 +454,9 @@ class TcxPCCustomPainter : public TObject {
   String FFittedCaption;
   bool FCaptionCut = false;
   TBitmap* FTabPaintBitmap = nullptr;
+  // Horizontal captions are drawn in its top-left corner; it only grows, so a
+  // paint makes no bitmap per tab.
+  std::unique_ptr<TBitmap> FCaptionCanvas;
 };
 
 // --- The control ---------------------------------------------------------------------------------
