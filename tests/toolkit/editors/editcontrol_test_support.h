@@ -175,6 +175,13 @@ class TEditLog : public TObject {
       ErrorText = RefusalText;
     }
   }
+  // Records the hosted editor's flags as the handler sees them, then fails.
+  void FailingChange(TObject* Sender) {
+    auto* edit = static_cast<TcxCustomEdit*>(Sender);
+    FlagsSeen = {edit->ModifiedSinceEnter(), edit->EditModified()};
+    throw ::Exception(L"handler failed");
+  }
+  std::pair<bool, bool> FlagsSeen;
   void Reset() {
     Changes = ValueChanges = Clicks = Validations = 0;
     ButtonClicks.clear();

@@ -188,6 +188,69 @@ TEST_F(TEditFixture, AHostedEditorNeverAutoSizes) {
   EXPECT_EQ(m.Result, 0);
 }
 
+TEST_F(TEditFixture, AHostedEditorActivatesValidatesAndKeepsItsFlagsThroughAFailingHandler) {
+  auto* hosted = static_cast<TTestEdit*>(TcxCustomEdit::CreateHosted(TTestEdit::StaticClass(), Form, true));
+  hosted->SetParent(Form);
+  hosted->SetBounds(5, 5, 120, 21);
+  hosted->Properties()->OnChange = TNotifyEvent(&Log, &TEditLog::FailingChange);
+  EXPECT_THROW(hosted->SetEditValue(Variant(L"cell")), Exception);
+  EXPECT_EQ(Log.FlagsSeen, std::make_pair(true, true)) << "both flags read true inside the handler";
+  EXPECT_FALSE(hosted->ModifiedSinceEnter());
+  EXPECT_FALSE(hosted->EditModified());
+  hosted->Properties()->OnChange = TNotifyEvent();
+
+  Form->Show();
+  TcxCustomEditData* data = nullptr;
+  EXPECT_TRUE(hosted->Activate(data));
+  Application->ProcessMessages();
+  EXPECT_TRUE(hosted->IsActivated());
+  EXPECT_TRUE(hosted->Focused());
+  Log.Refused = L"cellx";
+  Log.RefusalText = L"No such wall";
+  hosted->Properties()->OnValidate = TcxEditValidateEvent(&Log, &TEditLog::Validate);
+  TypeText(hosted->Handle(), L"x");
+  EXPECT_THROW(hosted->Deactivate(), EcxEditValidationError);
+  TypeText(hosted->Handle(), L"y");
+  EXPECT_TRUE(hosted->Deactivate());
+  EXPECT_EQ(VarToStr(hosted->EditValue()), L"cellxy");
+  EXPECT_TRUE(hosted->IsValidated());
+}
+
+TEST_F(TEditFixture, ButtonsGiveTheirHintsAndAnswerTheirAccelerators) {
+  TTestEdit* edit = NewEdit(10, 10, L"Wall 1");
+  TcxEditButton* go = edit->Properties()->Buttons()->Add();
+  go->SetKind(bkText);
+  go->SetCaption(L"&Go");
+  go->SetHint(L"Go|Shows the wall");
+  edit->Properties()->Buttons()->Add();
+  edit->Properties()->OnButtonClick = TcxEditButtonClickEvent(&Log, &TEditLog::ButtonClick);
+  edit->SetHint(L"The wall|Its name");
+  edit->SetShowHint(true);
+  edit->HandleNeeded();
+  RefreshViewStateAtCursor(edit, false);
+  ASSERT_EQ(edit->EditViewInfo()->ButtonCount(), 2);
+  struct TCase {
+    int Part;
+    const wchar_t* Hint;
+  };
+  for (const TCase& c : {TCase{0, L"Go"}, TCase{1, L"The wall"}, TCase{-1, L"The wall"}}) {
+    const TRect r = edit->EditViewInfo()->GetPartRect(c.Part);
+    THintInfo info;
+    info.CursorPos = TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    EXPECT_EQ(edit->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)), 0);
+    EXPECT_EQ(info.HintStr, c.Hint) << c.Part;
+    EXPECT_EQ(info.CursorRect, r) << c.Part;
+  }
+  THintInfo outside;
+  outside.CursorPos = TPoint{-4, 30};
+  EXPECT_EQ(edit->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&outside)), -1);
+
+  EXPECT_EQ(edit->Perform(CM_DIALOGCHAR, L'g', 0), 1);
+  EXPECT_EQ(Log.ButtonClicks, std::vector<int>{0});
+  EXPECT_EQ(edit->Perform(CM_DIALOGCHAR, L'x', 0), 0);
+  EXPECT_EQ(Log.ButtonClicks, std::vector<int>{0});
+}
+
 // --- Keys --------------------------------------------------------------------------------------------------
 TEST_F(TEditFixture, KeysByKeyAndState) {
   struct TCase {
