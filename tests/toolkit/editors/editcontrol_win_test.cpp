@@ -216,6 +216,34 @@ TEST_F(TEditFixture, AHostedEditorActivatesValidatesAndKeepsItsFlagsThroughAFail
   EXPECT_TRUE(hosted->IsValidated());
 }
 
+TEST_F(TEditFixture, AHostedEditorPostsToItsHostAndTakesAQuickSecondClickAsADoubleClick) {
+  auto* hosted = static_cast<TTestEdit*>(TcxCustomEdit::CreateHosted(TTestEdit::StaticClass(), Form, true));
+  hosted->SetParent(Form);
+  hosted->SetBounds(5, 5, 120, 21);
+  hosted->OnPostEditValue = TNotifyEvent(&Log, &TEditLog::Change);
+  hosted->OnDblClick = TNotifyEvent(&Log, &TEditLog::Click);
+  Form->Show();
+  TcxCustomEditData* data = nullptr;
+  hosted->ActivateByMouse(TShiftState{}, 25, 15, data);
+  Application->ProcessMessages();
+  EXPECT_TRUE(hosted->IsActivated());
+  // The second press of the host's click lands on the text within the double-click time.
+  SendMessageW(hosted->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
+  SendMessageW(hosted->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+  EXPECT_EQ(Log.Clicks, 1);
+  SendMessageW(hosted->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
+  SendMessageW(hosted->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+  EXPECT_EQ(Log.Clicks, 1) << "the timer runs once per activation";
+
+  TypeText(hosted->Handle(), L"z");
+  EXPECT_TRUE(hosted->ModifiedSinceEnter());
+  hosted->PostEditValue();
+  EXPECT_EQ(Log.Changes, 1);
+  EXPECT_EQ(VarToStr(hosted->EditValue()), L"z");
+  EXPECT_FALSE(hosted->ModifiedSinceEnter());
+  EXPECT_FALSE(hosted->IsPosting());
+}
+
 TEST_F(TEditFixture, ButtonsGiveTheirHintsAndAnswerTheirAccelerators) {
   TTestEdit* edit = NewEdit(10, 10, L"Wall 1");
   TcxEditButton* go = edit->Properties()->Buttons()->Add();
