@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "ActnList.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "ImgList.h"
@@ -36,10 +37,10 @@ using test_support::Pump;
 
 // The units the bar library stands on and its own, in the program's order.
 inline void StartUnits() {
-  InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, dxUxThemeUnit,
+  InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, ActnListUnit, StdCtrlsUnit, ExtCtrlsUnit, dxUxThemeUnit,
                    dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit, dxCoreUnit, cxClassesUnit, cxGraphicsUnit,
                    cxControlsBaseUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit, cxControlsUnit,
-                   dxBarStrsUnit, dxBarUnit});
+                   dxBarStrsUnit, cxStylesUnit, dxBarUnit});
   Application->Initialize();
 }
 
