@@ -143,6 +143,12 @@ void TCustomAction::SetParentComponent(TComponent* AParent) {
   if (auto* list = dynamic_cast<TActionList*>(AParent)) SetActionList(list);
 }
 
+// An action read from a form file joins the list it is written in.
+void TCustomAction::ReadState(TReader* Reader) {
+  if (auto* list = dynamic_cast<TActionList*>(Reader->Parent())) SetActionList(list);
+  inherited::ReadState(Reader);
+}
+
 bool TActionLink::IsCaptionLinked() { return HasCustomAction(); }
 bool TActionLink::IsCheckedLinked() { return HasCustomAction(); }
 bool TActionLink::IsEnabledLinked() { return HasCustomAction(); }

@@ -113,6 +113,7 @@ class TCustomAction : public TBasicAction {
   bool HasParent() override { return FActionList != nullptr; }
   TComponent* GetParentComponent() override;
   void SetParentComponent(TComponent* AParent) override;
+  void ReadState(TReader* Reader) override;
 
  private:
   String FCaption, FHint, FCategory;

@@ -2,3 +2,5 @@
 # of a manager with all of them; the streaming and rebuild benchmark.
 set(here ${CMAKE_CURRENT_LIST_DIR})
 vamire_add_test(bars_model_win_test SOURCES ${here}/model_win_test.cpp LIBS vamire_bars)
+vamire_add_test(bars_styles_win_test SOURCES ${here}/styles_win_test.cpp LIBS vamire_bars)
+vamire_add_test(bars_model_stream_win_test SOURCES ${here}/model_stream_win_test.cpp LIBS vamire_bars)
