@@ -8,9 +8,11 @@
 
 #include "ActnList.h"
 #include "ExtCtrls.h"
+#include "FormText.h"
 #include "Forms.h"
 #include "ImgList.h"
 #include "Menus.h"
+#include "Streaming.h"
 #include "StdCtrls.h"
 #include "Threads.h"
 #include "Units.h"
@@ -49,6 +51,15 @@ class TBarUnits : public testing::Environment {
   void SetUp() override { StartUnits(); }
   void TearDown() override { FinalizeUnits(); }
 };
+
+// A component tree as form-file text, line ends as "\n" whatever the converter writes.
+inline String WriteFormText(TComponent* Root) {
+  TMemoryStream out;
+  WriteComponentToStream(&out, Root);
+  String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
+  std::erase(text, L'\r');
+  return text;
+}
 
 inline THostForm* MakeForm() {
   THostForm* form = TCustomForm::Create<THostForm>(nullptr);

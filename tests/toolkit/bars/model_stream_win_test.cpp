@@ -47,14 +47,6 @@ class TBarsForm : public THostForm {
 VAMIRE_PUBLISHED(TBarsForm, Handler(L"PrintExecute", &TBarsForm::PrintExecute),
                  Handler(L"SaveClick", &TBarsForm::SaveClick))
 
-String WriteFormText(TComponent* Root) {
-  TMemoryStream out;
-  WriteComponentToStream(&out, Root);
-  String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
-  text.erase(std::remove(text.begin(), text.end(), L'\r'), text.end());
-  return text;
-}
-
 // The reader's error text, empty when the text was read.
 String ReadFormText(const String& Text, TComponent* Root) {
   TStringStream in(FormTextToBinary(Text));

@@ -23,15 +23,6 @@ class TStreamItem : public TdxBarItem {
   }
 };
 
-// Line ends as "\n", whatever the converter writes.
-String WriteFormText(TComponent* Root) {
-  TMemoryStream out;
-  WriteComponentToStream(&out, Root);
-  String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
-  text.erase(std::remove(text.begin(), text.end(), L'\r'), text.end());
-  return text;
-}
-
 testing::AssertionResult ReadFormText(const String& Text, TComponent* Root) {
   TStringStream in(FormTextToBinary(Text));
   try {

@@ -3,6 +3,7 @@
 // accelerators, item options, merging and the "ItemName" of form files.
 #include <algorithm>
 #include <climits>
+#include <unordered_map>
 
 #include "dxBar_internal.h"
 
@@ -44,11 +45,6 @@ TdxBarItemLink::~TdxBarItemLink() {
                        &links->FDistributedChanged})
       list->erase(std::remove(list->begin(), list->end(), this), list->end());
   }
-  // Links copied from this one point back to it no more.
-  if (TdxBarManager* manager = GetBarManager())
-    for (int i = 0; i < manager->ItemCount(); ++i)
-      for (int j = 0; j < manager->Items(i)->LinkCount(); ++j)
-        if (manager->Items(i)->Links(j)->FOriginalLink == this) manager->Items(i)->Links(j)->FOriginalLink = nullptr;
 }
 
 TdxBarItemLinks* TdxBarItemLink::GetLinks() const { return dynamic_cast<TdxBarItemLinks*>(Collection()); }
@@ -80,9 +76,8 @@ void TdxBarItemLink::SetItem(TdxBarItem* Value) {
   }
   FItem = Value;
   Value->AddLink(this);
-  if (!links) return;
-  links->RebuildLinkLists();
-  if (!links->IsOwnerLoading()) SetRecencyAnew();
+  // The lists are rebuilt when the update ends.
+  if (links && !links->IsOwnerLoading()) SetRecencyAnew();
 }
 
 void TdxBarItemLink::Notify() { Changed(false); }
@@ -719,14 +714,22 @@ bool TdxBarItemLinks::ContainsLinksOwner(IdxBarLinksOwner* AOwner, int ADepth) c
 
 // --- Loaded state --------------------------------------------------------------------------
 
+// Names are looked up once in a table of the manager's items, ignoring case.
 void TdxBarItemLinks::ResolveLoadedItems() {
-  for (int i = Count() - 1; i >= 0; --i) {
-    if (i >= Count()) continue;
-    TdxBarItemLink* link = Links(i);
-    const String name = link->FLoadedItemName;
-    link->FLoadedItemName.clear();
-    if (name.empty() || !FBarManager) continue;
-    if (TdxBarItem* item = FBarManager->FindItemByName(name)) link->SetItem(item);
+  std::unordered_map<String, TdxBarItem*> byName;
+  if (FBarManager)
+    for (int i = FBarManager->ItemCount() - 1; i >= 0; --i)
+      byName[UpperCase(FBarManager->Items(i)->Name())] = FBarManager->Items(i);
+  BeginUpdate();
+  {
+    TdxBarFinally end([this] { EndUpdate(); });
+    for (int i = Count() - 1; i >= 0; --i) {
+      if (i >= Count()) continue;
+      TdxBarItemLink* link = Links(i);
+      const String name = UpperCase(link->FLoadedItemName);
+      link->FLoadedItemName.clear();
+      if (auto it = byName.find(name); !name.empty() && it != byName.end()) link->SetItem(it->second);
+    }
   }
   ApplyLoadedState(true);
 }
@@ -767,7 +770,8 @@ void TdxBarItemLinks::Notify(TCollectionItem* Item, TCollectionNotification Acti
 }
 
 void TdxBarItemLinks::Update(TCollectionItem* Item) {
-  if (!Item) RebuildLinkLists();
+  // Links read from a form file are listed once their items are resolved.
+  if (!Item && !IsOwnerLoading()) RebuildLinkLists();
   TComponent* owner = GetLinksOwner();
   if (FDestroying || (owner && owner->ComponentState().Contains(csDestroying))) return;
   inherited::Update(Item);
