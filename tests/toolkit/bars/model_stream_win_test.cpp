@@ -211,6 +211,23 @@ TEST_F(BarFormTest, CategoryItemsVisibleAppliesWhenLoadingEnds) {
   form->Free();
 }
 
+TEST_F(BarFormTest, StyleFontsScaleFromTheStoredPixelsPerInch) {
+  const String made = MadeFormText();
+  const size_t at = made.find(L"    PixelsPerInch = ");
+  ASSERT_NE(at, String::npos);
+  const String stored = made.substr(at, made.find(L'\n', at) - at);
+  for (const auto& [scalable, expected] : {std::pair{false, -11}, std::pair{true, -6}}) {
+    String text = Replaced(made, stored, L"    PixelsPerInch = 192");
+    if (scalable) text = Replaced(text, L"    PixelsPerInch = 192", L"    Scalable = True\n    PixelsPerInch = 192");
+    auto* form = TCustomForm::Create<TBarsForm>(nullptr);
+    ASSERT_EQ(ReadFormText(text, form), L"");
+    auto* style = dynamic_cast<TcxStyle*>(form->FindComponent(L"BoldStyle"));
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->Font()->Height(), expected) << "-11 stored at 192 pixels per inch, read at 96";
+    form->Free();
+  }
+}
+
 TEST_F(BarFormTest, ADamagedListLeavesNothingHalfLinked) {
   const String good = MadeFormText();
   struct {

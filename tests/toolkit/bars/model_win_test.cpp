@@ -548,6 +548,35 @@ TEST_F(BarModelTest, GroupsSwitchTheirItemsAndRefuseRecursion) {
 
 // --- Small classes -------------------------------------------------------------------------
 
+TEST_F(BarModelTest, AssigningAnItemAndTheBackgrounds) {
+  Manager->Categories()->Add(L"Edit");
+  TItem* source = Item(L"&Find...", 1);
+  source->SetHint(L"Find|Finds text");
+  source->SetMergeKind(mkNone);
+  source->SetShortCut(0x4046);
+  source->SetImageIndex(3);
+  TItem* copy = Item(L"");
+  copy->Assign(source);
+  EXPECT_EQ(copy->Caption(), L"&Find...");
+  EXPECT_EQ(copy->Hint(), L"Find|Finds text") << "the hint is copied as it is";
+  EXPECT_EQ(copy->Category(), 1);
+  EXPECT_EQ(copy->MergeKind(), mkNone);
+  EXPECT_EQ(copy->ShortCut(), 0x4046);
+  EXPECT_EQ(copy->ImageIndex(), 3);
+
+  const int updates = Manager->UpdateCount();
+  TBitmap tile;
+  tile.SetWidth(8);
+  tile.SetHeight(8);
+  Manager->Backgrounds()->SetBar(&tile);
+  EXPECT_EQ(Manager->UpdateCount(), updates + 1) << "a new bar background restyles the manager";
+  Manager->Backgrounds()->SetSubMenu(&tile);
+  EXPECT_EQ(Manager->UpdateCount(), updates + 1) << "the sub-menu background is only kept";
+  EXPECT_EQ(Manager->Backgrounds()->SubMenu()->Width(), 8);
+  Manager->Backgrounds()->SetBar(nullptr);
+  EXPECT_EQ(Manager->UpdateCount(), updates + 2) << "clearing a background that was there restyles";
+}
+
 TEST_F(BarModelTest, ObjectListsAndKeyTips) {
   TdxObjectList list;
   TObject a, b;
