@@ -418,6 +418,61 @@ TEST_F(BarModelTest, MainMenuCaptionsAndMultiLine) {
   EXPECT_EQ(Manager->Bars()->Count(), 1);
 }
 
+struct TBarEvents {
+  std::vector<std::string> Seen;
+  void Add(TdxBarManager* Sender, TdxBar* Bar) { Seen.push_back(Bar->BarManager() == Sender ? "add" : "add elsewhere"); }
+  void Delete(TdxBarManager*, TdxBar* Bar) { Seen.push_back("delete " + UTF8Encode(Bar->Name())); }
+  void Visible(TdxBarManager*, TdxBar* Bar) { Seen.push_back(Bar->Visible() ? "shown" : "hidden"); }
+  void Docking(TdxBarManager*, TdxBar* Bar) { Seen.push_back("docking " + std::to_string(Bar->DockingStyle())); }
+};
+
+TEST_F(BarModelTest, BarEventsAndTheDockingPair) {
+  TBarEvents events;
+  Manager->SetName(L"Bars");
+  Manager->OnBarAdd = TdxBarEvent(&events, &TBarEvents::Add);
+  Manager->OnBarDelete = TdxBarEvent(&events, &TBarEvents::Delete);
+  Manager->OnBarVisibleChange = TdxBarEvent(&events, &TBarEvents::Visible);
+  Manager->OnBarDockingStyleChange = TdxBarEvent(&events, &TBarEvents::Docking);
+  TdxBar* bar = Manager->Bars()->Add();
+  bar->SetVisible(true);
+  bar->SetVisible(true);
+  TObject placed;
+  bar->SetDockControl(&placed);
+  bar->SetDockingStyle(dsLeft);
+  EXPECT_EQ(bar->DockControl(), nullptr) << "a docking style of its own lets the placed dock control go";
+  bar->DockTo(dsLeft, nullptr);
+  bar->SetDockedLeft(-4);
+  EXPECT_EQ(bar->DockedLeft(), 0);
+  bar->SetRow(-2);
+  EXPECT_EQ(bar->Row(), 0);
+  bar->Free();
+  EXPECT_EQ(events.Seen, (std::vector<std::string>{"add", "shown", "docking 0", "docking 1",
+                                                   "delete BarsBar1"}));
+  events.Seen.clear();
+  Manager->Bars()->Add();
+  Form->Free();
+  Form = MakeForm();
+  EXPECT_EQ(events.Seen, std::vector<std::string>{"add"}) << "no delete while the manager goes";
+  Manager = new TdxBarManager(Form);
+}
+
+TEST_F(BarModelTest, AnItemMadeForALinkThatFailsIsFreed) {
+  class TNoToolbarItem : public TdxBarItem {
+   public:
+    using TdxBarItem::TdxBarItem;
+    bool CanBePlacedOn(int APlaceKind, TdxBar*, String& AReason) override {
+      AReason = L"Menus only";
+      return APlaceKind != 0;
+    }
+  };
+  TdxBar* bar = Manager->AddToolbar();
+  const int items = Manager->ItemCount();
+  EXPECT_THROW(bar->ItemLinks()->AddItem(new TNoToolbarItem(Form)), EdxException);
+  EXPECT_EQ(bar->ItemLinks()->Count(), 0);
+  EXPECT_NE(bar->ItemLinks()->AddItemOfClass(TItem::StaticClass()), nullptr);
+  EXPECT_EQ(Manager->ItemCount(), items + 2);
+}
+
 TEST_F(BarModelTest, MergeErrorsHaveTheirTexts) {
   TdxBar* a = Manager->AddToolbar();
   TdxBar* b = Manager->AddToolbar();
