@@ -473,6 +473,45 @@ TEST_F(BarModelTest, AnItemMadeForALinkThatFailsIsFreed) {
   EXPECT_EQ(Manager->ItemCount(), items + 2);
 }
 
+TEST_F(BarModelTest, ShortCutsAssignmentAndTheStatusBar) {
+  TdxBar* bar = Manager->AddToolbar();
+  TItem* save = Item(L"&Save");
+  save->SetShortCut(0x4053);
+  TCounter clicks;
+  save->SetOnClick(TNotifyEvent(&clicks, &TCounter::Notify));
+  bar->ItemLinks()->AddItem(Item(L"&Open"));
+  bar->ItemLinks()->AddItem(save);
+  EXPECT_TRUE(bar->HandleShortCut(0x4053));
+  EXPECT_EQ(clicks.Calls, 1);
+  EXPECT_FALSE(bar->HandleShortCut(0x4054));
+  EXPECT_FALSE(bar->HandleShortCut(0)) << "no key, no search";
+  save->SetEnabled(false);
+  EXPECT_FALSE(bar->HandleShortCut(0x4053));
+  EXPECT_EQ(clicks.Calls, 1);
+
+  bar->ItemLinks()->Links(1)->SetVisible(false);
+  bar->KeyTip = L"B";
+  bar->SetMultiLine(true);
+  bar->SetCaption(L"Source");
+  TdxBar* copy = Manager->AddToolbar();
+  copy->Assign(bar);
+  EXPECT_NE(copy->Caption(), L"Source") << "captions stay unique";
+  ASSERT_EQ(copy->ItemLinks()->Count(), 2);
+  EXPECT_EQ(copy->ItemLinks()->Links(1)->Item(), save);
+  EXPECT_FALSE(copy->ItemLinks()->Links(1)->Visible()) << "visibility is copied once the copy ends";
+  EXPECT_EQ(copy->ItemLinks()->GetVisibleLinkCount(), 1);
+  EXPECT_EQ(copy->KeyTip, L"") << "key tips and MultiLine are not copied";
+  EXPECT_FALSE(copy->MultiLine());
+
+  bar->SetBorderStyle(bbsNone);
+  bar->SetDockingStyle(dsBottom);
+  bar->SetWholeRow(true);
+  EXPECT_TRUE(bar->IsStatusBar());
+  EXPECT_TRUE(bar->IsSizeGripShown());
+  bar->SetSizeGrip(false);
+  EXPECT_FALSE(bar->IsSizeGripShown());
+}
+
 TEST_F(BarModelTest, MergeErrorsHaveTheirTexts) {
   TdxBar* a = Manager->AddToolbar();
   TdxBar* b = Manager->AddToolbar();

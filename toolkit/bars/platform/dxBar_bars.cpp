@@ -146,6 +146,13 @@ void TdxBar::SetRow(int Value) {
   DoChanged();
 }
 
+bool TdxBar::IsSizeGripShown() const {
+  if (!IsStatusBar() || !FSizeGrip) return false;
+  TdxBarManager* manager = BarManager();
+  TCustomForm* form = manager ? manager->GetNearestForm() : nullptr;
+  return !(form && form->HandleAllocated() && IsZoomed(form->Handle()));
+}
+
 bool TdxBar::CanDockAnywhere() const {
   TdxBarManager* manager = BarManager();
   for (TdxBarDockingStyle style : {dsNone, dsLeft, dsTop, dsRight, dsBottom})

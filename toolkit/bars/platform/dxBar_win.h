@@ -758,6 +758,8 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner {
   TObject* GetEffectiveDockControl() const { return FDockControl; }
   void DockTo(TdxBarDockingStyle AStyle, TObject* ADockControl);
   bool IsStatusBar() const { return FBorderStyle == bbsNone && DockingStyle() == dsBottom && FWholeRow; }
+  // A status bar's grip, unless its form is maximized (the window's own reach comes with the bar controls).
+  bool IsSizeGripShown() const;
   bool CanClose() const { return FAllowClose && !FIsMainMenu; }
   bool CanReset() const { return FPredefined && AllowReset; }
   bool CanDockAnywhere() const;
