@@ -1,0 +1,3 @@
+# The console's window-free units: splash schedule, roles and language,
+# wall grid arithmetic, settings values.
+vamire_add_test(app_console_core_test PURE SOURCES console_core_test.cpp LIBS vamire_app_pure)
