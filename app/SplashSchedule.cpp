@@ -1,5 +1,7 @@
 #include "SplashSchedule.h"
 
+#include <climits>
+
 namespace {
 const int FadeTicks = 20;
 const int FadeStep = 12;
@@ -8,6 +10,9 @@ const int HoldTicksPerStill = 60;
 
 int SplashEndTick(int still) {
   if (still < 0) still = 0;
+  // A hold too long to count in ticks is held as long as the counter goes.
+  const int longest = (INT_MAX - 2 * FadeTicks) / HoldTicksPerStill;
+  if (still > longest) still = longest;
   return still * HoldTicksPerStill + 2 * FadeTicks;
 }
 

@@ -4,7 +4,8 @@
 #pragma once
 
 // The tick at which the animation ends: Still * 60 + 40. A negative Still
-// counts as 0, so the counter always reaches the end.
+// counts as 0, so the counter always reaches the end; one too large for the
+// counter is cut to the largest it can reach.
 int SplashEndTick(int still);
 
 class TSplashSchedule {

@@ -1,8 +1,6 @@
 #include "CfgIni.h"
 
-#include <windows.h>
-
-#include <vector>
+#include "SysUtils.h"
 
 namespace {
 
@@ -12,19 +10,6 @@ String InFolder(const String& fileName) {
 }
 
 }  // namespace
-
-String ProgramFolder() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-    if (n < path.size()) {
-      String full(path.data(), n);
-      size_t slash = full.find_last_of(L"\\/");
-      return slash == String::npos ? String() : full.substr(0, slash + 1);
-    }
-    path.resize(path.size() * 2);
-  }
-}
 
 TCfgIni::TCfgIni(const String& fileName) : FIni(InFolder(fileName)) {}
 

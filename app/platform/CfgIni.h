@@ -7,9 +7,6 @@
 #include "IniFiles.h"
 #include "Settings.h"
 
-// The folder of the running program, with a trailing backslash.
-String ProgramFolder();
-
 class TCfgIni : public ISettingsStore {
  public:
   // A file name without a folder is taken from the program's folder, never

@@ -3,3 +3,6 @@
 vamire_add_test(app_console_core_test PURE SOURCES console_core_test.cpp LIBS vamire_app_pure)
 # Splice and single display through the links onto the device peer.
 vamire_add_test(app_splice_test DEVICE SOURCES splice_test.cpp LIBS vamire_app)
+# The settings files on disk, in the Chinese code page and in the Western one.
+vamire_add_test(app_settings_files_test SOURCES settings_files_test.cpp LIBS vamire_app)
+vamire_add_test(app_settings_files_1252_test CODEPAGE 1252 SOURCES settings_files_test.cpp LIBS vamire_app)

@@ -55,6 +55,12 @@ TEST(SplashScheduleTest, FadesInHoldsFadesOutAndEndsAtItsTick) {
   }
 }
 
+TEST(SplashScheduleTest, AHugeHoldEndsWhereTheCounterCanReach) {
+  EXPECT_EQ(SplashEndTick(35791393), 2147483620);  // the longest hold that fits
+  EXPECT_EQ(SplashEndTick(35791394), 2147483620);
+  EXPECT_EQ(SplashEndTick(2147483647), 2147483620);  // Still * 60 would overflow
+}
+
 TEST(ControlStatesTest, EveryRuleFollowsItsFlagForEveryRole) {
   const std::vector<TControlStateRule>& rules = ControlStateRules();
   auto value = [&](const wchar_t* control, const TRoleFlags& flags) {
