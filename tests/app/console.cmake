@@ -6,3 +6,5 @@ vamire_add_test(app_splice_test DEVICE SOURCES splice_test.cpp LIBS vamire_app)
 # The settings files on disk, in the Chinese code page and in the Western one.
 vamire_add_test(app_settings_files_test SOURCES settings_files_test.cpp LIBS vamire_app)
 vamire_add_test(app_settings_files_1252_test CODEPAGE 1252 SOURCES settings_files_test.cpp LIBS vamire_app)
+# The layout check that every form of the console is held to.
+vamire_add_test(app_layout_check_test SOURCES layout_check_test.cpp LIBS vamire_runtime)
