@@ -8,3 +8,5 @@ vamire_add_test(app_settings_files_test SOURCES settings_files_test.cpp LIBS vam
 vamire_add_test(app_settings_files_1252_test CODEPAGE 1252 SOURCES settings_files_test.cpp LIBS vamire_app)
 # The layout check that every form of the console is held to.
 vamire_add_test(app_layout_check_test SOURCES layout_check_test.cpp LIBS vamire_runtime)
+# The wall grid on a real window, with real mouse and keys.
+vamire_add_test(app_wallgrid_test FOREGROUND SOURCES wallgrid_test.cpp LIBS vamire_app)
