@@ -11,38 +11,15 @@
 #include "SysUtils.h"
 #include "WallGridView.h"
 #include "support/HostForm.h"
+#include "support/RealKeys.h"
 #include "support/WindowCapture.h"
 
 using app_test::TMemorySettings;
 
+using test_support::PumpFor;
+using test_support::Type;
+
 namespace {
-
-void PumpFor(DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    test_support::Pump();
-    Sleep(5);
-  } while (GetTickCount() - start < ms);
-}
-
-void Type(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> input;
-  for (WORD key : keys) {
-    INPUT down{};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = key;
-    input.push_back(down);
-  }
-  for (auto it = keys.end(); it != keys.begin();) {
-    INPUT up{};
-    up.type = INPUT_KEYBOARD;
-    up.ki.wVk = *--it;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    input.push_back(up);
-  }
-  SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
-  PumpFor(100);
-}
 
 // Presses at one cell's centre and releases at another's. The button
 // messages are posted to the grid: events sent through the system queue in
