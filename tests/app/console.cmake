@@ -10,3 +10,7 @@ vamire_add_test(app_settings_files_1252_test CODEPAGE 1252 SOURCES settings_file
 vamire_add_test(app_layout_check_test SOURCES layout_check_test.cpp LIBS vamire_runtime)
 # The wall grid on a real window, with real mouse and keys.
 vamire_add_test(app_wallgrid_test FOREGROUND SOURCES wallgrid_test.cpp LIBS vamire_app)
+# The serial ports the communication dialog's refresh lists.
+vamire_add_test(app_serialports_test SOURCES serialports_test.cpp LIBS vamire_app)
+# The largest wall grid's repaint beside the platform painting as many cells.
+vamire_add_benchmark(app_grid_bench SOURCES grid_bench.cpp LIBS vamire_app)
