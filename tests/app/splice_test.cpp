@@ -351,15 +351,15 @@ TEST_F(SpliceTest, EndToEndFramesReachTheWallTheMatrixAndTheBridge) {
         {"com5", "C6 21 32 20 01 BB"}, {"com6", ""}, {"com7", HexOf("3V2.3V3.3V6.3V7.")}, {"tcp", ""}};
     EXPECT_EQ(Received("com7", 16), expected);
     EXPECT_EQ(console.Log, (std::vector<String>{L"->C6,21,32,20,01,BB", L"3V2.", L"3V3.", L"3V6.", L"3V7."}));
-    // On the wire: each text frame comes after the last by about the interval
-    // pause; the writer thread's own delays only shift frames, so the bound
-    // keeps room for them.
+    // On the wire, the pauses the sender took show between the frames; the
+    // writer thread's own delays on a loaded machine shift single frames, so
+    // the bounds are over whole stretches and keep room for them.
     std::vector<int64_t> wall = peer.ByteTimes("com5");
     std::vector<int64_t> vga = peer.ByteTimes("com7");
     ASSERT_EQ(wall.size(), 6u);
     ASSERT_EQ(vga.size(), 16u);
-    EXPECT_GE(vga[0] - wall[5], 80000) << "the response pause after the wall frame";
-    for (size_t i = 4; i < vga.size(); i += 4) EXPECT_GE(vga[i] - vga[i - 4], 80000) << "frame " << i / 4;
+    EXPECT_GE(vga[0] - wall[5], 50000) << "the response pause after the wall frame";
+    EXPECT_GE(vga[12] - vga[0], 200000) << "three interval pauses between the first and the last text";
     OpenCommPorts(false);
   }
   ResetChannels();
