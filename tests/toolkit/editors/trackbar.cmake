@@ -1,0 +1,3 @@
+# The track bar's arithmetic: positions from values, keys and the mouse, and its layout.
+vamire_add_test(editors_trackbar_test PURE
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/trackbar_test.cpp LIBS vamire_editors_pure)
