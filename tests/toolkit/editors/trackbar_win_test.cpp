@@ -12,7 +12,14 @@
 
 namespace {
 
-const auto* const GEnvironment = testing::AddGlobalTestEnvironment(new edit_test::TEditUnits);
+class TTrackBarUnits : public edit_test::TEditUnits {
+ public:
+  void SetUp() override {
+    edit_test::TEditUnits::SetUp();
+    InitializeUnits({cxTrackBarUnit});
+  }
+};
+const auto* const GEnvironment = testing::AddGlobalTestEnvironment(new TTrackBarUnits);
 
 void PumpFor(DWORD AMilliseconds) {
   const DWORD start = GetTickCount();
@@ -38,6 +45,12 @@ void SendKey(WORD AKey) {
   input[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, input, sizeof(INPUT));
   PumpFor(60);
+}
+
+vamire_test::Capture Shot(TcxTrackBar* ABar) {
+  ABar->Invalidate();
+  PumpFor(80);
+  return vamire_test::CaptureClient(ABar->Handle());
 }
 
 class TChangeLog : public TObject {
@@ -163,10 +176,25 @@ TEST_F(TTrackBarFixture, AJumpOnATrackNoLongerThanTheThumbGivesMin) {
   EXPECT_EQ(Log.Positions, std::vector<int>{3});
 }
 
-vamire_test::Capture Shot(TcxTrackBar* ABar) {
-  ABar->Invalidate();
-  PumpFor(80);
-  return vamire_test::CaptureClient(ABar->Handle());
+TEST_F(TTrackBarFixture, ThePointerOverTheThumbMakesItHotInEveryLook) {
+  Bar->SetPosition(50);
+  for (TcxLookAndFeelKind kind : {lfStandard, lfUltraFlat, lfOffice11}) {
+    Bar->Style()->LookAndFeel()->SetKind(kind);
+    const TPoint corner = ScreenAt(Bar, 1, 1);
+    SendMouse(MOUSEEVENTF_MOVE, &corner);
+    EXPECT_EQ(Bar->ThumbState(), tbtsNormal) << kind;
+    const TPoint centre = ThumbCentre(Bar);
+    SendMouse(MOUSEEVENTF_MOVE, &centre);
+    EXPECT_EQ(Bar->ThumbState(), tbtsHot) << kind;
+  }
+}
+
+TEST(TrackBarUnit, RegistersItsPropertiesUnderTheirDescription) {
+  TcxRegisteredClasses* registry = EditPropertiesRegistry();
+  const int index = registry->IndexOf(TcxTrackBarProperties::StaticClass());
+  ASSERT_GE(index, 0);
+  EXPECT_EQ(registry->Descriptions(index), L"TrackBar");
+  EXPECT_EQ(FindClass(L"TcxTrackBar"), TcxTrackBar::StaticClass());
 }
 
 TEST_F(TTrackBarFixture, AnEmptySelectionDrawsNothingAndAGalleryIsCaptured) {

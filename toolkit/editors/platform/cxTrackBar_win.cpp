@@ -335,3 +335,24 @@ void TcxCustomTrackBar::Dispatch(TMessage& Message) {
     default: TcxCustomEdit::Dispatch(Message);
   }
 }
+
+// --- Unit -------------------------------------------------------------------------------------
+
+const TResStringRec scxSEditRepositoryTrackBarItem{L"scxSEditRepositoryTrackBarItem", L"TrackBar|Represents a TrackBar"};
+
+namespace {
+
+void cxTrackBar_Initialize() {
+  EditPropertiesRegistry()->Register(TcxTrackBarProperties::StaticClass(),
+                                     LoadResString(&scxSEditRepositoryTrackBarItem));
+  RegisterClasses({TcxTrackBar::StaticClass()});
+}
+
+void cxTrackBar_Finalize() {
+  UnRegisterClasses({TcxTrackBar::StaticClass()});
+  EditPropertiesRegistry()->Unregister(TcxTrackBarProperties::StaticClass());
+}
+
+}  // namespace
+
+const TUnitEntry cxTrackBarUnit{L"cxTrackBar", &cxTrackBar_Initialize, &cxTrackBar_Finalize};

@@ -140,3 +140,9 @@ class TcxTrackBar : public TcxCustomTrackBar {
  public:
   explicit TcxTrackBar(TComponent* AOwner) : TcxCustomTrackBar(AOwner) {}
 };
+
+// The editor-properties registry's description of the track bar.
+extern const TResStringRec scxSEditRepositoryTrackBarItem;
+// Registers the track bar's properties (and the control for streaming) at
+// start-up; takes both back at shutdown.
+extern const TUnitEntry cxTrackBarUnit;
