@@ -185,6 +185,9 @@ class TRecordingPainter : public TcxStandardLookAndFeelPainter {
     Note("DrawTrackBarThumb");
     inherited::DrawTrackBarThumb(C, R, S, H, T, K);
   }
+  int GetTrackBarTrackSize(bool H) const override {
+    return Note("GetTrackBarTrackSize", inherited::GetTrackBarTrackSize(H));
+  }
   TColor GetTrackBarTickColor(bool T) const override {
     return Note("GetTrackBarTickColor", inherited::GetTrackBarTickColor(T));
   }
@@ -266,6 +269,7 @@ TEST(PainterInterfaceTest, EveryOperationTheCallersUseReachesThePainterInForce) 
       {"DrawTrackBarTrack", [&] { painter->DrawTrackBarTrack(c, r, TRect{4, 4, 9, 9}, true, true, true, clBtnFace); }},
       {"DrawTrackBarThumb", [&] { painter->DrawTrackBarThumb(c, r, cxbsNormal, true, tbtaUp, clBtnFace); }},
       {"GetTrackBarTickColor", [&] { painter->GetTrackBarTickColor(false); }},
+      {"GetTrackBarTrackSize", [&] { painter->GetTrackBarTrackSize(true); }},
       {"PaintCheckBox", [&] { painter->PaintCheckBox(c, r, cxbsHot, cbsGrayed); }},
       {"DrawGroupBoxBackground", [&] { painter->DrawGroupBoxBackground(c, r, r); }},
       {"DrawGroupBoxCaption", [&] { painter->DrawGroupBoxCaption(c, r, cxgpTop); }},

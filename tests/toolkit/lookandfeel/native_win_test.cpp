@@ -199,6 +199,24 @@ TEST(NativePartsTest, SizesComeFromTheThemeAndTheThumbIsNeverShorterThanEight) {
   EXPECT_FALSE(kNative->IsThemeColorSource());
 }
 
+TEST(NativePartsTest, TrackThicknessAndThumbSizeFollowTheThemesTrackBarParts) {
+  TFakeThemeLibrary fake;
+  fake.Sizes[{L"TrackBar", TKP_TRACK}] = SIZE{40, 4};
+  fake.Sizes[{L"TrackBar", TKP_TRACKVERT}] = SIZE{5, 40};
+  fake.Sizes[{L"TrackBar", TKP_THUMBBOTTOM}] = SIZE{11, 21};
+  fake.SendThemeChange();
+  EXPECT_EQ(kNative->GetTrackBarTrackSize(true), 4);
+  EXPECT_EQ(kNative->GetTrackBarTrackSize(false), 5);
+  CanvasSurface s(60, 40);
+  TRect thumb{10, 5, 30, 35};
+  kNative->CorrectTrackBarThumbRect(&s.Cx, thumb, true, tbtaDown);
+  EXPECT_EQ(thumb.Right - thumb.Left, 11);
+  EXPECT_EQ(thumb.Bottom - thumb.Top, 21);
+  fake.SetActive(false);
+  EXPECT_EQ(kNative->GetTrackBarTrackSize(true), 0) << "unthemed: the control's own TrackSize";
+  EXPECT_EQ(kStandard->GetTrackBarTrackSize(false), 0);
+}
+
 // --- Against the standard look --------------------------------------------------------------
 // A gallery of elements each painter draws; the native painter's pressed
 // content does not shift (GetPressedShift 0), so pressed captions are left out.

@@ -283,6 +283,15 @@ void TcxWinXPLookAndFeelPainter::DrawTrackBarTrack(TcxCanvas* ACanvas, const TRe
   else inherited::DrawTrackBarTrack(ACanvas, R, ASelection, AShowSelection, AEnabled, AHorizontal, AColor);
 }
 
+int TcxWinXPLookAndFeelPainter::GetTrackBarTrackSize(bool AHorizontal) const {
+  HTHEME theme = Theme(totTrackBar);
+  SIZE size{};
+  if (!theme || FAILED(GetThemePartSize(theme, nullptr, AHorizontal ? TKP_TRACK : TKP_TRACKVERT, TRS_NORMAL, nullptr,
+                                        TS_TRUE, &size)))
+    return inherited::GetTrackBarTrackSize(AHorizontal);
+  return AHorizontal ? size.cy : size.cx;
+}
+
 void TcxWinXPLookAndFeelPainter::DrawTrackBarThumb(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState,
                                                    bool AHorizontal, TcxTrackBarTicksAlign ATicks,
                                                    TColor AColor) const {

@@ -125,6 +125,7 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {
                          bool AEnabled, bool AHorizontal, TColor AColor) const override;
   void DrawTrackBarThumb(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState, bool AHorizontal,
                          TcxTrackBarTicksAlign ATicks, TColor AColor) const override;
+  int GetTrackBarTrackSize(bool AHorizontal) const override;
   void PaintSplitter(TcxCanvas* ACanvas, const TRect& R, bool AHighlighted, bool AClicked,
                      bool AHorizontal) const override;
 

@@ -190,6 +190,8 @@ TSize TcxCustomLookAndFeelPainter::GetTrackBarThumbSize(bool AHorizontal) const 
   return AHorizontal ? TSize{7, 12} : TSize{12, 7};
 }
 
+int TcxCustomLookAndFeelPainter::GetTrackBarTrackSize(bool) const { return 0; }
+
 TColor TcxCustomLookAndFeelPainter::GetTrackBarTickColor(bool) const { return clDefault; }
 
 // --- Splitters and pages ----------------------------------------------------------------------

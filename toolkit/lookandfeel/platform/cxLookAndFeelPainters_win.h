@@ -448,6 +448,8 @@ class TcxCustomLookAndFeelPainter : public TObject {
                               const std::vector<TPoint>& AOuterShadowLine) const;
   virtual void PaintThumbRectEdge(TcxCanvas* ACanvas, const TRect& R) const;
   virtual TSize GetTrackBarThumbSize(bool AHorizontal) const;
+  // The track's thickness across it; 0: the control's own TrackSize.
+  virtual int GetTrackBarTrackSize(bool AHorizontal) const;
   // Of tick labels (AForText) or tick marks; clDefault: the control's own.
   virtual TColor GetTrackBarTickColor(bool AForText) const;
 
