@@ -256,11 +256,12 @@ class TcxEditPropertiesClassInfo : public TMetaClass {
   virtual TClass GetViewDataClass() const = 0;
   virtual TClass GetViewInfoClass() const = 0;
 };
-// A kind's class object answers through the kind's static class methods of the same names.
-template <class P>
-class TcxEditPropertiesClassOf : public TcxEditPropertiesClassInfo {
+// A kind's class object answers through the kind's static class methods of the
+// same names; a family that names more classes passes its own class-object base.
+template <class P, class Info = TcxEditPropertiesClassInfo>
+class TcxEditPropertiesClassOf : public Info {
  public:
-  using TcxEditPropertiesClassInfo::TcxEditPropertiesClassInfo;
+  using Info::Info;
   TClass GetAssignedValuesClass() const override { return P::GetAssignedValuesClass(); }
   TClass GetButtonsClass() const override { return P::GetButtonsClass(); }
   TClass GetContainerClass() const override { return P::GetContainerClass(); }

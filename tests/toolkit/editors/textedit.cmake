@@ -1,0 +1,7 @@
+# The text editors: their window-free rules natively; the properties with
+# their change reporting and streaming, and the text view painted in two looks,
+# under Wine.
+vamire_add_test(editors_textedit_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/textedit_test.cpp
+  LIBS vamire_editors_pure)
+vamire_add_test(editors_textedit_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/textedit_win_test.cpp
+  LIBS vamire_editors)
