@@ -5,6 +5,7 @@
 #include "cxEditPaintUtils.h"
 #include "cxEditPaintUtils_win.h"
 #include "cxEdit_win.h"
+#include "dxOffice11_win.h"
 #include "dxThemeManager.h"
 
 namespace {
@@ -12,6 +13,17 @@ namespace {
 bool IsEmptyRect(const TRect& R) { return R.Right <= R.Left || R.Bottom <= R.Top; }
 
 RECT ToRECT(const TRect& R) { return RECT{R.Left, R.Top, R.Right, R.Bottom}; }
+
+TcxButtonState EditButtonStateToButtonState(TcxEditButtonState AState) {
+  static constexpr TcxButtonState states[] = {cxbsDisabled, cxbsNormal, cxbsPressed, cxbsHot};
+  return states[AState];
+}
+
+// Glyph and text buttons are the skin's plain editor button under their content.
+TcxEditBtnKind EditButtonKindToSkinKind(TcxEditButtonKind AKind) {
+  static constexpr TcxEditBtnKind kinds[] = {cxbkEllipsisBtn, cxbkComboBtn, cxbkEditorBtn, cxbkEditorBtn};
+  return kinds[AKind];
+}
 
 
 }  // namespace
@@ -257,7 +269,7 @@ void TcxCustomEditViewInfo::DrawButton(TcxCanvas* ACanvas, int AButtonIndex) {
   if (!IsEmptyRect(background)) {
     bool handled = false;
     if (OnDrawButtonBackground) OnDrawButtonBackground(this, ACanvas, background, AButtonIndex, handled);
-    if (!handled && !(NativeStyle && CanUseThemes())) FillRectWithCachedBrush(ACanvas, background, brush);
+    if (!handled && !(NativeStyle && CanUseThemes())) DrawButtonBackground(ACanvas, AButtonIndex, background, brush);
   }
   if (!IsEmptyRect(content)) DrawButtonContent(ACanvas, AButtonIndex, content, pen, brush, b->State == ebsPressed);
 }
@@ -292,6 +304,12 @@ void TcxCustomEditViewInfo::DrawButtonBorderByStyle(TcxCanvas* ACanvas, int ABut
   if (NativeStyle && CanUseThemes()) {
     ABackgroundRect = TRect{};
     DrawNativeButton(ACanvas, b, AContentRect);
+    return;
+  }
+  if (UsesSkinPainter && Painter) {
+    // The skin draws the whole button with its content.
+    ABackgroundRect = TRect{};
+    APenColor = Painter->GetEditButtonCaptionColor(EditButtonStateToButtonState(b->State));
     return;
   }
   const bool pressed = b->State == ebsPressed, hot = b->State == ebsSelected;
@@ -381,6 +399,16 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* ACanvas, int AButtonInd
     ACanvas->IntersectClipRectangle(AContentRect);
   }
   TRect r = OffsetRectBy(AContentRect, TPoint{offset, offset});
+  if (UsesSkinPainter && Painter) {
+    // The skin's button with its own arrow or dots; a glyph or caption goes on top.
+    Painter->PaintEditButton(ACanvas, b->Bounds, EditButtonKindToSkinKind(b->Kind),
+                             EditButtonStateToButtonState(b->State), b->LeftAlignment ? cxbpLeft : cxbpRight);
+    if (b->Kind != bkGlyph && b->Kind != bkText) {
+      if (clip) ACanvas->RestoreDeviceState();
+      return;
+    }
+    r = AContentRect;
+  }
   auto embossed = [&](auto draw) {
     if (enabled) {
       draw(r, APenColor);
@@ -428,4 +456,36 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* ACanvas, int AButtonInd
     }
   }
   if (clip) ACanvas->RestoreDeviceState();
+}
+
+void TcxCustomEditViewInfo::DrawButtonBackground(TcxCanvas* ACanvas, int AButtonIndex, const TRect& R,
+                                                 TColor ABrushColor) {
+  TcxEditButtonViewInfo* b = Buttons[AButtonIndex];
+  const bool gradient = b->Style == btsOffice11 && b->Gradient && !b->Transparent && b->State != ebsDisabled &&
+                        !UsesSkinPainter;
+  if (!gradient) {
+    FillRectWithCachedBrush(ACanvas, R, ABrushColor);
+    return;
+  }
+  const TOffice11EditColors colors = Office11EditColors();
+  const TOffice11ColorPair pair = b->State == ebsPressed  ? colors.Pressed
+                                  : b->State == ebsSelected ? colors.Hot
+                                                            : colors.Normal;
+  // The gradient spans the editor's border height (a normal button one pixel
+  // beyond it), so buttons of one editor shade alike whatever their frames.
+  const int beyond = b->State == ebsNormal ? 1 : 0;
+  const TRect column{R.Left, BorderRect.Top - beyond, R.Right, BorderRect.Bottom + beyond};
+  ACanvas->SaveDeviceState();
+  ACanvas->IntersectClipRectangle(R);
+  GradientFillRect(ACanvas->Handle(), column, pair.Color1, pair.Color2, false);
+  ACanvas->RestoreDeviceState();
+}
+
+void TcxCustomEditViewInfo::GetSkinColors(TColor& ABackground, TColor& AText) const {
+  ABackground = clDefault;
+  AText = clDefault;
+  if (!UsesSkinPainter || !Painter) return;
+  const TcxEditStateColorKind state = Enabled ? esckNormal : esckDisabled;
+  ABackground = Painter->GetEditorBackgroundColorForState(state);
+  AText = Painter->GetEditorTextColorForState(state);
 }

@@ -588,6 +588,10 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
                                        TRect& AContentRect, TColor& APenColor, TColor& ABrushColor);
   virtual void DrawButtonContent(TcxCanvas* ACanvas, int AButtonIndex, const TRect& AContentRect, TColor APenColor,
                                  TColor ABrushColor, bool ANeedOffsetContent);
+  // Fills a button's background: the Office11 gradient where the style asks for it, else solid.
+  virtual void DrawButtonBackground(TcxCanvas* ACanvas, int AButtonIndex, const TRect& R, TColor ABrushColor);
+  // The skin's editor background and text colours for the state; clDefault both without a skin.
+  virtual void GetSkinColors(TColor& ABackground, TColor& AText) const;
   virtual int FindPressedButton() const;
   virtual bool IsPointOverButton(const TPoint& P) const { return GetPartIndexAt(P) >= 0; }
   virtual String GetHintText(int APartIndex) const;
