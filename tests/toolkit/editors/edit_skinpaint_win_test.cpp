@@ -2,8 +2,7 @@
 // its colours, border colour and buttons from the skin painter; Office11
 // buttons shade in a gradient when the style asks; glyphs and image-list
 // images are drawn with their transparent parts left out, enabled or greyed.
-#include "cxTextEdit_win.h"
-#include "edit_test_support.h"
+#include "textedit_test_support.h"
 #include "toolkit/core/graphics_win_test_support.h"
 
 namespace {
@@ -12,20 +11,7 @@ using namespace edit_test;
 using core_graphics_test::CanvasSurface;
 using core_graphics_test::Rgb;
 
-class TPaintUnits : public testing::Environment {
- public:
-  void SetUp() override {
-    try {
-      StartEditUnits();
-      InitializeUnits({cxDrawTextUtilsUnit, cxTextEditUnit});
-    } catch (const Exception& e) {
-      FAIL() << "the units did not start: " << std::string(e.Message().begin(), e.Message().end());
-    }
-    Application->Initialize();
-  }
-  void TearDown() override { FinalizeUnits(); }
-};
-testing::Environment* const units = testing::AddGlobalTestEnvironment(new TPaintUnits);
+testing::Environment* const units = testing::AddGlobalTestEnvironment(new TTextEditUnits);
 
 uint32_t Sys(TColor AColor) { return Rgb(AColor); }
 
@@ -186,6 +172,79 @@ TEST(EditSkinPaint, Office11ButtonsShadeInAGradientWhenAsked) {
   m.Paint(off, TPoint{-1, -1}, false);
   vamire_test::Capture dis = off.Cap();
   EXPECT_EQ(dis.At(x, b.Top + 2), dis.At(x, b.Bottom - 2));
+}
+
+TEST(EditBackground, KindsByHostAndTransparency) {
+  struct Case {
+    bool Hosted, Handled, Transparent, Native, NativeBackground;
+    int Kind;
+  };
+  const Case cases[] = {
+      {true, true, false, false, false, cxEditBackgroundByHook},
+      {true, true, true, true, true, cxEditBackgroundByHook},   // the hook wins whatever else holds
+      {true, false, true, false, false, cxEditBackgroundNone},
+      {true, false, false, true, true, cxEditBackgroundFill},   // a hosted editor never paints its parent
+      {false, true, false, false, false, cxEditBackgroundStandard},  // standalone: no hook asked
+      {false, false, false, true, false, cxEditBackgroundFill},
+      {false, false, true, true, false, cxEditBackgroundParent},
+      {false, false, true, false, true, cxEditBackgroundThemedParent},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CalcEditBackgroundKind(c.Hosted, c.Handled, c.Transparent, c.Native, c.NativeBackground), c.Kind)
+        << c.Hosted << c.Handled << c.Transparent << c.Native << c.NativeBackground;
+    EXPECT_EQ(IsEditBackgroundTransparent(c.Kind), c.Kind != cxEditBackgroundStandard && c.Kind != cxEditBackgroundFill);
+  }
+}
+
+// A host's background hook that paints its cells' background itself.
+class TCellPainter : public TObject {
+  VAMIRE_CLASS(TCellPainter, TObject)
+ public:
+  TCellPainter() = default;
+  void DrawBackground(TObject*, TcxCanvas* ACanvas, bool& Handled) {
+    ++Calls;
+    if (!Handles) return;
+    ACanvas->FillRect(TRect{0, 0, 200, 200}, clAqua);
+    Handled = true;
+  }
+  bool Handles = true;
+  int Calls = 0;
+};
+
+TEST(EditBackground, HostedEditorsDrawByKind) {
+  TModel m;
+  m.Properties.Buttons()->Add();
+  CanvasSurface s(121, 21);
+  std::unique_ptr<TcxCustomTextEditViewData> data(
+      static_cast<TcxCustomTextEditViewData*>(m.Properties.CreateViewData(m.Style(), true)));
+  data->Calculate(&s.Cx, TRect{0, 0, 121, 21}, TPoint{-1, -1}, 0, {}, &m.ViewInfo, false);
+  const TRect buttons = m.ViewInfo.Button(0)->Bounds;
+  const TRect cell{0, 0, 121, 21};
+
+  // The hook draws, clipped to the rectangle, once; the buttons are left out.
+  TCellPainter painter;
+  m.ViewInfo.OnDrawBackground = TcxEditDrawBackgroundEvent(&painter, &TCellPainter::DrawBackground);
+  s.Cx.FillRect(TRect{0, 0, 121, 21}, clRed);
+  m.ViewInfo.DrawBackgroundByKind(&s.Cx, TRect{0, 0, 60, 21}, false, buttons);
+  EXPECT_EQ(painter.Calls, 1);
+  EXPECT_EQ(s.Cap().At(10, 10), Rgb(clAqua));
+  EXPECT_EQ(s.Cap().At(70, 10), Rgb(clRed)) << "clipped to the rectangle";
+
+  // Not handled: an opaque cell is filled in its colour, the buttons left alone.
+  painter.Handles = false;
+  s.Cx.FillRect(TRect{0, 0, 121, 21}, clRed);
+  m.ViewInfo.DrawBackgroundByKind(&s.Cx, cell, false, buttons);
+  EXPECT_EQ(s.Cap().At(70, 10), Rgb(clWindow));
+  EXPECT_EQ(s.Cap().At(buttons.Left + 2, 10), Rgb(clRed)) << "the buttons' rectangle is left out";
+  m.ViewInfo.DrawBackgroundByKind(&s.Cx, cell, true, buttons);
+  EXPECT_EQ(s.Cap().At(buttons.Left + 2, 10), Rgb(clWindow)) << "with the buttons";
+
+  // A transparent cell draws nothing.
+  m.ViewInfo.Transparent = true;
+  s.Cx.FillRect(TRect{0, 0, 121, 21}, clRed);
+  m.ViewInfo.DrawBackgroundByKind(&s.Cx, cell, true, buttons);
+  EXPECT_EQ(s.Cap().At(70, 10), Rgb(clRed));
+  EXPECT_EQ(m.ViewInfo.GetBackgroundKind(nullptr, cell), cxEditBackgroundNone);
 }
 
 // A 6 x 6 glyph: a blue square with fuchsia (transparent) corners.

@@ -5,8 +5,7 @@
 #include "FormText.h"
 #include "Streams.h"
 #include "cxDrawTextUtils_win.h"
-#include "cxTextEdit_win.h"
-#include "edit_test_support.h"
+#include "textedit_test_support.h"
 #include "toolkit/core/graphics_win_test_support.h"
 
 namespace {
@@ -15,19 +14,6 @@ using namespace edit_test;
 using core_graphics_test::CanvasSurface;
 using core_graphics_test::Rgb;
 
-class TTextEditUnits : public testing::Environment {
- public:
-  void SetUp() override {
-    try {
-      StartEditUnits();
-      InitializeUnits({cxDrawTextUtilsUnit, cxTextEditUnit});
-    } catch (const Exception& e) {
-      FAIL() << "the units did not start: " << std::string(e.Message().begin(), e.Message().end());
-    }
-    Application->Initialize();
-  }
-  void TearDown() override { FinalizeUnits(); }
-};
 testing::Environment* const units = testing::AddGlobalTestEnvironment(new TTextEditUnits);
 
 std::string Narrow(const String& S) { return std::string(S.begin(), S.end()); }

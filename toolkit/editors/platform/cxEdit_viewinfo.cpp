@@ -489,3 +489,51 @@ void TcxCustomEditViewInfo::GetSkinColors(TColor& ABackground, TColor& AText) co
   ABackground = Painter->GetEditorBackgroundColorForState(state);
   AText = Painter->GetEditorTextColorForState(state);
 }
+
+int TcxCustomEditViewInfo::GetBackgroundKind(TcxCanvas* ACanvas, const TRect& R) {
+  bool handled = false;
+  if (IsHosted && OnDrawBackground && ACanvas) {
+    // The hook draws as it answers, clipped to R so it cannot spill.
+    ACanvas->SaveDeviceState();
+    ACanvas->IntersectClipRectangle(R);
+    try {
+      OnDrawBackground(this, ACanvas, handled);
+    } catch (...) {
+      ACanvas->RestoreDeviceState();
+      throw;
+    }
+    ACanvas->RestoreDeviceState();
+  }
+  auto* container = dynamic_cast<TcxContainer*>(Edit);
+  const bool transparent = Transparent || (container && !IsHosted && container->IsTransparentContainer());
+  return CalcEditBackgroundKind(IsHosted, handled, transparent, NativeStyle, NativeBackground);
+}
+
+void TcxCustomEditViewInfo::DrawBackgroundByKind(TcxCanvas* ACanvas, const TRect& R, bool AWithButtons,
+                                                 const TRect& AButtonsRect) {
+  ACanvas->SaveDeviceState();
+  try {
+    if (!AWithButtons && !IsEmptyRect(AButtonsRect)) ACanvas->ExcludeClipRectangle(AButtonsRect);
+    auto* control = dynamic_cast<TWinControl*>(Edit);
+    switch (GetBackgroundKind(ACanvas, R)) {
+      case cxEditBackgroundStandard:
+        TcxCustomEditViewInfo::PaintBackgroundAndBorder(ACanvas);
+        break;
+      case cxEditBackgroundFill:
+        FillRectWithCachedBrush(ACanvas, R, BackgroundColor);
+        break;
+      case cxEditBackgroundParent:
+        if (control) PaintParentBackground(control, ACanvas, R, false);
+        break;
+      case cxEditBackgroundThemedParent:
+        if (control) cxDrawThemeParentBackground(control, ACanvas, R);
+        break;
+      default:  // the hook drew it, or nothing shows
+        break;
+    }
+  } catch (...) {
+    ACanvas->RestoreDeviceState();
+    throw;
+  }
+  ACanvas->RestoreDeviceState();
+}

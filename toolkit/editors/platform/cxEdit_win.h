@@ -592,6 +592,12 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
   virtual void DrawButtonBackground(TcxCanvas* ACanvas, int AButtonIndex, const TRect& R, TColor ABrushColor);
   // The skin's editor background and text colours for the state; clDefault both without a skin.
   virtual void GetSkinColors(TColor& ABackground, TColor& AText) const;
+  // The background kind (CalcEditBackgroundKind) for the view info's state; a
+  // hosted editor's hook, given a canvas, draws R and answers whether it did.
+  int GetBackgroundKind(TcxCanvas* ACanvas, const TRect& R);
+  // Draws R by the kind, the device context saved around it; without
+  // AWithButtons the buttons' rectangle is left out first.
+  void DrawBackgroundByKind(TcxCanvas* ACanvas, const TRect& R, bool AWithButtons, const TRect& AButtonsRect);
   virtual int FindPressedButton() const;
   virtual bool IsPointOverButton(const TPoint& P) const { return GetPartIndexAt(P) >= 0; }
   virtual String GetHintText(int APartIndex) const;
@@ -633,6 +639,8 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
   bool HasOwnBorder = true;   // standalone with a border
   TcxEditPopupBorderStyle PopupBorderStyle = epbsDefault;
   TcxLookAndFeel* LookAndFeel = nullptr;  // the style's
+  // The editor draws its parent's themed background behind it (its UsesNativeBackground).
+  bool NativeBackground = false;
 
   TcxEditPaintEvent OnPaint;
   TcxEditDrawBackgroundEvent OnDrawBackground;
