@@ -301,6 +301,26 @@ TEST(EditGlyphs, GlyphsLeaveTheirTransparentColourOut) {
   EXPECT_EQ(cap.At(9, 10), Rgb(clLime)) << "the background's own pixels beyond the glyph";
 }
 
+TEST(EditGlyphs, GlyphButtonsShowTheirGlyphEnabledOrGreyed) {
+  std::unique_ptr<TBitmap> glyph = MakeGlyph();
+  for (bool enabled : {true, false}) {
+    TModel m;
+    m.Style()->LookAndFeel()->SetKind(lfStandard);
+    TcxEditButton* button = m.Properties.Buttons()->Add();
+    button->SetKind(bkGlyph);
+    button->SetGlyph(glyph.get());
+    CanvasSurface s(121, 21);
+    m.Paint(s, TPoint{-1, -1}, enabled);
+    if (enabled) s.Save(L"edit_glyph_button");
+    const TRect b = m.ViewInfo.Button(0)->Bounds;
+    const int x = b.Left + (b.Right - b.Left - 6) / 2, y = b.Top + (b.Bottom - b.Top - 6) / 2;
+    vamire_test::Capture cap = s.Cap();
+    EXPECT_EQ(cap.At(x, y), Rgb(clBtnFace)) << "the transparent corner shows the face, enabled " << enabled;
+    if (enabled) EXPECT_EQ(cap.At(x + 3, y + 3), Rgb(clBlue));
+    else EXPECT_NE(cap.At(x + 3, y + 3), Rgb(clBlue));
+  }
+}
+
 TEST(EditGlyphs, ImageListImagesGoToTheRectanglesCorner) {
   std::unique_ptr<TBitmap> glyph = MakeGlyph();
   TCustomImageList images(nullptr, 6, 6);

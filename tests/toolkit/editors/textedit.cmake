@@ -8,3 +8,5 @@ vamire_add_test(editors_textedit_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/text
 # The editors' painting under a skin, Office11 gradient buttons, glyphs and image-list images.
 vamire_add_test(editors_edit_skinpaint_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/edit_skinpaint_win_test.cpp
   LIBS vamire_editors)
+vamire_add_benchmark(editors_textedit_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/textedit_bench.cpp
+  LIBS vamire_editors vamire_test_support)

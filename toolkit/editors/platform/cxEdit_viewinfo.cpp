@@ -441,7 +441,7 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* ACanvas, int AButtonInd
       if (b->Glyph) {
         const int x = r.Left + (r.Right - r.Left - b->Glyph->Width()) / 2;
         const int y = r.Top + (r.Bottom - r.Top - b->Glyph->Height()) / 2;
-        ACanvas->DrawGraphic(x, y, b->Glyph);
+        DrawEditGlyph(ACanvas, x, y, nullptr, clNone, enabled, b->Glyph);
       }
       break;
     case bkText: {
