@@ -17,14 +17,9 @@ int wmain() {
   InitializeUnits({cxDrawTextUtilsUnit, cxTextEditUnit});
   Application->Initialize();
 
-  HDC dc = CreateCompatibleDC(nullptr);
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 121, 21);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  TCanvas canvas;
-  canvas.SetHandle(dc);
-  TcxCanvas cx(&canvas);
+  auto surface = std::make_unique<edit_test::TMemoryCanvas>(121, 21);
+  HDC dc = surface->Dc;
+  TcxCanvas& cx = surface->Cx;
 
   const wchar_t* const text = L"Wall 01 splice";
   TcxTextEditProperties properties(nullptr);
@@ -63,10 +58,7 @@ int wmain() {
   }
 
   DestroyWindow(edit);
-  canvas.SetHandle(nullptr);
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  surface.reset();
   FinalizeUnits();
   return 0;
 }
