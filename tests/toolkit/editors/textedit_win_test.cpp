@@ -142,6 +142,22 @@ TEST(TextEditProperties, SettersReportOnceAndEqualValuesNothing) {
   EXPECT_FALSE(p.AssignedValues()->EditFormat());
 }
 
+TEST(TextEditProperties, LocaleFormatChangesReportOnce) {
+  TcxFormatController* formats = GetFormatController();
+  ASSERT_NE(formats, nullptr);
+  const int before = formats->ListenerCount();
+  {
+    TcxTextEditProperties p(nullptr);
+    EXPECT_EQ(formats->ListenerCount(), before + 1);
+    TChangeCounter counter;
+    counter.Attach(&p);
+    formats->NotifyListeners();
+    EXPECT_EQ(counter.Count, 1);
+    EXPECT_FALSE(p.FormatChanging());
+  }
+  EXPECT_EQ(formats->ListenerCount(), before) << "a freed properties object is no listener";
+}
+
 TEST(TextEditProperties, ValueBoundsAndTheirErrorText) {
   TcxTextEditProperties p(nullptr);
   EXPECT_FALSE(p.HasValueBounds());

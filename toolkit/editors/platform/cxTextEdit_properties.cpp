@@ -82,11 +82,17 @@ TcxCustomTextEditProperties::TcxCustomTextEditProperties(TPersistent* AOwner, TC
   FLookupItems = new TStringList();
   FLookupItems->SetDuplicates(dupAccept);
   FLookupItems->OnChange = TNotifyEvent(this, &TcxCustomTextEditProperties::LookupItemsChanged);
+  if (TcxFormatController* formats = GetFormatController()) formats->AddListener(this);
 }
 
 TcxCustomTextEditProperties::~TcxCustomTextEditProperties() {
+  if (TcxFormatController* formats = GetFormatController()) formats->RemoveListener(this);
   FLookupItems->OnChange = nullptr;
   delete FLookupItems;
+}
+
+bool TcxCustomTextEditProperties::GetInterface(const TGUID& iid, void** obj) {
+  return InterfaceTable<IcxFormatControllerListener>(this, iid, obj) || inherited::GetInterface(iid, obj);
 }
 
 void TcxCustomTextEditProperties::LookupItemsChanged(TObject*) { Changed(); }

@@ -11,6 +11,7 @@
 
 #include "cxDrawTextUtils_win.h"
 #include "cxEdit_win.h"
+#include "cxFormats.h"
 #include "cxTextEdit.h"
 
 enum TImeMode { imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
@@ -74,13 +75,15 @@ class TcxTextEditPropertiesClassOf : public TcxEditPropertiesClassOf<P, TcxTextE
 #define VAMIRE_TEXT_EDIT_PROPERTIES_CLASS(Self, Parent) \
   VAMIRE_CLASS_META(Self, Parent, TcxTextEditPropertiesClassOf<Self>)
 
-class TcxCustomTextEditProperties : public TcxCustomEditProperties {
+// Listens to the locale's formats for as long as it lives.
+class TcxCustomTextEditProperties : public TcxCustomEditProperties, public IcxFormatControllerListener {
   VAMIRE_TEXT_EDIT_PROPERTIES_CLASS(TcxCustomTextEditProperties, TcxCustomEditProperties)
  public:
   using TCreateArg = TPersistent;
   explicit TcxCustomTextEditProperties(TPersistent* AOwner)
       : TcxCustomTextEditProperties(AOwner, StaticClass()) {}
   ~TcxCustomTextEditProperties() override;
+  bool GetInterface(const TGUID& iid, void** obj) override;
   void Assign(TPersistent* Source) override;
   // The legacy "IsDisplayFormatAssigned", read only.
   void DefineProperties(TFiler* Filer) override;
@@ -142,7 +145,7 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
 
   // --- Virtual operations, in slot order
   // The locale's formats changed: one change reported with FormatChanging on.
-  virtual void FormatChanged();
+  void FormatChanged() override;
   // AEditValue: the editor's edit value of the display value being validated.
   // A number or date outside a bound in force sets AError and the bounds text.
   virtual void CheckValueBounds(const Variant& AEditValue, String& AErrorText, bool& AError);
