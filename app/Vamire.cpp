@@ -43,6 +43,7 @@
 #include "cxLookAndFeels.h"
 #include "cxPCPainters.h"
 #include "cxPCPaintersFactory.h"
+#include "cxStyles_win.h"
 #include "dxBarStrs.h"
 #include "dxBar_win.h"
 #include "dxCore.h"
@@ -82,7 +83,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
                    dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxPCPaintersFactoryUnit, cxPCUnit,
-                   cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, dxBarUnit,
+                   cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");
