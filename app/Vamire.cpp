@@ -31,6 +31,7 @@
 #include "cxDrawTextUtils_win.h"
 #include "cxEditPaintUtils_win.h"
 #include "cxEdit_win.h"
+#include "cxTextEdit_win.h"
 #include "cxTrackBar_win.h"
 #include "cxFilterControlStrs.h"
 #include "cxDateUtils.h"
@@ -79,7 +80,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
                    cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, cxEditConstsUnit,
-                   cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, cxTrackBarUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
+                   cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit, cxTrackBarUnit,
+                   dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
                    dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxPCPaintersFactoryUnit, cxPCUnit,
                    cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,

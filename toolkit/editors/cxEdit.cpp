@@ -237,3 +237,18 @@ int CalcEditStateBits(bool AEnabled, bool ADesignTime, bool AFocused, bool AHot)
 }
 
 TRect EditDefaultContentOffsets(bool AHosted) { return AHosted ? TRect{1, 1, 1, 1} : TRect{1, 1, 1, 3}; }
+
+int CalcEditBackgroundKind(bool AHosted, bool AHookHandled, bool ATransparent, bool ANative,
+                           bool AUsesNativeBackground) {
+  if (AHosted) {
+    if (AHookHandled) return cxEditBackgroundByHook;
+    return ATransparent ? cxEditBackgroundNone : cxEditBackgroundFill;
+  }
+  if (AUsesNativeBackground) return cxEditBackgroundThemedParent;
+  if (ATransparent) return cxEditBackgroundParent;
+  return ANative ? cxEditBackgroundFill : cxEditBackgroundStandard;
+}
+
+bool IsEditBackgroundTransparent(int AKind) {
+  return AKind != cxEditBackgroundStandard && AKind != cxEditBackgroundFill;
+}

@@ -170,6 +170,17 @@ TcxEditButtonState CalcEditButtonState(const TcxEditButtonStateParams& AParams);
 // P, else -1 (the content area inside the border).
 int CalcEditPartIndexAt(const TPoint& P, const TRect& ABorderRect, const std::vector<TRect>& AButtonBounds);
 
+// How an editor's background is drawn: 0 a hosted editor's own hook, 1 the
+// standard background and border, 2 nothing (hosted, transparent), 3 a fill in
+// the background colour (hosted opaque, or standalone native), 4 the parent
+// painted behind (standalone, transparent), 5 the parent's themed background.
+constexpr int cxEditBackgroundByHook = 0, cxEditBackgroundStandard = 1, cxEditBackgroundNone = 2,
+              cxEditBackgroundFill = 3, cxEditBackgroundParent = 4, cxEditBackgroundThemedParent = 5;
+int CalcEditBackgroundKind(bool AHosted, bool AHookHandled, bool ATransparent, bool ANative,
+                           bool AUsesNativeBackground);
+// Every kind but the standard background and the fill lets what is behind show.
+bool IsEditBackgroundTransparent(int AKind);
+
 // Editor state bits: disabled 4; design time 1; else focused 2 or 1, plus hot 8.
 int CalcEditStateBits(bool AEnabled, bool ADesignTime, bool AFocused, bool AHot);
 // Content offsets (left, top, right, bottom): standalone (1, 1, 1, 3), hosted (1, 1, 1, 1).

@@ -10,16 +10,6 @@
 
 namespace {
 
-TFormatSettings Settings(fuzz::TFuzzReader& in) {
-  TFormatSettings s = TFormatSettings::Invariant();
-  if (in.Bool()) {
-    s.DecimalSeparator = L',';
-    s.ThousandSeparator = L'.';
-  }
-  s.CurrencyDecimals = uint8_t(in.Pick(5));
-  return s;
-}
-
 double AnyDouble(fuzz::TFuzzReader& in) {
   const uint64_t bits = in.Int<uint64_t>();
   double d;
@@ -33,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 1024) return 0;
   fuzz::TFuzzReader in(data, size);
   const unsigned mode = in.Pick(8);
-  const TFormatSettings settings = Settings(in);
+  const TFormatSettings settings = fuzz::FormatSettingsFrom(in);
   try {
     switch (mode) {
       case 0: {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "SysUtils.h"
 #include "System.h"
 
 namespace fuzz {
@@ -66,6 +67,18 @@ class TFuzzReader {
   size_t FSize;
   size_t FPos = 0;
 };
+
+// Invariant settings, or with the decimal comma when the input says so, and
+// 0 to 4 currency decimals: the number readers' inputs from outside.
+inline TFormatSettings FormatSettingsFrom(TFuzzReader& in) {
+  TFormatSettings s = TFormatSettings::Invariant();
+  if (in.Bool()) {
+    s.DecimalSeparator = L',';
+    s.ThousandSeparator = L'.';
+  }
+  s.CurrencyDecimals = uint8_t(in.Pick(5));
+  return s;
+}
 
 // A property of the reader that must hold for every input it accepts.
 inline void Check(bool ok, const char* what) {

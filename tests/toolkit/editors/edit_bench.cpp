@@ -17,14 +17,9 @@ int wmain() {
   edit_test::StartEditUnits();
   Application->Initialize();
 
-  HDC dc = CreateCompatibleDC(nullptr);
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 121, 21);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  TCanvas canvas;
-  canvas.SetHandle(dc);
-  TcxCanvas cx(&canvas);
+  auto surface = std::make_unique<edit_test::TMemoryCanvas>(121, 21);
+  HDC dc = surface->Dc;
+  TcxCanvas& cx = surface->Cx;
 
   TcxCustomEditProperties properties(nullptr);
   properties.Buttons()->Add();
@@ -85,10 +80,7 @@ int wmain() {
               "%.3f, ratio %.2f\n", c, s, c / s);
 
   DestroyWindow(edit);
-  canvas.SetHandle(nullptr);
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  surface.reset();
   FinalizeUnits();
   return 0;
 }

@@ -49,6 +49,28 @@ class TEditUnits : public testing::Environment {
   void TearDown() override { FinalizeUnits(); }
 };
 
+// A memory DC of one size with a toolkit canvas over it, for the benchmarks.
+struct TMemoryCanvas {
+  TMemoryCanvas(int AWidth, int AHeight) : Dc(CreateCompatibleDC(nullptr)), Cx(&Canvas) {
+    HDC screen = GetDC(nullptr);
+    Bitmap = CreateCompatibleBitmap(screen, AWidth, AHeight);
+    ReleaseDC(nullptr, screen);
+    Old = SelectObject(Dc, Bitmap);
+    Canvas.SetHandle(Dc);
+  }
+  ~TMemoryCanvas() {
+    Canvas.SetHandle(nullptr);
+    SelectObject(Dc, Old);
+    DeleteObject(Bitmap);
+    DeleteDC(Dc);
+  }
+  HDC Dc;
+  HBITMAP Bitmap = nullptr;
+  HGDIOBJ Old = nullptr;
+  TCanvas Canvas;
+  TcxCanvas Cx;
+};
+
 // Counts the changes a properties object reports.
 class TChangeCounter : public TObject {
   VAMIRE_CLASS(TChangeCounter, TObject)

@@ -1,6 +1,7 @@
 #include "cxEditPaintUtils_win.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "cxEditPaintUtils.h"
 #include "cxLookAndFeelPainters_native_win.h"
@@ -190,3 +191,69 @@ void cxEditPaintUtils_Finalize() {
 }
 
 const TUnitEntry cxEditPaintUtilsUnit{L"cxEditPaintUtils", &cxEditPaintUtils_Initialize, &cxEditPaintUtils_Finalize};
+
+// --- Glyphs ---------------------------------------------------------------------------------
+namespace {
+
+// The glyph greyed through a one-image list masked by its transparent colour.
+void DrawDisabledGlyph(TCanvas* ACanvas, int X, int Y, TBitmap* AGlyph) {
+  TCustomImageList list(nullptr, AGlyph->Width(), AGlyph->Height());
+  list.AddMasked(AGlyph, AGlyph->TransparentColor());
+  list.Draw(ACanvas, X, Y, 0, false);
+}
+
+}  // namespace
+
+void DrawEditGlyph(TcxCanvas* ACanvas, int X, int Y, TBitmap* ABackground, TColor ABackgroundColor, bool AEnabled,
+                   TBitmap* AGlyph) {
+  if (!AGlyph || AGlyph->Empty()) return;
+  const TRect area{X, Y, X + AGlyph->Width(), Y + AGlyph->Height()};
+  if (!AEnabled) {
+    if (ABackground) {
+      DrawDisabledGlyph(ABackground->Canvas(), 0, 0, AGlyph);
+      ACanvas->Canvas()->Draw(X, Y, ABackground);
+    } else if (ABackgroundColor != clNone) {
+      TBitmap bitmap;
+      bitmap.SetSize(AGlyph->Width(), AGlyph->Height());
+      bitmap.Canvas()->Brush()->SetColor(ABackgroundColor);
+      bitmap.Canvas()->FillRect(TRect{0, 0, AGlyph->Width(), AGlyph->Height()});
+      DrawDisabledGlyph(bitmap.Canvas(), 0, 0, AGlyph);
+      ACanvas->Canvas()->Draw(X, Y, &bitmap);
+    } else {
+      DrawDisabledGlyph(ACanvas->Canvas(), X, Y, AGlyph);
+    }
+    return;
+  }
+  // Drawn as a transparent bitmap for the call only; the caller's glyph keeps its own setting.
+  const bool wasTransparent = AGlyph->Transparent();
+  AGlyph->SetTransparent(true);
+  try {
+    if (ABackground) {
+      ABackground->Canvas()->Draw(0, 0, AGlyph);
+      ACanvas->Canvas()->Draw(X, Y, ABackground);
+    } else {
+      if (ABackgroundColor != clNone) FillRectWithCachedBrush(ACanvas, area, ABackgroundColor);
+      ACanvas->Canvas()->Draw(X, Y, AGlyph);
+    }
+  } catch (...) {
+    AGlyph->SetTransparent(wasTransparent);
+    throw;
+  }
+  AGlyph->SetTransparent(wasTransparent);
+}
+
+void DrawImageListImage(TcxCanvas* ACanvas, TCustomImageList* AImages, int AIndex, TBitmap* ABackground,
+                        bool AEnabled, TColor ABackgroundColor, const TRect& R) {
+  if (!AImages || AIndex < 0 || AIndex >= AImages->Count()) return;
+  std::unique_ptr<TBitmap> own;
+  TBitmap* target = ABackground;
+  if (!target) {
+    own = std::make_unique<TBitmap>();
+    own->SetSize(AImages->Width(), AImages->Height());
+    own->Canvas()->Brush()->SetColor(ABackgroundColor);
+    own->Canvas()->FillRect(TRect{0, 0, AImages->Width(), AImages->Height()});
+    target = own.get();
+  }
+  AImages->Draw(target->Canvas(), 0, 0, AIndex, AEnabled);
+  ACanvas->Canvas()->Draw(R.Left, R.Top, target);
+}

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "ImgList.h"
 #include "Units.h"
 #include "cxEdit.h"
 #include "cxGraphics_win.h"
@@ -62,6 +63,16 @@ void DrawEditArrows(TcxCanvas* ACanvas, int ASize, const TRect& R, TColor AColor
                     TcxArrowDirection ADirection);
 // With the pen a polyline and then its last pixel; with the brush each segment as a one-pixel rectangle.
 void DrawColorPolyline(TcxCanvas* ACanvas, const std::vector<TPoint>& APoints, bool AUseBrush, TColor AColor);
+
+// A glyph at X, Y with its transparent colour left out: onto ABackground
+// (then drawn at X, Y) when given, else over ABackgroundColor (clNone: over
+// what is there). Disabled glyphs are drawn greyed through an image list.
+void DrawEditGlyph(TcxCanvas* ACanvas, int X, int Y, TBitmap* ABackground, TColor ABackgroundColor, bool AEnabled,
+                   TBitmap* AGlyph);
+// Image AIndex of AImages, enabled or greyed, onto ABackground or a new bitmap
+// filled with ABackgroundColor, which is then drawn at R's top-left corner.
+void DrawImageListImage(TcxCanvas* ACanvas, TCustomImageList* AImages, int AIndex, TBitmap* ABackground,
+                        bool AEnabled, TColor ABackgroundColor, const TRect& R);
 
 // The native painter when asked and visual styles are on, else the painter of the kind.
 TcxCustomLookAndFeelPainterClass GetEditPainterClass(bool ANative, TcxLookAndFeelKind AKind);

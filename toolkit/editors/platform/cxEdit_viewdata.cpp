@@ -79,6 +79,10 @@ TRect TcxCustomEditViewData::GetNativeContentMargins() {
 }
 
 TColor TcxCustomEditViewData::GetBorderColor(bool AHotOrFocused) {
+  if (IsSkinned()) {
+    const TColor skin = Style->LookAndFeel()->CurrentSkinPainter()->GetEditBorderColor(AHotOrFocused);
+    if (skin != clDefault) return skin;
+  }
   const TcxEditBorderStyle style = TcxEditBorderStyle(Style->BorderStyle());
   if (style != ebsUltraFlat && style != ebsOffice11) return Style->BorderColor();
   if (!AHotOrFocused) return clBtnShadow;
@@ -229,6 +233,7 @@ void TcxCustomEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, 
   V->HasOwnBorder = !IsHosted && Style->MainStyle()->BorderStyle() != cbsNone;
   V->UsesOffice11 = EffectiveButtonStyle() == btsOffice11;
   TColor background = clDefault, text = clDefault;
+  V->GetSkinColors(background, text);
   if (text == clDefault) text = Style->TextColor();
   if (background == clDefault) background = Style->Color();
   V->BackgroundColor = background;

@@ -5,6 +5,7 @@
 #include "cxEditPaintUtils.h"
 #include "cxEditPaintUtils_win.h"
 #include "cxEdit_win.h"
+#include "dxOffice11_win.h"
 #include "dxThemeManager.h"
 
 namespace {
@@ -12,6 +13,17 @@ namespace {
 bool IsEmptyRect(const TRect& R) { return R.Right <= R.Left || R.Bottom <= R.Top; }
 
 RECT ToRECT(const TRect& R) { return RECT{R.Left, R.Top, R.Right, R.Bottom}; }
+
+TcxButtonState EditButtonStateToButtonState(TcxEditButtonState AState) {
+  static constexpr TcxButtonState states[] = {cxbsDisabled, cxbsNormal, cxbsPressed, cxbsHot};
+  return states[AState];
+}
+
+// Glyph and text buttons are the skin's plain editor button under their content.
+TcxEditBtnKind EditButtonKindToSkinKind(TcxEditButtonKind AKind) {
+  static constexpr TcxEditBtnKind kinds[] = {cxbkEllipsisBtn, cxbkComboBtn, cxbkEditorBtn, cxbkEditorBtn};
+  return kinds[AKind];
+}
 
 
 }  // namespace
@@ -257,7 +269,7 @@ void TcxCustomEditViewInfo::DrawButton(TcxCanvas* ACanvas, int AButtonIndex) {
   if (!IsEmptyRect(background)) {
     bool handled = false;
     if (OnDrawButtonBackground) OnDrawButtonBackground(this, ACanvas, background, AButtonIndex, handled);
-    if (!handled && !(NativeStyle && CanUseThemes())) FillRectWithCachedBrush(ACanvas, background, brush);
+    if (!handled && !(NativeStyle && CanUseThemes())) DrawButtonBackground(ACanvas, AButtonIndex, background, brush);
   }
   if (!IsEmptyRect(content)) DrawButtonContent(ACanvas, AButtonIndex, content, pen, brush, b->State == ebsPressed);
 }
@@ -292,6 +304,12 @@ void TcxCustomEditViewInfo::DrawButtonBorderByStyle(TcxCanvas* ACanvas, int ABut
   if (NativeStyle && CanUseThemes()) {
     ABackgroundRect = TRect{};
     DrawNativeButton(ACanvas, b, AContentRect);
+    return;
+  }
+  if (UsesSkinPainter && Painter) {
+    // The skin draws the whole button with its content.
+    ABackgroundRect = TRect{};
+    APenColor = Painter->GetEditButtonCaptionColor(EditButtonStateToButtonState(b->State));
     return;
   }
   const bool pressed = b->State == ebsPressed, hot = b->State == ebsSelected;
@@ -381,6 +399,16 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* ACanvas, int AButtonInd
     ACanvas->IntersectClipRectangle(AContentRect);
   }
   TRect r = OffsetRectBy(AContentRect, TPoint{offset, offset});
+  if (UsesSkinPainter && Painter) {
+    // The skin's button with its own arrow or dots; a glyph or caption goes on top.
+    Painter->PaintEditButton(ACanvas, b->Bounds, EditButtonKindToSkinKind(b->Kind),
+                             EditButtonStateToButtonState(b->State), b->LeftAlignment ? cxbpLeft : cxbpRight);
+    if (b->Kind != bkGlyph && b->Kind != bkText) {
+      if (clip) ACanvas->RestoreDeviceState();
+      return;
+    }
+    r = AContentRect;
+  }
   auto embossed = [&](auto draw) {
     if (enabled) {
       draw(r, APenColor);
@@ -413,7 +441,7 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* ACanvas, int AButtonInd
       if (b->Glyph) {
         const int x = r.Left + (r.Right - r.Left - b->Glyph->Width()) / 2;
         const int y = r.Top + (r.Bottom - r.Top - b->Glyph->Height()) / 2;
-        ACanvas->DrawGraphic(x, y, b->Glyph);
+        DrawEditGlyph(ACanvas, x, y, nullptr, clNone, enabled, b->Glyph);
       }
       break;
     case bkText: {
@@ -428,4 +456,84 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* ACanvas, int AButtonInd
     }
   }
   if (clip) ACanvas->RestoreDeviceState();
+}
+
+void TcxCustomEditViewInfo::DrawButtonBackground(TcxCanvas* ACanvas, int AButtonIndex, const TRect& R,
+                                                 TColor ABrushColor) {
+  TcxEditButtonViewInfo* b = Buttons[AButtonIndex];
+  const bool gradient = b->Style == btsOffice11 && b->Gradient && !b->Transparent && b->State != ebsDisabled &&
+                        !UsesSkinPainter;
+  if (!gradient) {
+    FillRectWithCachedBrush(ACanvas, R, ABrushColor);
+    return;
+  }
+  const TOffice11EditColors colors = Office11EditColors();
+  const TOffice11ColorPair pair = b->State == ebsPressed  ? colors.Pressed
+                                  : b->State == ebsSelected ? colors.Hot
+                                                            : colors.Normal;
+  // The gradient spans the editor's border height (a normal button one pixel
+  // beyond it), so buttons of one editor shade alike whatever their frames.
+  const int beyond = b->State == ebsNormal ? 1 : 0;
+  const TRect column{R.Left, BorderRect.Top - beyond, R.Right, BorderRect.Bottom + beyond};
+  ACanvas->SaveDeviceState();
+  ACanvas->IntersectClipRectangle(R);
+  GradientFillRect(ACanvas->Handle(), column, pair.Color1, pair.Color2, false);
+  ACanvas->RestoreDeviceState();
+}
+
+void TcxCustomEditViewInfo::GetSkinColors(TColor& ABackground, TColor& AText) const {
+  ABackground = clDefault;
+  AText = clDefault;
+  if (!UsesSkinPainter || !Painter) return;
+  const TcxEditStateColorKind state = Enabled ? esckNormal : esckDisabled;
+  ABackground = Painter->GetEditorBackgroundColorForState(state);
+  AText = Painter->GetEditorTextColorForState(state);
+}
+
+int TcxCustomEditViewInfo::GetBackgroundKind(TcxCanvas* ACanvas, const TRect& R) {
+  bool handled = false;
+  if (IsHosted && OnDrawBackground && ACanvas) {
+    // The hook draws as it answers, clipped to R so it cannot spill.
+    ACanvas->SaveDeviceState();
+    ACanvas->IntersectClipRectangle(R);
+    try {
+      OnDrawBackground(this, ACanvas, handled);
+    } catch (...) {
+      ACanvas->RestoreDeviceState();
+      throw;
+    }
+    ACanvas->RestoreDeviceState();
+  }
+  auto* container = dynamic_cast<TcxContainer*>(Edit);
+  const bool transparent = Transparent || (container && !IsHosted && container->IsTransparentContainer());
+  return CalcEditBackgroundKind(IsHosted, handled, transparent, NativeStyle, NativeBackground);
+}
+
+void TcxCustomEditViewInfo::DrawBackgroundByKind(TcxCanvas* ACanvas, const TRect& R, bool AWithButtons,
+                                                 const TRect& AButtonsRect) {
+  ACanvas->SaveDeviceState();
+  try {
+    if (!AWithButtons && !IsEmptyRect(AButtonsRect)) ACanvas->ExcludeClipRectangle(AButtonsRect);
+    auto* control = dynamic_cast<TWinControl*>(Edit);
+    switch (GetBackgroundKind(ACanvas, R)) {
+      case cxEditBackgroundStandard:
+        TcxCustomEditViewInfo::PaintBackgroundAndBorder(ACanvas);
+        break;
+      case cxEditBackgroundFill:
+        FillRectWithCachedBrush(ACanvas, R, BackgroundColor);
+        break;
+      case cxEditBackgroundParent:
+        if (control) PaintParentBackground(control, ACanvas, R, false);
+        break;
+      case cxEditBackgroundThemedParent:
+        if (control) cxDrawThemeParentBackground(control, ACanvas, R);
+        break;
+      default:  // the hook drew it, or nothing shows
+        break;
+    }
+  } catch (...) {
+    ACanvas->RestoreDeviceState();
+    throw;
+  }
+  ACanvas->RestoreDeviceState();
 }

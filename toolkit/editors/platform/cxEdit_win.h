@@ -258,11 +258,12 @@ class TcxEditPropertiesClassInfo : public TMetaClass {
   virtual TClass GetViewDataClass() const = 0;
   virtual TClass GetViewInfoClass() const = 0;
 };
-// A kind's class object answers through the kind's static class methods of the same names.
-template <class P>
-class TcxEditPropertiesClassOf : public TcxEditPropertiesClassInfo {
+// A kind's class object answers through the kind's static class methods of the
+// same names; a family that names more classes passes its own class-object base.
+template <class P, class Info = TcxEditPropertiesClassInfo>
+class TcxEditPropertiesClassOf : public Info {
  public:
-  using TcxEditPropertiesClassInfo::TcxEditPropertiesClassInfo;
+  using Info::Info;
   TClass GetAssignedValuesClass() const override { return P::GetAssignedValuesClass(); }
   TClass GetButtonsClass() const override { return P::GetButtonsClass(); }
   TClass GetContainerClass() const override { return P::GetContainerClass(); }
@@ -593,6 +594,16 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
                                        TRect& AContentRect, TColor& APenColor, TColor& ABrushColor);
   virtual void DrawButtonContent(TcxCanvas* ACanvas, int AButtonIndex, const TRect& AContentRect, TColor APenColor,
                                  TColor ABrushColor, bool ANeedOffsetContent);
+  // Fills a button's background: the Office11 gradient where the style asks for it, else solid.
+  virtual void DrawButtonBackground(TcxCanvas* ACanvas, int AButtonIndex, const TRect& R, TColor ABrushColor);
+  // The skin's editor background and text colours for the state; clDefault both without a skin.
+  virtual void GetSkinColors(TColor& ABackground, TColor& AText) const;
+  // The background kind (CalcEditBackgroundKind) for the view info's state; a
+  // hosted editor's hook, given a canvas, draws R and answers whether it did.
+  int GetBackgroundKind(TcxCanvas* ACanvas, const TRect& R);
+  // Draws R by the kind, the device context saved around it; without
+  // AWithButtons the buttons' rectangle is left out first.
+  void DrawBackgroundByKind(TcxCanvas* ACanvas, const TRect& R, bool AWithButtons, const TRect& AButtonsRect);
   virtual int FindPressedButton() const;
   virtual bool IsPointOverButton(const TPoint& P) const { return GetPartIndexAt(P) >= 0; }
   virtual String GetHintText(int APartIndex) const;
@@ -634,6 +645,8 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
   bool HasOwnBorder = true;   // standalone with a border
   TcxEditPopupBorderStyle PopupBorderStyle = epbsDefault;
   TcxLookAndFeel* LookAndFeel = nullptr;  // the style's
+  // The editor draws its parent's themed background behind it (its UsesNativeBackground).
+  bool NativeBackground = false;
 
   TcxEditPaintEvent OnPaint;
   TcxEditDrawBackgroundEvent OnDrawBackground;
