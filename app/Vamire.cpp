@@ -31,6 +31,8 @@
 #include "cxDrawTextUtils_win.h"
 #include "cxEditPaintUtils_win.h"
 #include "cxEdit_win.h"
+#include "cxExtEditConsts.h"
+#include "cxExtEditUtils.h"
 #include "cxFilterControlStrs.h"
 #include "cxDateUtils.h"
 #include "cxFilterConsts.h"
@@ -42,6 +44,7 @@
 #include "cxLookAndFeels.h"
 #include "cxPCPainters.h"
 #include "cxPCPaintersFactory.h"
+#include "cxRadioGroup_win.h"
 #include "dxBarStrs.h"
 #include "dxBar_win.h"
 #include "dxCore.h"
@@ -79,7 +82,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, cxEditConstsUnit,
                    cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxPCPaintersFactoryUnit, cxPCUnit,
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit, cxRadioGroupUnit,
+                   cxPCPaintersFactoryUnit, cxPCUnit,
                    cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, dxBarUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();

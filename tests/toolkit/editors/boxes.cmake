@@ -1,0 +1,6 @@
+# Boxes and the extended editors' helpers: strings, colour tables and the text
+# readers natively; the drawing helpers and the radio button under Wine.
+vamire_add_test(editors_extedit_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/extedit_test.cpp LIBS vamire_editors_pure)
+# Moves and presses the real pointer: alone on the display.
+vamire_add_test(editors_radio_input_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/radio_input_win_test.cpp
+  LIBS vamire_editors FOREGROUND)
