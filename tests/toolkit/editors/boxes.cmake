@@ -4,3 +4,7 @@ vamire_add_test(editors_extedit_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/exte
 # Moves and presses the real pointer: alone on the display.
 vamire_add_test(editors_radio_input_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/radio_input_win_test.cpp
   LIBS vamire_editors FOREGROUND)
+# Drawing of the radio button (both prefixes, D-45) with a screenshot of its looks,
+# and the extended editors' drawing helpers.
+vamire_add_test(editors_radio_paint_win_test BOTH_PREFIXES SOURCES ${CMAKE_CURRENT_LIST_DIR}/radio_paint_win_test.cpp
+  LIBS vamire_editors)
