@@ -8,3 +8,5 @@ vamire_add_test(editors_radio_input_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/r
 # and the extended editors' drawing helpers.
 vamire_add_test(editors_radio_paint_win_test BOTH_PREFIXES SOURCES ${CMAKE_CURRENT_LIST_DIR}/radio_paint_win_test.cpp
   LIBS vamire_editors)
+# The group box's layout arithmetic, natively.
+vamire_add_test(editors_groupbox_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/groupbox_test.cpp LIBS vamire_editors_pure)
