@@ -10,3 +10,6 @@ vamire_add_test(editors_radio_paint_win_test BOTH_PREFIXES SOURCES ${CMAKE_CURRE
   LIBS vamire_editors)
 # The group box's layout arithmetic, natively.
 vamire_add_test(editors_groupbox_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/groupbox_test.cpp LIBS vamire_editors_pure)
+# The group box's frame by border style and its turned captions.
+vamire_add_test(editors_groupbox_paint_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/groupbox_paint_win_test.cpp
+  LIBS vamire_editors)
