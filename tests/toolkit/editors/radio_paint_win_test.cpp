@@ -4,6 +4,10 @@
 // drawing and measuring helpers.
 #include <algorithm>
 #include <string>
+#include <vector>
+
+#include "FormText.h"
+#include "Streams.h"
 
 #include "boxes_test_support.h"
 
@@ -113,6 +117,86 @@ TEST_F(TRadioPaint, OnlyMenusArePopupMenusAndAFreedMenuIsForgotten) {
   EXPECT_EQ(r->PopupMenu(), menu);
   delete menu;
   EXPECT_EQ(r->PopupMenu(), nullptr);
+}
+
+// A popup menu of another kind: it records where it was asked to show.
+class TMenuHandler : public TComponent, public IcxPopupMenuHandler {
+  VAMIRE_CLASS(TMenuHandler, TComponent)
+ public:
+  using TComponent::TComponent;
+  bool IsShortCut(TMessage& Message) override { return Message.WParam == 'K'; }
+  void Popup(int X, int Y) override { Shown.push_back(TPoint{X, Y}); }
+  bool GetInterface(const TGUID& iid, void** obj) override {
+    return InterfaceTable<IcxPopupMenuHandler>(this, iid, obj) || TComponent::GetInterface(iid, obj);
+  }
+  int32_t QueryInterface(const TGUID& iid, void** obj) override { return TComponent::QueryInterface(iid, obj); }
+  int32_t _AddRef() override { return TComponent::_AddRef(); }
+  int32_t _Release() override { return TComponent::_Release(); }
+  std::vector<TPoint> Shown;
+};
+
+TEST_F(TRadioPaint, ContextMenuAtThePointerOrTheTopLeftCornerAndItsShortCut) {
+  TcxRadioButton* r = NewRadio(Form, 10, 10, L"Wall");
+  auto* menu = new TMenuHandler(Form);
+  // Without a menu the request goes unanswered.
+  const TPoint inside = r->ClientToScreen(TPoint{30, 5});
+  EXPECT_EQ(SendMessageW(r->Handle(), WM_CONTEXTMENU, WPARAM(r->Handle()), MAKELPARAM(inside.X, inside.Y)), 0);
+  r->SetPopupMenu(menu);
+  EXPECT_EQ(SendMessageW(r->Handle(), WM_CONTEXTMENU, WPARAM(r->Handle()), MAKELPARAM(inside.X, inside.Y)), 1);
+  // From the keyboard (-1, -1): at the control's top-left corner.
+  SendMessageW(r->Handle(), WM_CONTEXTMENU, WPARAM(r->Handle()), MAKELPARAM(-1, -1));
+  EXPECT_EQ(menu->Shown, (std::vector<TPoint>{inside, r->ClientToScreen(TPoint{0, 0})}));
+  // The menu's short-cut keys are taken before the button sees them.
+  EXPECT_EQ(r->Perform(CN_KEYDOWN, 'K', 0), 1);
+  EXPECT_EQ(r->Perform(CN_KEYDOWN, 'J', 0), 0);
+}
+
+TEST_F(TRadioPaint, ReadFromAForm) {
+  const String text =
+      L"object Host: THostForm\n"
+      L"  object Radio1: TcxRadioButton\n"
+      L"    Left = 8\n"
+      L"    Top = 8\n"
+      L"    Width = 120\n"
+      L"    Height = 21\n"
+      L"    Caption = #20998#23631\n"
+      L"    Checked = True\n"
+      L"    LookAndFeel.Kind = lfOffice11\n"
+      L"    LookAndFeel.NativeStyle = False\n"
+      L"    TabOrder = 0\n"
+      L"    Transparent = True\n"
+      L"  end\n"
+      L"  object Radio2: TcxRadioButton\n"
+      L"    Left = 8\n"
+      L"    Top = 34\n"
+      L"    Width = 120\n"
+      L"    Height = 21\n"
+      L"    Caption = 'Wall'\n"
+      L"    Alignment = taLeftJustify\n"
+      L"    ParentBackground = False\n"
+      L"    TabOrder = 1\n"
+      L"  end\n"
+      L"end\n";
+  TStringStream in(FormTextToBinary(text));
+  try {
+    ReadComponentFromStream(&in, Form);
+  } catch (const Exception& e) {
+    FAIL() << UTF8Encode(e.ClassName() + L": " + e.Message());
+  }
+  auto* first = dynamic_cast<TcxRadioButton*>(Form->FindComponent(L"Radio1"));
+  auto* second = dynamic_cast<TcxRadioButton*>(Form->FindComponent(L"Radio2"));
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(first->Parent(), Form);
+  EXPECT_EQ(first->Caption(), L"分屏");
+  EXPECT_TRUE(first->Checked());
+  EXPECT_TRUE(first->TabStop());
+  EXPECT_TRUE(first->Transparent());
+  EXPECT_EQ(first->LookAndFeel()->Kind(), lfOffice11);
+  EXPECT_FALSE(first->LookAndFeel()->NativeStyle());
+  EXPECT_FALSE(second->Checked());
+  EXPECT_EQ(second->Alignment(), taLeftJustify);
+  EXPECT_FALSE(second->ParentBackground());
+  EXPECT_TRUE(second->ParentBackground() == false && first->ParentBackground()) << "on unless the form says otherwise";
 }
 
 // The looks side by side, as an operator sees them: ultra-flat, standard and
