@@ -10,6 +10,7 @@
 #include "Streams.h"
 
 #include "boxes_test_support.h"
+#include "toolkit/core/popup_menu_handler.h"
 
 using namespace boxes_test;
 
@@ -119,21 +120,7 @@ TEST_F(TRadioPaint, OnlyMenusArePopupMenusAndAFreedMenuIsForgotten) {
   EXPECT_EQ(r->PopupMenu(), nullptr);
 }
 
-// A popup menu of another kind: it records where it was asked to show.
-class TMenuHandler : public TComponent, public IcxPopupMenuHandler {
-  VAMIRE_CLASS(TMenuHandler, TComponent)
- public:
-  using TComponent::TComponent;
-  bool IsShortCut(TMessage& Message) override { return Message.WParam == 'K'; }
-  void Popup(int X, int Y) override { Shown.push_back(TPoint{X, Y}); }
-  bool GetInterface(const TGUID& iid, void** obj) override {
-    return InterfaceTable<IcxPopupMenuHandler>(this, iid, obj) || TComponent::GetInterface(iid, obj);
-  }
-  int32_t QueryInterface(const TGUID& iid, void** obj) override { return TComponent::QueryInterface(iid, obj); }
-  int32_t _AddRef() override { return TComponent::_AddRef(); }
-  int32_t _Release() override { return TComponent::_Release(); }
-  std::vector<TPoint> Shown;
-};
+using core_test::TMenuHandler;
 
 TEST_F(TRadioPaint, ContextMenuAtThePointerOrTheTopLeftCornerAndItsShortCut) {
   TcxRadioButton* r = NewRadio(Form, 10, 10, L"Wall");
