@@ -13,3 +13,6 @@ vamire_add_test(editors_groupbox_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/gro
 # The group box's frame by border style and its turned captions.
 vamire_add_test(editors_groupbox_paint_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/groupbox_paint_win_test.cpp
   LIBS vamire_editors)
+# Repaint of radio buttons against the system's, side by side.
+vamire_add_benchmark(editors_radio_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/radio_bench.cpp
+  LIBS vamire_editors vamire_test_support)
