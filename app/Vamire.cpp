@@ -45,6 +45,7 @@
 #include "cxPCPainters.h"
 #include "cxPCPaintersFactory.h"
 #include "cxRadioGroup_win.h"
+#include "cxStyles_win.h"
 #include "dxBarStrs.h"
 #include "dxBar_win.h"
 #include "dxCore.h"
@@ -84,7 +85,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
                    dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit, cxRadioGroupUnit,
                    cxPCPaintersFactoryUnit, cxPCUnit,
-                   cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, dxBarUnit,
+                   cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();
   Application->SetTitle(L"Quellor");

@@ -19,17 +19,17 @@ void Pump() {
 
 void PostTick(UINT_PTR TimerID) { PostMessageW(GetTimerWindow()->Handle(), WM_TIMER, TimerID, 0); }
 
+// A lambda does not convert to the 32-bit target's stdcall callback type.
+BOOL CALLBACK CountIfUtilityWindow(HWND wnd, LPARAM counter) {
+  wchar_t name[32] = {};
+  GetClassNameW(wnd, name, 32);
+  if (lstrcmpW(name, L"TPUtilWindow") == 0) ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
+
 int CountUtilityWindows() {
   int count = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM counter) {
-        wchar_t name[32] = {};
-        GetClassNameW(wnd, name, 32);
-        if (lstrcmpW(name, L"TPUtilWindow") == 0) ++*reinterpret_cast<int*>(counter);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  EnumThreadWindows(GetCurrentThreadId(), CountIfUtilityWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
