@@ -31,6 +31,8 @@
 #include "cxDrawTextUtils_win.h"
 #include "cxEditPaintUtils_win.h"
 #include "cxEdit_win.h"
+#include "cxExtEditConsts.h"
+#include "cxExtEditUtils.h"
 #include "cxTextEdit_win.h"
 #include "cxTrackBar_win.h"
 #include "cxFilterControlStrs.h"
@@ -44,6 +46,7 @@
 #include "cxLookAndFeels.h"
 #include "cxPCPainters.h"
 #include "cxPCPaintersFactory.h"
+#include "cxRadioGroup_win.h"
 #include "cxStyles_win.h"
 #include "dxBarStrs.h"
 #include "dxBar_win.h"
@@ -83,7 +86,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit, cxTrackBarUnit,
                    dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxPCPaintersFactoryUnit, cxPCUnit,
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit, cxRadioGroupUnit,
+                   cxPCPaintersFactoryUnit, cxPCUnit,
                    cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit});
   Application->Initialize();

@@ -141,4 +141,25 @@ Capture CaptureClient(HWND wnd) {
   return c;
 }
 
+
+Capture PrintClient(HWND wnd, int width, int height, uint32_t paper) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  void* bits = nullptr;
+  HBITMAP bmp = CreateTopDownDib(screen, width, height, &bits);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  HBRUSH brush = CreateSolidBrush(RGB(paper >> 16, (paper >> 8) & 0xFF, paper & 0xFF));
+  RECT r{0, 0, width, height};
+  FillRect(dc, &r, brush);
+  DeleteObject(brush);
+  SendMessageW(wnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  GdiFlush();
+  Capture cap = CaptureDC(dc, 0, 0, width, height);
+  SelectObject(dc, old);
+  DeleteObject(bmp);
+  DeleteDC(dc);
+  return cap;
+}
+
 }  // namespace vamire_test

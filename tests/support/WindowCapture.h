@@ -29,5 +29,9 @@ Capture CaptureClient(HWND wnd);
 HBITMAP CreateTopDownDib(HDC dc, int width, int height, void** bits);
 // A rectangle of a device context (a memory bitmap, for example).
 Capture CaptureDC(HDC dc, int x, int y, int width, int height);
+// The client area as the window paints it on request (WM_PRINTCLIENT, so an
+// owner-drawn system control asks for its drawing with that DC), over a
+// background of `paper` (0x00RRGGBB).
+Capture PrintClient(HWND wnd, int width, int height, uint32_t paper);
 
 }  // namespace vamire_test

@@ -7,6 +7,7 @@
 #include "ExtCtrls.h"
 #include "cxControlsBase_win.h"
 #include "runtime/controls_test_support.h"
+#include "toolkit/core/popup_menu_handler.h"
 
 namespace {
 
@@ -277,20 +278,7 @@ TEST_F(WindowRoutinesTest, WithoutTheSystemsMenuTemplateTheWindowsOwnSystemMenuS
 }
 
 // --- Popup menus -------------------------------------------------------------------------
-class TMenuHandler : public TComponent, public IcxPopupMenuHandler {
-  VAMIRE_CLASS(TMenuHandler, TComponent)
- public:
-  using TComponent::TComponent;
-  bool IsShortCut(TMessage& Message) override { return Message.WParam == 'K'; }
-  void Popup(int X, int Y) override { Shown.push_back(TPoint{X, Y}); }
-  bool GetInterface(const TGUID& iid, void** obj) override {
-    return InterfaceTable<IcxPopupMenuHandler>(this, iid, obj) || TComponent::GetInterface(iid, obj);
-  }
-  int32_t QueryInterface(const TGUID& iid, void** obj) override { return TComponent::QueryInterface(iid, obj); }
-  int32_t _AddRef() override { return TComponent::_AddRef(); }
-  int32_t _Release() override { return TComponent::_Release(); }
-  std::vector<TPoint> Shown;
-};
+using core_test::TMenuHandler;
 
 class TRecordingPopupMenu : public TPopupMenu {
   VAMIRE_CLASS(TRecordingPopupMenu, TPopupMenu)

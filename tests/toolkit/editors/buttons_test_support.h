@@ -70,24 +70,7 @@ inline TBitmap* NewStrip(int ACell, const std::vector<TColor>& AFills, TColor Ke
 // The button as its window paints it (WM_PRINTCLIENT, so the system asks for
 // the owner drawing with this DC), over a background of Paper.
 inline vamire_test::Capture PaintButton(TcxCustomButton* AButton, std::uint32_t Paper = 0x00E0F0A0) {
-  const int w = AButton->Width(), h = AButton->Height();
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP bmp = vamire_test::CreateTopDownDib(screen, w, h, &bits);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  HBRUSH paper = CreateSolidBrush(RGB(Paper >> 16, (Paper >> 8) & 0xFF, Paper & 0xFF));
-  RECT r{0, 0, w, h};
-  FillRect(dc, &r, paper);
-  DeleteObject(paper);
-  SendMessageW(AButton->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  GdiFlush();
-  vamire_test::Capture cap = vamire_test::CaptureDC(dc, 0, 0, w, h);
-  SelectObject(dc, old);
-  DeleteObject(bmp);
-  DeleteDC(dc);
-  return cap;
+  return vamire_test::PrintClient(AButton->Handle(), AButton->Width(), AButton->Height(), Paper);
 }
 
 }  // namespace buttons_test

@@ -48,6 +48,14 @@ bool ShowPopupMenu(TControl* Control, TComponent* Menu, int X, int Y) {
   return true;
 }
 
+void SetPopupMenuLink(TComponent* Owner, TComponent*& Field, TComponent* Value) {
+  if (Value && !dynamic_cast<TPopupMenu*>(Value) && !Supports<IcxPopupMenuHandler>(Value)) Value = nullptr;
+  if (Field == Value) return;
+  if (Field) Field->RemoveFreeNotification(Owner);
+  Field = Value;
+  if (Field) Field->FreeNotification(Owner);
+}
+
 int CalcPopupMenuHeight(TMenu* Menu) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);

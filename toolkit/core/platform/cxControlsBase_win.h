@@ -351,6 +351,10 @@ wchar_t VirtualKeyToChar(std::uint16_t Key);
 // --- Popup menus -------------------------------------------------------------------------
 bool IsPopupMenuShortCut(TComponent* Menu, TMessage& Message);
 bool ShowPopupMenu(TControl* Control, TComponent* Menu, int X, int Y);
+// Links a control's popup menu: a component that is neither a TPopupMenu nor an
+// IcxPopupMenuHandler is taken as none; Owner is told when the linked one is
+// freed (its Notification clears Field).
+void SetPopupMenuLink(TComponent* Owner, TComponent*& Field, TComponent* Value);
 // The height of the menu's tallest column.
 int CalcPopupMenuHeight(TMenu* Menu);
 

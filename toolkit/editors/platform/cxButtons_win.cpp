@@ -91,13 +91,7 @@ void TcxCustomButton::SetSpacing(int Value) {
   Invalidate();
 }
 
-void TcxCustomButton::SetPopupMenu(TComponent* Value) {
-  if (Value && !dynamic_cast<TPopupMenu*>(Value) && !Supports<IcxPopupMenuHandler>(Value)) Value = nullptr;
-  if (FPopupMenu == Value) return;
-  if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
-  FPopupMenu = Value;
-  if (FPopupMenu) FPopupMenu->FreeNotification(this);
-}
+void TcxCustomButton::SetPopupMenu(TComponent* Value) { SetPopupMenuLink(this, FPopupMenu, Value); }
 
 void TcxCustomButton::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);

@@ -152,6 +152,7 @@ TSize TcxRadioButtonImageList::GetImageSize() const { return TSize{FPixelPattern
 void TcxRadioButtonImageList::Rebuild() {
   FImages->ClearImages();
   FIndexMap.clear();
+  FComposed.clear();
 }
 
 TcxImageList* TcxRadioButtonImageList::Images() {
@@ -196,15 +197,27 @@ void TcxRadioButtonImageList::Prepare() {
 
 void TcxRadioButtonImageList::DrawImage(TcxCanvas* ACanvas, int X, int Y, TColor ABackColor, TcxLookAndFeelKind AKind,
                                         TcxButtonState AState, bool AChecked, bool AFirstFlag, bool ASecondFlag) {
-  const int index = ImageIndex(RadioButtonImageKey(AKind, AState, AChecked, AFirstFlag, ASecondFlag));
+  const int key = RadioButtonImageKey(AKind, AState, AChecked, AFirstFlag, ASecondFlag);
+  const int index = ImageIndex(key);
   if (index < 0) return;
   if (ABackColor == clDefault) {
     ImageList_Draw(FImages->Handle(), index, ACanvas->Handle(), X, Y, ILD_NORMAL);
     return;
   }
   const TSize size = GetImageSize();
-  TcxBitmap bitmap(size.cx, size.cy, pf32bit);
-  bitmap.cxCanvas()->FillRect(bitmap.GetClientRect(), ABackColor);
-  ImageList_Draw(FImages->Handle(), index, bitmap.Canvas()->Handle(), 0, 0, ILD_NORMAL);
+  // Keyed by the colour as shown: a system colour may change under the same name.
+  const TColor back = ColorToRGB(ABackColor);
+  auto found = std::find_if(FComposed.begin(), FComposed.end(),
+                            [&](const TComposed& c) { return c.Key == key && c.BackColor == back; });
+  if (found == FComposed.end()) {
+    // Colours come from a handful of controls: a full cache starts over rather than grow.
+    if (FComposed.size() >= 64) FComposed.clear();
+    auto bitmap = std::make_unique<TcxBitmap>(size.cx, size.cy, pf32bit);
+    bitmap->cxCanvas()->FillRect(bitmap->GetClientRect(), ABackColor);
+    ImageList_Draw(FImages->Handle(), index, bitmap->Canvas()->Handle(), 0, 0, ILD_NORMAL);
+    FComposed.push_back(TComposed{key, back, std::move(bitmap)});
+    found = FComposed.end() - 1;
+  }
+  TcxBitmap& bitmap = *found->Bitmap;
   ACanvas->CopyRectangle(TRect{X, Y, X + size.cx, Y + size.cy}, bitmap.Canvas(), bitmap.GetClientRect());
 }

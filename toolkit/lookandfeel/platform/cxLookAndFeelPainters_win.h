@@ -634,6 +634,14 @@ class TcxRadioButtonImageList : public TObject {
   TRect FDotBounds;
   TcxRadioPattern FPixelPattern;
   std::vector<int> FIndexMap;
+  // Glyphs already drawn over a background colour, by image key and colour:
+  // a copy of one costs a fraction of drawing it from the list again.
+  struct TComposed {
+    int Key;
+    TColor BackColor;
+    std::unique_ptr<TcxBitmap> Bitmap;
+  };
+  std::vector<TComposed> FComposed;
 };
 
 // The shared radio-button image list, made on first use; nil once the unit has begun to end.
