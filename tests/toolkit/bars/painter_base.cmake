@@ -1,0 +1,4 @@
+# The bar painter base: the metric table of each style, the shared drawing on
+# memory surfaces, and the drop shadow's parts.
+set(here ${CMAKE_CURRENT_LIST_DIR})
+vamire_add_test(bars_painter_base_win_test SOURCES ${here}/painter_base_win_test.cpp LIBS vamire_bars)

@@ -1,0 +1,179 @@
+// The bar painter base: one metric table for every style, and the shared
+// drawing checked pixel by pixel on memory surfaces against what the system
+// draws for the same text in the same process.
+#include <functional>
+
+#include "bars_test_support.h"
+#include "support/WindowCapture.h"
+
+namespace {
+
+using namespace bars_test;
+const auto* const kUnits = testing::AddGlobalTestEnvironment(new TBarUnits);
+
+struct TMetricCase {
+  const char* Name;
+  std::function<int(const TdxBarPainter&)> Get;
+  int Base, Standard, Enhanced, Flat;
+};
+
+TEST(BarPainterBase, MetricsPerStyle) {
+  const int t = 13, g = 16;
+  const std::vector<TMetricCase> cases = {
+      {"button width", [](const TdxBarPainter& p) { return p.ButtonSize(g).cx; }, g + 7, g + 7, g + 7, g + 7},
+      {"button height", [](const TdxBarPainter& p) { return p.ButtonSize(g).cy; }, g + 6, g + 6, g + 6, g + 6},
+      {"caption indent", [](const TdxBarPainter& p) { return p.FloatingCaptionIndent(); }, 0, 4, 4, 0},
+      {"caption top space", [](const TdxBarPainter& p) { return p.FloatingCaptionTopSpace(); }, 0, 2, 2, 0},
+      {"caption bottom space", [](const TdxBarPainter& p) { return p.FloatingCaptionBottomSpace(); }, 0, 1, 1, 0},
+      {"caption offset top", [](const TdxBarPainter& p) { return p.CaptionOffsets().Top; }, 2, 1, 1, 2},
+      {"caption offset bottom", [](const TdxBarPainter& p) { return p.CaptionOffsets().Bottom; }, 3, 1, 1, 3},
+      {"docked border", [](const TdxBarPainter& p) { return p.DockedBorderWidths().Left; }, 2, 2, 2, 2},
+      {"grip room", [](const TdxBarPainter& p) { return p.GripSize(); }, 0, 9, 6, 6},
+      {"grip width", [](const TdxBarPainter& p) { return p.GripWidth(); }, 3, 3, 3, 3},
+      {"grip offset", [](const TdxBarPainter& p) { return p.GripOffset(); }, 0, 2, 1, 1},
+      {"mark depth", [](const TdxBarPainter& p) { return p.MarkSize(); }, 11, 11, 11, 11},
+      {"separator size", [](const TdxBarPainter& p) { return p.ToolbarSeparatorSize(); }, 6, 6, 6, 5},
+      {"separator inset", [](const TdxBarPainter& p) { return p.ToolbarSeparatorInset(); }, 2, 2, 2, 2},
+      {"menu separator", [](const TdxBarPainter& p) { return p.MenuSeparatorHeight(); }, 10, 10, 10, 5},
+      {"begin-group indent", [](const TdxBarPainter& p) { return p.MenuBeginGroupIndent(); }, 0, 2, 12, 8},
+      {"sub-menu outer border", [](const TdxBarPainter& p) { return p.SubMenuOuterBorder(); }, 1, 1, 1, 1},
+      {"sub-menu inner border", [](const TdxBarPainter& p) { return p.SubMenuInnerBorder(); }, 1, 2, 2, 1},
+      {"sub-menu arrow width", [](const TdxBarPainter& p) { return p.SubMenuArrowWidth(t); }, 10, 10, 10, 10},
+      {"scroll arrow offset", [](const TdxBarPainter& p) { return p.SubMenuScrollArrowOffset(); }, 2, 2, 2, 1},
+      {"pop-up border", [](const TdxBarPainter& p) { return p.PopupBorderWidth(); }, 2, 2, 2, 2},
+      {"drop-down list border", [](const TdxBarPainter& p) { return p.DropDownListBorderSize(); }, 2, 2, 2, 2},
+      {"edit text margin", [](const TdxBarPainter& p) { return p.EditTextMargins().Right; }, 2, 2, 2, 1},
+      {"menu text indent", [](const TdxBarPainter& p) { return p.MenuItemTextIndent(true, t); }, t + 1, t + 1,
+       t + 1, t + 3},
+      {"toolbar text indent", [](const TdxBarPainter& p) { return p.MenuItemTextIndent(false, t); }, 0, 0, 0, 0},
+  };
+  const TdxBarPainter base(nullptr);
+  const TdxBarStandardPainter standard(nullptr);
+  const TdxBarEnhancedPainter enhanced(nullptr);
+  const TdxBarFlatPainter flat(nullptr);
+  for (const TMetricCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    EXPECT_EQ(c.Get(base), c.Base);
+    EXPECT_EQ(c.Get(standard), c.Standard);
+    EXPECT_EQ(c.Get(enhanced), c.Enhanced);
+    EXPECT_EQ(c.Get(flat), c.Flat);
+  }
+  EXPECT_EQ(base.FloatingFrameWidth(), GetSystemMetrics(SM_CXFRAME));
+  EXPECT_EQ(base.FloatingCaptionHeight(), base.SmallCaptionHeight() + 1);
+  EXPECT_GT(base.SmallCaptionHeight(), 0);
+}
+
+TEST(BarPainterBase, CheckMarkSizeFollowsFontSize) {
+  const TRect column{0, 0, 24, 22};
+  EXPECT_EQ(TdxBarPainter::MenuCheckMarkRect(column, 8), (TRect{7, 7, 16, 14}));
+  EXPECT_EQ(TdxBarPainter::MenuCheckMarkRect(column, 15), (TRect{7, 7, 16, 14}));
+  EXPECT_EQ(TdxBarPainter::MenuCheckMarkRect(column, 16), (TRect{3, 4, 21, 18}));
+}
+
+// Non-antialiased so that text pixels are either the text colour or untouched.
+HFONT MakeFont(int Escapement) {
+  return CreateFontW(-12, 0, Escapement, Escapement, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, 0, L"Tahoma");
+}
+
+struct TFontOn {
+  TFontOn(HDC DC, HFONT Font) : FDC(DC), FFont(Font), FOld(SelectObject(DC, Font)) {}
+  ~TFontOn() {
+    SelectObject(FDC, FOld);
+    DeleteObject(FFont);
+  }
+  HDC FDC;
+  HFONT FFont;
+  HGDIOBJ FOld;
+};
+
+// Pixels that differ between two surfaces of one size.
+std::vector<POINT> Differences(const TSurface& A, const TSurface& B) {
+  std::vector<POINT> out;
+  for (int y = 0; y < A.Height(); ++y)
+    for (int x = 0; x < A.Width(); ++x)
+      if (A.Pixel(x, y) != B.Pixel(x, y)) out.push_back({x, y});
+  return out;
+}
+
+void Save(const TSurface& S, const wchar_t* Name) {
+  vamire_test::CaptureDC(S.DC(), 0, 0, S.Width(), S.Height()).SavePng(Name);
+}
+
+TEST(BarPainterBase, VerticalTextUnderlinesItsAcceleratorByHand) {
+  const TdxBarPainter painter(nullptr);
+  const TRect r{10, 4, 40, 90};
+  const UINT format = DT_SINGLELINE;
+  struct TCase {
+    const wchar_t* Caption;
+    const wchar_t* Shown;
+    int Marked;  // index into Shown, -1 none
+  };
+  for (const TCase& c : {TCase{L"&File", L"File", 0}, TCase{L"A&&B", L"A&B", -1}, TCase{L"Fi&le", L"File", 2},
+                         TCase{L"End&", L"End", -1}}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.Caption)));
+    TSurface drawn(50, 100), expected(50, 100);
+    TFontOn f1(drawn.DC(), MakeFont(2700)), f2(expected.DC(), MakeFont(2700));
+    painter.DrawItemText(drawn.DC(), format, false, false, true, false, true, 0, r, c.Caption);
+
+    // The system draws the bare text at the same place, in the same colour.
+    SIZE extent{};
+    GetTextExtentPoint32W(expected.DC(), c.Shown, int(wcslen(c.Shown)), &extent);
+    const int left = r.Left + (r.Right - r.Left + extent.cy) / 2;
+    RECT er{left, r.Top, r.Right + (r.Right - r.Left + extent.cy) / 2, r.Bottom};
+    SetBkMode(expected.DC(), TRANSPARENT);
+    SetTextColor(expected.DC(), GetSysColor(COLOR_BTNTEXT));
+    DrawTextW(expected.DC(), c.Shown, -1, &er, format | DT_NOCLIP | DT_NOPREFIX);
+    if (wcscmp(c.Caption, L"&File") == 0) Save(drawn, L"painter_base_vertical_file.png");
+
+    const std::vector<POINT> diff = Differences(drawn, expected);
+    if (c.Marked < 0) {
+      EXPECT_TRUE(diff.empty()) << diff.size() << " pixels differ";
+      continue;
+    }
+    // What differs is one straight column: the underline, under the marked
+    // letter only, in the text colour.
+    SIZE before{}, letter{};
+    GetTextExtentPoint32W(expected.DC(), c.Shown, c.Marked, &before);
+    GetTextExtentPoint32W(expected.DC(), c.Shown + c.Marked, 1, &letter);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(expected.DC(), &tm);
+    const int x = (r.Left + r.Right - extent.cy) / 2 + tm.tmDescent - 2;
+    ASSERT_FALSE(diff.empty());
+    for (const POINT& p : diff) {
+      EXPECT_EQ(p.x, x);
+      EXPECT_GE(p.y, r.Top + before.cx);
+      EXPECT_LT(p.y, r.Top + before.cx + letter.cx);
+    }
+    for (int y = r.Top + before.cx; y < r.Top + before.cx + letter.cx; ++y)
+      EXPECT_EQ(drawn.Color(x, y), GetSysColor(COLOR_BTNTEXT)) << "row " << y;
+  }
+}
+
+TEST(BarPainterBase, DisabledTextIsEmbossedUnlessSelectedOrFlat) {
+  struct TCase {
+    bool Selected, Flat;
+    COLORREF Place, Offset;
+  };
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT),
+                 gray = GetSysColor(COLOR_GRAYTEXT);
+  const TdxBarPainter base(nullptr);
+  const TdxBarFlatPainter flat(nullptr);
+  for (const TCase& c : {TCase{false, false, shadow, light}, TCase{true, false, gray, gray},
+                         TCase{false, true, gray, gray}}) {
+    SCOPED_TRACE(testing::Message() << "selected " << c.Selected << " flat " << c.Flat);
+    const TdxBarPainter& painter = c.Flat ? static_cast<const TdxBarPainter&>(flat) : base;
+    TSurface drawn(80, 24, RGB(0, 128, 0));
+    TFontOn f(drawn.DC(), MakeFont(0));
+    painter.DrawItemText(drawn.DC(), DT_SINGLELINE, c.Flat, false, false, c.Selected, false, 0,
+                         TRect{0, 0, 80, 24}, L"Il");
+    // The "I" stem: a column in the place colour with the offset colour right of it.
+    int stem = -1;
+    for (int x = 0; x < 80 && stem < 0; ++x)
+      if (drawn.Color(x, 12) == c.Place) stem = x;
+    ASSERT_GE(stem, 0);
+    if (c.Place != c.Offset) EXPECT_EQ(drawn.Color(stem + 1, 13), c.Offset);
+  }
+}
+
+}  // namespace
