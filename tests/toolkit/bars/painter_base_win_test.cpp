@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "bars_test_support.h"
+#include "dxBarShadow_win.h"
 #include "support/WindowCapture.h"
 
 namespace {
@@ -174,6 +175,158 @@ TEST(BarPainterBase, DisabledTextIsEmbossedUnlessSelectedOrFlat) {
     ASSERT_GE(stem, 0);
     if (c.Place != c.Offset) EXPECT_EQ(drawn.Color(stem + 1, 13), c.Offset);
   }
+}
+
+// --- Shadows --------------------------------------------------------------------------------
+
+constexpr int L = dxBarShadowTaperLeft, R = dxBarShadowTaperRight, T = dxBarShadowTaperTop;
+constexpr int Below = dxBarShadowBelow, Right = dxBarShadowRight;
+
+}  // namespace
+
+void PrintTo(const TdxBarShadowPartInfo& P, std::ostream* Out) {
+  *Out << "(" << P.Bounds.Left << "," << P.Bounds.Top << "," << P.Bounds.Right << "," << P.Bounds.Bottom
+       << " corners " << P.Corners << " kind " << P.Kind << ")";
+}
+
+namespace {
+
+TEST(BarShadow, PartRectangles) {
+  const TRect menu{100, 100, 200, 300};
+  struct TCase {
+    const char* What;
+    TRect Owner;
+    std::vector<TdxBarShadowPartInfo> Parts;
+  };
+  const std::vector<TCase> cases = {
+      {"plain pop-up", {}, {{{104, 300, 204, 304}, L | R, Below}, {{200, 104, 204, 300}, T, Right}}},
+      {"under a wider button",
+       {90, 80, 250, 100},
+       {{{250, 84, 254, 100}, T, Right},
+        {{104, 300, 204, 304}, L | R, Below},
+        {{94, 100, 100, 104}, L, Below},
+        {{200, 100, 254, 104}, R, Below},
+        {{200, 100, 204, 300}, 0, Right}}},
+      {"under a narrower button",
+       {120, 80, 160, 100},
+       {{{160, 84, 164, 100}, T, Right}, {{104, 300, 204, 304}, L | R, Below}, {{200, 104, 204, 300}, T, Right}}},
+      // Opened upwards from a button below: the menu is the upper rectangle.
+      {"above a button",
+       {120, 300, 160, 320},
+       {{{200, 104, 204, 300}, T, Right},
+        {{124, 320, 164, 324}, L | R, Below},
+        {{104, 300, 120, 304}, L, Below},
+        {{160, 300, 204, 304}, R, Below},
+        {{160, 300, 164, 320}, 0, Right}}},
+      {"right of a taller item",
+       {40, 90, 100, 320},
+       {{{200, 104, 204, 300}, T, Right},
+        {{100, 94, 104, 100}, T, Right},
+        {{44, 320, 104, 324}, L | R, Below},
+        {{100, 300, 104, 320}, 0, Right},
+        {{100, 300, 204, 304}, R, Below}}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    EXPECT_EQ(TdxBarShadow::CalcParts(c.Owner, menu, 4), c.Parts);
+  }
+}
+
+TEST(BarShadow, AlphaFallsAwayFromTheEdgeAndTapersAtEnds) {
+  // A strip below, 4 rows: 60, 45, 30, 15; its tapered left end 12, 24, 36, 48 on the first row.
+  const std::vector<std::uint8_t> below = TdxBarShadowPart::BuildImage(10, 4, Below, L, 4);
+  for (int y = 0; y < 4; ++y) EXPECT_EQ(below[size_t(y) * 10 + 9], 60 - 15 * y) << "row " << y;
+  EXPECT_EQ(std::vector<int>(below.begin(), below.begin() + 5), (std::vector<int>{12, 24, 36, 48, 60}));
+  // A strip at the right, tapered at its top: columns fall, rows taper.
+  const std::vector<std::uint8_t> right = TdxBarShadowPart::BuildImage(4, 8, Right, T, 4);
+  EXPECT_EQ(std::vector<int>(right.end() - 4, right.end()), (std::vector<int>{60, 45, 30, 15}));
+  std::vector<int> column;
+  for (int y = 0; y < 5; ++y) column.push_back(right[size_t(y) * 4]);
+  EXPECT_EQ(column, (std::vector<int>{12, 24, 36, 48, 60}));
+  // Both ends of a strip.
+  const std::vector<std::uint8_t> both = TdxBarShadowPart::BuildImage(10, 4, Below, L | R, 4);
+  EXPECT_EQ(both[0], 12);
+  EXPECT_EQ(both[9], 12);
+}
+
+int GUpdateCalls = 0;
+BOOL WINAPI CountingUpdate(HWND Wnd, HDC Dst, POINT* Pos, SIZE* Size, HDC Src, POINT* SrcPos, COLORREF Key,
+                           BLENDFUNCTION* Blend, DWORD Flags) {
+  ++GUpdateCalls;
+  return UpdateLayeredWindow(Wnd, Dst, Pos, Size, Src, SrcPos, Key, Blend, Flags);
+}
+
+struct TShadowSystemScope {
+  explicit TShadowSystemScope(int Bits, TdxBarUpdateLayeredWindow Update)
+      : Previous(SetdxBarShadowSystem({Bits, Update, true})) {}
+  ~TShadowSystemScope() { SetdxBarShadowSystem(Previous); }
+  TdxBarShadowSystem Previous;
+};
+
+TEST(BarShadow, LayeredOnlyWhenTransparent) {
+  struct TCase {
+    int Bits;
+    TdxBarUpdateLayeredWindow Update;
+    bool Layered;
+  };
+  THostForm* form = MakeForm();
+  form->Show();
+  for (const TCase& c : {TCase{32, &CountingUpdate, true}, TCase{8, &CountingUpdate, false},
+                         TCase{32, nullptr, false}, TCase{16, &CountingUpdate, true}}) {
+    SCOPED_TRACE(testing::Message() << c.Bits << " bits, function " << (c.Update != nullptr));
+    TShadowSystemScope scope(c.Bits, c.Update);
+    GUpdateCalls = 0;
+    {
+      TdxBarShadow shadow(form);
+      EXPECT_EQ(shadow.ShadowExtent(), c.Layered ? 4 : 2);
+      shadow.SetBounds(TRect{}, TRect{100, 100, 200, 300});
+      shadow.SetPartsVisible(true);
+      ASSERT_EQ(shadow.Parts().size(), 2u);
+      for (TdxBarShadowPart* part : shadow.Parts()) {
+        HWND wnd = part->Handle();
+        EXPECT_TRUE(IsWindowVisible(wnd));
+        EXPECT_EQ((GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0, c.Layered);
+        EXPECT_EQ(GetWindowLongPtrW(wnd, GWL_STYLE) & (WS_POPUP | WS_CHILD), LONG_PTR(WS_POPUP));
+        EXPECT_EQ(GetWindow(wnd, GW_OWNER), form->Handle());
+        EXPECT_EQ(SendMessageW(wnd, WM_NCHITTEST, 0, MAKELPARAM(150, 301)), HTTRANSPARENT);
+      }
+      EXPECT_EQ(shadow.Parts()[0]->Height(), c.Layered ? 4 : 2);
+      EXPECT_EQ(GUpdateCalls, c.Layered ? 2 : 0);
+      shadow.SetPartsVisible(false);
+      for (TdxBarShadowPart* part : shadow.Parts()) EXPECT_FALSE(part->HandleAllocated());
+    }
+  }
+  delete form;
+}
+
+TEST(BarShadow, TaperedPartSmallerThanTheShadowIsNotShown) {
+  THostForm* form = MakeForm();
+  form->Show();
+  TShadowSystemScope scope(32, &CountingUpdate);
+  TdxBarShadow shadow(form);
+  shadow.SetBounds(TRect{94, 80, 250, 100}, TRect{100, 100, 200, 300});
+  shadow.SetPartsVisible(true);
+  int hidden = 0;
+  for (TdxBarShadowPart* part : shadow.Parts()) {
+    EXPECT_EQ(part->IsDrawable(), !(part->Corners() != 0 && part->Width() < 4));
+    if (!part->IsDrawable()) {
+      ++hidden;
+      EXPECT_FALSE(part->HandleAllocated() && IsWindowVisible(part->Handle()));
+    }
+  }
+  EXPECT_EQ(hidden, 1);
+  Pump();
+  HDC screen = GetDC(nullptr);
+  vamire_test::CaptureDC(screen, 80, 70, 190, 250).SavePng(L"painter_base_shadow.png");
+  ReleaseDC(nullptr, screen);
+  delete form;
+}
+
+TEST(BarShadow, ContainerLinkDataOwnsItsExpandedList) {
+  TdxBarContainerLinkData data(nullptr, nullptr, 3);
+  EXPECT_EQ(data.ItemIndex(), 3);
+  ASSERT_NE(data.ExpandedItems(), nullptr);
+  data.ExpandedItems()->Add(new TObject);
 }
 
 }  // namespace
