@@ -177,6 +177,97 @@ TEST(BarPainterBase, DisabledTextIsEmbossedUnlessSelectedOrFlat) {
   }
 }
 
+// The columns of a row in a colour, as one string ("..##..").
+std::string Row(const TSurface& S, int Y, int X0, int X1, COLORREF Ink) {
+  std::string out;
+  for (int x = X0; x < X1; ++x) out += S.Color(x, Y) == Ink ? '#' : '.';
+  return out;
+}
+
+TEST(BarPainterBase, SmallShapes) {
+  const TdxBarPainter painter(nullptr);
+  const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
+  {
+    SCOPED_TRACE("caption down arrow, 7 x 4 centred");
+    TSurface s(20, 12);
+    painter.DrawCaptionDownArrow(s.DC(), TRect{0, 0, 17, 10}, TColor(ink));
+    const std::vector<std::string> rows = {Row(s, 3, 4, 13, ink), Row(s, 4, 4, 13, ink), Row(s, 5, 4, 13, ink),
+                                           Row(s, 6, 4, 13, ink), Row(s, 7, 4, 13, ink)};
+    EXPECT_EQ(rows, (std::vector<std::string>{".#######.", "..#####..", "...###...", "....#....", "........."}));
+  }
+  for (bool small : {false, true}) {
+    SCOPED_TRACE(small ? "chevron on a small bar" : "chevron on a bar");
+    TSurface s(12, 12);
+    painter.DrawMarkChevrons(s.DC(), true, small, 4, 12);
+    const int top = small ? 3 : 4;
+    EXPECT_EQ(Row(s, top - 1, 0, 10, ink), "..........");
+    EXPECT_EQ(Row(s, top, 0, 10, ink), "....##....");
+    EXPECT_EQ(Row(s, top + 2, 0, 10, ink), "......##..");
+    EXPECT_EQ(Row(s, top + 4, 0, 10, ink), "....##....");
+    EXPECT_EQ(Row(s, top + 5, 0, 10, ink), "..........");
+  }
+  {
+    SCOPED_TRACE("chevron on a vertical bar, columns width - 8 to width - 3");
+    TSurface s(20, 12);
+    painter.DrawMarkChevrons(s.DC(), false, false, 4, 20);
+    EXPECT_EQ(Row(s, 4, 10, 20, ink), "..#...#...");
+    EXPECT_EQ(Row(s, 6, 10, 20, ink), "...###....");
+  }
+  {
+    SCOPED_TRACE("ellipsis: three dots of width div 7, two sizes apart, one size above the bottom");
+    TSurface s(21, 12);
+    painter.DrawEllipsisGlyph(s.DC(), TRect{0, 0, 21, 12}, true, false);
+    EXPECT_EQ(Row(s, 8, 0, 21, ink), "...###...###...###...");
+    EXPECT_EQ(Row(s, 6, 0, 21, ink), "...###...###...###...");
+    EXPECT_EQ(Row(s, 5, 0, 21, ink), std::string(21, '.'));
+    EXPECT_EQ(Row(s, 9, 0, 21, ink), std::string(21, '.'));
+  }
+  for (TcxArrowDirection d : {adUp, adDown, adLeft, adRight}) {
+    SCOPED_TRACE(testing::Message() << "arrow " << int(d) << " stays symmetric");
+    TSurface s(16, 16);
+    painter.DrawArrowTriangle(s.DC(), TRect{2, 2, 13, 13}, d, TColor(ink));
+    int filled = 0;
+    for (int a = 0; a < 15; ++a)
+      for (int b = 0; b < 15; ++b) {
+        const bool vertical = d == adUp || d == adDown;
+        const int x = vertical ? b : a, y = vertical ? a : b;
+        const int mx = vertical ? 14 - x : x, my = vertical ? y : 14 - y;
+        filled += s.Color(x, y) == ink;
+        EXPECT_EQ(s.Color(x, y) == ink, s.Color(mx, my) == ink) << x << "," << y;
+      }
+    EXPECT_GT(filled, 20);
+  }
+  TSurface sheet(120, 24, GetSysColor(COLOR_BTNFACE));
+  for (TcxArrowDirection d : {adUp, adDown, adLeft, adRight})
+    painter.DrawArrowTriangle(sheet.DC(), TRect{4 + 14 * int(d), 6, 15 + 14 * int(d), 17}, d, TColor(ink));
+  painter.DrawCaptionDownArrow(sheet.DC(), TRect{60, 0, 72, 24}, TColor(ink));
+  painter.DrawMarkChevrons(sheet.DC(), true, false, 78, 120);
+  painter.DrawMarkChevrons(sheet.DC(), true, false, 82, 120);
+  painter.DrawEllipsisGlyph(sheet.DC(), TRect{92, 4, 113, 20}, true, false);
+  Save(sheet, L"painter_base_shapes.png");
+}
+
+TEST(BarPainterBase, ClipRegionComesBack) {
+  const TdxBarPainter painter(nullptr);
+  for (bool clipped : {false, true}) {
+    SCOPED_TRACE(clipped ? "with a clip region" : "without one");
+    TSurface s(60, 60);
+    TFontOn f(s.DC(), MakeFont(2700));
+    if (clipped) IntersectClipRect(s.DC(), 5, 5, 50, 50);
+    RECT before{};
+    GetClipBox(s.DC(), &before);
+    painter.DrawArrowTriangle(s.DC(), TRect{10, 10, 20, 20}, adDown, TColor(0));
+    painter.DrawItemText(s.DC(), DT_SINGLELINE, false, true, true, false, true, 0, TRect{10, 10, 20, 40}, L"&Ab");
+    painter.DrawItemText(s.DC(), DT_SINGLELINE, false, true, true, false, false, 0, TRect{10, 10, 20, 40}, L"Ab");
+    RECT after{};
+    GetClipBox(s.DC(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    HRGN probe = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetClipRgn(s.DC(), probe), clipped ? 1 : 0);
+    DeleteObject(probe);
+  }
+}
+
 // --- Shadows --------------------------------------------------------------------------------
 
 constexpr int L = dxBarShadowTaperLeft, R = dxBarShadowTaperRight, T = dxBarShadowTaperTop;

@@ -149,15 +149,19 @@ void TdxBarPainter::DrawArrowTriangle(HDC DC, const TRect& R, TcxArrowDirection 
   if (base % 2 == 0) --base;
   const int depth = (base + 1) / 2;
   const int cx = R.Left + (w - (vertical ? base : depth)) / 2, cy = R.Top + (h - (vertical ? depth : base)) / 2;
-  POINT p[3];
-  switch (Direction) {
-    case adUp: p[0] = {cx, cy + depth}; p[1] = {cx + base, cy + depth}; p[2] = {cx + base / 2, cy}; break;
-    case adDown: p[0] = {cx, cy}; p[1] = {cx + base, cy}; p[2] = {cx + base / 2, cy + depth}; break;
-    case adLeft: p[0] = {cx + depth, cy}; p[1] = {cx + depth, cy + base}; p[2] = {cx, cy + base / 2}; break;
-    default: p[0] = {cx, cy}; p[1] = {cx, cy + base}; p[2] = {cx + depth, cy + base / 2}; break;
+  // The polygon as a region of whole rows (or columns), each one pixel
+  // shorter at both ends than the one before: a polygon region rounds its
+  // slanted edges unevenly and would leave odd sizes lopsided.
+  HRGN polygon = CreateRectRgn(0, 0, 0, 0);
+  for (int i = 0; i < depth; ++i) {
+    const int from = i, to = base - i;  // along the base
+    const int at = Direction == adUp || Direction == adLeft ? depth - 1 - i : i;  // away from the base
+    HRGN line = vertical ? CreateRectRgn(cx + from, cy + at, cx + to, cy + at + 1)
+                         : CreateRectRgn(cx + at, cy + from, cx + at + 1, cy + to);
+    CombineRgn(polygon, polygon, line, RGN_OR);
+    DeleteObject(line);
   }
   TClipSaver saver(DC);
-  HRGN polygon = CreatePolygonRgn(p, 3, WINDING);
   POINT origin{};
   GetViewportOrgEx(DC, &origin);
   OffsetRgn(polygon, origin.x, origin.y);
