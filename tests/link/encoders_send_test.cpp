@@ -9,43 +9,17 @@
 
 #include "LinkTestConsole.h"
 #include "MatrixSend.h"
+#include "PeerTest.h"
 #include "encoders_test.h"
 #include "support/DevicePeer.h"
 
 using link_test::ConnectToBridge;
 using link_test::TTestConsole;
-using vamire_test::DevicePeer;
 using vamire_test::Hex;
 
 namespace {
 
-const char* const Channels[] = {"com5", "com6", "com7", "tcp"};
-
-class MatrixSendTest : public testing::Test {
- protected:
-  void SetUp() override {
-    for (const char* c : Channels) peer.Reset(c);
-  }
-  // Opens the three serial ports with both matrices on their own ports.
-  void OpenSerial(TTestConsole& console) {
-    console.CheckBox2 = console.CheckBox3 = true;
-    NameCommPorts();
-    OpenCommPorts(true);
-    ASSERT_TRUE(console.LinkOpen());
-  }
-  // What every channel got once `expected` bytes have arrived on `channel`.
-  std::map<std::string, std::string> Received(const std::string& channel, size_t expected) {
-    peer.WaitFor(channel, expected, 3000);
-    Sleep(100);  // time for a stray byte to show up where it shouldn't
-    std::map<std::string, std::string> got;
-    for (const char* c : Channels) got[c] = Hex(peer.Received(c));
-    return got;
-  }
-  static std::string HexOf(const std::string& text) {
-    return Hex(std::vector<uint8_t>(text.begin(), text.end()));
-  }
-  DevicePeer peer;
-};
+using MatrixSendTest = link_test::TPeerTest;
 
 TEST_F(MatrixSendTest, AVideoFrameReachesTheVideoMatrixPortAndIsEchoedInDebugMode) {
   TTestConsole console;
