@@ -47,14 +47,77 @@ VAMIRE_ENUM_NAMES(TdxBarItemVisible, L"ivNever", L"ivInCustomizing", L"ivAlways"
 
 // --- Painters -----------------------------------------------------------------------------
 // The bar painters are made by their manager at each restyle, with the
-// look-and-feel's skin painter, and freed at the next. The drawing operations
-// come with the bar controls; here they are the class objects the manager picks.
+// look-and-feel's skin painter, and freed at the next. A painter keeps no state
+// of a control: it answers from its arguments, and its operations are virtual
+// so that an override is seen by every base operation that calls it.
+
+// The unit's constant tables that the painter operations index.
+extern const TcxArrowDirection dxBarDropDownArrowDirections[3];  // by paint kind
+extern const int dxBarTearOffCaptionColors[2];                        // by active flag
+extern const UINT dxBarStaticBorderEdges[4];                          // none .. etched
+extern const int dxBarStaticBorderWidths[5];                          // none .. bump
+extern const int dxBarSubMenuSeparatorColors[2];
+extern const TcxArrowDirection dxBarStaticSubArrowDirections[2];  // horizontal, vertical
+
 class TdxBarPainter : public TcxIUnknownObject {
   VAMIRE_CLASS(TdxBarPainter, TcxIUnknownObject)
  public:
   using TCreateArg = TcxCustomLookAndFeelPainter;
   explicit TdxBarPainter(TcxCustomLookAndFeelPainter* ASkinPainter) : FSkinPainter(ASkinPainter) {}
   TcxCustomLookAndFeelPainterClass SkinPainter() const { return FSkinPainter; }
+
+  // Metrics (g a glyph size, t a text size).
+  virtual TSize ButtonSize(int GlyphSize) const;
+  virtual int FloatingFrameWidth() const;
+  virtual int FloatingFrameHeight() const;
+  virtual int SmallCaptionHeight() const;
+  virtual int FloatingCaptionHeight() const;
+  virtual int FloatingCaptionIndent() const { return 0; }
+  virtual int FloatingCaptionTopSpace() const { return 0; }
+  virtual int FloatingCaptionBottomSpace() const { return 0; }
+  virtual TRect CaptionOffsets() const { return TRect{2, 2, 2, 3}; }
+  virtual TRect DockedBorderWidths() const { return TRect{2, 2, 2, 2}; }
+  virtual int GripSize() const { return 0; }
+  virtual int GripWidth() const { return 3; }
+  virtual int GripOffset() const { return 0; }
+  virtual int GriplessIndent() const { return 0; }
+  virtual int MarkSize() const { return 11; }
+  virtual int ToolbarSeparatorSize() const { return 6; }
+  virtual int ToolbarSeparatorInset() const { return (ToolbarSeparatorSize() - 2) / 2; }
+  virtual int MenuSeparatorHeight() const { return 10; }
+  virtual int MenuBeginGroupIndent() const { return 0; }
+  virtual int SubMenuOuterBorder() const { return 1; }
+  virtual int SubMenuInnerBorder() const { return 1; }
+  virtual int SubMenuArrowWidth(int TextSize) const { return TextSize / 4 * 3 + 1; }
+  virtual int SubMenuScrollArrowOffset() const { return 2; }
+  virtual int PopupBorderWidth() const { return 2; }
+  virtual int DropDownListBorderSize() const { return 2; }
+  virtual TRect EditTextMargins() const { return TRect{2, 2, 2, 2}; }
+  virtual int MenuItemTextIndent(bool InMenu, int TextSize) const { return InMenu ? TextSize + 1 : 0; }
+  virtual TRect ItemTextMargins() const { return TRect{4, 0, 0, 0}; }
+  virtual int EllipsisDotOffset(int DotSize) const { return DotSize; }
+  virtual int ComboDropDownButtonWidth(int Value) const { return 2 * Value - 1; }
+  virtual bool HasFlatLook() const { return false; }
+
+  // Shared drawing. Each operation deletes what it creates and puts back the
+  // clip region it changed, also when drawing raises.
+  virtual TColor ItemTextColor(bool Selected, bool Flat) const;
+  // First and second colour of an item's text; they differ for embossed
+  // disabled text, whose second colour is drawn one pixel right and down first.
+  virtual void ItemTextColors(bool Enabled, bool Selected, bool Flat, TColor& First, TColor& Second) const;
+  virtual void DrawCheckMarkGlyph(HDC, const TPoint&, int, TColor) const {}
+  // The check mark's rectangle centred in a glyph rectangle: 9 x 7, 18 x 14
+  // with a bar font of 16 points or more.
+  static TRect MenuCheckMarkRect(const TRect& GlyphRect, int FontPoints);
+  virtual void DrawMenuCheckMark(HDC DC, const TRect& GlyphRect, int FontPoints, TColor Color) const;
+  virtual void DrawArrowTriangle(HDC DC, const TRect& R, TcxArrowDirection Direction, TColor Color) const;
+  virtual void DrawCaptionDownArrow(HDC DC, const TRect& R, TColor Color) const;
+  virtual void DrawMarkChevrons(HDC DC, bool Horizontal, bool Small, int Offset, int ClientWidth) const;
+  virtual void DrawEllipsisGlyph(HDC DC, const TRect& R, bool Enabled, bool Pressed) const;
+  // Item text on a device context; vertical text needs a rotated font selected
+  // and gets its accelerator underline drawn by hand. Alignment: 0 left, 1 centre, 2 right.
+  virtual void DrawItemText(HDC DC, UINT Format, bool Flat, bool Clip, bool Vertical, bool Selected, bool Enabled,
+                            int Alignment, const TRect& R, const String& Text) const;
 
  private:
   TcxCustomLookAndFeelPainterClass FSkinPainter;
@@ -65,16 +128,37 @@ class TdxBarStandardPainter : public TdxBarPainter {
   VAMIRE_CLASS(TdxBarStandardPainter, TdxBarPainter)
  public:
   using TdxBarPainter::TdxBarPainter;
+  int FloatingCaptionIndent() const override { return 4; }
+  int FloatingCaptionTopSpace() const override { return 2; }
+  int FloatingCaptionBottomSpace() const override { return 1; }
+  TRect CaptionOffsets() const override { return TRect{2, 1, 2, 1}; }
+  int GripSize() const override { return 9; }
+  int GripOffset() const override { return 2; }
+  int MenuBeginGroupIndent() const override { return 2; }
+  int SubMenuInnerBorder() const override { return 2; }
 };
 class TdxBarEnhancedPainter : public TdxBarStandardPainter {
   VAMIRE_CLASS(TdxBarEnhancedPainter, TdxBarStandardPainter)
  public:
   using TdxBarStandardPainter::TdxBarStandardPainter;
+  int GripSize() const override { return 6; }
+  int GripOffset() const override { return 1; }
+  int MenuBeginGroupIndent() const override { return 12; }
 };
 class TdxBarFlatPainter : public TdxBarPainter {
   VAMIRE_CLASS(TdxBarFlatPainter, TdxBarPainter)
  public:
   using TdxBarPainter::TdxBarPainter;
+  int GripSize() const override { return 6; }
+  int GripOffset() const override { return 1; }
+  int ToolbarSeparatorSize() const override { return 5; }
+  int ToolbarSeparatorInset() const override { return (ToolbarSeparatorSize() - 1) / 2; }
+  int MenuSeparatorHeight() const override { return 5; }
+  int MenuBeginGroupIndent() const override { return 8; }
+  int SubMenuScrollArrowOffset() const override { return 1; }
+  TRect EditTextMargins() const override { return TRect{1, 1, 1, 1}; }
+  int MenuItemTextIndent(bool InMenu, int TextSize) const override { return InMenu ? TextSize + 3 : 0; }
+  bool HasFlatLook() const override { return true; }
 };
 class TdxBarOffice11Painter : public TdxBarFlatPainter {
   VAMIRE_CLASS(TdxBarOffice11Painter, TdxBarFlatPainter)
