@@ -19,17 +19,17 @@ void Pump() {
 
 void PostTick(UINT_PTR TimerID) { PostMessageW(GetTimerWindow()->Handle(), WM_TIMER, TimerID, 0); }
 
+// A plain function: a lambda converts to no stdcall callback on i686.
+BOOL CALLBACK CountUtilityWindow(HWND wnd, LPARAM counter) {
+  wchar_t name[32] = {};
+  GetClassNameW(wnd, name, 32);
+  if (lstrcmpW(name, L"TPUtilWindow") == 0) ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
+
 int CountUtilityWindows() {
   int count = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM counter) {
-        wchar_t name[32] = {};
-        GetClassNameW(wnd, name, 32);
-        if (lstrcmpW(name, L"TPUtilWindow") == 0) ++*reinterpret_cast<int*>(counter);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  EnumThreadWindows(GetCurrentThreadId(), &CountUtilityWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
