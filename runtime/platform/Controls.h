@@ -114,6 +114,10 @@ HCURSOR GetCursorHandle(TCursor Id);
 // unless it is a shared system cursor). A null Handle forgets a custom id;
 // a built-in id goes back to its system cursor.
 void SetCursorHandle(TCursor Id, HCURSOR Handle);
+// A cursor kept as the bytes of its .cur file in an RCDATA resource (layers
+// past the first cannot link CURSOR statements of their own); null when the
+// resource is missing or damaged.
+HCURSOR LoadCursorFileResource(HINSTANCE Instance, const wchar_t* Name);
 // "crArrow" <-> -2; for streaming. Other numbers are written as numbers.
 bool CursorToIdent(int Cursor, String& Ident);
 bool IdentToCursor(const String& Ident, int& Cursor);

@@ -93,6 +93,29 @@ void SetCursorHandle(TCursor Id, HCURSOR Handle) {
   if (Handle) custom[Id] = Handle;
 }
 
+// The first image of the .cur file, with its hot spot in front of the bitmap
+// as a cursor resource has it.
+HCURSOR LoadCursorFileResource(HINSTANCE Instance, const wchar_t* Name) {
+  HRSRC resource = FindResourceW(Instance, Name, MAKEINTRESOURCEW(10));
+  if (!resource) return nullptr;
+  const DWORD size = SizeofResource(Instance, resource);
+  const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(Instance, resource)));
+  if (!data || size < 22) return nullptr;
+  auto word = [data](DWORD at) { return WORD(data[at] | (data[at + 1] << 8)); };
+  auto dword = [data](DWORD at) { return DWORD(data[at] | (data[at + 1] << 8) | (data[at + 2] << 16) | (data[at + 3] << 24)); };
+  if (word(0) != 0 || word(2) != 2 || word(4) == 0) return nullptr;
+  const DWORD bytes = dword(6 + 8), offset = dword(6 + 12);
+  if (offset > size || bytes > size - offset) return nullptr;
+  std::vector<BYTE> image(4 + bytes);
+  image[0] = data[6 + 4];
+  image[1] = data[6 + 5];
+  image[2] = data[6 + 6];
+  image[3] = data[6 + 7];
+  std::copy(data + offset, data + offset + bytes, image.begin() + 4);
+  return reinterpret_cast<HCURSOR>(
+      CreateIconFromResourceEx(image.data(), DWORD(image.size()), FALSE, 0x00030000, 0, 0, LR_DEFAULTCOLOR));
+}
+
 bool CursorToIdent(int Cursor, String& Ident) {
   if (const TCursorEntry* e = FindBuiltIn(TCursor(Cursor)); e && Cursor >= -32768 && Cursor <= 32767) {
     Ident = e->Name;

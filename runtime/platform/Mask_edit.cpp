@@ -1,6 +1,7 @@
 // The mask edit: keys, clipboard and validation over an EDIT window whose
 // text is always the whole mask, literals and blanks included.
 #include "Mask.h"
+#include "Sleep.h"
 #include "Streaming.h"
 
 TCustomMaskEdit::TCustomMaskEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
@@ -166,7 +167,7 @@ void TCustomMaskEdit::KeyPress(wchar_t& Key) {
   } else if (Key < L' ') {
     // Undo and the other control characters would bring text that ignores the mask.
   } else if (!InputChar(Key)) {
-    MessageBeep(0);
+    SystemBeep();
   }
   Key = 0;
 }
@@ -180,7 +181,7 @@ void TCustomMaskEdit::ValidateEdit() {
 }
 
 void TCustomMaskEdit::ValidateError() {
-  MessageBeep(0);
+  SystemBeep();
   throw EDBEditError(LoadResString(&SMaskEditErr));
 }
 

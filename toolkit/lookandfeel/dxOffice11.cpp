@@ -183,6 +183,23 @@ TColor ScaleColorChannelsRGB(TColor AColor, int APercent) {
   return RGBColor(channel(Red(AColor)), channel(Green(AColor)), channel(Blue(AColor)));
 }
 
+TColor ScaleColorBrightnessRGB(TColor AColor, int APercent) {
+  const int top = std::max({Red(AColor), Green(AColor), Blue(AColor)});
+  if (top == 0 || APercent <= 0) return APercent <= 0 ? RGBColor(0, 0, 0) : AColor;
+  // Channel v becomes v * newTop / top, newTop = min(top * APercent / 100, 255):
+  // one exact fraction per case, so no channel is rounded twice.
+  const bool capped = int64_t(top) * APercent >= 25500;
+  const int64_t num = capped ? 255 : APercent, den = capped ? top : 100;
+  auto channel = [&](int v) {
+    const int64_t n = v * num;
+    int64_t q = n / den;
+    const int64_t twice = 2 * (n % den);
+    if (twice > den || (twice == den && q % 2 == 1)) ++q;
+    return ClampChannel(int(q));
+  };
+  return RGBColor(channel(Red(AColor)), channel(Green(AColor)), channel(Blue(AColor)));
+}
+
 TOffice11Scheme Office11SchemeFromNames(const String& AThemeFile, const String& AColorName, bool AAnyThemeFile) {
   if (!AAnyThemeFile && UpperCase(ExtractFileName(AThemeFile)) != L"LUNA.MSSTYLES") return o11sNone;
   const String color = UpperCase(AColorName);

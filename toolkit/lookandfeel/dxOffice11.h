@@ -39,6 +39,10 @@ TColor MixSystemColorsRGB(const TOffice11SystemColors& AColors, int AFacePercent
                           int AWindowPercent);
 // Each channel times APercent / 100, rounded, at most 255.
 TColor ScaleColorChannelsRGB(TColor AColor, int APercent);
+// The brightness of the hue-saturation-value model (the largest channel)
+// times APercent / 100, capped at full brightness, with hue and saturation
+// kept: every channel scales by the same factor, rounded halves to even.
+TColor ScaleColorBrightnessRGB(TColor AColor, int APercent);
 
 // The scheme of a visual style from its file name (a path is stripped) and
 // its colour-scheme name, both compared upper-cased. The file must be

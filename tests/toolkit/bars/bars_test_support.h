@@ -6,10 +6,13 @@
 
 #include <windows.h>
 
+#include "ActnList.h"
 #include "ExtCtrls.h"
+#include "FormText.h"
 #include "Forms.h"
 #include "ImgList.h"
 #include "Menus.h"
+#include "Streaming.h"
 #include "StdCtrls.h"
 #include "Threads.h"
 #include "Units.h"
@@ -36,10 +39,10 @@ using test_support::Pump;
 
 // The units the bar library stands on and its own, in the program's order.
 inline void StartUnits() {
-  InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, dxUxThemeUnit,
+  InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, ActnListUnit, StdCtrlsUnit, ExtCtrlsUnit, dxUxThemeUnit,
                    dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit, dxCoreUnit, cxClassesUnit, cxGraphicsUnit,
                    cxControlsBaseUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit, cxControlsUnit,
-                   dxBarStrsUnit, dxBarUnit});
+                   dxBarStrsUnit, cxStylesUnit, dxBarUnit});
   Application->Initialize();
 }
 
@@ -48,6 +51,15 @@ class TBarUnits : public testing::Environment {
   void SetUp() override { StartUnits(); }
   void TearDown() override { FinalizeUnits(); }
 };
+
+// A component tree as form-file text, line ends as "\n" whatever the converter writes.
+inline String WriteFormText(TComponent* Root) {
+  TMemoryStream out;
+  WriteComponentToStream(&out, Root);
+  String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
+  std::erase(text, L'\r');
+  return text;
+}
 
 inline THostForm* MakeForm() {
   THostForm* form = TCustomForm::Create<THostForm>(nullptr);

@@ -110,11 +110,15 @@ TEST(BarManagerTest, ValueTable) {
 TEST(BarManagerTest, CategoriesAndToolbars) {
   THostForm* form = MakeForm();
   auto* m = new TdxBarManager(form);
+  ASSERT_EQ(m->Categories()->Count(), 1);
+  EXPECT_EQ(m->Categories()->Strings(0), L"Default") << "a new manager has its default category";
+  m->Categories()->Clear();
   m->Categories()->Add(L"File");
   m->Categories()->Add(L"Edit");
   m->Categories()->Add(L"View");
   auto* open = new TItem(form);
   open->SetBarManager(m);
+  open->SetCategory(0);
   auto* cut = new TItem(form);
   cut->SetBarManager(m);
   cut->SetCategory(1);

@@ -19,8 +19,8 @@ void Pump() {
 
 void PostTick(UINT_PTR TimerID) { PostMessageW(GetTimerWindow()->Handle(), WM_TIMER, TimerID, 0); }
 
-// A plain function: a lambda converts to no stdcall callback on i686.
-BOOL CALLBACK CountUtilityWindow(HWND wnd, LPARAM counter) {
+// A lambda does not convert to the 32-bit target's stdcall callback type.
+BOOL CALLBACK CountIfUtilityWindow(HWND wnd, LPARAM counter) {
   wchar_t name[32] = {};
   GetClassNameW(wnd, name, 32);
   if (lstrcmpW(name, L"TPUtilWindow") == 0) ++*reinterpret_cast<int*>(counter);
@@ -29,7 +29,7 @@ BOOL CALLBACK CountUtilityWindow(HWND wnd, LPARAM counter) {
 
 int CountUtilityWindows() {
   int count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), &CountUtilityWindow, reinterpret_cast<LPARAM>(&count));
+  EnumThreadWindows(GetCurrentThreadId(), CountIfUtilityWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 

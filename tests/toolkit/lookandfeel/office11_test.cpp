@@ -74,6 +74,27 @@ TEST(Office11ColorsTest, MixesRoundEachTermCapAndClamp) {
   EXPECT_EQ(ScaleColorChannelsRGB(RGBOf(200, 0, 1), 200), RGBOf(255, 0, 2));
 }
 
+TEST(Office11ColorsTest, BrightnessScalesEveryChannelAlikeAndStopsAtFull) {
+  struct {
+    TColor In;
+    int Percent;
+    TColor Out;
+  } const cases[] = {
+      // The classic button face brightened 1.85 times: its red channel hits
+      // 255 and the others keep their share of it (208 * 255 / 212 = 250.19).
+      {RGBOf(212, 208, 200), 185, RGBOf(255, 250, 241)},
+      {RGBOf(100, 50, 0), 120, RGBOf(120, 60, 0)},
+      {RGBOf(10, 5, 1), 113, RGBOf(11, 6, 1)},
+      // Halves go to the even neighbour: 52.5, 10.5, 31.5.
+      {RGBOf(50, 10, 30), 105, RGBOf(52, 10, 32)},
+      {RGBOf(0, 0, 0), 185, RGBOf(0, 0, 0)},
+      {RGBOf(255, 255, 255), 185, RGBOf(255, 255, 255)},
+      {RGBOf(40, 80, 120), 100, RGBOf(40, 80, 120)},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ScaleColorBrightnessRGB(c.In, c.Percent), c.Out) << std::hex << c.In << " x" << std::dec << c.Percent;
+}
+
 TEST(Office11ColorsTest, SchemeTablesApplyAndTheirDerivedEntriesFollowThem) {
   const TOffice11SystemColors s = InjectedColors();
   struct {

@@ -1,6 +1,7 @@
 // The page control and its pages under Wine: pages and tabs in step, the
 // active page with its events in order, TabVisible, PageIndex and what
 // removing a page activates.
+#include "ExtCtrls.h"
 #include "FormText.h"
 #include "tabcontrol_test_support.h"
 
@@ -207,6 +208,25 @@ TEST_F(PageControlTest, ForeignPagesAndParentsAreRefused) {
   control->CloseActiveTab();
   EXPECT_EQ(control->PageCount(), 0);
   EXPECT_EQ(control->ActivePage(), nullptr);
+}
+
+TEST_F(PageControlTest, AtDesignTimeOnlyPagesStayOnThePageControl) {
+  TcxTabSheet* a = AddPage(L"A");
+  control->SetDesigning(true, false);
+  auto* stray = new TPanel(form);
+  stray->SetBounds(5, 7, 40, 30);
+  stray->SetParent(control);
+  EXPECT_EQ(stray->Parent(), form);
+  EXPECT_EQ(stray->BoundsRect(), (TRect{15, 17, 55, 47})) << "the same place, the page control's position added";
+  auto* page = new TcxTabSheet(form);
+  page->SetPageControl(control);
+  EXPECT_EQ(page->Parent(), control);
+  control->SetDesigning(false, false);
+  auto* runTime = new TPanel(form);
+  runTime->SetParent(control);
+  EXPECT_EQ(runTime->Parent(), control) << "at run time the control keeps what it is given";
+  EXPECT_EQ(control->PageCount(), 2);
+  EXPECT_EQ(control->ActivePage(), a);
 }
 
 class TPagesForm : public TForm {

@@ -9,35 +9,14 @@ using namespace pc_test;
 
 namespace {
 
-class TPaintersUnits : public controls_test::TControlsUnits {
- public:
-  void SetUp() override {
-    controls_test::TControlsUnits::SetUp();
-    InitializeUnits({cxPCPaintersFactoryUnit, cxPCUnit, cxPCPaintersUnit});
-  }
-};
-
 const auto* const kUnits = testing::AddGlobalTestEnvironment(new TPaintersUnits);
 
-class PaintersTest : public testing::Test {
+class PaintersTest : public TRealStylesTest {
  protected:
+  PaintersTest() : TRealStylesTest(TSize{320, 150}) {}
   void SetUp() override {
-    form = MakeForm();
-    form->SetClientWidth(420);
-    form->SetClientHeight(200);
-    ShowQuietly(form);
-    control = new TcxPageControl(form);
-    control->SetBounds(10, 10, 320, 150);
-    control->SetParent(form);
-    control->LookAndFeel()->SetNativeStyle(false);
+    TRealStylesTest::SetUp();
     control->SetStyle(TcxPCTabsPainter::GetStyleID());
-  }
-  void TearDown() override { delete form; }
-  TcxTabSheet* AddPage(const wchar_t* ACaption) {
-    auto* page = new TcxTabSheet(form);
-    page->SetCaption(ACaption);
-    page->SetPageControl(control);
-    return page;
   }
   TcxPCStandardPainter* Painter() { return static_cast<TcxPCStandardPainter*>(control->Painter()); }
   // Places the content of a tab as drawing would, with the tab's font.
@@ -47,13 +26,6 @@ class PaintersTest : public testing::Test {
     Painter()->CalculateTabImageAndTextRects(AVisibleIndex);
     return Painter()->TabContent();
   }
-  vamire_test::Capture Shot() {
-    control->Repaint();
-    Pump();
-    return vamire_test::CaptureClient(control->Handle());
-  }
-  THostForm* form = nullptr;
-  TcxPageControl* control = nullptr;
 };
 
 TEST_F(PaintersTest, TheRealStylesRegisterWithTabsFirst) {

@@ -12,8 +12,10 @@
 #include "Menus.h"
 #include "../controls/controls_test_support.h"
 #include "cxPCGoDialog.h"
+#include "cxPCPainters.h"
 #include "cxPCPaintersFactory.h"
 #include "cxPC_win.h"
+#include "support/WindowCapture.h"
 
 namespace pc_test {
 
@@ -152,6 +154,48 @@ class TPageControlUnits : public controls_test::TControlsUnits {
     RegisterPainterClass(TTestPCPainter::PainterStaticClass());
     RegisterPainterClass(TTestPCButtonsPainter::PainterStaticClass());
   }
+};
+
+// The units with the real page-control styles instead of the test painters.
+class TPaintersUnits : public controls_test::TControlsUnits {
+ public:
+  void SetUp() override {
+    controls_test::TControlsUnits::SetUp();
+    InitializeUnits({cxPCPaintersFactoryUnit, cxPCUnit, cxPCPaintersUnit});
+  }
+};
+
+// A page control of the real styles on a shown form, classic look; a test
+// may make it of a class of its own.
+class TRealStylesTest : public testing::Test {
+ protected:
+  explicit TRealStylesTest(TSize AControlSize) : FControlSize(AControlSize) {}
+  virtual TcxPageControl* NewControl(TComponent* AOwner) { return new TcxPageControl(AOwner); }
+  void SetUp() override {
+    form = MakeForm(520, 260);
+    ShowQuietly(form);
+    control = NewControl(form);
+    control->SetBounds(10, 10, FControlSize.cx, FControlSize.cy);
+    control->SetParent(form);
+    control->LookAndFeel()->SetNativeStyle(false);
+  }
+  void TearDown() override { delete form; }
+  TcxTabSheet* AddPage(const wchar_t* ACaption) {
+    auto* page = new TcxTabSheet(form);
+    page->SetCaption(ACaption);
+    page->SetPageControl(control);
+    return page;
+  }
+  vamire_test::Capture Shot() {
+    control->Repaint();
+    Pump();
+    return vamire_test::CaptureClient(control->Handle());
+  }
+  THostForm* form = nullptr;
+  TcxPageControl* control = nullptr;
+
+ private:
+  TSize FControlSize;
 };
 
 // A tab control on a shown form with the given tabs, laid out.

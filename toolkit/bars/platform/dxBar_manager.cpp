@@ -47,6 +47,7 @@ TdxBarManager::TdxBarManager(TComponent* AOwner) : TComponent(CheckedManagerOwne
   FImageOptions->OnLargeIconsChanged = TNotifyEvent(this, &TdxBarManager::LargeIconsChanged);
   FImageOptions->OnImageListChanged =
       TMethod<void(TdxBarImageOptions::TList)>(this, &TdxBarManager::ImageListContentsChanged);
+  FBackgrounds = std::make_unique<TdxBarBackgrounds>(this);
   if (!IsDesigning()) FDefaultLayout = std::make_unique<TMemIniFile>(String());
 }
 
@@ -55,6 +56,7 @@ TdxBarManager::~TdxBarManager() {
   FHintObject = nullptr;
   FDefaultLayout.reset();
   FImageOptions.reset();
+  FBackgrounds.reset();
   FLookAndFeel.reset();
   FThemeNotificator.reset();
   dxBarKillHintTimersOf(this);
@@ -480,31 +482,6 @@ int TdxBarManager::VisibleCategoryIndex(int N) const {
   return -1;
 }
 
-TdxBarManagerCategories::~TdxBarManagerCategories() { Clear(); }
-
-TdxBarCategoryData* TdxBarManagerCategories::Data(int Index) const {
-  return static_cast<TdxBarCategoryData*>(Objects(Index));
-}
-
-TdxBarCategoryData* TdxBarManagerCategories::EnsureData(int Index) {
-  TdxBarCategoryData* data = Data(Index);
-  if (!data) {
-    data = new TdxBarCategoryData;
-    SetObjects(Index, data);
-  }
-  return data;
-}
-
-void TdxBarManagerCategories::Clear() {
-  for (int i = 0; i < Count(); ++i) delete Data(i);
-  TStringList::Clear();
-}
-
-void TdxBarManagerCategories::Delete(int Index) {
-  delete Data(Index);
-  TStringList::Delete(Index);
-}
-
 // --- Customizing and usage data ----------------------------------------------------------
 
 void TdxBarManager::SetCustomizing(bool Value) {
@@ -524,62 +501,6 @@ void TdxBarManager::RestoreUsageData() {
   LockUpdate(true);
   UnlockUpdate(true, true);
 }
-
-// --- Items, bars and groups --------------------------------------------------------------
-
-TdxBarItem::TdxBarItem(TComponent* AOwner) : TComponent(AOwner) {}
-
-TdxBarItem::~TdxBarItem() {
-  if (FBarManager) FBarManager->RemoveItem(this);
-}
-
-void TdxBarItem::SetBarManager(TdxBarManager* Value) {
-  if (FBarManager == Value) return;
-  if (FBarManager) FBarManager->RemoveItem(this);
-  FBarManager = Value;
-  if (FBarManager) FBarManager->AddItem(this);
-}
-
-TClass TdxBarItem::GetItemControlClass() {
-  TdxBarItemList* registry = GetBarItemRegistry();
-  return registry ? registry->ControlClassOf(ClassType()) : nullptr;
-}
-
-TComponent* TdxBarItem::GetParentComponent() { return FBarManager; }
-
-void TdxBarItem::SetParentComponent(TComponent* Value) { SetBarManager(dynamic_cast<TdxBarManager*>(Value)); }
-
-TdxBarManager* TdxBar::BarManager() const {
-  auto* bars = dynamic_cast<TdxBars*>(Collection());
-  return bars ? bars->BarManager() : nullptr;
-}
-
-TcxComponentCollection* TdxBar::GetCollectionFor(TComponent* AParent) {
-  auto* manager = dynamic_cast<TdxBarManager*>(AParent);
-  return manager ? manager->Bars() : nullptr;
-}
-
-TdxBars::TdxBars(TdxBarManager* ABarManager)
-    : TcxComponentCollection(ABarManager, TdxBar::StaticClass()), FBarManager(ABarManager) {}
-
-void TdxBars::AssignItemName(TcxComponentCollectionItem* AItem) {
-  AItem->SetName(FBarManager->GetUniqueBarName(FBarManager->Name() + L"Bar"));
-}
-
-TdxBarGroup::~TdxBarGroup() {
-  if (FBarManager) FBarManager->RemoveGroupFromList(this);
-}
-
-void TdxBarGroup::SetBarManager(TdxBarManager* Value) {
-  if (FBarManager == Value) return;
-  if (FBarManager) FBarManager->RemoveGroupFromList(this);
-  FBarManager = Value;
-  if (FBarManager) FBarManager->AddGroupToList(this);
-}
-
-TComponent* TdxBarGroup::GetParentComponent() { return FBarManager; }
-
-void TdxBarGroup::SetParentComponent(TComponent* Value) { SetBarManager(dynamic_cast<TdxBarManager*>(Value)); }
 
 TPersistent* TdxBarPersistent::GetOwner() { return FBarManager; }
 

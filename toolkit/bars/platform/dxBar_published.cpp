@@ -5,6 +5,8 @@
 
 #include "dxBar_internal.h"
 
+using enum TdxBarItemMergeKind;
+
 using M = TdxBarManager;
 using IO = TdxBarImageOptions;
 
@@ -97,20 +99,90 @@ VAMIRE_PUBLISHED(TdxBarImageOptions,
                  Prop(L"UseLeftBottomPixelAsTransparent", &IO::UseLeftBottomPixelAsTransparent,
                       &IO::SetUseLeftBottomPixelAsTransparent).Default(true))
 
+using B = TdxBar;
 VAMIRE_PUBLISHED(TdxBar,
-                 Prop(L"Caption", &TdxBar::Caption, &TdxBar::SetCaption),
-                 Prop(L"DockingStyle", &TdxBar::DockingStyle, &TdxBar::SetDockingStyle).Default(dsNone),
-                 Prop(L"FloatLeft", &TdxBar::FloatLeft, &TdxBar::SetFloatLeft).Default(int64_t(0)),
-                 Prop(L"FloatTop", &TdxBar::FloatTop, &TdxBar::SetFloatTop).Default(int64_t(0)),
-                 Prop(L"IsMainMenu", &TdxBar::IsMainMenu, &TdxBar::SetIsMainMenu).Default(false),
-                 Prop(L"OneOnRow", &TdxBar::OneOnRow, &TdxBar::SetOneOnRow).Default(false),
-                 Prop(L"Row", &TdxBar::Row, &TdxBar::SetRow).Default(int64_t(0)),
-                 Prop(L"Visible", &TdxBar::Visible, &TdxBar::SetVisible).Default(true))
+                 Prop(L"AllowClose", &B::AllowClose, &B::SetAllowClose).Default(true),
+                 Prop(L"AllowCustomizing", &B::AllowCustomizing).Default(true),
+                 Prop(L"AllowQuickCustomizing", &B::AllowQuickCustomizing, &B::SetAllowQuickCustomizing).Default(true),
+                 Prop(L"AllowReset", &B::AllowReset).Default(true),
+                 Prop(L"AlphaBlendValue", &B::AlphaBlendValue, &B::SetAlphaBlendValue).Default(int64_t(255)),
+                 Prop(L"BorderStyle", &B::BorderStyle, &B::SetBorderStyle).Default(bbsSingle),
+                 Prop(L"Caption", &B::Caption, &B::SetCaption).NoDefault(),
+                 Prop(L"Color", &B::Color, &B::SetColor).Idents(&ColorIdentMapper).Default(int64_t(clDefault)),
+                 Prop(L"DockedDockingStyle", &B::DockedDockingStyle, &B::SetDockedDockingStyle)
+                     .Default(dsTop).Stored(&B::IsDockedDockingStyleStored),
+                 Prop(L"DockedLeft", &B::DockedLeft, &B::SetDockedLeft).NoDefault(),
+                 Prop(L"DockedTop", &B::DockedTop, &B::SetDockedTop).NoDefault(),
+                 Prop(L"DockingStyle", &B::DockingStyle, &B::SetDockingStyle).NoDefault()
+                     .Stored(&B::IsDockingStyleStored),
+                 Prop(L"FloatLeft", &B::FloatLeft, &B::SetFloatLeft).NoDefault(),
+                 Prop(L"FloatTop", &B::FloatTop, &B::SetFloatTop).NoDefault(),
+                 Prop(L"FloatClientWidth", &B::FloatClientWidth, &B::SetFloatClientWidth).NoDefault(),
+                 Prop(L"FloatClientHeight", &B::FloatClientHeight, &B::SetFloatClientHeight).NoDefault(),
+                 Prop(L"Font", &B::Font, &B::SetFont).Stored(&B::IsFontStored),
+                 Prop(L"Hidden", &B::Hidden, &B::SetHidden).Default(false),
+                 Prop(L"IsMainMenu", &B::IsMainMenu, &B::SetIsMainMenu).Default(false),
+                 Prop(L"ItemLinks", &B::ItemLinks, &B::SetItemLinks),
+                 Prop(L"KeyTip", &B::KeyTip),
+                 Prop(L"MultiLine", &B::MultiLine, &B::SetMultiLine).Default(false),
+                 Prop(L"NotDocking", &B::NotDocking, &B::SetNotDocking).Default(TdxBarDockingStyles{}),
+                 Prop(L"OldName", &B::OldName),
+                 Prop(L"OneOnRow", &B::OneOnRow, &B::SetOneOnRow).NoDefault(),
+                 Prop(L"RotateWhenVertical", &B::RotateWhenVertical, &B::SetRotateWhenVertical).Default(true),
+                 Prop(L"Row", &B::Row, &B::SetRow).NoDefault(),
+                 Prop(L"ShowMark", &B::ShowMark, &B::SetShowMark).Default(true),
+                 Prop(L"SizeGrip", &B::SizeGrip, &B::SetSizeGrip).Default(true),
+                 Prop(L"UseOwnFont", &B::UseOwnFont, &B::SetUseOwnFont).NoDefault(),
+                 Prop(L"UseRecentItems", &B::UseRecentItems, &B::SetUseRecentItems).Default(true),
+                 Prop(L"UseRestSpace", &B::UseRestSpace, &B::SetUseRestSpace).Default(false),
+                 Prop(L"Visible", &B::Visible, &B::SetVisible).NoDefault(),
+                 Prop(L"WholeRow", &B::WholeRow, &B::SetWholeRow).NoDefault())
 
+using L = TdxBarItemLink;
+VAMIRE_PUBLISHED(TdxBarItemLink,
+                 Prop(L"BeginGroup", &L::StoredBeginGroup, &L::SetBeginGroup).Default(false),
+                 Prop(L"ButtonGroup", &L::ButtonGroup, &L::SetButtonGroup).Default(bgpNone),
+                 Prop(L"Distributed", &L::Distributed, &L::SetDistributed).Default(true),
+                 Prop(L"MostRecentlyUsed", &L::MostRecentlyUsed, &L::SetMostRecentlyUsed).Default(true),
+                 Prop(L"Position", &L::Position, &L::SetPosition).Default(ipBeginsNewRow),
+                 Prop(L"UserCaption", &L::UserCaption, &L::SetUserCaption),
+                 Prop(L"UserDefine", &L::UserDefine, &L::SetUserDefine).Default(TdxBarUserDefines{}),
+                 Prop(L"UserPaintStyle", &L::UserPaintStyle, &L::SetUserPaintStyle).Default(psStandard),
+                 Prop(L"UserWidth", &L::UserWidth, &L::SetUserWidth).Default(int64_t(0)),
+                 Prop(L"ViewLevels", &L::ViewLevels, &L::SetViewLevels)
+                     .Default(TdxBarItemViewLevels{ivlLargeIconWithText, ivlSmallIconWithText, ivlSmallIcon,
+                                                   ivlControlOnly}),
+                 Prop(L"Visible", &L::Visible, &L::SetVisible).Default(true))
+
+using I = TdxBarItem;
 VAMIRE_PUBLISHED(TdxBarItem,
-                 Prop(L"Caption", &TdxBarItem::Caption, &TdxBarItem::SetCaption),
-                 Prop(L"Category", &TdxBarItem::Category, &TdxBarItem::SetCategory).Default(int64_t(0)),
-                 Prop(L"Visible", &TdxBarItem::Visible, &TdxBarItem::SetVisible).Default(ivAlways))
+                 Prop(L"Action", &I::Action, &I::SetAction),
+                 Prop(L"Align", &I::Align, &I::SetAlign).Default(iaLeft),
+                 Prop(L"Caption", &I::Caption, &I::SetCaption).Stored(&I::IsCaptionStored),
+                 Prop(L"Category", &I::Category, &I::SetCategory).NoDefault(),
+                 Prop(L"Description", &I::Description, &I::SetDescription),
+                 Prop(L"Enabled", &I::Enabled, &I::SetEnabled).Default(true).Stored(&I::IsEnabledStored),
+                 Prop(L"HelpContext", &I::HelpContext, &I::SetHelpContext).Default(int64_t(0))
+                     .Stored(&I::IsHelpContextStored),
+                 Prop(L"Hint", &I::Hint, &I::SetHint).Stored(&I::IsHintStored),
+                 Prop(L"KeyTip", &I::KeyTip, &I::SetKeyTip),
+                 Prop(L"MergeKind", &I::MergeKind, &I::SetMergeKind).Default(int64_t(mkAdd)),
+                 Prop(L"MergeOrder", &I::MergeOrder, &I::SetMergeOrder).Default(int64_t(0)),
+                 Prop(L"Style", &I::Style, &I::SetStyle),
+                 Prop(L"Visible", &I::Visible, &I::SetVisible).Default(ivAlways).Stored(&I::IsVisibleStored),
+                 Prop(L"OnDestroy", &I::OnDestroy))
+
+VAMIRE_PUBLISHED(TdxBarItemOptions,
+                 Prop(L"ShowDescriptions", &TdxBarItemOptions::ShowDescriptions,
+                      &TdxBarItemOptions::SetShowDescriptions).Stored(&TdxBarItemOptions::IsShowDescriptionsStored),
+                 Prop(L"ShowShortCuts", &TdxBarItemOptions::ShowShortCuts, &TdxBarItemOptions::SetShowShortCuts)
+                     .Stored(&TdxBarItemOptions::IsShowShortCutsStored),
+                 Prop(L"Size", &TdxBarItemOptions::Size, &TdxBarItemOptions::SetSize)
+                     .Stored(&TdxBarItemOptions::IsSizeStored))
+
+VAMIRE_PUBLISHED(TdxBarGroup,
+                 Prop(L"Enabled", &TdxBarGroup::Enabled, &TdxBarGroup::SetEnabled).Default(true),
+                 Prop(L"Visible", &TdxBarGroup::Visible, &TdxBarGroup::SetVisible).Default(ivAlways))
 
 // --- Defined properties ------------------------------------------------------------------
 
@@ -182,6 +254,10 @@ void TdxBarManager::Loaded() {
   // The bars' streamed docking and the stored layout are applied with the bars'
   // docking and the layout persistence.
   FState.Include(bmsApplyingLoadedBars);
+  for (int i = 0; i < FBars->Count(); ++i) {
+    TdxBar* bar = FBars->Items(i);
+    if (bar->ItemLinks()) bar->ItemLinks()->ResolveLoadedItems();
+  }
   FState.Exclude(bmsApplyingLoadedBars);
   {
     LockUpdate(true);

@@ -16,8 +16,10 @@
 #include "Graphics.h"
 #include "ImgList.h"
 #include "IniFiles.h"
+#include "ActnList.h"
 #include "Streaming.h"
 #include "Units.h"
+#include "cxStyles_win.h"
 #include "cxClasses.h"
 #include "cxControls_win.h"
 #include "cxGraphics_win.h"
@@ -90,67 +92,728 @@ class TdxBarXPPainter : public TdxBarFlatPainter {
 TdxBarPainterClass dxBarSkinPainterClass();
 void SetdxBarSkinPainterClass(TdxBarPainterClass Value);
 
-// --- Items, bars and groups (the model the manager owns) ---------------------------------
-// An item of a manager: a command with a category, shown by item controls.
-class TdxBarItem : public TComponent {
-  VAMIRE_CLASS(TdxBarItem, TComponent)
+// --- Items, bars, links, groups and categories (the model the manager owns) ---------------
+class TdxBarItemLink;
+class TdxBarItemLinks;
+class TdxBarComponentList;
+class TdxBarItemActionLink;
+
+enum TdxBarItemAlign { iaLeft, iaCenter, iaRight, iaClient };
+VAMIRE_ENUM_NAMES(TdxBarItemAlign, L"iaLeft", L"iaCenter", L"iaRight", L"iaClient")
+// Scoped: the edit masks have an mkNone of their own.
+enum class TdxBarItemMergeKind { mkAdd, mkMergeByCaption, mkNone };
+VAMIRE_ENUM_NAMES(TdxBarItemMergeKind, L"mkAdd", L"mkMergeByCaption", L"mkNone")
+enum TdxBarPaintStyle { psStandard, psCaption, psCaptionInMenu, psCaptionGlyph };
+VAMIRE_ENUM_NAMES(TdxBarPaintStyle, L"psStandard", L"psCaption", L"psCaptionInMenu", L"psCaptionGlyph")
+enum TdxBarGlyphLayout { glLeft, glRight, glTop, glBottom };
+VAMIRE_ENUM_NAMES(TdxBarGlyphLayout, L"glLeft", L"glRight", L"glTop", L"glBottom")
+enum TdxBarUserDefine { udCaption, udGlyph, udPaintStyle, udWidth };
+VAMIRE_ENUM_NAMES(TdxBarUserDefine, L"udCaption", L"udGlyph", L"udPaintStyle", L"udWidth")
+using TdxBarUserDefines = TSet<TdxBarUserDefine, 4>;
+enum TdxBarButtonGroupPosition { bgpNone, bgpStart, bgpMember };
+VAMIRE_ENUM_NAMES(TdxBarButtonGroupPosition, L"bgpNone", L"bgpStart", L"bgpMember")
+enum TdxBarItemPosition { ipBeginsNewRow, ipBeginsNewColumn, ipContinuesRow };
+VAMIRE_ENUM_NAMES(TdxBarItemPosition, L"ipBeginsNewRow", L"ipBeginsNewColumn", L"ipContinuesRow")
+enum TdxBarItemRealViewLevel { ivlLargeIconWithText, ivlSmallIconWithText, ivlSmallIcon, ivlControlOnly };
+VAMIRE_ENUM_NAMES(TdxBarItemRealViewLevel, L"ivlLargeIconWithText", L"ivlSmallIconWithText", L"ivlSmallIcon",
+                  L"ivlControlOnly")
+using TdxBarItemViewLevels = TSet<TdxBarItemRealViewLevel, 4>;
+enum TdxBarItemOptionValue { ioShowDescriptions, ioShowShortCuts, ioSize };
+VAMIRE_ENUM_NAMES(TdxBarItemOptionValue, L"ioShowDescriptions", L"ioShowShortCuts", L"ioSize")
+using TdxBarItemOptionValues = TSet<TdxBarItemOptionValue, 3>;
+enum TdxBarMenuItemSize { misNormal, misLarge };
+VAMIRE_ENUM_NAMES(TdxBarMenuItemSize, L"misNormal", L"misLarge")
+enum TdxBarBorderStyle { bbsNone, bbsSingle };
+VAMIRE_ENUM_NAMES(TdxBarBorderStyle, L"bbsNone", L"bbsSingle")
+// The bar-control kinds a relayout request names: toolbar 0, quick customization 1, sub-menu 2.
+using TdxBarControlKinds = TSet<int, 3>;
+
+// The owner of a link collection: a bar, a sub item, a container item or a pop-up menu.
+class IdxBarLinksOwner {
+ public:
+  // May the item be linked here? When not, AErrorText says why.
+  virtual bool CanContainItem(TdxBarItem* AItem, String& AErrorText) = 0;
+  virtual TComponent* GetInstance() = 0;
+  virtual TdxBarItemLinks* GetItemLinks() = 0;
+
+ protected:
+  ~IdxBarLinksOwner() = default;
+};
+
+// The base of items, groups and pop-up menus: the answers of a component that
+// can be selected while customizing, and the lists told of its changes.
+class TdxBarComponent : public TComponent {
+  VAMIRE_CLASS(TdxBarComponent, TComponent)
+ public:
+  explicit TdxBarComponent(TComponent* AOwner) : TComponent(AOwner) {}
+  ~TdxBarComponent() override;
+  TdxBarManager* BarManager() const { return FBarManager; }
+  // Every list that shows the component is told (the whole list with WholeList).
+  virtual void ComponentChanged(bool WholeList = false);
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool Value) = 0;
+  virtual TdxBarItemVisible Visible() const { return FVisible; }
+  virtual void SetVisible(TdxBarItemVisible Value) = 0;
+  virtual bool CanBeDeleted(bool Destruction);
+  // Frees the component when it may be deleted, clearing the caller's reference first.
+  virtual void DeleteFromSelection(TdxBarComponent*& Reference, bool Destruction);
+  virtual void ExecuteCustomizationAction(int) {}
+  virtual void GetMasterObjects(TList* AList);
+  virtual TComponent* GetSelectableParent() { return Owner(); }
+  virtual uint8_t GetSelectionStatus();
+  virtual uint16_t GetSupportedActions() { return 2; }
+  virtual void Invalidate() {}
+  virtual bool IsComplex() { return false; }
+  virtual bool IsSelected();
+  virtual void SelectComponent(int AOperation);
+  virtual bool SelectParentComponent() { return false; }
+  virtual void SelectionChanged() {}
+  int NotifyListCount() const { return int(FNotifyLists.size()); }
+
+ protected:
+  TdxBarManager* FBarManager = nullptr;
+  bool FEnabled = true;
+  TdxBarItemVisible FVisible = ivAlways;
+
+ private:
+  friend class TdxBarComponentList;
+  std::vector<TdxBarComponentList*> FNotifyLists;
+};
+
+// A list of bar components that tells each member it is listed, so the
+// member's changes reach every list that shows it.
+class TdxBarComponentList : public TcxComponentList {
+  VAMIRE_CLASS(TdxBarComponentList, TcxComponentList)
+ public:
+  TdxBarComponentList() = default;
+  ~TdxBarComponentList() override;
+  TdxBarComponent* Items(int Index) const { return static_cast<TdxBarComponent*>(TcxComponentList::Items(Index)); }
+  // Told by a member that it changed.
+  void ComponentChanged(TdxBarComponent* AComponent, bool WholeList);
+
+ protected:
+  void DoNotifyComponent(TComponent* AComponent, TListNotification AAction) override;
+  TClass GetAcceptedClass() override { return TdxBarComponent::StaticClass(); }
+};
+
+// A list that does not own its objects.
+class TdxObjectList : public TObjectList {
+  VAMIRE_CLASS(TdxObjectList, TObjectList)
+ public:
+  TdxObjectList() : TObjectList(false) {}
+  // A non-null object not yet listed.
+  void AddUnique(TObject* AObject);
+  void CopyTo(TObjectList* ADest) const;
+  TObject* Last() const { return Count() > 0 ? Items(Count() - 1) : nullptr; }
+  TObject* ItemOrNil(int Index) const { return Index >= 0 && Index < Count() ? Items(Index) : nullptr; }
+};
+
+// --- Items --------------------------------------------------------------------------------
+class TdxBarItem : public TdxBarComponent {
+  VAMIRE_CLASS(TdxBarItem, TdxBarComponent)
  public:
   explicit TdxBarItem(TComponent* AOwner);
   ~TdxBarItem() override;
-  TdxBarManager* BarManager() const { return FBarManager; }
-  void SetBarManager(TdxBarManager* Value);
+  void BeforeDestruction() override;
+
+  // --- published
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* Value);
+  TdxBarItemAlign Align() const { return FAlign; }
+  void SetAlign(TdxBarItemAlign Value);
+  virtual String Caption() const { return FCaption; }
+  virtual void SetCaption(const String& Value);
+  bool IsCaptionStored() const;
   int Category() const { return FCategory; }
-  void SetCategory(int Value) { FCategory = Value; }
-  const String& Caption() const { return FCaption; }
-  void SetCaption(const String& Value) { FCaption = Value; }
-  TdxBarItemVisible Visible() const { return FVisible; }
-  virtual void SetVisible(TdxBarItemVisible Value) { FVisible = Value; }
+  void SetCategory(int Value);
+  // The index alone, the item staying where it is (the categories keep them in step).
+  void SetCategoryIndex(int Value) { FCategory = Value; }
+  const String& Description() const { return FDescription; }
+  void SetDescription(const String& Value);
+  bool Enabled() const override;
+  void SetEnabled(bool Value) override;
+  bool IsEnabledStored() const;
+  int HelpContext() const { return FHelpContext; }
+  void SetHelpContext(int Value) { FHelpContext = Value; }
+  bool IsHelpContextStored() const;
+  virtual String Hint() const { return FHint; }
+  void SetHint(const String& Value);
+  bool IsHintStored() const;
+  const String& KeyTip() const { return FKeyTip; }
+  void SetKeyTip(const String& Value) { FKeyTip = Value; }
+  TdxBarItemMergeKind MergeKind() const { return FMergeKind; }
+  void SetMergeKind(TdxBarItemMergeKind Value) { FMergeKind = Value; }
+  int MergeOrder() const { return FMergeOrder; }
+  void SetMergeOrder(int Value) { FMergeOrder = Value < 0 ? 0 : Value; }
+  TcxStyle* Style() const;
+  void SetStyle(TcxStyle* Value);
+  void SetVisible(TdxBarItemVisible Value) override;
+  bool IsVisibleStored() const;
+  TNotifyEvent OnDestroy;
+  // Published by the kinds that show them.
+  TBitmap* Glyph() const { return FGlyph.get(); }
+  void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+  TBitmap* LargeGlyph() const { return FLargeGlyph.get(); }
+  void SetLargeGlyph(TBitmap* Value) { FLargeGlyph->Assign(Value); }
+  int ImageIndex() const { return FImageIndex; }
+  virtual void SetImageIndex(int Value);
+  bool IsImageIndexStored() const;
+  int LargeImageIndex() const { return FLargeImageIndex; }
+  virtual void SetLargeImageIndex(int Value);
+  TdxBarPaintStyle PaintStyle() const { return FPaintStyle; }
+  void SetPaintStyle(TdxBarPaintStyle Value);
+  uint16_t ShortCut() const { return FShortCut; }
+  void SetShortCut(uint16_t Value);
+  bool IsShortCutStored() const;
+  bool UnclickAfterDoing = false;
+  int Width() const { return FWidth; }
+  virtual void SetWidth(int Value);
+  TdxBarGlyphLayout GlyphLayout() const { return FGlyphLayout; }
+  void SetGlyphLayout(TdxBarGlyphLayout Value);
+  bool ShowCaption() const { return FShowCaption; }
+  void SetShowCaption(bool Value);
+  const TNotifyEvent& OnClick() const { return FOnClick; }
+  void SetOnClick(const TNotifyEvent& Value) { FOnClick = Value; }
+  bool IsOnClickStored() const;
+  // Fired from Loaded.
+  TNotifyEvent OnCreate;
+  TObject* UserData = nullptr;
+  bool Selectable = true;
+
+  // --- kinds' answers
+  virtual void BarManagerChanged() {}
+  // Kind 0 toolbar (with its bar), 1 menu.
+  virtual bool CanBePlacedOn(int APlaceKind, TdxBar* ABar, String& AReason);
+  virtual bool SupportsPaintStyle() { return false; }
+  virtual bool IsClickable() { return true; }
+  virtual int GetLinkedImageIndex() { return FImageIndex; }
+  virtual void SetLinkedImageIndex(int Value) { SetImageIndex(Value); }
   // The control class the registry files for exactly this item's class, or null.
   virtual TClass GetItemControlClass();
-  bool HasParent() override { return true; }
+  virtual bool HideInCommandList() { return false; }
+  virtual TdxBarItemLinks* SubItemLinks() { return nullptr; }
+  virtual int GetStyleCount() const { return 1; }
+  virtual bool CanActivateByAccelerator(TdxBarItemLink*) { return Enabled(); }
+  virtual bool IsShownAtRunTime() { return true; }
+  virtual bool CanMergeWith(TdxBarItem*) { return false; }
+  virtual bool HandleShortCut(uint16_t AShortCut);
+  virtual bool UsesStyleBackground() { return false; }
+  virtual bool WantsControlHiddenNotice() { return false; }
+  virtual void BarFreeNotification(int, TdxBar*) {}
+  virtual void UpdateControls() {}
+  virtual void Changed(TdxBarControlKinds AKinds);
+  virtual bool HasHotImage() { return false; }
+  virtual bool HasImage() { return FImageIndex >= 0 || FLargeImageIndex >= 0; }
+  virtual String GetDefaultCaption();
+  virtual String GetDefaultHint() { return String(); }
+  TCustomImageList* Images() const;
+
+  // --- change operations (what the links and, through them, the item controls are told)
+  virtual void CaptionChanged();
+  virtual void EnabledChanged();
+  virtual void GlyphChanged();
+  virtual void LargeGlyphChanged();
+  virtual void PaintStyleChanged() {}
+  virtual void ShortCutChanged();
+  virtual void VisibleChanged();
+  virtual void WidthChanged();
+
+  // --- links
+  int LinkCount() const { return int(FLinks.size()); }
+  TdxBarItemLink* Links(int Index) const;
+  // Visibility rule: ivAlways shown at run time (or customizing), ivInCustomizing only while customizing.
+  bool IsShownNow();
+  TcxViewParams GetStyleViewParams() const;
+  TdxBarItemStylesData* StylesData() const { return FStylesData.get(); }
+  bool IsApplyingActionValues() const { return FApplyingAction; }
+
+  // --- click chain
+  virtual void Click();
+  virtual void DoClick();
+  virtual void DoExecute();
+  // Item controls set it for one click.
+  TdxBarItemLink* ClickLink = nullptr;
+
+  // --- actions, assignment, streaming
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  virtual TActionLinkClass GetActionLinkClass();
+  TdxBarItemActionLink* ActionLink() const { return FActionLink.get(); }
+  void Assign(TPersistent* Source) override;
+  void AssignTo(TPersistent* Dest) override;
+  void Loaded() override;
+  void ReadState(TReader* Reader) override;
+  void SetName(const String& NewName) override;
+  bool HasParent() override { return FCategory >= 0; }
   TComponent* GetParentComponent() override;
   void SetParentComponent(TComponent* Value) override;
+  // Sets the manager (joining its item list) without the streaming checks.
+  void SetBarManager(TdxBarManager* Value);
+
+  // --- customizing
+  bool CanBeDeleted(bool Destruction) override;
+  void DeleteFromSelection(TdxBarComponent*& Reference, bool Destruction) override;
+  uint16_t GetSupportedActions() override;
+  bool IsComplex() override { return LinkCount() > 1; }
+  void GetMasterObjects(TList* AList) override;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The kinds' view of the click flag and Down (buttons).
+  bool FApplyingAction = false;
 
  private:
-  TdxBarManager* FBarManager = nullptr;
-  int FCategory = 0;
-  String FCaption;
-  TdxBarItemVisible FVisible = ivAlways;
+  friend class TdxBarItemLink;
+  friend class TdxBarItemActionLink;
+  void StyleChangeHandler(int AKind);
+  void GlyphBitmapChanged(TObject* Sender);
+  void LargeGlyphBitmapChanged(TObject* Sender);
+  void ActionChangeHandler(TObject* Sender);
+  bool HintFollowsCaption() const;
+  void AddLink(TdxBarItemLink* ALink);
+  void RemoveLink(TdxBarItemLink* ALink);
+
+  std::unique_ptr<TdxBarItemActionLink> FActionLink;
+  TdxBarItemAlign FAlign = iaLeft;
+  String FCaption, FDescription, FHint, FKeyTip;
+  int FCategory = -1, FHelpContext = 0, FMergeOrder = 0;
+  TdxBarItemMergeKind FMergeKind = TdxBarItemMergeKind::mkAdd;
+  std::unique_ptr<TdxBarItemStylesData> FStylesData;
+  std::unique_ptr<TBitmap> FGlyph, FLargeGlyph;
+  int FImageIndex = -1, FLargeImageIndex = -1, FWidth = 0;
+  TdxBarPaintStyle FPaintStyle = psStandard;
+  uint16_t FShortCut = 0;
+  TdxBarGlyphLayout FGlyphLayout = glTop;
+  bool FShowCaption = false, FItemDestroying = false;
+  TNotifyEvent FOnClick;
+  std::vector<TdxBarItemLink*> FLinks;
 };
 using TdxBarItemClass = TClass;
 
-// A toolbar or menu bar of a manager.
-class TdxBar : public TcxComponentCollectionItem {
+// The separator kind: a link collection leaves out separators that would stand
+// last or next to another one. Its drawing comes with the other kinds.
+class TdxBarSeparator : public TdxBarItem {
+  VAMIRE_CLASS(TdxBarSeparator, TdxBarItem)
+ public:
+  using TdxBarItem::TdxBarItem;
+};
+
+// Connects an item to an action: a value is linked while the item still shows the action's.
+class TdxBarItemActionLink : public TActionLink {
+  VAMIRE_CLASS(TdxBarItemActionLink, TActionLink)
+ public:
+  explicit TdxBarItemActionLink(TObject* AClient);
+  TdxBarItem* Item() const { return FItem; }
+  bool IsCaptionLinked() override;
+  bool IsEnabledLinked() override;
+  bool IsHelpContextLinked() override;
+  bool IsHintLinked() override;
+  bool IsImageIndexLinked() override;
+  bool IsShortCutLinked() override;
+  bool IsVisibleLinked() override;
+  bool IsOnExecuteLinked() override;
+  void SetCaption(const String& Value) override;
+  void SetEnabled(bool Value) override;
+  void SetHelpContext(int Value) override;
+  void SetHint(const String& Value) override;
+  void SetImageIndex(int Value) override;
+  void SetShortCut(TShortCut Value) override;
+  void SetVisible(bool Value) override;
+  void SetOnExecute(const TNotifyEvent& Value) override;
+
+ private:
+  TCustomAction* CustomAction() const { return dynamic_cast<TCustomAction*>(Action()); }
+  TdxBarItem* FItem;
+};
+
+// --- Item links ---------------------------------------------------------------------------
+class TdxBarItemLink : public TcxInterfacedCollectionItem {
+  VAMIRE_CLASS(TdxBarItemLink, TcxInterfacedCollectionItem)
+ public:
+  explicit TdxBarItemLink(TCollection* ACollection);
+  ~TdxBarItemLink() override;
+  void Assign(TPersistent* Source) override;
+  void DefineProperties(TFiler* Filer) override;
+
+  // --- published
+  bool BeginGroup();
+  void SetBeginGroup(bool Value);
+  bool StoredBeginGroup() const { return FBeginGroup; }
+  TdxBarButtonGroupPosition ButtonGroup() const { return FButtonGroup; }
+  void SetButtonGroup(TdxBarButtonGroupPosition Value);
+  bool Distributed() const { return FDistributed; }
+  void SetDistributed(bool Value);
+  TdxBarItem* Item() const;
+  void SetItem(TdxBarItem* Value);
+  bool MostRecentlyUsed() const { return FMostRecentlyUsed; }
+  void SetMostRecentlyUsed(bool Value);
+  TdxBarItemPosition Position() const { return FPosition; }
+  void SetPosition(TdxBarItemPosition Value);
+  const String& UserCaption() const { return FUserCaption; }
+  void SetUserCaption(const String& Value);
+  TdxBarUserDefines UserDefine() const { return FUserDefine; }
+  void SetUserDefine(TdxBarUserDefines Value);
+  TBitmap* UserGlyph() const { return FUserGlyph.get(); }
+  void SetUserGlyph(TBitmap* Value);
+  TdxBarPaintStyle UserPaintStyle() const { return FUserPaintStyle; }
+  void SetUserPaintStyle(TdxBarPaintStyle Value);
+  int UserWidth() const { return FUserWidth; }
+  void SetUserWidth(int Value);
+  TdxBarItemViewLevels ViewLevels() const { return FViewLevels; }
+  void SetViewLevels(TdxBarItemViewLevels Value);
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool Value);
+
+  // --- effective values and places
+  TdxBarItemLinks* GetLinks() const;
+  TdxBarManager* GetBarManager() const;
+  String Caption() const;
+  TBitmap* Glyph() const;
+  TdxBarPaintStyle GetPaintStyle() const;
+  int GetWidth() const;
+  int GetShownIndex() const;
+  int GetVisibleIndex() const;
+  int GetRecentIndex() const;
+  TdxBarItemLink* GetOriginalLink() { return FOriginalLink ? FOriginalLink : this; }
+  TdxBarItemLink* OriginalLink() const { return FOriginalLink; }
+  void SetOriginalLink(TdxBarItemLink* Value) { FOriginalLink = Value; }
+  TdxBar* MergeOrigin() const { return FMergeOrigin; }
+  int UseCount() const { return FUseCount; }
+  void SetUseCount(int Value) { FUseCount = Value; }
+  const String& LoadedItemName() const { return FLoadedItemName; }
+
+  // --- recency
+  void MarkAsRecentlyUsed(bool CountUse = true);
+  void MoveToRecentIndex(int AIndex);
+  void MoveToRecentEnd();
+  void CopyUsageFrom(TdxBarItemLink* ALink);
+  void SavePrevRecentIndex() { FPrevRecentIndex = GetRecentIndex(); }
+  void RestorePrevRecentIndex() { MoveToRecentIndex(FPrevRecentIndex); }
+  void ToggleNextBeginGroup();
+  bool MatchesAccelerator(uint16_t Key, TShiftState Shift) const;
+  void SetDistributedFromLayout(bool Value);
+  bool IsDistributedChanged() const;
+  intptr_t Data = 0;
+  // Test hook: how many links exist.
+  static int LiveCount();
+  // Pending loaded state, applied by the collection after loading.
+  bool LoadedVisible = true;
+  int LoadedRecentIndex = -1, LoadedUseCount = 0;
+
+ private:
+  friend class TdxBarItemLinks;
+  friend class TdxBarItem;
+  void SetRecencyAnew();
+  void Notify();
+  void ReadItemName(TReader* Reader);
+  void WriteItemName(TWriter* Writer);
+  bool IsItemNameStored(TFiler* Filer);
+
+  TdxBarItem* FItem = nullptr;
+  bool FBeginGroup = false, FDistributed = true, FMostRecentlyUsed = true, FVisible = true;
+  TdxBarButtonGroupPosition FButtonGroup = bgpNone;
+  TdxBarItemPosition FPosition = ipBeginsNewRow;
+  String FUserCaption, FLoadedItemName;
+  TdxBarUserDefines FUserDefine;
+  std::unique_ptr<TBitmap> FUserGlyph;
+  TdxBarPaintStyle FUserPaintStyle = psStandard;
+  int FUserWidth = 0;
+  TdxBarItemViewLevels FViewLevels{ivlLargeIconWithText, ivlSmallIconWithText, ivlSmallIcon, ivlControlOnly};
+  int FUseCount = 0, FPrevRecentIndex = -1, FPendingRecentIndex = -1;
+  TdxBarItemLink* FOriginalLink = nullptr;
+  TdxBar* FMergeOrigin = nullptr;
+};
+
+// The menu options of a link collection; an option not assigned answers the collection's default.
+class TdxBarItemOptions : public TPersistent {
+  VAMIRE_CLASS(TdxBarItemOptions, TPersistent)
+ public:
+  explicit TdxBarItemOptions(TdxBarItemLinks* ALinks);
+  void Assign(TPersistent* Source) override;
+  TPersistent* GetOwner() override;
+  TdxBarItemOptionValues AssignedValues() const { return FAssignedValues; }
+  void SetAssignedValues(TdxBarItemOptionValues Value) { FAssignedValues = Value; }
+  bool ShowDescriptions() const;
+  void SetShowDescriptions(bool Value);
+  bool ShowShortCuts() const;
+  void SetShowShortCuts(bool Value);
+  TdxBarMenuItemSize Size() const;
+  void SetSize(TdxBarMenuItemSize Value);
+  bool IsShowDescriptionsStored() const { return FAssignedValues.Contains(ioShowDescriptions); }
+  bool IsShowShortCutsStored() const { return FAssignedValues.Contains(ioShowShortCuts); }
+  bool IsSizeStored() const { return FAssignedValues.Contains(ioSize); }
+
+ private:
+  TdxBarItemLinks* FLinks;
+  TdxBarItemOptionValues FAssignedValues;
+  bool FShowDescriptions = false, FShowShortCuts = true;
+  TdxBarMenuItemSize FSize = misNormal;
+};
+
+// The links of a bar, sub item, container item or pop-up menu, with the lists
+// a bar control reads: available, visible and shown links, and the recent order.
+class TdxBarItemLinks : public TCollection {
+  VAMIRE_CLASS(TdxBarItemLinks, TCollection)
+ public:
+  TdxBarItemLinks(TdxBarManager* ABarManager, IdxBarLinksOwner* AOwner);
+  ~TdxBarItemLinks() override;
+  void Assign(TPersistent* Source) override;
+  TPersistent* GetOwner() override;
+
+  TdxBarManager* BarManager() const { return FBarManager; }
+  void SetBarManager(TdxBarManager* Value) { FBarManager = Value; }
+  IdxBarLinksOwner* LinksOwner() const { return FOwner; }
+  TComponent* GetLinksOwner() const { return FOwner ? FOwner->GetInstance() : nullptr; }
+  TdxBarItemLink* Links(int Index) const { return static_cast<TdxBarItemLink*>(Items(Index)); }
+
+  TdxBarItemLink* AddLink();
+  TdxBarItemLink* AddItem(TdxBarItem* AItem);
+  TdxBarItemLink* AddItemOfClass(TdxBarItemClass AItemClass, TdxBarManager* AManager = nullptr);
+  TdxBarItemLink* InsertLink(int Index);
+  void MoveLink(int From, int To);
+  int IndexOfLink(TdxBarItemLink* ALink) const;
+  int IndexOfItemName(const String& AName) const;
+
+  int GetAvailableLinkCount() const { return int(FAvailable.size()); }
+  TdxBarItemLink* GetAvailableLink(int I) const { return At(FAvailable, I); }
+  int GetVisibleLinkCount() const { return int(FVisibleLinks.size()); }
+  TdxBarItemLink* GetVisibleLink(int I) const { return At(FVisibleLinks, I); }
+  int GetShownLinkCount() const { return int(FShown.size()); }
+  TdxBarItemLink* GetShownLink(int I) const { return At(FShown, I); }
+  int RecentCount() const { return int(FRecent.size()); }
+  TdxBarItemLink* GetRecentLink(int I) const { return At(FRecent, I); }
+  int GetFittingLinkCount() const;
+  int GetRecentLinkCount() const;
+  int RecentLinkLimit() const { return FRecentLimit; }
+  void SetRecentLinkLimit(int N);
+  void RestoreRecentLinkLimit();
+  bool UsesRecentItems() const;
+  bool UseRecentItems() const { return FUseRecentItems; }
+  void SetUseRecentItems(bool Value);
+  void RebuildLinkLists();
+  bool ShowDescriptions();
+  bool ShowShortCuts();
+  TdxBarMenuItemSize GetMenuItemSize();
+  TdxBarItemOptions* ItemOptions() const { return FItemOptions.get(); }
+  void SetItemOptions(TdxBarItemOptions* Value) { FItemOptions->Assign(Value); }
+  void UpdateActions();
+  bool HandleShortCut(uint16_t AShortCut);
+  TdxBarItemLink* FindLinkByAccelerator(uint16_t Key, TShiftState Shift, TdxBarItemLink* AStartLink);
+  TdxBarItemLink* GetFirstSelectableLink();
+  TdxBarItemLink* GetLastSelectableLink();
+  TdxBarItemLink* GetNextSelectableLink(TdxBarItemLink* ALink, bool AnyLink);
+  TdxBarItemLink* GetPrevSelectableLink(TdxBarItemLink* ALink, bool AnyLink);
+  bool ContainsLinksOwner(IdxBarLinksOwner* AOwner, int ADepth = 0) const;
+  void ResolveLoadedItems();
+  void ApplyLoadedState(bool WithVisibility);
+  void MoveHiddenToRecentEnd();
+  void MergeLinks(TdxBarItemLinks* ASource);
+  void UnmergeLinks(TdxBar* ABar);
+  void BeginUpdate() override;
+  void EndUpdate() override;
+  bool IsAssigning() const { return FAssigning; }
+  TNotifyEvent OnChange;
+
+  virtual bool AllLinksFit() const;
+  virtual TdxBarItemLink* FindLinkByAcceleratorFrom(uint16_t Key, TShiftState Shift, TdxBarItemLink* ALink) = 0;
+  virtual void GetDefaultItemOption(TdxBarItemOptionValue Option, int& Value);
+  virtual void GetItemOption(TdxBarItemOptionValue Option, int& Value);
+  virtual bool CanContainItem(TdxBarItem* AItem, String& AErrorText);
+
+ protected:
+  void Update(TCollectionItem* Item) override;
+  void Notify(TCollectionItem* Item, TCollectionNotification Action) override;
+  // The links that select by keyboard: the first fitting shown links.
+  bool IsSelectable(TdxBarItemLink* ALink) const;
+
+ private:
+  friend class TdxBarItemLink;
+  static TdxBarItemLink* At(const std::vector<TdxBarItemLink*>& L, int I) {
+    return I >= 0 && I < int(L.size()) ? L[size_t(I)] : nullptr;
+  }
+  bool IsCustomizingOrDesigning() const;
+  bool IsDesigning() const;
+  bool IsOwnerLoading() const;
+  void MoveInRecent(TdxBarItemLink* ALink, int AIndex);
+  TdxBarManager* FBarManager;
+  IdxBarLinksOwner* FOwner;
+  std::vector<TdxBarItemLink*> FAvailable, FVisibleLinks, FShown, FRecent, FDistributedChanged;
+  int FRecentLimit = -1, FSavedRecentLimit = -1;
+  bool FUseRecentItems = true, FAssigning = false, FDestroying = false;
+  std::unique_ptr<TdxBarItemOptions> FItemOptions;
+};
+
+// The links of a bar.
+class TdxBarControlItemLinks : public TdxBarItemLinks {
+  VAMIRE_CLASS(TdxBarControlItemLinks, TdxBarItemLinks)
+ public:
+  using TdxBarItemLinks::TdxBarItemLinks;
+  // Only a shown bar window answers: until the bars have windows, none.
+  TdxBarItemLink* FindLinkByAcceleratorFrom(uint16_t Key, TShiftState Shift, TdxBarItemLink* ALink) override;
+};
+
+// The links of sub items, pop-up menus and the library's own menus: all of them fit.
+class TdxBarSubMenuControlItemLinks : public TdxBarItemLinks {
+  VAMIRE_CLASS(TdxBarSubMenuControlItemLinks, TdxBarItemLinks)
+ public:
+  using TdxBarItemLinks::TdxBarItemLinks;
+  bool AllLinksFit() const override { return true; }
+  TdxBarItemLink* FindLinkByAcceleratorFrom(uint16_t Key, TShiftState Shift, TdxBarItemLink* ALink) override;
+};
+
+// --- Bars ---------------------------------------------------------------------------------
+// A toolbar or menu bar of a manager: its caption, links, docked or floating place and look.
+class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner {
   VAMIRE_CLASS(TdxBar, TcxComponentCollectionItem)
  public:
-  using TcxComponentCollectionItem::TcxComponentCollectionItem;
-  TdxBarManager* BarManager() const;
-  const String& Caption() const { return FCaption; }
-  void SetCaption(const String& Value) { FCaption = Value; }
-  TdxBarDockingStyle DockingStyle() const { return FDockingStyle; }
-  void SetDockingStyle(TdxBarDockingStyle Value) { FDockingStyle = Value; }
-  int Row() const { return FRow; }
-  void SetRow(int Value) { FRow = Value; }
-  bool OneOnRow() const { return FOneOnRow; }
-  void SetOneOnRow(bool Value) { FOneOnRow = Value; }
-  bool IsMainMenu() const { return FIsMainMenu; }
-  void SetIsMainMenu(bool Value) { FIsMainMenu = Value; }
-  bool Visible() const { return FVisible; }
-  void SetVisible(bool Value) { FVisible = Value; }
-  int FloatLeft() const { return FFloatLeft; }
-  void SetFloatLeft(int Value) { FFloatLeft = Value; }
-  int FloatTop() const { return FFloatTop; }
-  void SetFloatTop(int Value) { FFloatTop = Value; }
+  explicit TdxBar(TComponent* AOwner);
+  ~TdxBar() override;
+  void BeforeDestruction() override;
+  void Assign(TPersistent* Source) override;
+  void SetName(const String& NewName) override;
   TcxComponentCollection* GetCollectionFor(TComponent* AParent) override;
+  void SetParentComponent(TComponent* Value) override;
   // A bar read from a form file joins the manager it is read in.
   bool HasParent() override { return true; }
 
+  // --- published
+  bool AllowClose() const { return FAllowClose; }
+  void SetAllowClose(bool Value);
+  bool AllowCustomizing = true;
+  bool AllowQuickCustomizing() const { return FAllowQuickCustomizing; }
+  void SetAllowQuickCustomizing(bool Value) { FAllowQuickCustomizing = Value; }
+  bool AllowReset = true;
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(uint8_t Value) { FAlphaBlendValue = Value; }
+  TBitmap* BackgroundBitmap() const { return FBackgroundBitmap.get(); }
+  void SetBackgroundBitmap(TBitmap* Value) { FBackgroundBitmap->Assign(Value); }
+  TdxBarBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TdxBarBorderStyle Value) { FBorderStyle = Value; }
+  const String& Caption() const { return FCaption; }
+  void SetCaption(const String& Value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value) { FColor = Value; }
+  TObject* DockControl() const { return FDockControl; }
+  void SetDockControl(TObject* Value);
+  TObject* DockedDockControl() const { return FDockedDockControl; }
+  TdxBarDockingStyle DockedDockingStyle() const { return FDockedDockingStyle; }
+  void SetDockedDockingStyle(TdxBarDockingStyle Value);
+  bool IsDockedDockingStyleStored() const { return FDockedDockControl == nullptr; }
+  int DockedLeft() const { return FDockedLeft; }
+  void SetDockedLeft(int Value);
+  int DockedTop() const { return FDockedTop; }
+  void SetDockedTop(int Value);
+  TdxBarDockingStyle DockingStyle() const;
+  void SetDockingStyle(TdxBarDockingStyle Value);
+  bool IsDockingStyleStored() const { return FDockControl == nullptr; }
+  int FloatLeft() const { return FFloatLeft; }
+  void SetFloatLeft(int Value);
+  int FloatTop() const { return FFloatTop; }
+  void SetFloatTop(int Value);
+  int FloatClientWidth() const { return FFloatClientWidth; }
+  void SetFloatClientWidth(int Value);
+  int FloatClientHeight() const { return FFloatClientHeight; }
+  void SetFloatClientHeight(int Value);
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* Value) { FFont->Assign(Value); }
+  bool IsFontStored() const { return FUseOwnFont; }
+  TBitmap* Glyph() const { return FGlyph.get(); }
+  void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+  bool Hidden() const { return FHidden; }
+  void SetHidden(bool Value);
+  bool IsMainMenu() const { return FIsMainMenu; }
+  void SetIsMainMenu(bool Value);
+  TdxBarItemLinks* ItemLinks() const { return FItemLinks.get(); }
+  void SetItemLinks(TdxBarItemLinks* Value);
+  String KeyTip;
+  bool MultiLine() const { return FMultiLine; }
+  void SetMultiLine(bool Value);
+  TdxBarDockingStyles NotDocking() const { return FNotDocking; }
+  void SetNotDocking(TdxBarDockingStyles Value) { FNotDocking = Value; }
+  String OldName;
+  bool OneOnRow() const { return FOneOnRow; }
+  void SetOneOnRow(bool Value) { FOneOnRow = Value; }
+  bool RotateWhenVertical() const { return FRotateWhenVertical; }
+  void SetRotateWhenVertical(bool Value) { FRotateWhenVertical = Value; }
+  int Row() const { return FRow; }
+  void SetRow(int Value);
+  bool ShowMark() const { return FShowMark; }
+  void SetShowMark(bool Value) { FShowMark = Value; }
+  bool SizeGrip() const { return FSizeGrip; }
+  void SetSizeGrip(bool Value) { FSizeGrip = Value; }
+  bool UseOwnFont() const { return FUseOwnFont; }
+  void SetUseOwnFont(bool Value);
+  bool UseRecentItems() const;
+  void SetUseRecentItems(bool Value);
+  bool UseRestSpace() const { return FUseRestSpace; }
+  void SetUseRestSpace(bool Value) { FUseRestSpace = Value; }
+  bool Visible() const;
+  void SetVisible(bool Value);
+  bool WholeRow() const { return FWholeRow; }
+  void SetWholeRow(bool Value) { FWholeRow = Value; }
+
+  // --- operations
+  TdxBarManager* BarManager() const;
+  // The window that shows the bar; none until the bars have windows.
+  TObject* GetBarControl() const { return nullptr; }
+  TObject* GetEffectiveDockControl() const { return FDockControl; }
+  void DockTo(TdxBarDockingStyle AStyle, TObject* ADockControl);
+  bool IsStatusBar() const { return FBorderStyle == bbsNone && DockingStyle() == dsBottom && FWholeRow; }
+  // A status bar's grip, unless its form is maximized (the window's own reach comes with the bar controls).
+  bool IsSizeGripShown() const;
+  bool CanClose() const { return FAllowClose && !FIsMainMenu; }
+  bool CanReset() const { return FPredefined && AllowReset; }
+  bool CanDockAnywhere() const;
+  void Reset();
+  void ResetWithConfirmation();
+  void Merge(TdxBar* ABar, bool ARestoreVisibility = true);
+  void UnMerge(TdxBar* ABar, bool ARestoreVisibility = true);
+  void UnmergeBarsOfManager(TdxBarManager* AManager, bool ARestoreVisibility);
+  TdxBar* MergedWith() const { return FMergedWith; }
+  int MergedBarCount() const { return int(FMergedBars.size()); }
+  TdxBar* MergedBars(int Index) const { return FMergedBars[size_t(Index)]; }
+  // A bar made by merging is freed (or, keeping it, hidden) when its last merged bar leaves.
+  bool CreatedByMerging = false;
+  bool KeepWhenEmptied = false;
+  bool Predefined() const { return FPredefined; }
+  void SetPredefined(bool Value) { FPredefined = Value; }
+  void MarkChanged() { FChanged = true; }
+  bool IsChanged() const { return FChanged; }
+  bool HandleShortCut(uint16_t AShortCut) { return FItemLinks && FItemLinks->HandleShortCut(AShortCut); }
+  TFont* EditFont() const { return FEditFont.get(); }
+  // The manager's font, taken without counting as a change of one's own.
+  void ApplyManagerFont();
+  TNotifyEvent OnDestroyNotify;
+
+  // --- IdxBarLinksOwner
+  bool CanContainItem(TdxBarItem* AItem, String& AErrorText) override;
+  TComponent* GetInstance() override { return this; }
+  TdxBarItemLinks* GetItemLinks() override { return FItemLinks.get(); }
+
  private:
+  void FontChanged(TObject* Sender);
+  void DoChanged();
+  void SetVisibleKeepingBounds(bool Value);
+
+  std::unique_ptr<TdxBarControlItemLinks> FItemLinks;
+  std::unique_ptr<TBitmap> FBackgroundBitmap, FGlyph;
+  std::unique_ptr<TFont> FFont, FEditFont;
+  bool FAllowClose = true, FAllowQuickCustomizing = true, FHidden = false, FIsMainMenu = false, FMultiLine = false;
+  bool FOneOnRow = false, FRotateWhenVertical = true, FShowMark = true, FSizeGrip = true, FUseOwnFont = false;
+  bool FUseRestSpace = false, FVisible = false, FWholeRow = false, FPredefined = true, FChanged = false;
+  bool FInternalFontChange = false, FDockingStyleChanging = false, FLoadedVisible = false;
+  bool FInternallyHidden = false, FVisibleBeforeMerging = false;
+  uint8_t FAlphaBlendValue = 255;
+  TdxBarBorderStyle FBorderStyle = bbsSingle;
   String FCaption;
-  TdxBarDockingStyle FDockingStyle = dsNone;
-  int FRow = 0;
-  bool FOneOnRow = false, FIsMainMenu = false, FVisible = true;
-  int FFloatLeft = 0, FFloatTop = 0;
+  TColor FColor = clDefault;
+  TObject* FDockControl = nullptr;
+  TObject* FDockedDockControl = nullptr;
+  TdxBarDockingStyle FDockedDockingStyle = dsTop, FDockingStyle = dsNone, FLoadedDockingStyle = dsNone;
+  int FDockedLeft = 0, FDockedTop = 0, FFloatLeft = 0, FFloatTop = 0, FFloatClientWidth = 0,
+      FFloatClientHeight = 0, FRow = 0;
+  TdxBarDockingStyles FNotDocking;
+  TdxBar* FMergedWith = nullptr;
+  std::vector<TdxBar*> FMergedBars;
 };
 
 class TdxBars : public TcxComponentCollection {
@@ -159,30 +822,61 @@ class TdxBars : public TcxComponentCollection {
   explicit TdxBars(TdxBarManager* ABarManager);
   TdxBarManager* BarManager() const { return FBarManager; }
   TdxBar* Items(int Index) const { return static_cast<TdxBar*>(TcxComponentCollection::Items(Index)); }
+  TdxBar* GetBar(int Index) const { return Index >= 0 && Index < Count() ? Items(Index) : nullptr; }
   TdxBar* Add() { return static_cast<TdxBar*>(AddItem()); }
+  TdxBar* AddBar() { return Add(); }
+  void RebuildAll() {}
+  int DockingZoneSize = 23;
 
  protected:
   void AssignItemName(TcxComponentCollectionItem* AItem) override;
+  void UpdateItems(TcxComponentCollectionItem* AItem, TcxComponentCollectionNotification AAction) override;
 
  private:
   TdxBarManager* FBarManager;
 };
 
-// Items switched together.
-class TdxBarGroup : public TComponent {
-  VAMIRE_CLASS(TdxBarGroup, TComponent)
+// --- Groups -------------------------------------------------------------------------------
+// Items and groups switched on and off together.
+class TdxBarGroup : public TdxBarComponent {
+  VAMIRE_CLASS(TdxBarGroup, TdxBarComponent)
  public:
-  explicit TdxBarGroup(TComponent* AOwner) : TComponent(AOwner) {}
+  explicit TdxBarGroup(TComponent* AOwner);
   ~TdxBarGroup() override;
-  TdxBarManager* BarManager() const { return FBarManager; }
+  bool Enabled() const override { return FEnabled; }
+  void SetEnabled(bool Value) override;
+  void SetVisible(TdxBarItemVisible Value) override;
+  void AddItem(TdxBarComponent* AComponent);
+  void RemoveItem(TdxBarComponent* AComponent);
+  int IndexOfItem(TdxBarComponent* AComponent) const;
+  int ItemCount() const;
+  TdxBarComponent* Items(int Index) const;
+  // Does this group hold AGroup, directly or through nested groups?
+  bool Contains(TdxBarComponent* AComponent, int ADepth = 0) const;
+  void SetGroupIndex(int AIndex);
   void SetBarManager(TdxBarManager* Value);
+
   bool HasParent() override { return true; }
   TComponent* GetParentComponent() override;
   void SetParentComponent(TComponent* Value) override;
+  void DefineProperties(TFiler* Filer) override;
+  void Loaded() override;
+  void SetName(const String& NewName) override;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
-  TdxBarManager* FBarManager = nullptr;
+  template <class F>
+  void ForEachLocked(bool ForEnabled, F Action);
+  void ReadItems(TReader* Reader);
+  void WriteItems(TWriter* Writer);
+  bool ItemNamesDiffer(TFiler* Filer);
+  std::unique_ptr<TdxBarComponentList> FItems;
+  std::unique_ptr<TStringList> FLoadedNames;
 };
+
+// --- Backgrounds and key tips -------------------------------------------------------------
 
 // --- Image options ------------------------------------------------------------------------
 // A persistent object owned by a bar manager.
@@ -195,6 +889,53 @@ class TdxBarPersistent : public TPersistent {
 
  private:
   TdxBarManager* FBarManager;
+};
+
+// The manager's bar and sub-menu backgrounds.
+class TdxBarBackgrounds : public TdxBarPersistent {
+  VAMIRE_CLASS(TdxBarBackgrounds, TdxBarPersistent)
+ public:
+  explicit TdxBarBackgrounds(TdxBarManager* ABarManager);
+  ~TdxBarBackgrounds() override;
+  void Assign(TPersistent* Source) override;
+  TBitmap* Bar() const { return FBar.get(); }
+  void SetBar(TBitmap* Value);
+  TBitmap* SubMenu() const { return FSubMenu.get(); }
+  void SetSubMenu(TBitmap* Value) { FSubMenu->Assign(Value); }
+
+ private:
+  void BarChanged(TObject* Sender);
+  std::unique_ptr<TBitmap> FBar, FSubMenu;
+};
+
+// One key tip of keyboard navigation: what the key-tip window shows and where.
+struct TdxBarKeyTipInfo {
+  String KeyTip;
+  TPoint BasePoint;
+  uint8_t HorzAlign = 0, VertAlign = 0, Flags = 0;
+};
+// Makes and removes key-tip windows; none in this system, so callers hand one in.
+class IdxBarKeyTipWindowsManager {
+ public:
+  virtual TObject* Add(const String& ACaption, const TPoint& ABasePoint, uint8_t AHorzAlign, uint8_t AVertAlign,
+                       uint8_t AFlags) = 0;
+  virtual void Remove(TObject* AWindow) = 0;
+
+ protected:
+  ~IdxBarKeyTipWindowsManager() = default;
+};
+class TdxBarKeyTipData : public TObject {
+  VAMIRE_CLASS(TdxBarKeyTipData, TObject)
+ public:
+  explicit TdxBarKeyTipData(const TdxBarKeyTipInfo& AInfo) : Info(AInfo) {}
+  TdxBarKeyTipInfo Info;
+  String KeyTipText() const;
+  void ShowKeyTipWindow(IdxBarKeyTipWindowsManager* AManager);
+  void CloseKeyTipWindow(IdxBarKeyTipWindowsManager* AManager);
+  TObject* Window() const { return FWindow; }
+
+ private:
+  TObject* FWindow = nullptr;
 };
 
 // The manager's image lists and how glyphs are drawn from them.
@@ -335,15 +1076,31 @@ class TdxBarCategoryData : public TObject {
 class TdxBarManagerCategories : public TStringList {
   VAMIRE_CLASS(TdxBarManagerCategories, TStringList)
  public:
-  explicit TdxBarManagerCategories(TdxBarManager* ABarManager) : FBarManager(ABarManager) {}
+  // Holds "Default" unless the manager is being read.
+  explicit TdxBarManagerCategories(TdxBarManager* ABarManager);
   ~TdxBarManagerCategories() override;
   TdxBarCategoryData* Data(int Index) const;
   TdxBarCategoryData* EnsureData(int Index);
+  // Each keeps the items' category indexes in step with the list.
   void Clear() override;
   void Delete(int Index) override;
+  void Insert(int Index, const String& S) override;
+  void InsertObject(int Index, const String& S, TObject* AObject) override;
+  void Exchange(int Index1, int Index2) override;
+  void Move(int CurIndex, int NewIndex) override;
+  void CustomSort(TStringListSortCompare Compare) override;
+  void DefineProperties(TFiler* Filer) override;
 
  private:
+  bool IsValid(int Index) const { return Index >= 0 && Index < Count(); }
+  void ShiftItems(int From, int To, int Delta);
+  void ListChanged(TObject* Sender);
+  void ReadItemsVisibles(TReader* Reader);
+  void WriteItemsVisibles(TWriter* Writer);
+  void ReadVisibles(TReader* Reader);
+  void WriteVisibles(TWriter* Writer);
   TdxBarManager* FBarManager;
+  bool FMoving = false;
 };
 
 class TdxBarManager : public TComponent {
@@ -498,11 +1255,15 @@ class TdxBarManager : public TComponent {
   int ItemCount() const { return FItems.Count(); }
   TdxBarItem* Items(int Index) const;
   TdxBarItem* FindItemByName(const String& AName) const;
+  int IndexOfItem(TdxBarItem* AItem) const { return FItems.IndexOf(AItem); }
   int GetItemsOfCategory(int ACategory, TList* AList) const;
   void MoveItem(int CurIndex, int NewIndex);
   String GetNewItemName(TClass AItemClass);
   int GroupCount() const { return FGroups.Count(); }
   TdxBarGroup* Groups(int Index) const { return static_cast<TdxBarGroup*>(FGroups.Items(Index)); }
+  int IndexOfGroup(TdxBarGroup* AGroup) const { return FGroups.IndexOf(AGroup); }
+  void MoveGroup(int CurIndex, int NewIndex) { FGroups.Move(CurIndex, NewIndex); }
+  TdxBarBackgrounds* Backgrounds() const { return FBackgrounds.get(); }
   TdxBarGroup* AddGroup();
   TdxBar* FindBarByName(const String& AName) const;
   TdxBar* FindBarByCaption(const String& ACaption) const;
@@ -645,6 +1406,7 @@ class TdxBarManager : public TComponent {
   std::unique_ptr<TFont> FFont, FBarCaptionFont, FEditFont;
   std::unique_ptr<TBitmap> FHelpButtonGlyph;
   std::unique_ptr<TdxBarImageOptions> FImageOptions;
+  std::unique_ptr<TdxBarBackgrounds> FBackgrounds;
   std::unique_ptr<TdxThemeChangedNotificator> FThemeNotificator;
   std::unique_ptr<TcxEventHandlerCollection> FIniFileReadHandlers, FIniFileWriteHandlers, FMDIStateChangedHandlers,
       FSystemFontChangedHandlers;

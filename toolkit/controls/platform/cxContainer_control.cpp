@@ -26,11 +26,13 @@ bool HasHandle(TWinControl* AControl) { return AControl && AControl->HandleAlloc
 }  // namespace
 
 // --- Life ---------------------------------------------------------------------------------------------
-TcxContainer::TcxContainer(TComponent* AOwner) : TcxControl(AOwner) {
+TcxContainer::TcxContainer(TComponent* AOwner) : TcxContainer(AOwner, nullptr, nullptr) {}
+
+TcxContainer::TcxContainer(TComponent* AOwner, TClass AStyleClass, TClass AViewInfoClass) : TcxControl(AOwner) {
   FIsCreating = true;
-  FStyles = TcxContainerStyles::CreateStyles(GetStylesClass(), this, GetStyleClass());
+  FStyles = TcxContainerStyles::CreateStyles(GetStylesClass(), this, AStyleClass ? AStyleClass : GetStyleClass());
   FStyles->SetOnChanged(TNotifyEvent(this, &TcxContainer::StyleChanged));
-  FViewInfo = TcxContainerViewInfo::CreateViewInfo(GetViewInfoClass());
+  FViewInfo = TcxContainerViewInfo::CreateViewInfo(AViewInfoClass ? AViewInfoClass : GetViewInfoClass());
   FCachedState = ContainerStateNormal;
   FCachedStateStyle = Style();
   LookAndFeel()->SetMaster(Style()->LookAndFeel());

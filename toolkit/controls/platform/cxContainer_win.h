@@ -476,6 +476,10 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
   TRect GetClientBounds() override;
 
  protected:
+  // For descendants whose styles and view info are of other classes: a
+  // constructor cannot reach the class methods of the class being made.
+  TcxContainer(TComponent* AOwner, TClass AStyleClass, TClass AViewInfoClass);
+
   // --- New virtual operations, in slot order
   virtual void UpdateInnerControlAppearance();
   virtual void AdjustScrollBar(TcxControlScrollBar* AScrollBar);

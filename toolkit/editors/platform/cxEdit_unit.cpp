@@ -6,8 +6,7 @@ void cxEditProperties_CreateLiveList();
 void cxEditProperties_FreeLiveList();
 void cxEditRegistries_Free();
 
-// The editor base names itself once it stands; until then the container is the host class.
-TClass TcxCustomEditProperties::GetContainerClass() { return TcxContainer::StaticClass(); }
+TClass TcxCustomEditProperties::GetContainerClass() { return TcxCustomEdit::StaticClass(); }
 TClass TcxCustomEditProperties::GetStyleClass() { return TcxEditStyle::StaticClass(); }
 TClass TcxCustomEditProperties::GetViewDataClass() { return TcxCustomEditViewData::StaticClass(); }
 TClass TcxCustomEditProperties::GetViewInfoClass() { return TcxCustomEditViewInfo::StaticClass(); }
@@ -93,9 +92,11 @@ void cxEdit_Initialize() {
   cxEditStreamed::Register();
   GDefaultEditStyleController = new TcxEditStyleController(nullptr);
   SetDefaultStyleController(GDefaultEditStyleController);
+  cxEditControl_Initialize();
 }
 
 void cxEdit_Finalize() {
+  cxEditControl_Finalize();
   // Styles still attached let go of the controller before it goes.
   SetDefaultStyleController(nullptr);
   delete GDefaultEditStyleController;

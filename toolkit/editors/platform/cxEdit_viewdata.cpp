@@ -1,6 +1,7 @@
 // The view data: from the properties, the style and the editor's state to a view info.
 #include <algorithm>
 #include <climits>
+#include <memory>
 
 #include "cxEditPaintUtils.h"
 #include "cxEdit_win.h"
@@ -252,4 +253,33 @@ void TcxCustomEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, 
   pp.FirstButtonKind = pp.HasButtons ? EditButtonStyleToLookAndFeelKind(V->Button(0)->Style) : lfStandard;
   V->PopupBorderStyle = CalcPopupBorderStyle(pp);
   CalcKindSpecificParts(ACanvas, V);
+}
+
+TSize TcxCustomEditViewData::CalcEditSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                                          const TcxEditSizeProperties& ASize, TcxCustomEditViewInfo* AViewInfo) {
+  // What border, buttons and scroll bars take, measured on a view info without a size limit.
+  TClass viewInfoClass = AViewInfo ? AViewInfo->ClassType() : TcxCustomEditViewInfo::StaticClass();
+  std::unique_ptr<TcxCustomEditViewInfo> vi(
+      static_cast<TcxCustomEditViewInfo*>(TcxContainerViewInfo::CreateViewInfo(viewInfoClass)));
+  vi->Edit = AViewInfo ? AViewInfo->Edit : nullptr;
+  const TRect unbounded{0, 0, INT_MAX, INT_MAX};
+  Calculate(ACanvas, unbounded, TPoint{-1, -1}, 0, TShiftState{}, vi.get(), false);
+  const int constWidth = vi->ClientRect.Left + (INT_MAX - vi->ClientRect.Right);
+  const int constHeight = vi->ClientRect.Top + (INT_MAX - vi->ClientRect.Bottom);
+  TcxEditSizeProperties content = ASize;
+  bool tooNarrow = false;
+  if (ASize.Width >= 0 && ASize.Width != INT_MAX) {
+    content.Width = ASize.Width - constWidth;
+    if (content.Width < 0) {
+      content.Width = 0;
+      tooNarrow = true;
+    }
+  }
+  TSize size{};
+  if (Properties->ButtonsViewStyle() != 0 && vi->ButtonCount() > 0) {
+    size.cy = ContentOffsets.Top + ContentOffsets.Bottom + FontTextHeight(Style->GetEffectiveFont(), L"Zg");
+  } else {
+    size = CalcEditContentSize(ACanvas, AEditValue, content);
+  }
+  return TSize{tooNarrow ? ASize.Width : constWidth + size.cx, constHeight + size.cy};
 }

@@ -25,6 +25,8 @@ class TcxCustomEditViewData;
 class TcxCustomEditViewInfo;
 class TcxEditButtons;
 class TcxEditRepository;
+class TcxCustomEdit;
+struct TcxEditSizeProperties;
 
 using TcxEditButtonClickEvent = TMethod<void(TObject* Sender, int AButtonIndex)>;
 using TcxEditClosePopupEvent = TMethod<void(TObject* Sender, int AReason)>;
@@ -380,6 +382,10 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
   virtual void PrepareDisplayValue(const Variant& AEditValue, Variant& DisplayValue, bool AEditing);
   virtual void RestoreDefaults();
   virtual bool IsValueFormattingSupported() { return false; }
+  // Runs OnValidate (own, then the repository item's) for AEdit; answers
+  // whether the handlers changed the display value's text.
+  virtual bool ValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError,
+                                    TcxCustomEdit* AEdit);
 
   TcxEditButtonClickEvent OnButtonClick;
   TNotifyEvent OnChange;
@@ -679,6 +685,12 @@ class TcxCustomEditViewData : public TPersistent {
   virtual bool HasShadow();
   virtual int GetEditButtonWidth(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButtonViewInfo);
   virtual String EditValueToDisplayText(const Variant&) { return String(); }
+  // The editor's size for its content (auto-size): the border, buttons and
+  // scroll bars around what CalcEditContentSize measures.
+  virtual TSize CalcEditSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                             const TcxEditSizeProperties& ASize, TcxCustomEditViewInfo* AViewInfo);
+  // Zero here; the kinds that show a value measure it.
+  virtual TSize CalcEditContentSize(TcxCanvas*, const Variant&, const TcxEditSizeProperties&) { return {}; }
   // Native when the look-and-feel of the style draws natively.
   static bool UsesNativeBorder(TcxLookAndFeel* ALookAndFeel);
   TcxEditButtonStyle EffectiveButtonStyle();
@@ -783,6 +795,14 @@ class TcxEditDataBinding : public TPersistent {
   virtual bool UpdateAction(TObject*) { return false; }
   virtual void EditorChanged() {}
   virtual void SetStoredValue(const Variant&) {}
+  // The plain binding answers from its editor.
+  virtual bool IsEditing();
+  virtual bool IsModified();
+  virtual Variant GetStoredValue();
+  virtual void Reset();
+  virtual bool SetEditMode();
+  virtual void MarkModifiedIfFocused();
+  virtual void UpdateDisplayValue();
 
  private:
   TObject* FEdit;
@@ -873,3 +893,5 @@ TcxFilterEditsController* GetFilterEditsController();
 void cxEdit_Initialize();
 void cxEdit_Finalize();
 extern const TUnitEntry cxEditUnit;
+
+#include "cxEdit_control_win.h"

@@ -348,26 +348,27 @@ void TcxPCStandardPainter::GetTabsAreaInfo(const TcxPCNavigatorButtons& AButtons
   TRect margins;
   GetTabsRowMargins(margins);
   TRect row = ShrinkRectByMargins(TRect{0, 0, TabControl()->Width(), TabControl()->Height()}, margins);
-  if (!AButtons.Empty()) {
-    const int width = GetNavigatorAreaWidth(AButtons);
-    const TcxPCNavigatorPosition n = TabControl()->NavigatorPosition();
-    if (TabsAreHorizontal()) {
-      if (n == npRightTop || n == npRightBottom)
-        row.Right -= width;
-      else
-        row.Left += width;
-    } else if (n == npLeftBottom || n == npRightBottom) {
-      row.Bottom -= width;
-    } else {
-      row.Top += width;
-    }
-  }
+  if (!AButtons.Empty()) TakeNavigatorOff(row, GetNavigatorAreaWidth(AButtons));
   AInfo.TabsAreaRect = row;
   AInfo.RowLength = TabsAreHorizontal() ? row.Right - row.Left : row.Bottom - row.Top;
   AInfo.RowsBounds = row;
   AInfo.FirstShift = AInfo.SecondShift = 0;
   AInfo.RowSpacing = GetTabsSpacing().Y;
   CalculateNavigatorButtons(AButtons);
+}
+
+void TcxPCStandardPainter::TakeNavigatorOff(TRect& ARow, int AWidth) {
+  const TcxPCNavigatorPosition n = TabControl()->NavigatorPosition();
+  if (TabsAreHorizontal()) {
+    if (n == npRightTop || n == npRightBottom)
+      ARow.Right -= AWidth;
+    else
+      ARow.Left += AWidth;
+  } else if (n == npLeftBottom || n == npRightBottom) {
+    ARow.Bottom -= AWidth;
+  } else {
+    ARow.Top += AWidth;
+  }
 }
 
 // --- Drawing -------------------------------------------------------------------------------------
@@ -458,9 +459,14 @@ TColor& LightFace() {
   return color;
 }
 
-// In registration order: the first is the default style where no other fits.
+// In registration order: the first is the default style where no other fits,
+// and where several accept a look-and-feel the later one wins. The button
+// styles go after Tabs, the slanted ones after Office11.
 TcxPCPainterClass const* RegisteredStyles(std::size_t& ACount) {
-  static const TcxPCPainterClass kStyles[] = {TcxPCTabsPainter::PainterStaticClass()};
+  static const TcxPCPainterClass kStyles[] = {
+      TcxPCTabsPainter::PainterStaticClass(),      TcxPCExtraFlatPainter::PainterStaticClass(),
+      TcxPCUltraFlatPainter::PainterStaticClass(), TcxPCFlatPainter::PainterStaticClass(),
+      TcxPCOffice11Painter::PainterStaticClass()};
   ACount = std::size(kStyles);
   return kStyles;
 }
@@ -478,6 +484,7 @@ TColor PCLightFaceColor() {
 
 void cxPCPainters_Initialize() {
   LightFace() = clNone;
+  PCLightFaceColor();
   std::size_t count = 0;
   TcxPCPainterClass const* styles = RegisteredStyles(count);
   for (std::size_t i = 0; i < count; ++i) RegisterPainterClass(styles[i]);
@@ -486,7 +493,7 @@ void cxPCPainters_Initialize() {
 void cxPCPainters_Finalize() {
   std::size_t count = 0;
   TcxPCPainterClass const* styles = RegisteredStyles(count);
-  for (std::size_t i = count; i-- > 0;) UnregisterPainterClass(styles[i]);
+  for (std::size_t i = 0; i < count; ++i) UnregisterPainterClass(styles[i]);
 }
 
 const TUnitEntry cxPCPaintersUnit{L"cxPCPainters", &cxPCPainters_Initialize, &cxPCPainters_Finalize};

@@ -351,95 +351,91 @@ void TcxPCTabsPainter::DrawClassicTabShape(int AVisibleIndex) {
 void TcxPCTabsPainter::DrawClassicTabBorder(int AVisibleIndex) {
   const TRect rect = TabControl()->Tabs()->VisibleTab(AVisibleIndex)->FullRect();
   const int L = rect.Left, T = rect.Top, R = rect.Right, B = rect.Bottom;
-  auto line = [this](std::initializer_list<TPoint> APoints, TColor AColor) {
-    const std::vector<TPoint> points(APoints);
-    DrawPolyline(points.data(), int(points.size()) - 1, nullptr, AColor);
-  };
   const TColor c = GetTabColor(AVisibleIndex);
   const bool selected = AVisibleIndex == TabControl()->SelectedVisibleTab();
   const int width = TabControl()->Width(), height = TabControl()->Height();
   switch (TabControl()->TabPosition()) {
     case tpTop:
-      line({{L, B - 1}, {L, T + 2}, {L + 2, T}, {R - 3, T}}, clBtnHighlight);
-      line({{L + 1, B - 1}, {L + 1, T + 2}, {L + 2, T + 1}, {R - 3, T + 1}}, cl3DLight);
-      line({{R - 1, B - 1}, {R - 1, T + 2}, {R - 2, T + 1}}, cl3DDkShadow);
-      line({{R - 2, B - 1}, {R - 2, T + 2}}, clBtnShadow);
+      DrawPoints({{L, B - 1}, {L, T + 2}, {L + 2, T}, {R - 3, T}}, clBtnHighlight);
+      DrawPoints({{L + 1, B - 1}, {L + 1, T + 2}, {L + 2, T + 1}, {R - 3, T + 1}}, cl3DLight);
+      DrawPoints({{R - 1, B - 1}, {R - 1, T + 2}, {R - 2, T + 1}}, cl3DDkShadow);
+      DrawPoints({{R - 2, B - 1}, {R - 2, T + 2}}, clBtnShadow);
       if (selected) {
         if (L == 0) {
-          line({{0, B}}, clBtnHighlight);
-          line({{1, B}}, cl3DLight);
+          DrawPoints({{0, B}}, clBtnHighlight);
+          DrawPoints({{1, B}}, cl3DLight);
         } else {
-          line({{L, B}, {L + 1, B}}, cl3DLight);
+          DrawPoints({{L, B}, {L + 1, B}}, cl3DLight);
         }
         if (R == width) {
-          line({{L + 2, B}, {R - 3, B}}, c);
-          line({{R - 2, B}}, clBtnShadow);
-          line({{R - 1, B}}, cl3DDkShadow);
+          DrawPoints({{L + 2, B}, {R - 3, B}}, c);
+          DrawPoints({{R - 2, B}}, clBtnShadow);
+          DrawPoints({{R - 1, B}}, cl3DDkShadow);
         } else {
-          line({{L + 2, B}, {R - 1, B}}, c);
+          DrawPoints({{L + 2, B}, {R - 1, B}}, c);
         }
       }
       break;
     case tpBottom:
-      line({{L, T}, {L, B - 3}, {L + 1, B - 2}}, clBtnHighlight);
-      line({{L + 1, T}, {L + 1, B - 3}}, cl3DLight);
-      line({{L + 2, B - 1}, {R - 3, B - 1}, {R - 1, B - 3}, {R - 1, T}}, cl3DDkShadow);
-      line({{L + 2, B - 2}, {R - 3, B - 2}, {R - 2, B - 3}, {R - 2, T}}, clBtnShadow);
+      DrawPoints({{L, T}, {L, B - 3}, {L + 1, B - 2}}, clBtnHighlight);
+      DrawPoints({{L + 1, T}, {L + 1, B - 3}}, cl3DLight);
+      DrawPoints({{L + 2, B - 1}, {R - 3, B - 1}, {R - 1, B - 3}, {R - 1, T}}, cl3DDkShadow);
+      DrawPoints({{L + 2, B - 2}, {R - 3, B - 2}, {R - 2, B - 3}, {R - 2, T}}, clBtnShadow);
       if (selected) {
         if (L == 0) {
-          line({{0, T - 1}}, clBtnHighlight);
-          line({{1, T - 1}}, cl3DLight);
-          line({{2, T - 1}, {R - 3, T - 1}}, c);
+          DrawPoints({{0, T - 1}}, clBtnHighlight);
+          DrawPoints({{1, T - 1}}, cl3DLight);
+          DrawPoints({{2, T - 1}, {R - 3, T - 1}}, c);
         } else {
-          line({{L, T - 1}, {R - 3, T - 1}}, c);
+          DrawPoints({{L, T - 1}, {R - 3, T - 1}}, c);
         }
         if (R == width) {
-          line({{R - 2, T - 1}}, clBtnShadow);
-          line({{R - 1, T - 1}}, cl3DDkShadow);
+          DrawPoints({{R - 2, T - 1}}, clBtnShadow);
+          DrawPoints({{R - 1, T - 1}}, cl3DDkShadow);
         } else {
-          line({{R - 2, T - 1}, {R - 1, T - 1}}, clBtnShadow);
+          DrawPoints({{R - 2, T - 1}, {R - 1, T - 1}}, clBtnShadow);
         }
       }
       break;
     case tpLeft:
-      line({{L, B - 3}, {L, T + 2}, {L + 2, T}, {R - 1, T}}, clBtnHighlight);
-      line({{L + 1, B - 3}, {L + 1, T + 2}, {L + 2, T + 1}, {R - 1, T + 1}}, cl3DLight);
-      line({{L + 2, B - 2}, {L + 3, B - 1}, {R - 1, B - 1}}, cl3DDkShadow);
-      line({{L + 1, B - 2}, {L + 2, B - 1}, {L + 3, B - 2}, {R - 1, B - 2}}, clBtnShadow);
+      DrawPoints({{L, B - 3}, {L, T + 2}, {L + 2, T}, {R - 1, T}}, clBtnHighlight);
+      DrawPoints({{L + 1, B - 3}, {L + 1, T + 2}, {L + 2, T + 1}, {R - 1, T + 1}}, cl3DLight);
+      DrawPoints({{L + 2, B - 2}, {L + 3, B - 1}, {R - 1, B - 1}}, cl3DDkShadow);
+      DrawPoints({{L + 1, B - 2}, {L + 2, B - 1}, {L + 3, B - 2}, {R - 1, B - 2}}, clBtnShadow);
       if (selected) {
         if (T == 0) {
-          line({{R, 0}}, clBtnHighlight);
-          line({{R, 1}}, cl3DLight);
+          DrawPoints({{R, 0}}, clBtnHighlight);
+          DrawPoints({{R, 1}}, cl3DLight);
         } else {
-          line({{R, T}, {R, T + 1}}, cl3DLight);
+          DrawPoints({{R, T}, {R, T + 1}}, cl3DLight);
         }
         if (B == height) {
-          line({{R, T + 2}, {R, B - 3}}, c);
-          line({{R, B - 2}}, clBtnShadow);
-          line({{R, B - 1}}, cl3DDkShadow);
+          DrawPoints({{R, T + 2}, {R, B - 3}}, c);
+          DrawPoints({{R, B - 2}}, clBtnShadow);
+          DrawPoints({{R, B - 1}}, cl3DDkShadow);
         } else {
-          line({{R, T + 2}, {R, B - 1}}, c);
+          DrawPoints({{R, T + 2}, {R, B - 1}}, c);
         }
       }
       break;
     case tpRight:
-      line({{L, T}, {R - 3, T}, {R - 2, T + 1}}, clBtnHighlight);
-      line({{L, T + 1}, {R - 3, T + 1}}, cl3DLight);
-      line({{L, B - 1}, {R - 3, B - 1}, {R - 1, B - 3}, {R - 1, T + 2}}, cl3DDkShadow);
-      line({{L, B - 2}, {R - 3, B - 2}, {R - 2, B - 3}, {R - 2, T + 2}}, clBtnShadow);
+      DrawPoints({{L, T}, {R - 3, T}, {R - 2, T + 1}}, clBtnHighlight);
+      DrawPoints({{L, T + 1}, {R - 3, T + 1}}, cl3DLight);
+      DrawPoints({{L, B - 1}, {R - 3, B - 1}, {R - 1, B - 3}, {R - 1, T + 2}}, cl3DDkShadow);
+      DrawPoints({{L, B - 2}, {R - 3, B - 2}, {R - 2, B - 3}, {R - 2, T + 2}}, clBtnShadow);
       if (selected) {
         if (T == 0) {
-          line({{L - 1, 0}}, clBtnHighlight);
-          line({{L - 1, 1}}, cl3DLight);
-          line({{L - 1, 2}, {L - 1, B - 3}}, c);
+          DrawPoints({{L - 1, 0}}, clBtnHighlight);
+          DrawPoints({{L - 1, 1}}, cl3DLight);
+          DrawPoints({{L - 1, 2}, {L - 1, B - 3}}, c);
         } else {
-          line({{L - 1, T}, {L - 1, B - 3}}, c);
+          DrawPoints({{L - 1, T}, {L - 1, B - 3}}, c);
         }
         if (B == height) {
-          line({{L - 1, B - 2}}, clBtnShadow);
-          line({{L - 1, B - 1}}, cl3DDkShadow);
+          DrawPoints({{L - 1, B - 2}}, clBtnShadow);
+          DrawPoints({{L - 1, B - 1}}, cl3DDkShadow);
         } else {
-          line({{L - 1, B - 2}, {L - 1, B - 1}}, clBtnShadow);
+          DrawPoints({{L - 1, B - 2}, {L - 1, B - 1}}, clBtnShadow);
         }
       }
       break;
@@ -487,4 +483,60 @@ void TcxPCTabsPainter::DrawTabCorners(int AVisibleIndex) {
   }
   DrawPolyline(a, 2, nullptr, first);
   DrawPolyline(b, 2, nullptr, last);
+}
+
+// --- Flat ----------------------------------------------------------------------------------------
+bool TcxPCFlatPainter::IsLookAndFeelSupported(TcxLookAndFeel* ALookAndFeel) {
+  return ALookAndFeel->Painter()->GetPainterStyle() == lfsFlat;
+}
+
+std::unique_ptr<TcxRegion> TcxPCFlatPainter::CreateTabClipRegion(int AVisibleIndex) {
+  return std::make_unique<TcxRegion>(TabControl()->Tabs()->VisibleTab(AVisibleIndex)->VisibleRect());
+}
+
+TcxPCNavigatorButtonState TcxPCFlatPainter::GetNavigatorArrowOffset(TcxPCNavigatorButton AButton, TPoint& AOffset) {
+  const TcxPCNavigatorButtonState state = TcxPCTabsPainter::GetNavigatorArrowOffset(AButton, AOffset);
+  AOffset = TPoint{AOffset.X - 1, AOffset.Y - 1};
+  return state;
+}
+
+void TcxPCFlatPainter::DrawNavigatorButtonFrame(TRect& R, TcxPCNavigatorButtonState AState) {
+  const bool pressed = AState == nbsPressed;
+  FrameTwoColors(R, pressed ? clBtnShadow : clBtnHighlight, pressed ? clBtnHighlight : clBtnShadow);
+  R = InflateRectXY(R, -1, -1);
+}
+
+void TcxPCFlatPainter::DrawFrameBorder(const TRect& R) { FrameTwoColors(R, clBtnHighlight, clBtnShadow); }
+
+void TcxPCFlatPainter::DrawClassicTabBorder(int AVisibleIndex) {
+  const TRect rect = TabControl()->Tabs()->VisibleTab(AVisibleIndex)->FullRect();
+  const int L = rect.Left, T = rect.Top, R = rect.Right, B = rect.Bottom;
+  const TColor bright = ScaleColorBrightnessRGB(ColorToRGB(GetTabColor(AVisibleIndex)), 185);
+  switch (TabControl()->TabPosition()) {
+    case tpTop:
+      DrawPoints({{L, B - 1}, {L, T + 2}, {L + 2, T}, {R - 3, T}, {R - 2, T + 1}}, clBtnHighlight);
+      DrawPoints({{R - 1, T + 2}, {R - 1, B - 1}}, clBtnShadow);
+      DrawPoints({{L + 1, B - 1}, {L + 1, T + 2}, {L + 2, T + 1}, {R - 3, T + 1}, {R - 2, T + 2}, {R - 2, B - 1}},
+                 bright);
+      break;
+    case tpBottom:
+      DrawPoints({{L, T}, {L, B - 3}, {L + 1, B - 2}}, clBtnHighlight);
+      DrawPoints({{L + 2, B - 1}, {R - 3, B - 1}, {R - 1, B - 3}, {R - 1, T}}, clBtnShadow);
+      DrawPoints({{L + 1, T}, {L + 1, B - 3}}, bright);
+      DrawPoints({{L + 2, B - 2}, {R - 3, B - 2}, {R - 2, B - 3}, {R - 2, T}}, clBtnFace);
+      break;
+    case tpLeft:
+      DrawPoints({{R - 1, B - 1}, {L + 2, B - 1}}, clBtnShadow);
+      DrawPoints({{L + 1, B - 2}, {L, B - 3}, {L, T + 2}, {L + 2, T}, {R - 1, T}}, clBtnHighlight);
+      DrawPoints({{R - 1, B - 2}, {L + 2, B - 2}, {L + 1, B - 3}, {L + 1, T + 2}, {L + 2, T + 1}, {R - 1, T + 1}},
+                 bright);
+      break;
+    case tpRight:
+      DrawPoints({{L, T}, {R - 3, T}, {R - 2, T + 1}}, clBtnHighlight);
+      DrawPoints({{R - 1, T + 2}, {R - 1, B - 3}, {R - 3, B - 1}, {L, B - 1}}, clBtnShadow);
+      DrawPoints({{L, T + 1}, {R - 3, T + 1}}, bright);
+      DrawPoints({{R - 2, T + 2}, {R - 2, B - 3}, {R - 3, B - 2}, {L, B - 2}}, clBtnFace);
+      break;
+  }
+  DrawTabCorners(AVisibleIndex);
 }

@@ -224,11 +224,16 @@ void TcxPCCustomPainter::DrawHorizontalCaption(const String& AText, TColor AColo
     DrawCaptionInBitmap(FTabPaintBitmap, AText, R, AColor, AEnabled);
     return;
   }
-  TBitmap bitmap;
-  bitmap.SetPixelFormat(pf32bit);
-  DrawCaptionInBitmap(&bitmap, AText, R, AColor, AEnabled);
-  MakeBitmapOpaque(&bitmap);
-  FTabControl->Canvas()->DrawGraphic(R.Left, R.Top, &bitmap);
+  const int w = R.Right - R.Left, h = R.Bottom - R.Top;
+  if (!FCaptionCanvas) {
+    FCaptionCanvas = std::make_unique<TBitmap>();
+    FCaptionCanvas->SetPixelFormat(pf32bit);
+  }
+  if (FCaptionCanvas->Width() < w || FCaptionCanvas->Height() < h)
+    FCaptionCanvas->SetSize(std::max(w, FCaptionCanvas->Width()), std::max(h, FCaptionCanvas->Height()));
+  DrawCaptionInBitmap(FCaptionCanvas.get(), AText, R, AColor, AEnabled);
+  MakeBitmapOpaque(FCaptionCanvas.get());
+  BitBlt(FTabControl->Canvas()->Handle(), R.Left, R.Top, w, h, FCaptionCanvas->Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
 void TcxPCCustomPainter::DrawRotatedCaption(TcxTab* ATab, const String& AText, TColor AColor, bool AEnabled) {
@@ -248,10 +253,20 @@ void TcxPCCustomPainter::DrawCaptionInBitmap(TBitmap* ABitmap, const String& ATe
                                              bool AEnabled) {
   const bool native = IsNativePainting() && ABitmap == FTabPaintBitmap;
   TcxCanvas* canvas = FTabControl->Canvas();
-  if (native)
+  const TSize size{R.Right - R.Left, R.Bottom - R.Top};
+  if (native) {
     ABitmap->Canvas()->Font()->Assign(canvas->Font());
-  else
-    PrepareBitmap(ABitmap, canvas, TSize{R.Right - R.Left, R.Bottom - R.Top}, AColor);
+  } else if (ABitmap == FCaptionCanvas.get()) {
+    // The shared caption bitmap keeps its size: only the caption's corner is prepared.
+    TCanvas* target = ABitmap->Canvas();
+    target->Font()->Assign(canvas->Font());
+    target->Pen()->Assign(canvas->Canvas()->Pen());
+    target->Brush()->SetColor(AColor);
+    target->Brush()->SetStyle(bsSolid);
+    target->FillRect(TRect{0, 0, size.cx, size.cy});
+  } else {
+    PrepareBitmap(ABitmap, canvas, size, AColor);
+  }
   PrepareTabContentBitmap(ABitmap, FTabContent.TextRect, FTabContent.VisibleIndex);
   TRect target = native ? R : TRect{0, 0, R.Right - R.Left, R.Bottom - R.Top};
   TcxCanvas bitmapCanvas(ABitmap->Canvas());

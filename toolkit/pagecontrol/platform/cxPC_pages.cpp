@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "Messages.h"
 #include "SysUtils.h"
+#include "cxControlsBase_win.h"
 #include "cxPC_win.h"
 
 // --- TcxTabSheet ---------------------------------------------------------------------------------
@@ -119,20 +120,22 @@ void TcxTabSheet::WndProc(TMessage& Message) {
     case WM_ERASEBKGND: {
       if (FPageControl) {
         const HDC dc = reinterpret_cast<HDC>(Message.WParam);
-        const int saved = SaveDC(dc);
-        POINT origin;
-        GetWindowOrgEx(dc, &origin);
-        SetWindowOrgEx(dc, origin.x + Left(), origin.y + Top(), nullptr);
-        try {
-          if (FPageControl->Painter() && FPageControl->Painter()->IsNativePainting())
-            FPageControl->Painter()->PaintTabSheetBackground(dc, this);
-          else
+        if (PaintsNatively()) {
+          // The painter places the pane in the page's own coordinates.
+          FPageControl->Painter()->PaintTabSheetBackground(dc, this);
+        } else {
+          const int saved = SaveDC(dc);
+          POINT origin;
+          GetWindowOrgEx(dc, &origin);
+          SetWindowOrgEx(dc, origin.x + Left(), origin.y + Top(), nullptr);
+          try {
             FPageControl->EraseBackground(dc);
-        } catch (...) {
+          } catch (...) {
+            RestoreDC(dc, saved);
+            throw;
+          }
           RestoreDC(dc, saved);
-          throw;
         }
-        RestoreDC(dc, saved);
       }
       Message.Result = 1;
       return;
@@ -155,16 +158,52 @@ void TcxTabSheet::WndProc(TMessage& Message) {
       inherited::WndProc(Message);
       UpdateTab();
       return;
+    case WM_NCPAINT:
+      if (PaintsNatively()) {
+        PaintBorderBand();
+        Message.Result = 0;
+        return;
+      }
+      break;
     case CM_COLORCHANGED:
     case CM_PARENTCOLORCHANGED:
       inherited::WndProc(Message);
       if (FPageControl && Tab() && Tab()->VisibleIndex() != -1)
         FPageControl->Tabs()->TabChanged(Tab()->VisibleIndex(), tcrLayout);
+      if (BorderWidth() > 0 && HandleAllocated()) SendMessageW(Handle(), WM_NCPAINT, 1, 0);
       Invalidate();
       return;
+    case CM_INVALIDATE:
+      if (FPageControl) {
+        // Transparent children show the page control's background through: they go with the page.
+        if (HandleAllocated())
+          InvalidateControlAndChildren(this, Message.WParam == 0, FPageControl->NeedsInvalidateChildren());
+        return;
+      }
+      break;
     default: break;
   }
   inherited::WndProc(Message);
+}
+
+bool TcxTabSheet::PaintsNatively() const {
+  return FPageControl && FPageControl->Painter() && FPageControl->Painter()->IsNativePainting();
+}
+
+// The band BorderWidth leaves around the page shows the themed pane under it.
+void TcxTabSheet::PaintBorderBand() {
+  if (!HandleAllocated()) return;
+  const HDC dc = GetWindowDC(Handle());
+  if (!dc) return;
+  const int border = BorderWidth();
+  ExcludeClipRect(dc, border, border, Width() - border, Height() - border);
+  try {
+    FPageControl->Painter()->PaintTabSheetBackground(dc, this);
+  } catch (...) {
+    ReleaseDC(Handle(), dc);
+    throw;
+  }
+  ReleaseDC(Handle(), dc);
 }
 
 // --- TcxPageControl ------------------------------------------------------------------------------
@@ -339,6 +378,29 @@ void TcxPageControl::ImageListChanged(TObject* Sender) {
   if (!FInsertingPage && !IsDestroying())
     for (int i = 0; i < PageCount() && i < Tabs()->Count(); ++i) Tabs()->Tab(i)->SetImageIndex(FPages[std::size_t(i)]->ImageIndex());
   inherited::ImageListChanged(Sender);
+}
+
+void TcxPageControl::AlignControls(TControl* AControl, TRect& Rect) {
+  inherited::AlignControls(AControl, Rect);
+  if (FActivePage && FActivePage->HandleAllocated() && FActivePage->BorderWidth() > 0 && Painter() &&
+      Painter()->IsNativePainting()) {
+    const HRGN region = CreateRectRgnIndirect(AsRect(FActivePage->BoundsRect()));
+    SendMessageW(FActivePage->Handle(), WM_NCPAINT, reinterpret_cast<WPARAM>(region), 0);
+    DeleteObject(region);
+  }
+}
+
+void TcxPageControl::WndProc(TMessage& Message) {
+  inherited::WndProc(Message);
+  if (Message.Msg == CM_CONTROLCHANGE)
+    ControlChange(Message.LParam != 0, reinterpret_cast<TControl*>(Message.WParam));
+}
+
+void TcxPageControl::ControlChange(bool AInserting, TControl* AControl) {
+  if (!AInserting || !AControl || !IsDesigning() || dynamic_cast<TcxTabSheet*>(AControl) || !Parent()) return;
+  const TRect bounds = AControl->BoundsRect();
+  AControl->SetParent(Parent());
+  AControl->SetBounds(bounds.Left + Left(), bounds.Top + Top(), bounds.Right - bounds.Left, bounds.Bottom - bounds.Top);
 }
 
 void TcxPageControl::Relayout() {

@@ -40,7 +40,13 @@ VAMIRE_PUBLISHED(TcxPageControl,
                  Prop(L"OnGetImageIndex", &TC::OnGetImageIndex),
                  Prop(L"OnPageChanging", &PC::OnPageChanging))
 
+// The page control places its pages: a page streams no position, size or visibility.
 VAMIRE_PUBLISHED(TcxTabSheet,
+                 Prop(L"Left", &TControl::Left, &TControl::SetLeft).Stored(false),
+                 Prop(L"Top", &TControl::Top, &TControl::SetTop).Stored(false),
+                 Prop(L"Width", &TControl::Width, &TControl::SetWidth).Stored(false),
+                 Prop(L"Height", &TControl::Height, &TControl::SetHeight).Stored(false),
+                 Prop(L"Visible", &TControl::Visible, &TControl::SetVisible).Stored(false),
                  Prop(L"Highlighted", &TS::Highlighted, &TS::SetHighlighted).Default(false),
                  Prop(L"ImageIndex", &TS::ImageIndex, &TS::SetImageIndex).Default(int64_t(-1)),
                  // The stream's order is the page order; the page control places the page.

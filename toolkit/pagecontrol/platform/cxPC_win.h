@@ -454,6 +454,9 @@ class TcxPCCustomPainter : public TObject {
   String FFittedCaption;
   bool FCaptionCut = false;
   TBitmap* FTabPaintBitmap = nullptr;
+  // Horizontal captions are drawn in its top-left corner; it only grows, so a
+  // paint makes no bitmap per tab.
+  std::unique_ptr<TBitmap> FCaptionCanvas;
 };
 
 // --- The control ---------------------------------------------------------------------------------
@@ -733,6 +736,8 @@ class TcxTabSheet : public TCustomControl {
 
  private:
   void UpdateTab();
+  bool PaintsNatively() const;
+  void PaintBorderBand();
   TcxPageControl* FPageControl = nullptr;
   bool FTabVisible = true;
   int FImageIndex = -1;
@@ -774,6 +779,11 @@ class TcxPageControl : public TcxCustomTabControl {
   void SetChildOrder(TComponent* Child, int Order) override;
 
  protected:
+  void AlignControls(TControl* AControl, TRect& Rect) override;
+  void WndProc(TMessage& Message) override;
+  // At design time only pages stay on the page control: another control
+  // dropped on it goes to its parent, at the same place on the screen.
+  virtual void ControlChange(bool AInserting, TControl* AControl);
   virtual void SyncActivePage();
   virtual bool DoPageChanging(TcxTabSheet* ANewPage);
   virtual void PageChanged();
