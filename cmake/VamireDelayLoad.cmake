@@ -18,14 +18,6 @@ function(vamire_delay_import)
     if(TARGET ${target})
       continue()
     endif()
-    # GNU ld 2.40 for i686 links the IAT slots of dlltool's delay-load thunks as
-    # zeros, so the first call jumps to address 0: there the DLL is imported
-    # the plain way (measured with ws2_32's WSAStartup under Wine).
-    if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
-      add_library(${target} INTERFACE IMPORTED GLOBAL)
-      set_target_properties(${target} PROPERTIES INTERFACE_LINK_LIBRARIES ${dll})
-      continue()
-    endif()
     find_library(VAMIRE_IMPORT_${dll} NAMES lib${dll}.a REQUIRED NO_CACHE)
     set(lib ${dir}/lib${dll}_delay.a)
     if(NOT EXISTS ${lib} OR VAMIRE_IMPORT_${dll} IS_NEWER_THAN ${lib})
