@@ -19,6 +19,9 @@ function(vamire_program target)
   # A resource object in a static archive would be dropped: each program compiles the script.
   set_source_files_properties(${VAMIRE_MANIFEST_RC} PROPERTIES OBJECT_DEPENDS ${VAMIRE_MANIFEST})
   target_sources(${target} PRIVATE ${VAMIRE_MANIFEST_RC})
+  # Sections at page-aligned file offsets: Wine maps them from the file, so only
+  # the pages a run touches count, instead of copying the whole image at start.
+  target_link_options(${target} PRIVATE -Wl,--file-alignment=4096)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
     COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug $<TARGET_FILE:${target}>

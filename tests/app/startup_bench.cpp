@@ -42,14 +42,19 @@ TRun Start(const std::wstring& program) {
     std::fwprintf(stderr, L"cannot start %ls (error %lu)\n", program.c_str(), GetLastError());
     std::exit(2);
   }
-  WaitForSingleObject(process.hProcess, INFINITE);
-  QueryPerformanceCounter(&end);
+  // Wine tells a process's peak working set only while the process is alive, so it is
+  // asked every millisecond until the end; the peak only grows, and the last answer stands.
   TRun run;
-  run.Ms = double(end.QuadPart - begin.QuadPart) * 1000.0 / double(frequency.QuadPart);
-  GetExitCodeProcess(process.hProcess, &run.ExitCode);
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof(counters);
-  if (GetProcessMemoryInfo(process.hProcess, &counters, sizeof(counters))) run.PeakWorkingSet = counters.PeakWorkingSetSize;
+  while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT)
+    if (GetProcessMemoryInfo(process.hProcess, &counters, sizeof(counters)))
+      run.PeakWorkingSet = std::max(run.PeakWorkingSet, counters.PeakWorkingSetSize);
+  QueryPerformanceCounter(&end);
+  run.Ms = double(end.QuadPart - begin.QuadPart) * 1000.0 / double(frequency.QuadPart);
+  GetExitCodeProcess(process.hProcess, &run.ExitCode);
+  if (GetProcessMemoryInfo(process.hProcess, &counters, sizeof(counters)))
+    run.PeakWorkingSet = std::max(run.PeakWorkingSet, counters.PeakWorkingSetSize);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return run;

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -86,6 +87,18 @@ TEST(ProgramTest, RunsStrippedWithItsDebugFileBeside) {
   }
   EXPECT_TRUE(linked);
   EXPECT_NE(GetFileAttributesW((program + L".debug").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Wine maps a section straight from the file only when it starts at a page
+// boundary there; otherwise it copies the section into memory at every start.
+TEST(ProgramTest, SectionsStartAtPageBoundariesInTheFile) {
+  const auto* base = reinterpret_cast<const std::uint8_t*>(GetModuleHandleW(nullptr));
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  EXPECT_EQ(nt->OptionalHeader.FileAlignment, 0x1000u);
+  const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+  for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section)
+    EXPECT_EQ(section->PointerToRawData % 0x1000, 0u) << std::string(reinterpret_cast<const char*>(section->Name), 8);
 }
 
 }  // namespace

@@ -190,6 +190,23 @@ TEST(BarUnitsTest, RegistryAnswersExactClassesAndOffersInOrder) {
   EXPECT_EQ(GetClass(L"TTestItem"), nullptr) << "the registry's end unregisters every entry";
 }
 
+// Before the test that plays a real sound: its asynchronous thread may outlive the library.
+TEST(BarUnitsTest, TheStopAtStartLoadsNoSoundLibraryThatWasNeverLoaded) {
+  ASSERT_EQ(GetModuleHandleW(L"winmm.dll"), nullptr) << "nothing in this program loads it before";
+  StartUnits();
+  Application->Initialize();
+  EXPECT_TRUE(PlayMenuSound(2));
+  EXPECT_EQ(GetModuleHandleW(L"winmm.dll"), nullptr) << "nothing of this process can be playing";
+  // Once the library is in the process, a stop goes to it.
+  HMODULE winmm = LoadLibraryW(L"winmm.dll");
+  ASSERT_NE(winmm, nullptr);
+  EXPECT_TRUE(PlayMenuSound(2));
+  FreeLibrary(winmm);
+  EXPECT_NE(GetModuleHandleW(L"winmm.dll"), nullptr) << "the stop bound it and holds it";
+  FinalizeUnits();
+  EXPECT_EQ(GetModuleHandleW(L"winmm.dll"), nullptr) << "let go at the end";
+}
+
 TEST(BarUnitsTest, MenuSoundsGoThroughTheReplaceableCall) {
   StartUnits();
   GSounds.clear();

@@ -1,6 +1,6 @@
-// The built-in skins' units in the program's order: each skin read from the
-// program's resources and filed under its name with its painter class, in
-// unit order; a look-and-feel finds them by name in any letter case; a
+// The built-in skins' units in the program's order: each skin filed under
+// its name with its painter class, in unit order, and read from the
+// program's resources on its first use; a look-and-feel finds them by name in any letter case; a
 // painter whose skin was taken out of the registry draws as the Office11
 // look, before and after the units end; a change of the user skin's data
 // refreshes the root look-and-feel.
@@ -170,6 +170,77 @@ TEST(SkinUnitsTest, ASkinsPicturesAreDecodedOnTheirFirstUseOnly) {
   for (const TBuiltIn& b : BuiltIns())
     if (b.Painter != TdxBluePainter::Instance())
       EXPECT_EQ(CountPictures(SkinPainter(b.Painter)->GetSkinInfo()->Skin()).Decoded, 0) << UTF8Encode(b.Name);
+  FinalizeUnits();
+}
+
+// What a painter's info would be if its first request did not read the skin: the registry's entry.
+TdxSkinLookAndFeelPainterInfo* FiledInfo(TcxCustomLookAndFeelPainterClass APainter) {
+  TObject* filed = nullptr;
+  if (!ExtendedStylePainterRegistry()->GetInfoByPainter(APainter, filed)) return nullptr;
+  return static_cast<TdxSkinLookAndFeelPainterInfo*>(filed);
+}
+
+TEST(SkinUnitsTest, ASkinIsReadOnItsFirstUseOnceAndListingNamesReadsNothing) {
+  skinunits_test::Start(skinunits_test::BaseUnits());
+  skinunits_test::Start(skinunits_test::SkinUnits());
+  // Every name filed at start; no tree read, no table built, GDI+ itself not started.
+  ASSERT_EQ(ExtendedStylePainterRegistry()->Count(), 7);
+  for (const TBuiltIn& b : BuiltIns()) {
+    ASSERT_NE(FiledInfo(b.Painter), nullptr) << UTF8Encode(b.Name);
+    EXPECT_EQ(FiledInfo(b.Painter)->Skin(), nullptr) << UTF8Encode(b.Name);
+  }
+  EXPECT_EQ(GetModuleHandleW(L"gdiplus.dll"), nullptr);
+
+  // Listing a file of all the built-in skins reads none of them, nor starts GDI+.
+  std::vector<std::string> carried;
+  for (const TBuiltIn& b : BuiltIns()) {
+    TResourceStream resource(GetModuleHandleW(nullptr), b.SkinName, L"DXSKINS");
+    carried.emplace_back(static_cast<const char*>(resource.Memory()), std::size_t(resource.Size()));
+  }
+  TMemoryStream all;
+  WriteMultiSkinStream(&all, carried);
+  all.SetPosition(0);
+  TStringList names;
+  ASSERT_TRUE(ReadSkinNamesFromStream(&all, &names, false));
+  EXPECT_EQ(names.Count(), 7);
+  for (const TBuiltIn& b : BuiltIns()) EXPECT_EQ(FiledInfo(b.Painter)->Skin(), nullptr) << UTF8Encode(b.Name);
+  EXPECT_EQ(GetModuleHandleW(L"gdiplus.dll"), nullptr);
+
+  // The first request reads the one skin asked for, into the info filed at start;
+  // later requests find it read.
+  TdxSkinLookAndFeelPainterInfo* blue = SkinPainter(TdxBluePainter::Instance())->GetSkinInfo();
+  ASSERT_EQ(blue, FiledInfo(TdxBluePainter::Instance()));
+  TdxSkin* read = blue->Skin();
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->Name(), L"Blue");
+  EXPECT_NE(blue->Element(TdxSkinElementSlot::CommonButton), nullptr) << "its table is built";
+  EXPECT_NE(GetModuleHandleW(L"gdiplus.dll"), nullptr) << "reading a skin starts GDI+";
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(SkinPainter(TdxBluePainter::Instance())->GetSkinInfo(), blue);
+    EXPECT_EQ(blue->Skin(), read) << "not read again";
+  }
+  for (const TBuiltIn& b : BuiltIns())
+    if (b.Painter != TdxBluePainter::Instance())
+      EXPECT_EQ(FiledInfo(b.Painter)->Skin(), nullptr) << UTF8Encode(b.Name);
+  FinalizeUnits();
+}
+
+TEST(SkinUnitsTest, AMissingSkinRaisesAtStartAndADamagedOneOnceAtItsFirstUse) {
+  skinunits_test::Start(skinunits_test::BaseUnits());
+  TdxSkinUnitSkins missing(
+      {{L"Nowhere", L"NoSuchSkin", &TdxSkinLookAndFeelPainter::Instance, &CreateSkinPainterInfo}});
+  EXPECT_THROW(missing.Register(), EResNotFound);
+  EXPECT_EQ(missing.Info(), nullptr);
+  // A picture stored as the skin's data: found at start, refused when first read, then drawn without skin.
+  TdxSkinUnitSkins damaged(
+      {{L"Damaged", L"DEFAULTSKINICONSMALL", &TdxSkinLookAndFeelPainter::Instance, &CreateSkinPainterInfo}});
+  ASSERT_NO_THROW(damaged.Register());
+  TcxCustomLookAndFeelPainterClass painter = nullptr;
+  EXPECT_TRUE(ExtendedStylePainterRegistry()->FindPainterByName(L"Damaged", painter));
+  EXPECT_THROW(damaged.Info(), EdxSkin);
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(damaged.Info(), nullptr) << "refused once, not on every paint";
+  damaged.Unregister();
+  EXPECT_FALSE(ExtendedStylePainterRegistry()->FindPainterByName(L"Damaged", painter));
   FinalizeUnits();
 }
 

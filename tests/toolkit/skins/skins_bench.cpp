@@ -102,6 +102,11 @@ void MeasureDrawing(const wchar_t* ASkin, const wchar_t* AGroup, const wchar_t* 
   TdxSkinElement cached(nullptr);
   cached.Assign(element);
   cached.SetUseCache(true);
+  // The first draw makes the cache (as long as an uncached draw). Left to the
+  // calibration below, it set one call a round, each a cold copy right after
+  // the uncached and GDI+ draws had flushed the processor's caches, against
+  // thousands of warm BitBlts: the cached draw read 1.3 to 5.5 times BitBlt.
+  cached.DrawToDC(dc, target, 0, esNormal);
   const auto medians = Measure(
       200000, {[&] { element->DrawToDC(dc, target, 0, esNormal); }, [&] { cached.DrawToDC(dc, target, 0, esNormal); },
                [&] {

@@ -198,6 +198,10 @@ void dxBarFreeSoundLibrary() {
 BOOL PlayMenuSound(int Kind) {
   static const wchar_t* const kAliases[] = {L"MenuPopup", L"MenuCommand", nullptr};
   if (Kind < 0 || Kind > 2) return FALSE;
+  // Stopping needs no library that was never loaded: no sound of this process can
+  // be playing then. So the stop at every start (LoadMenuSounds) costs nothing,
+  // and winmm with the COM libraries it brings comes with the first real sound.
+  if (Kind == 2 && !GPlaySoundBound && !GetModuleHandleW(L"winmm.dll")) return TRUE;
   TdxPlaySoundProc play = BoundPlaySound();
   if (!play) return FALSE;
   return play(kAliases[Kind], nullptr, dxBarMenuSoundFlags);

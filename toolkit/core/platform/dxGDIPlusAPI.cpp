@@ -14,6 +14,7 @@ enum class TLoadState { NotLoaded, Available, Failed };
 
 HMODULE GLibrary = nullptr;
 TLoadState GState = TLoadState::NotLoaded;
+bool GPresent = false;  // CanLoadGdiPlus found the library, not yet loaded
 int GLoadAttempts = 0;
 TdxGdiPlusApi GApi;
 ULONG_PTR GToken = 0;
@@ -82,6 +83,24 @@ EdxGdipException::EdxGdipException(int AErrorCode)
 bool IsGdiPlusAvailable() {
   if (GState == TLoadState::NotLoaded) LoadGdiPlus();
   return GState == TLoadState::Available;
+}
+
+bool CanLoadGdiPlus() {
+  if (GState != TLoadState::NotLoaded) return GState == TLoadState::Available;
+  if (GPresent) return true;
+  // Mapped only: no import is loaded, no entry point runs, and the override
+  // that disables the library refuses this as it does a real load.
+  const UINT oldMode = SetErrorMode(SEM_NOOPENFILEERRORBOX);
+  HMODULE probe = LoadLibraryExW(L"gdiplus.dll", nullptr, DONT_RESOLVE_DLL_REFERENCES);
+  SetErrorMode(oldMode);
+  if (!probe) {
+    ++GLoadAttempts;
+    GState = TLoadState::Failed;
+    return false;
+  }
+  FreeLibrary(probe);
+  GPresent = true;
+  return true;
 }
 
 void LoadGdiPlus() {
@@ -240,6 +259,7 @@ TdxUnitsLoader* GetUnitsLoader() {
 namespace {
 void MarkGdiPlusNotLoaded() {
   GState = TLoadState::NotLoaded;
+  GPresent = false;
   GLoadAttempts = 0;
 }
 }  // namespace

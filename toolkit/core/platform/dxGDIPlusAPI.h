@@ -1,7 +1,7 @@
 // GDI+ bound at run time: the program links no import library for it, so it
 // starts and draws bitmaps on systems without gdiplus.dll. The library is
-// loaded on the first IsGdiPlusAvailable; a load that fails is remembered, not
-// tried again. Also the units loader, which runs the start and end procedures
+// loaded on the first IsGdiPlusAvailable (the units' start only asks whether
+// it is there, CanLoadGdiPlus); a load that fails is remembered, not tried again. Also the units loader, which runs the start and end procedures
 // of the units that need GDI+.
 #pragma once
 
@@ -58,6 +58,14 @@ class EdxGdipException : public EdxException {
 
 // Loads GDI+ when it has not been tried yet; true when it can be used.
 bool IsGdiPlusAvailable();
+// Whether GDI+ is there to be used, for the units that file what needs it at
+// their start, without paying for GDI+ itself (its library, the system
+// libraries it brings and its start) before something draws with it: true
+// once loaded, false after a failed load; before any load the library is
+// looked for and mapped without its imports and let go at once. A library
+// that can't be found or mapped counts as the one failed load, remembered as
+// IsGdiPlusAvailable's is.
+bool CanLoadGdiPlus();
 // Loads the library, binds every export and starts GDI+ with the background
 // thread suppressed; on any failure the library is let go at once and GDI+
 // stays unavailable until the GDI+ unit starts again.

@@ -531,8 +531,8 @@ const wchar_t* const kPngDescription = L"Portable Network Graphics";
 
 void InitializeImageClasses() {
   GImageClass = TdxGPNullImage::StaticClass();
-  if (!IsGdiPlusAvailable()) return;
-  InitPngEncoderClsid();
+  // GDI+ itself starts with the first picture; the PNG encoder is looked up with the first save.
+  if (!CanLoadGdiPlus()) return;
   GImageClass = TdxGPImage::StaticClass();
   RegisterClasses({TdxPNGImage::StaticClass()});
   TPicture::RegisterFileFormat(L"PNG", kPngDescription, TdxPNGImage::StaticClass());

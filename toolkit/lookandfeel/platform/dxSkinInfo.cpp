@@ -568,6 +568,15 @@ void TdxSkinInfo::SetSkin(TdxSkin* ASkin) {
   Initialize();
 }
 
+void TdxSkinInfo::TakeSkin(TdxSkin* ASkin) {
+  if (ASkin == FOwnedSkin.get()) return SetSkin(ASkin);
+  // Owned before it is followed, so a table that fails to build leaks nothing;
+  // the skin owned until now goes last, when it is no longer followed.
+  std::unique_ptr<TdxSkin> previous = std::move(FOwnedSkin);
+  FOwnedSkin.reset(ASkin);
+  SetSkin(ASkin);
+}
+
 void TdxSkinInfo::SkinChanged(TdxSkin*) {
   Finalize();
   Initialize();

@@ -145,6 +145,8 @@ class TdxSkinInfo : public TcxIUnknownObject, public IdxSkinChangeListener {
   // Follows another skin (or none): the slots are made anew. The skin given
   // at construction stays owned by the info.
   void SetSkin(TdxSkin* ASkin);
+  // Takes a skin over as the constructor does, for an info made before its skin was read.
+  void TakeSkin(TdxSkin* ASkin);
   virtual bool IsUserSkin() { return false; }
   // Resolves every slot; a property of an unexpected class raises EInvalidCast.
   virtual void Initialize();

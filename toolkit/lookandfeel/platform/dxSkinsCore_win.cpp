@@ -230,8 +230,8 @@ std::unique_ptr<TdxSkinTexture> NewPNGTexture() { return std::make_unique<TdxSki
 void StartSkins() {
   dxSkinsData_Initialize();
   SetSkinTextureFactory(&NewPNGTexture);
+  // Reading a skin starts GDI+; the PNG encoder is looked up with the first save.
   SetSkinReadableFunc(&IsGdiPlusAvailable);
-  if (IsGdiPlusAvailable()) InitPngEncoderClsid();
 }
 
 void EndSkins() {

@@ -18,21 +18,33 @@ TdxSkinLookAndFeelPainterInfo* CreateSkinPainterInfo(TdxSkin* ASkin) {
 // --- A unit's skins ---------------------------------------------------------------------------
 
 TdxSkinUnitSkins::TdxSkinUnitSkins(std::vector<TEntry> AEntries)
-    : FEntries(std::move(AEntries)), FInfos(FEntries.size(), nullptr) {}
+    : FEntries(std::move(AEntries)), FInfos(FEntries.size(), nullptr), FRead(FEntries.size(), TRead::Done) {}
+
+namespace {
+
+// A skin the program does not carry is refused at start, as reading it at once
+// would. Its data are not touched: that would bring their pages in for a skin
+// that may never be drawn; a damaged one raises on its first use.
+void CheckSkinResource(const wchar_t* ASkinName) {
+  if (!FindResourceW(GetModuleHandleW(nullptr), ASkinName, L"DXSKINS"))
+    throw EResNotFound(Format(LoadResString(&SResNotFound), {String(ASkinName)}));
+}
+
+}  // namespace
 
 void TdxSkinUnitSkins::Register() {
-  if (!IsGdiPlusAvailable()) return;
+  if (!CanLoadGdiPlus()) return;
   TcxExtendedStylePainters* registry = ExtendedStylePainterRegistry();
   if (!registry) return;
   for (std::size_t i = 0; i < FEntries.size(); ++i) {
     const TEntry& entry = FEntries[i];
-    auto skin = std::make_unique<TdxSkin>(entry.SkinName, GetModuleHandleW(nullptr), true);
-    std::unique_ptr<TdxSkinLookAndFeelPainterInfo> info(entry.CreateInfo(skin.get()));
-    skin.release();  // the info owns it now
+    CheckSkinResource(entry.SkinName);
+    std::unique_ptr<TdxSkinLookAndFeelPainterInfo> info(entry.CreateInfo(nullptr));
     // A name filed already by someone else stays theirs; this skin is not used.
     if (!registry->Register(entry.RegisteredName, entry.Painter(), info.get())) continue;
     FreeObjectLink(FInfos[i]);
     FInfos[i] = CreateObjectLink(info.release());
+    FRead[i] = TRead::Waiting;
   }
 }
 
@@ -40,15 +52,31 @@ void TdxSkinUnitSkins::Unregister() {
   TcxExtendedStylePainters* registry = ExtendedStylePainterRegistry();
   for (std::size_t i = 0; i < FEntries.size(); ++i) {
     // Only a name this unit filed, and only while its own info is still there under it.
-    if (registry && Info(int(i))) registry->Unregister(FEntries[i].RegisteredName);
+    if (registry && Filed(i)) registry->Unregister(FEntries[i].RegisteredName);
     FreeObjectLink(FInfos[i]);
     FInfos[i] = nullptr;
+    FRead[i] = TRead::Done;
   }
 }
 
-TdxSkinLookAndFeelPainterInfo* TdxSkinUnitSkins::Info(int AIndex) const {
-  TcxObjectLink* link = FInfos[std::size_t(AIndex)];
+TdxSkinLookAndFeelPainterInfo* TdxSkinUnitSkins::Filed(std::size_t AIndex) const {
+  TcxObjectLink* link = FInfos[AIndex];
   return link ? static_cast<TdxSkinLookAndFeelPainterInfo*>(link->Target()) : nullptr;
+}
+
+TdxSkinLookAndFeelPainterInfo* TdxSkinUnitSkins::Info(int AIndex) {
+  const std::size_t i = std::size_t(AIndex);
+  TdxSkinLookAndFeelPainterInfo* info = Filed(i);
+  if (!info) return nullptr;
+  if (FRead[i] == TRead::Waiting) {
+    // Marked first: a reading that raises is not tried again on every paint.
+    FRead[i] = TRead::Failed;
+    // GDI+ found at start and failing to start now leaves nothing to draw the pictures with.
+    if (!IsGdiPlusAvailable()) return nullptr;
+    info->TakeSkin(new TdxSkin(FEntries[i].SkinName, GetModuleHandleW(nullptr), true));
+    FRead[i] = TRead::Done;
+  }
+  return FRead[i] == TRead::Done ? info : nullptr;
 }
 
 // --- The user skin ----------------------------------------------------------------------------

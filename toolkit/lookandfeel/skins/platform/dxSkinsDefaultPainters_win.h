@@ -1,7 +1,7 @@
 // The built-in skins' common ground: the user skin's painter and info, the
-// registration every skin unit does at start (each of its skins read from the
-// program's resources and filed by name with its painter, when GDI+ is
-// there) and undoes at end, and the reader of a skin file's names.
+// registration every skin unit does at start (each of its skins filed by name
+// with its painter, when GDI+ is there, and read from the program's resources
+// when first asked for) and undoes at end, and the reader of a skin file's names.
 #pragma once
 
 #include <vector>
@@ -22,6 +22,9 @@ class TdxSkinUserLookAndFeelPainterInfo : public TdxSkinLookAndFeelPainterInfo {
 };
 
 // The skins one unit carries, with the painter class that stands for each.
+// Each is filed by name at the unit's start with an info that follows no skin
+// yet; its tree is read from the program's resources and its lookup table
+// built on the first request for its info, once.
 class TdxSkinUnitSkins {
  public:
   struct TEntry {
@@ -32,17 +35,24 @@ class TdxSkinUnitSkins {
   };
   explicit TdxSkinUnitSkins(std::vector<TEntry> AEntries);
 
-  // Reads each skin from the program's resources and files it; nothing without
-  // GDI+. A missing or damaged resource raises the skin reader's error.
+  // Files each skin; nothing without GDI+. A missing resource raises
+  // EResNotFound here; a damaged one raises the skin reader's error on first use.
   void Register();
   // Takes back what Register filed: the registry frees the infos, and they their skins.
   void Unregister();
-  // The info made for the entry, while the registry still holds it; else null.
-  TdxSkinLookAndFeelPainterInfo* Info(int AIndex = 0) const;
+  // The info made for the entry, while the registry still holds it, its skin
+  // read on the first call; else null. A skin whose reading failed raises that
+  // error once and answers null from then on, so its painter draws as a
+  // painter without skin.
+  TdxSkinLookAndFeelPainterInfo* Info(int AIndex = 0);
 
  private:
+  enum class TRead { Waiting, Done, Failed };
+  TdxSkinLookAndFeelPainterInfo* Filed(std::size_t AIndex) const;
+
   std::vector<TEntry> FEntries;
   std::vector<TcxObjectLink*> FInfos;
+  std::vector<TRead> FRead;
 };
 
 // The plain info class of the built-in skins, for TEntry::CreateInfo.
