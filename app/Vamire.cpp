@@ -83,10 +83,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
                    cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
                    cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, cxEditConstsUnit,
-                   cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit, cxTrackBarUnit,
+                   cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit,
                    dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit, cxRadioGroupUnit,
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit, cxRadioGroupUnit, cxTrackBarUnit,
                    cxPCPaintersFactoryUnit, cxPCUnit,
                    cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit});

@@ -338,8 +338,6 @@ void TcxCustomTrackBar::Dispatch(TMessage& Message) {
 
 // --- Unit -------------------------------------------------------------------------------------
 
-const TResStringRec scxSEditRepositoryTrackBarItem{L"scxSEditRepositoryTrackBarItem", L"TrackBar|Represents a TrackBar"};
-
 namespace {
 
 void cxTrackBar_Initialize() {

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "cxEdit_control_win.h"
+#include "cxExtEditConsts.h"
 #include "cxTrackBar.h"
 
 class TcxCanvas;
@@ -141,8 +142,6 @@ class TcxTrackBar : public TcxCustomTrackBar {
   explicit TcxTrackBar(TComponent* AOwner) : TcxCustomTrackBar(AOwner) {}
 };
 
-// The editor-properties registry's description of the track bar.
-extern const TResStringRec scxSEditRepositoryTrackBarItem;
 // Registers the track bar's properties (and the control for streaming) at
 // start-up; takes both back at shutdown.
 extern const TUnitEntry cxTrackBarUnit;
