@@ -94,13 +94,15 @@ int TextWidth(HDC DC, const wchar_t* Text, int Length) {
 
 // --- Metrics -------------------------------------------------------------------------------
 
-TSize TdxBarPainter::ButtonSize(int GlyphSize) const { return TSize{GlyphSize + 7, GlyphSize + 6}; }
+TSize TdxBarPainter::ButtonSize(int GlyphSize) const {
+  return TSize{ButtonWidthForGlyph(GlyphSize), ButtonHeightForGlyph(GlyphSize)};
+}
 int TdxBarPainter::FloatingFrameWidth() const { return GetSystemMetrics(SM_CXFRAME); }
 int TdxBarPainter::FloatingFrameHeight() const { return GetSystemMetrics(SM_CYFRAME); }
 
 int TdxBarPainter::SmallCaptionHeight() const {
   NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = 340;  // the size without the padded border width, which every system accepts
+  metrics.cbSize = sizeof(metrics);
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
     return GetSystemMetrics(SM_CYSMCAPTION) - 1;
   return metrics.iSmCaptionHeight;
@@ -134,9 +136,10 @@ TRect TdxBarPainter::MenuCheckMarkRect(const TRect& GlyphRect, int FontPoints) {
   return TRect{x, y, x + w, y + h};
 }
 
-void TdxBarPainter::DrawMenuCheckMark(HDC DC, const TRect& GlyphRect, int FontPoints, TColor Color) const {
+void TdxBarPainter::DrawMenuCheckMark(HDC DC, const TRect& GlyphRect, int FontPoints, TColor Color,
+                                      bool Enabled) const {
   const TRect r = MenuCheckMarkRect(GlyphRect, FontPoints);
-  DrawCheckMarkGlyph(DC, r.TopLeft(), FontPoints >= 16 ? 2 : 1, Color);
+  DrawCheckMarkGlyph(DC, r.TopLeft(), FontPoints >= 16 ? 2 : 1, Color, Enabled);
 }
 
 void TdxBarPainter::DrawArrowTriangle(HDC DC, const TRect& R, TcxArrowDirection Direction, TColor Color) const {
