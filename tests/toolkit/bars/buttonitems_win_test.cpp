@@ -8,13 +8,13 @@
 namespace {
 
 using namespace bars_test;
-const auto *const kUnits = testing::AddGlobalTestEnvironment(new TBarUnits);
+const auto* const kUnits = testing::AddGlobalTestEnvironment(new TBarUnits);
 
 class TClickCounter : public TObject {
   VAMIRE_CLASS(TClickCounter, TObject)
  public:
   int Clicks = 0;
-  void Click(TObject *) { ++Clicks; }
+  void Click(TObject*) { ++Clicks; }
 };
 
 class ButtonItemsTest : public testing::Test {
@@ -27,16 +27,16 @@ class ButtonItemsTest : public testing::Test {
   }
   void TearDown() override { Form->Free(); }
   template <class T = TdxBarButton>
-  T *Make(const String &Caption) {
-    auto *item = new T(Form);
+  T* Make(const String& Caption) {
+    auto* item = new T(Form);
     item->SetCaption(Caption);
     item->SetCategory(0);
     return item;
   }
-  std::vector<TdxBarButton *> Group(int Count, bool AllowAllUp) {
-    std::vector<TdxBarButton *> buttons;
+  std::vector<TdxBarButton*> Group(int Count, bool AllowAllUp) {
+    std::vector<TdxBarButton*> buttons;
     for (int i = 0; i < Count; ++i) {
-      TdxBarButton *b = Make(L"Mode " + IntToStr(i));
+      TdxBarButton* b = Make(L"Mode " + IntToStr(i));
       b->SetButtonStyle(bsChecked);
       b->SetGroupIndex(1);
       buttons.push_back(b);
@@ -44,18 +44,18 @@ class ButtonItemsTest : public testing::Test {
     buttons.front()->SetAllowAllUp(AllowAllUp);
     return buttons;
   }
-  static std::vector<bool> Downs(const std::vector<TdxBarButton *> &Buttons) {
+  static std::vector<bool> Downs(const std::vector<TdxBarButton*>& Buttons) {
     std::vector<bool> downs;
-    for (TdxBarButton *b : Buttons) downs.push_back(b->Down());
+    for (TdxBarButton* b : Buttons) downs.push_back(b->Down());
     return downs;
   }
-  THostForm *Form = nullptr;
-  TdxBarManager *Manager = nullptr;
+  THostForm* Form = nullptr;
+  TdxBarManager* Manager = nullptr;
 };
 
 TEST_F(ButtonItemsTest, ThreeCheckedButtonsOfOneGroup) {
-  std::vector<TdxBarButton *> g = Group(3, false);
-  for (TdxBarButton *b : g) EXPECT_FALSE(b->AllowAllUp());
+  std::vector<TdxBarButton*> g = Group(3, false);
+  for (TdxBarButton* b : g) EXPECT_FALSE(b->AllowAllUp());
   g[0]->SetDown(true);
   EXPECT_EQ(Downs(g), (std::vector<bool>{true, false, false}));
   g[1]->Click();
@@ -66,7 +66,7 @@ TEST_F(ButtonItemsTest, ThreeCheckedButtonsOfOneGroup) {
   EXPECT_TRUE(g[1]->Down()) << "nor does a click raise it";
 
   g[2]->SetAllowAllUp(true);
-  for (TdxBarButton *b : g) EXPECT_TRUE(b->AllowAllUp()) << "the group shares the answer";
+  for (TdxBarButton* b : g) EXPECT_TRUE(b->AllowAllUp()) << "the group shares the answer";
   g[1]->SetDown(false);
   EXPECT_EQ(Downs(g), (std::vector<bool>{false, false, false}));
   g[2]->Click();
@@ -74,7 +74,7 @@ TEST_F(ButtonItemsTest, ThreeCheckedButtonsOfOneGroup) {
   EXPECT_EQ(Downs(g), (std::vector<bool>{false, false, false})) << "a click toggles";
 
   // Another group is not touched.
-  TdxBarButton *other = Make(L"Other");
+  TdxBarButton* other = Make(L"Other");
   other->SetButtonStyle(bsChecked);
   other->SetGroupIndex(2);
   other->SetDown(true);
@@ -83,7 +83,7 @@ TEST_F(ButtonItemsTest, ThreeCheckedButtonsOfOneGroup) {
 }
 
 TEST_F(ButtonItemsTest, StyleAndGroupSetters) {
-  TdxBarButton *plain = Make(L"Plain");
+  TdxBarButton* plain = Make(L"Plain");
   plain->SetGroupIndex(5);
   EXPECT_EQ(plain->GroupIndex(), 0) << "kept only for checked styles";
   plain->SetDown(true);
@@ -93,20 +93,19 @@ TEST_F(ButtonItemsTest, StyleAndGroupSetters) {
     TdxBarButtonStyle Style;
     bool Checks, DropsDown;
   };
-  for (const TCase &c : std::vector<TCase>{{bsDefault, false, false},
+  for (const TCase& c : std::vector<TCase>{{bsDefault, false, false},
                                            {bsChecked, true, false},
                                            {bsDropDown, false, true},
                                            {bsCheckedDropDown, true, true}}) {
-    TdxBarButton *b = Make(L"Styled");
+    TdxBarButton* b = Make(L"Styled");
     b->SetButtonStyle(c.Style);
     EXPECT_EQ(b->ButtonStyle(), c.Style);
     EXPECT_EQ(b->IsCheckable(), c.Checks);
     EXPECT_EQ(b->HasDropDownPart(), c.DropsDown);
   }
 
-  // The last button down of a group that must keep one down is released all the
-  // same.
-  std::vector<TdxBarButton *> g = Group(2, false);
+  // The last button down of a group that must keep one down is released all the same.
+  std::vector<TdxBarButton*> g = Group(2, false);
   g[0]->SetDown(true);
   g[0]->SetButtonStyle(bsCheckedDropDown);
   EXPECT_FALSE(g[0]->Down()) << "setting the style releases Down";
@@ -116,7 +115,7 @@ TEST_F(ButtonItemsTest, StyleAndGroupSetters) {
   EXPECT_EQ(g[1]->GroupIndex(), 3);
 
   TClickCounter counter;
-  TdxBarButton *check = Make(L"Check");
+  TdxBarButton* check = Make(L"Check");
   check->SetButtonStyle(bsChecked);
   check->SetOnClick(TNotifyEvent(&counter, &TClickCounter::Click));
   check->Click();
@@ -132,43 +131,42 @@ TEST_F(ButtonItemsTest, TextsActionsAndAccelerators) {
   EXPECT_EQ(Make(L"")->GetDefaultCaption(), L"New Button");
   EXPECT_EQ(Make<TdxBarSeparator>(L"")->GetDefaultCaption(), L"New Separator");
   EXPECT_TRUE(Make<TdxBarLabel>(L"")->ShowCaption());
-  TdxBarLargeButton *large = Make<TdxBarLargeButton>(L"Large");
+  TdxBarLargeButton* large = Make<TdxBarLargeButton>(L"Large");
   EXPECT_TRUE(large->ShowCaption());
   EXPECT_EQ(large->GlyphLayout(), glTop);
   EXPECT_TRUE(large->SyncImageIndex());
 
-  // At run time: the item's actions plus the paint style; large buttons without
-  // it.
+  // At run time: the item's actions plus the paint style; large buttons without it.
   const uint16_t item = Make<TdxBarLabel>(L"")->GetSupportedActions();
   EXPECT_EQ(Make(L"")->GetSupportedActions(), item | 0x20);
   EXPECT_EQ(large->GetSupportedActions(), item & ~0x20);
   EXPECT_EQ(Make<TdxBarSeparator>(L"")->GetSupportedActions(), item & ~0x1000);
 
-  TdxBar *bar = Manager->AddToolbar();
-  TdxBarButton *b = Make(L"&Print");
-  TdxBarItemLink *link = bar->ItemLinks()->AddItem(b);
+  TdxBar* bar = Manager->AddToolbar();
+  TdxBarButton* b = Make(L"&Print");
+  TdxBarItemLink* link = bar->ItemLinks()->AddItem(b);
   struct TCase {
     TdxBarPaintStyle Style;
     bool Activates;
   };
-  for (const TCase &c :
+  for (const TCase& c :
        std::vector<TCase>{{psStandard, false}, {psCaption, true}, {psCaptionInMenu, false}, {psCaptionGlyph, true}}) {
     b->SetPaintStyle(c.Style);
     EXPECT_EQ(b->CanActivateByAccelerator(link), c.Activates) << int(c.Style);
   }
   b->SetEnabled(false);
   EXPECT_FALSE(b->CanActivateByAccelerator(link));
-  TdxBarItemLink *largeLink = bar->ItemLinks()->AddItem(large);
+  TdxBarItemLink* largeLink = bar->ItemLinks()->AddItem(large);
   large->SetPaintStyle(psCaption);
   EXPECT_TRUE(large->CanActivateByAccelerator(largeLink));
   large->SetShowCaption(false);
   EXPECT_FALSE(large->CanActivateByAccelerator(largeLink)) << "large buttons also need their caption shown";
 
   // A checked action drives Down, and Down is then not written.
-  auto *action = new TAction(Form);
+  auto* action = new TAction(Form);
   action->SetCaption(L"Grid");
   action->SetChecked(true);
-  TdxBarButton *bound = Make(L"");
+  TdxBarButton* bound = Make(L"");
   bound->SetButtonStyle(bsChecked);
   bound->SetAction(action);
   EXPECT_TRUE(bound->Down());
@@ -178,17 +176,17 @@ TEST_F(ButtonItemsTest, TextsActionsAndAccelerators) {
 }
 
 TEST_F(ButtonItemsTest, ASeparatorIsRefusedByAToolbar) {
-  TdxBarSeparator *separator = Make<TdxBarSeparator>(L"Presets");
+  TdxBarSeparator* separator = Make<TdxBarSeparator>(L"Presets");
   String reason;
   EXPECT_TRUE(separator->CanBePlacedOn(1, nullptr, reason));
   EXPECT_EQ(reason, L"");
-  TdxBar *bar = Manager->AddToolbar();
+  TdxBar* bar = Manager->AddToolbar();
   EXPECT_FALSE(separator->CanBePlacedOn(0, bar, reason));
   EXPECT_EQ(reason, L"A separator item cannot be placed on the specified toolbar");
   try {
     bar->ItemLinks()->AddItem(separator);
     ADD_FAILURE() << "the toolbar takes no separator";
-  } catch (const EdxException &e) {
+  } catch (const EdxException& e) {
     EXPECT_NE(e.Message().find(L"A separator item cannot be placed on the specified toolbar"), String::npos)
         << e.Message();
   }
@@ -196,12 +194,12 @@ TEST_F(ButtonItemsTest, ASeparatorIsRefusedByAToolbar) {
 }
 
 TEST_F(ButtonItemsTest, TheApplicationMenuItemFollowsItsExternalItem) {
-  auto *item = Make<TdxBarApplicationMenuButtonItem>(L"Own");
+  auto* item = Make<TdxBarApplicationMenuButtonItem>(L"Own");
   EXPECT_EQ(item->Visible(), ivNever) << "nothing of its own is shown";
   EXPECT_EQ(item->Caption(), L"Own");
 
   TClickCounter counter;
-  TdxBarButton *external = Make(L"&File");
+  TdxBarButton* external = Make(L"&File");
   external->SetHint(L"File commands");
   external->SetImageIndex(3);
   external->SetOnClick(TNotifyEvent(&counter, &TClickCounter::Click));
@@ -222,17 +220,16 @@ TEST_F(ButtonItemsTest, TheApplicationMenuItemFollowsItsExternalItem) {
   EXPECT_EQ(item->Visible(), ivNever);
 }
 
-// --- Large buttons in form files
-// -------------------------------------------------------------
+// --- Large buttons in form files -----------------------------------------------------------
 
 // A form with a manager and one large button as the writer puts it, with the
 // image values of a case put in at the button's place.
-String FormWithLargeButton(const String &Values) {
-  THostForm *form = TCustomForm::Create<THostForm>(nullptr);
+String FormWithLargeButton(const String& Values) {
+  THostForm* form = TCustomForm::Create<THostForm>(nullptr);
   form->SetName(L"Host");
-  auto *manager = new TdxBarManager(form);
+  auto* manager = new TdxBarManager(form);
   manager->SetName(L"Bars");
-  auto *big = new TdxBarLargeButton(form);
+  auto* big = new TdxBarLargeButton(form);
   big->SetName(L"Big");
   big->SetCaption(L"Wall");
   big->SetCategory(0);
@@ -245,7 +242,7 @@ String FormWithLargeButton(const String &Values) {
 }
 
 struct TLargeCase {
-  const char *Name;
+  const char* Name;
   String Values;
   int ImageIndex, LargeImageIndex;
   bool Sync;
@@ -262,11 +259,11 @@ TEST(LargeButtonStreaming, ImageIndexesReadAndWrittenBack) {
        2, 4, false},
       {"both equal, in step", L"    ImageIndex = 5\n    LargeImageIndex = 5\n", 5, 5, true},
   };
-  for (const TLargeCase &c : cases) {
+  for (const TLargeCase& c : cases) {
     SCOPED_TRACE(c.Name);
-    THostForm *form = TCustomForm::Create<THostForm>(nullptr);
+    THostForm* form = TCustomForm::Create<THostForm>(nullptr);
     ASSERT_EQ(ReadFormText(FormWithLargeButton(c.Values), form), L"");
-    auto *big = dynamic_cast<TdxBarLargeButton *>(form->FindComponent(L"Big"));
+    auto* big = dynamic_cast<TdxBarLargeButton*>(form->FindComponent(L"Big"));
     ASSERT_NE(big, nullptr);
     EXPECT_EQ(big->ImageIndex(), c.ImageIndex);
     EXPECT_EQ(big->LargeImageIndex(), c.LargeImageIndex);
@@ -278,9 +275,9 @@ TEST(LargeButtonStreaming, ImageIndexesReadAndWrittenBack) {
         << "the small index is written only when it does not follow:\n"
         << written;
     // Read back, the same values again.
-    THostForm *again = TCustomForm::Create<THostForm>(nullptr);
+    THostForm* again = TCustomForm::Create<THostForm>(nullptr);
     ASSERT_EQ(ReadFormText(written, again), L"");
-    auto *copy = dynamic_cast<TdxBarLargeButton *>(again->FindComponent(L"Big"));
+    auto* copy = dynamic_cast<TdxBarLargeButton*>(again->FindComponent(L"Big"));
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->ImageIndex(), c.ImageIndex);
     EXPECT_EQ(copy->LargeImageIndex(), c.LargeImageIndex);
@@ -288,8 +285,7 @@ TEST(LargeButtonStreaming, ImageIndexesReadAndWrittenBack) {
     again->Free();
 
     if (c.Sync) {
-      // At run time a new small index ends the following; a new large one while
-      // following moves both.
+      // At run time a new small index ends the following; a new large one while following moves both.
       big->SetLargeImageIndex(6);
       EXPECT_EQ(big->ImageIndex(), 6);
       big->SetImageIndex(7);
@@ -304,8 +300,7 @@ TEST(LargeButtonStreaming, ImageIndexesReadAndWrittenBack) {
   UnRegisterClasses({THostForm::StaticClass()});
 }
 
-// --- Registry
-// ------------------------------------------------------------------------------
+// --- Registry ------------------------------------------------------------------------------
 
 class TMyButton : public TdxBarButton {
   VAMIRE_CLASS(TMyButton, TdxBarButton)
@@ -314,7 +309,7 @@ class TMyButton : public TdxBarButton {
 };
 
 TEST(ButtonItemRegistry, RowsInOrder) {
-  TdxBarItemList *registry = GetBarItemRegistry();
+  TdxBarItemList* registry = GetBarItemRegistry();
   ASSERT_NE(registry, nullptr);
   std::vector<TClass> classes;
   for (int i = 0; i < registry->Count(); ++i) classes.push_back(registry->ItemClassAt(i));

@@ -22,7 +22,7 @@ int wmain() {
   InstallPlatformRuntime();
   bars_test::StartUnits();
   HDC dc = CreateCompatibleDC(nullptr);
-  void *bits = nullptr;
+  void* bits = nullptr;
   HBITMAP surface = vamire_test::CreateTopDownDib(dc, 800, 200, &bits);
   HGDIOBJ old = SelectObject(dc, surface);
   HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
@@ -47,7 +47,7 @@ int wmain() {
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     std::vector<TdxBarItemPaintInfo> items(Buttons);
     for (int i = 0; i < Buttons; ++i) {
-      TdxBarItemPaintInfo &item = items[i];
+      TdxBarItemPaintInfo& item = items[i];
       const int state = i % 4;
       item.ItemRect = TRect{(i % 10) * 78, (i / 10) * 24, (i % 10) * 78 + 76, (i / 10) * 24 + 22};
       item.Selected = state == 1;
@@ -61,13 +61,13 @@ int wmain() {
     }
     const TdxBarStandardPainter standard(nullptr);
     const TdxBarEnhancedPainter enhanced(nullptr);
-    auto ours = [&](const TdxBarPainter &Painter) {
-      for (const TdxBarItemPaintInfo &item : items) Painter.DrawButtonLikeItem(dc, item);
+    auto ours = [&](const TdxBarPainter& Painter) {
+      for (const TdxBarItemPaintInfo& item : items) Painter.DrawButtonLikeItem(dc, item);
     };
     auto theirs = [&] {
       HGDIOBJ previous = SelectObject(dc, font);
       SetBkMode(dc, TRANSPARENT);
-      for (const TdxBarItemPaintInfo &item : items) {
+      for (const TdxBarItemPaintInfo& item : items) {
         RECT r{item.ItemRect.Left, item.ItemRect.Top, item.ItemRect.Right, item.ItemRect.Bottom};
         FillRect(dc, &r, face);
         if (item.Selected || item.Down) DrawEdge(dc, &r, item.Down ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);

@@ -11,56 +11,55 @@
 namespace {
 
 using namespace bars_test;
-const auto *const kUnits = testing::AddGlobalTestEnvironment(new TBarUnits);
+const auto* const kUnits = testing::AddGlobalTestEnvironment(new TBarUnits);
 
 const TdxBarPainter kBase(nullptr);
 const TdxBarStandardPainter kStandard(nullptr);
 const TdxBarEnhancedPainter kEnhanced(nullptr);
 
-// --- Metrics
-// -------------------------------------------------------------------------------
+// --- Metrics -------------------------------------------------------------------------------
 
 struct TMetricCase {
-  const char *Name;
-  std::function<int(const TdxBarPainter &)> Get;
+  const char* Name;
+  std::function<int(const TdxBarPainter&)> Get;
   int Base, Standard, Enhanced;
 };
 
 TEST(BarPainters, MetricsPerLook) {
   const std::vector<TMetricCase> cases = {
-      {"button width for 16", [](const TdxBarPainter &p) { return p.ButtonSize(16).cx; }, 23, 23, 23},
-      {"button height for 16", [](const TdxBarPainter &p) { return p.ButtonSize(16).cy; }, 22, 22, 22},
-      {"button width for 32", [](const TdxBarPainter &p) { return p.ButtonSize(32).cx; }, 39, 39, 39},
-      {"grip room", [](const TdxBarPainter &p) { return p.GripSize(); }, 0, 9, 6},
-      {"quick customizing", [](const TdxBarPainter &p) { return int(p.BarAllowsQuickCustomizing()); }, 1, 0, 1},
-      {"caption indent", [](const TdxBarPainter &p) { return p.FloatingCaptionIndent(); }, 0, 4, 4},
-      {"caption top space", [](const TdxBarPainter &p) { return p.FloatingCaptionTopSpace(); }, 0, 2, 2},
-      {"caption bottom space", [](const TdxBarPainter &p) { return p.FloatingCaptionBottomSpace(); }, 0, 1, 1},
-      {"caption buttons framed", [](const TdxBarPainter &p) { return int(p.CaptionButtonsHaveFrame()); }, 0, 1, 1},
-      {"floating frame", [](const TdxBarPainter &p) { return int(p.FloatingBarHasFrame()); }, 0, 1, 1},
-      {"begin-group indent", [](const TdxBarPainter &p) { return p.MenuBeginGroupIndent(); }, 0, 2, 12},
-      {"sub-menu border", [](const TdxBarPainter &p) { return p.SubMenuBorderWidth(); }, 2, 3, 3},
-      {"recent-group frames", [](const TdxBarPainter &p) { return int(p.SubMenuFramesRecentGroups()); }, 0, 1, 1},
-      {"segmented progress", [](const TdxBarPainter &p) { return int(p.ProgressIsSegmented()); }, 0, 1, 1},
-      {"small bar", [](const TdxBarPainter &p) { return int(p.BarIsSmall()); }, 1, 0, 0},
-      {"separate drop-down look", [](const TdxBarPainter &p) { return int(p.ItemHasSeparateDropDownLook()); }, 0, 1, 1},
-      {"docked frame", [](const TdxBarPainter &p) { return p.DockedBarFrameWidths().Bottom; }, 1, 1, 1},
-      {"status top space", [](const TdxBarPainter &p) { return p.StatusBarTopSpace(); }, 2, 2, 2},
-      {"separator size", [](const TdxBarPainter &p) { return p.SeparatorSize(); }, 2, 2, 2},
-      {"separator caption margin", [](const TdxBarPainter &p) { return p.SeparatorCaptionMargins().Left; }, 6, 6, 6},
-      {"check size of 20", [](const TdxBarPainter &p) { return p.SubMenuCheckSize(20); }, 7, 7, 7},
+      {"button width for 16", [](const TdxBarPainter& p) { return p.ButtonSize(16).cx; }, 23, 23, 23},
+      {"button height for 16", [](const TdxBarPainter& p) { return p.ButtonSize(16).cy; }, 22, 22, 22},
+      {"button width for 32", [](const TdxBarPainter& p) { return p.ButtonSize(32).cx; }, 39, 39, 39},
+      {"grip room", [](const TdxBarPainter& p) { return p.GripSize(); }, 0, 9, 6},
+      {"quick customizing", [](const TdxBarPainter& p) { return int(p.BarAllowsQuickCustomizing()); }, 1, 0, 1},
+      {"caption indent", [](const TdxBarPainter& p) { return p.FloatingCaptionIndent(); }, 0, 4, 4},
+      {"caption top space", [](const TdxBarPainter& p) { return p.FloatingCaptionTopSpace(); }, 0, 2, 2},
+      {"caption bottom space", [](const TdxBarPainter& p) { return p.FloatingCaptionBottomSpace(); }, 0, 1, 1},
+      {"caption buttons framed", [](const TdxBarPainter& p) { return int(p.CaptionButtonsHaveFrame()); }, 0, 1, 1},
+      {"floating frame", [](const TdxBarPainter& p) { return int(p.FloatingBarHasFrame()); }, 0, 1, 1},
+      {"begin-group indent", [](const TdxBarPainter& p) { return p.MenuBeginGroupIndent(); }, 0, 2, 12},
+      {"sub-menu border", [](const TdxBarPainter& p) { return p.SubMenuBorderWidth(); }, 2, 3, 3},
+      {"recent-group frames", [](const TdxBarPainter& p) { return int(p.SubMenuFramesRecentGroups()); }, 0, 1, 1},
+      {"segmented progress", [](const TdxBarPainter& p) { return int(p.ProgressIsSegmented()); }, 0, 1, 1},
+      {"small bar", [](const TdxBarPainter& p) { return int(p.BarIsSmall()); }, 1, 0, 0},
+      {"separate drop-down look", [](const TdxBarPainter& p) { return int(p.ItemHasSeparateDropDownLook()); }, 0, 1, 1},
+      {"docked frame", [](const TdxBarPainter& p) { return p.DockedBarFrameWidths().Bottom; }, 1, 1, 1},
+      {"status top space", [](const TdxBarPainter& p) { return p.StatusBarTopSpace(); }, 2, 2, 2},
+      {"separator size", [](const TdxBarPainter& p) { return p.SeparatorSize(); }, 2, 2, 2},
+      {"separator caption margin", [](const TdxBarPainter& p) { return p.SeparatorCaptionMargins().Left; }, 6, 6, 6},
+      {"check size of 20", [](const TdxBarPainter& p) { return p.SubMenuCheckSize(20); }, 7, 7, 7},
       {"text indent",
-       [](const TdxBarPainter &p) {
+       [](const TdxBarPainter& p) {
          TdxBarItemPaintInfo item;
          item.IconColumnWidth = 24;
          return p.SubMenuItemTextIndent(item);
        },
        27, 27, 27},
-      {"small arrow width", [](const TdxBarPainter &p) { return p.SmallArrowSize().cx; }, 5, 5, 5},
-      {"reference text size", [](const TdxBarPainter &p) { return p.MenuReferenceTextSize(); }, 19, 19, 19},
-      {"footer line", [](const TdxBarPainter &p) { return p.ScreenTipFooterLineHeight(); }, 3, 3, 3},
+      {"small arrow width", [](const TdxBarPainter& p) { return p.SmallArrowSize().cx; }, 5, 5, 5},
+      {"reference text size", [](const TdxBarPainter& p) { return p.MenuReferenceTextSize(); }, 19, 19, 19},
+      {"footer line", [](const TdxBarPainter& p) { return p.ScreenTipFooterLineHeight(); }, 3, 3, 3},
   };
-  for (const TMetricCase &c : cases) {
+  for (const TMetricCase& c : cases) {
     SCOPED_TRACE(c.Name);
     EXPECT_EQ(c.Get(kBase), c.Base);
     EXPECT_EQ(c.Get(kStandard), c.Standard);
@@ -100,7 +99,7 @@ TEST(BarPainters, ComboAndSpinMetrics) {
       {true, 0, 0, 1, 1}, {true, 0, 1, 2, 1},  {true, 1, 1, 3, 1},
       {true, 2, 1, 2, 3}, {false, 1, 1, 4, 4}, {false, 0, 2, 4, 4},
   };
-  for (const TSpinCase &c : spins) {
+  for (const TSpinCase& c : spins) {
     SCOPED_TRACE(testing::Message() << "enabled " << c.Enabled << " pressed " << c.Pressed << " hot " << c.Hot);
     EXPECT_EQ(kBase.SpinButtonState(c.Enabled, 1, c.Pressed, c.Hot), c.Up);
     EXPECT_EQ(kBase.SpinButtonState(c.Enabled, 2, c.Pressed, c.Hot), c.Down);
@@ -116,7 +115,7 @@ TEST(BarPainters, MarkRectangles) {
     TdxBarDockingStyle Style;
     TRect Expected;
   };
-  for (const TCase &c : std::vector<TCase>{{dsTop, {109, 0, 120, 26}},
+  for (const TCase& c : std::vector<TCase>{{dsTop, {109, 0, 120, 26}},
                                            {dsBottom, {109, 0, 120, 26}},
                                            {dsLeft, {0, 15, 120, 26}},
                                            {dsRight, {0, 15, 120, 26}}}) {
@@ -136,8 +135,7 @@ TEST(BarPainters, MarkRectangles) {
   EXPECT_EQ(kEnhanced.MarkRect(bar, caption), (TRect{70, 3, 83, 19}));
 }
 
-// --- System colours given by the test
-// --------------------------------------------------------
+// --- System colours given by the test ------------------------------------------------------
 
 struct TColorOverride {
   int Index;
@@ -146,13 +144,12 @@ struct TColorOverride {
 std::vector<TColorOverride> GOverrides;
 
 TColor OverridingReader(int Index) {
-  for (const TColorOverride &o : GOverrides)
+  for (const TColorOverride& o : GOverrides)
     if (o.Index == Index) return o.Color;
   return TColor(GetSysColor(Index));
 }
 
-// Puts the test's colours in force for a scope (D-46: the system's stay as they
-// are).
+// Puts the test's colours in force for a scope (D-46: the system's stay as they are).
 class TSysColors {
  public:
   explicit TSysColors(std::vector<TColorOverride> Colors) {
@@ -192,7 +189,7 @@ TEST(BarPainters, BarBackgroundPrecedence) {
   managerBar.SetHandle(SolidBitmap(8, 8, RGB(0, 0, 200)));
   HBRUSH brush = CreateSolidBrush(RGB(200, 0, 200));
   struct TCase {
-    const char *Name;
+    const char* Name;
     bool Own, Status, ManagerBitmap;
     TColor Color;
     TdxBarDockingStyle Style;
@@ -207,7 +204,7 @@ TEST(BarPainters, BarBackgroundPrecedence) {
       {"floating: the manager's bar bitmap", false, false, true, clDefault, dsNone, 0x0000C8},
       {"floating without one: the brush", false, false, false, clDefault, dsNone, 0xC800C8},
   };
-  for (const TCase &c : cases) {
+  for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     TSurface s(20, 20);
     TdxBarControlPaintInfo bar;
@@ -232,7 +229,7 @@ TEST(BarPainters, HotAndDownButtonSitsOnTheDownSelectedBrush) {
     bool Selected, Down;
     uint32_t Expected;
   };
-  for (const TCase &c : std::vector<TCase>{
+  for (const TCase& c : std::vector<TCase>{
            {false, false, 0x0A141E}, {true, false, 0x0A141E}, {false, true, 0x00FA00}, {true, true, 0xFA0000}}) {
     SCOPED_TRACE(testing::Message() << "selected " << c.Selected << " down " << c.Down);
     TSurface s(40, 30);
@@ -317,7 +314,7 @@ TEST(BarPainters, GripBarsOfTheStandardAndEnhancedLooks) {
 }
 
 // The painter's drawing against the system's own in the same process.
-void ExpectSameAs(const std::function<void(HDC)> &Ours, const std::function<void(HDC)> &Theirs, int W, int H) {
+void ExpectSameAs(const std::function<void(HDC)>& Ours, const std::function<void(HDC)>& Theirs, int W, int H) {
   TSurface a(W, H), b(W, H);
   Ours(a.DC());
   Theirs(b.DC());
@@ -395,8 +392,7 @@ TEST(BarPainters, HandDrawnPushButtonTakesTheGivenColours) {
   EXPECT_EQ(s.Pixel(20, 10), 0x00FF00u) << "the face inside";
 }
 
-// --- Texts
-// ---------------------------------------------------------------------------------
+// --- Texts ---------------------------------------------------------------------------------
 
 HFONT MakeFont(int Weight = FW_NORMAL) {
   return CreateFontW(-12, 0, 0, 0, Weight, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -505,11 +501,10 @@ TEST(BarPainters, AThreeLineDescriptionIsDrawnAsTwoWithAnEllipsis) {
   DeleteObject(font);
 }
 
-// --- Progress
-// ------------------------------------------------------------------------------
+// --- Progress ------------------------------------------------------------------------------
 
 struct TProgressCase {
-  const char *Name;
+  const char* Name;
   int Position, Min, Max;
   std::vector<std::pair<int, int>> Blocks;  // [from, to) along the bar
 };
@@ -532,7 +527,7 @@ TEST(BarPainters, ProgressBlocksAndEmptyRanges) {
        {{0, 8}, {10, 18}, {20, 28}, {30, 38}, {40, 48}, {50, 58}, {60, 68}, {70, 78}, {80, 88}, {90, 98}}},
   };
   for (const bool vertical : {false, true})
-    for (const TProgressCase &c : cases) {
+    for (const TProgressCase& c : cases) {
       SCOPED_TRACE(testing::Message() << c.Name << (vertical ? " vertical" : ""));
       TSurface s(vertical ? 12 : 100, vertical ? 100 : 12);
       TdxBarItemPaintInfo item;
@@ -561,8 +556,7 @@ TEST(BarPainters, ProgressBlocksAndEmptyRanges) {
   DeleteObject(back);
 }
 
-// --- Separators and lines
-// ------------------------------------------------------------------
+// --- Separators and lines ------------------------------------------------------------------
 
 TEST(BarPainters, SeparatorsAreEtchedLines) {
   HBRUSH back = CreateSolidBrush(RGB(0, 255, 0));
@@ -576,7 +570,7 @@ TEST(BarPainters, SeparatorsAreEtchedLines) {
       },
       [&](HDC DC) {
         RECT bands[2] = {{10, 0, 12, 30}, {14, 0, 16, 30}};
-        for (RECT &b : bands) FillRect(DC, &b, back);
+        for (RECT& b : bands) FillRect(DC, &b, back);
         RECT line{12, 0, 14, 30};
         DrawEdge(DC, &line, EDGE_ETCHED, BF_LEFT);
       },
@@ -587,7 +581,7 @@ TEST(BarPainters, SeparatorsAreEtchedLines) {
       },
       [&](HDC DC) {
         RECT bands[2] = {{0, 10, 40, 12}, {0, 14, 40, 16}};
-        for (RECT &b : bands) FillRect(DC, &b, back);
+        for (RECT& b : bands) FillRect(DC, &b, back);
         RECT line{0, 12, 40, 14};
         DrawEdge(DC, &line, EDGE_ETCHED, BF_TOP);
       },
@@ -616,10 +610,154 @@ TEST(BarPainters, SeparatorsAreEtchedLines) {
   DeleteObject(back);
 }
 
-// --- Gallery
-// -------------------------------------------------------------------------------
+// --- Spin, header, edit and menu pieces ----------------------------------------------------
 
-HIMAGELIST GalleryGlyphs(TCustomImageList &List) {
+TEST(BarPainters, SpinArrowsAndButtons) {
+  TSysColors colors({{COLOR_BTNTEXT, TColor(0x0000FF)},
+                     {COLOR_BTNSHADOW, TColor(0x00FF00)},
+                     {COLOR_BTNHIGHLIGHT, TColor(0xFF0000)}});
+  // An up arrow 7 wide: its base row at the origin, the apex three rows above.
+  TSurface up(20, 20);
+  kStandard.DrawSpinArrow(up.DC(), TPoint{5, 10}, 7, true, true);
+  for (int x = 5; x < 12; ++x) EXPECT_EQ(up.Pixel(x, 10), 0xFF0000u) << x;
+  EXPECT_EQ(up.Pixel(4, 10), 0xFFFFFFu);
+  EXPECT_EQ(up.Pixel(8, 7), 0xFF0000u) << "the apex";
+  EXPECT_EQ(up.Pixel(7, 7), 0xFFFFFFu);
+  EXPECT_EQ(up.Pixel(8, 6), 0xFFFFFFu);
+  TSurface down(20, 20);
+  kStandard.DrawSpinArrow(down.DC(), TPoint{5, 10}, 7, false, false);
+  EXPECT_EQ(down.Pixel(5, 10), 0x00FF00u) << "disabled: the shadow colour";
+  EXPECT_EQ(down.Pixel(12, 11), 0x0000FFu) << "over the highlight one pixel right and down";
+  EXPECT_EQ(down.Pixel(8, 13), 0x00FF00u) << "the apex below";
+
+  EXPECT_EQ(kBase.SpinArrowOrigin(TRect{0, 0, 15, 11}, 4, 4, false), (TPoint{4, 3}));
+  EXPECT_EQ(kBase.SpinArrowOrigin(TRect{0, 0, 15, 11}, 4, 4, true), (TPoint{4, 6}));
+  const TRect item{0, 0, 80, 22};
+  EXPECT_EQ(kBase.CalcSpinTextRect(item).Right, kBase.CalcSpinButtonRect(item, 0).Left - 1);
+
+  // A pressed button: sunken, as the system draws the edge.
+  HBRUSH back = CreateSolidBrush(RGB(0, 255, 255));
+  TdxBarItemPaintInfo spin;
+  spin.BarBrush = spin.Brush = back;
+  spin.ArrowOffset = 4;
+  TSurface pressed(20, 12), edge(20, 12);
+  kStandard.DrawSpinButton(pressed.DC(), spin, 1, 3, TRect{0, 0, 15, 11});
+  RECT r{0, 0, 15, 11};
+  DrawEdge(edge.DC(), &r, BDR_SUNKENOUTER, BF_RECT);
+  EXPECT_EQ(pressed.Pixel(0, 0), edge.Pixel(0, 0));
+  EXPECT_EQ(pressed.Pixel(14, 10), edge.Pixel(14, 10));
+  TSurface normal(20, 12);
+  kStandard.DrawSpinButton(normal.DC(), spin, 1, 1, TRect{0, 0, 15, 11});
+  EXPECT_EQ(normal.Pixel(0, 0), 0x00FFFFu) << "not hot: a frame in the bar's brush";
+  DeleteObject(back);
+}
+
+TEST(BarPainters, EditColoursMarginsAndBorder) {
+  HBRUSH bar = CreateSolidBrush(RGB(1, 2, 3));
+  EXPECT_EQ(kBase.EditColor(true, clDefault, bar), clWindow);
+  EXPECT_EQ(kBase.EditColor(true, TColor(0x123456), bar), TColor(0x123456)) << "the item's StyleEdit colour";
+  EXPECT_EQ(kBase.EditColor(false, TColor(0x123456), bar), TColor(RGB(1, 2, 3))) << "disabled: the bar's colour";
+  EXPECT_EQ(kBase.EditFontColor(true, clDefault), clWindowText);
+  EXPECT_EQ(kBase.EditFontColor(true, TColor(0x00AA00)), TColor(0x00AA00));
+  EXPECT_EQ(kBase.EditFontColor(false, TColor(0x00AA00)), clGrayText);
+
+  TdxBarItemPaintInfo item;
+  item.GlyphSize = 16;
+  item.ShowsGlyph = false;
+  EXPECT_EQ(kBase.EditPartMargins(item, 0), (TRect{2, 0, 4, 0})) << "no glyph";
+  item.ShowsGlyph = true;
+  EXPECT_EQ(kBase.EditPartMargins(item, 0), (TRect{0, 0, 4, 0}));
+  EXPECT_EQ(kBase.EditPartMargins(item, 1), (TRect{3, 0, 4, 0})) << "the glyph centred in the button width";
+  item.InMenu = true;
+  EXPECT_EQ(kBase.EditPartMargins(item, 0), (TRect{2, 0, 4, 0}));
+  EXPECT_EQ(kBase.EditPartMargins(item, 1), (TRect{4, 0, 0, 0}));
+  item.Selected = true;
+  EXPECT_TRUE(kBase.EditCaptionSolid(item));
+  EXPECT_FALSE(kBase.EditMarginSolid(item));
+  item.InMenu = false;
+  EXPECT_FALSE(kBase.EditCaptionSolid(item));
+
+  // Selected: a sunken outer ring as the system draws it; the rectangle ends two smaller.
+  item.BarBrush = bar;
+  TSurface s(40, 20), edge(40, 20);
+  TRect r{0, 0, 40, 20};
+  kBase.DrawEditBorder(s.DC(), item, false, r);
+  EXPECT_EQ(r, (TRect{2, 2, 38, 18}));
+  RECT e{0, 0, 40, 20};
+  DrawEdge(edge.DC(), &e, BDR_SUNKENOUTER, BF_RECT);
+  EXPECT_EQ(s.Pixel(0, 0), edge.Pixel(0, 0));
+  EXPECT_EQ(s.Pixel(39, 19), edge.Pixel(39, 19));
+  EXPECT_EQ(s.Pixel(1, 1), 0x010203u) << "the inner ring in the bar's brush";
+  EXPECT_EQ(s.Pixel(2, 2), 0xFFFFFFu);
+  DeleteObject(bar);
+}
+
+TEST(BarPainters, HeadersAndRecentGroupFrames) {
+  HBRUSH bar = CreateSolidBrush(RGB(0, 255, 0)), selected = CreateSolidBrush(RGB(255, 0, 0));
+  TdxBarItemPaintInfo header;
+  header.ItemRect = TRect{0, 0, 100, 18};
+  header.BarBrush = bar;
+  header.SelectedBrush = selected;
+  header.Caption = L"Recent";
+  header.ArrowSize = 3;
+  TSurface plain(100, 18);
+  kBase.DrawHeaderItem(plain.DC(), header, false);
+  EXPECT_EQ(plain.Pixel(50, 0), 0x00FF00u) << "the line at the top in the bar's background";
+  EXPECT_EQ(plain.Pixel(2, 10), Rgb(GetSysColor(COLOR_BTNSHADOW)));
+  header.Selected = true;
+  TSurface hot(100, 18);
+  kBase.DrawHeaderItem(hot.DC(), header, true);
+  EXPECT_EQ(hot.Pixel(2, 10), 0xFF0000u);
+
+  // Standard recent-group frames: the line above a change of group in the
+  // colour of the item's side, the highlight pixels at the group's corners.
+  TSysColors colors({{COLOR_BTNHIGHLIGHT, TColor(0x0000FF)}, {COLOR_BTNSHADOW, TColor(0x00FFFF)}});
+  TdxBarControlPaintInfo menu;
+  menu.ClientRect = TRect{0, 0, 120, 100};
+  menu.ToolbarBrush = bar;
+  TdxBarItemPaintInfo item;
+  item.ItemRect = TRect{4, 20, 100, 40};
+  for (const bool nonRecent : {false, true}) {
+    TSurface s(120, 100);
+    item.NonRecent = nonRecent;
+    kStandard.SubMenuDrawItemFrame(s.DC(), menu, item, true);
+    EXPECT_EQ(s.Pixel(3, 19), nonRecent ? 0xFFFF00u : 0xFF0000u) << "one pixel further left, just above";
+    EXPECT_EQ(s.Pixel(101, 30), nonRecent ? 0x00FF00u : 0xFFFFFFu) << "two pixels right of a non-recent item";
+  }
+  item.FirstInBar = item.LastInBar = true;
+  TSurface s(120, 100);
+  kStandard.SubMenuDrawItemFrame(s.DC(), menu, item, false);
+  EXPECT_EQ(s.Pixel(101, 18), 0xFF0000u) << "(right + 1, top - 2)";
+  EXPECT_EQ(s.Pixel(2, 99), 0xFF0000u) << "(left - 2, client height - 1)";
+  EXPECT_EQ(s.Pixel(50, 70), 0x00FF00u) << "below the last item down to the client bottom";
+  TSurface none(120, 100);
+  kBase.SubMenuDrawItemFrame(none.DC(), menu, item, true);
+  EXPECT_EQ(none.Pixel(50, 70), 0xFFFFFFu) << "the base look frames nothing";
+  DeleteObject(bar);
+  DeleteObject(selected);
+}
+
+TEST(BarPainters, StaticItemIndentsAndBorders) {
+  HBRUSH bar = CreateSolidBrush(RGB(0, 255, 0));
+  TdxBarItemPaintInfo label;
+  label.ItemRect = TRect{0, 0, 80, 20};
+  label.BarBrush = bar;
+  label.BorderStyle = 4;
+  TSurface s(80, 20);
+  EXPECT_EQ(kBase.CalcStaticItemSize(s.DC(), label, 5, 7), (TRect{7, 2, 71, 18})) << "indents, then the bump";
+  EXPECT_EQ(s.Pixel(2, 10), 0x00FF00u);
+  EXPECT_EQ(s.Pixel(76, 10), 0x00FF00u);
+  label.Vertical = true;
+  label.BorderStyle = 3;
+  EXPECT_EQ(kBase.CalcStaticItemSize(s.DC(), label, 5, 7), (TRect{2, 7, 78, 11}));
+  const std::vector<std::pair<int, int>> widths = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}};
+  for (auto [style, width] : widths) EXPECT_EQ(kBase.StaticBorderWidths(style).Left, width) << style;
+  DeleteObject(bar);
+}
+
+// --- Gallery -------------------------------------------------------------------------------
+
+HIMAGELIST GalleryGlyphs(TCustomImageList& List) {
   HIMAGELIST handle = List.Handle();
   const COLORREF colors[3] = {RGB(30, 110, 200), RGB(200, 60, 40), RGB(40, 150, 60)};
   for (COLORREF c : colors) {
@@ -639,21 +777,20 @@ HIMAGELIST GalleryGlyphs(TCustomImageList &List) {
   return handle;
 }
 
-void DrawGallery(HDC DC, const TdxBarPainter &P, int Left, TCustomImageList *Images, HFONT Font) {
+void DrawGallery(HDC DC, const TdxBarPainter& P, int Left, TCustomImageList* Images, HFONT Font) {
   HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
   TdxBarControlPaintInfo bar;
-  bar.Bounds = bar.ClientRect = TRect{Left, 0, Left + 300, 420};
+  bar.Bounds = bar.ClientRect = TRect{Left, 0, Left + 300, 440};
   bar.ToolbarBrush = face;
   bar.DockColor = clBtnFace;
   bar.DockingStyle = dsTop;
   bar.ShowsGrip = true;
-  RECT all{Left, 0, Left + 300, 420};
+  RECT all{Left, 0, Left + 300, 440};
   FillRect(DC, &all, face);
-  // A docked toolbar: grip, buttons in every state, a separator and a split
-  // button.
+  // A docked toolbar: grip, buttons in every state, a separator and a split button.
   const int save = SaveDC(DC);
   P.DrawDockedBarBorder(DC, bar, TRect{Left + 4, 4, Left + 292, 34});
-  const char *const captions[] = {"Open", "Hot", "Down", "Off"};
+  const char* const captions[] = {"Open", "Hot", "Down", "Off"};
   int x = Left + 4 + 3 + P.GripSize() + 2;
   for (int state = 0; state < 4; ++state) {
     TdxBarItemPaintInfo item;
@@ -672,8 +809,7 @@ void DrawGallery(HDC DC, const TdxBarPainter &P, int Left, TCustomImageList *Ima
   P.DrawToolbarSeparator(DC, bar, false, face, TRect{x, 7, x + P.ToolbarSeparatorSize(), 29});
   RestoreDC(DC, save);
 
-  // Split and plain drop-down buttons, combo buttons, ellipsis, push and spin
-  // buttons.
+  // Split and plain drop-down buttons, combo buttons, ellipsis, push and spin buttons.
   TdxBarItemPaintInfo split;
   split.ItemRect = TRect{Left + 8, 44, Left + 42, 66};
   split.SplitButton = split.ShowsArrow = true;
@@ -726,7 +862,7 @@ void DrawGallery(HDC DC, const TdxBarPainter &P, int Left, TCustomImageList *Ima
   HBRUSH highlight = GetSysColorBrush(COLOR_HIGHLIGHT);
   const int itemLeft = 3, itemRight = 239;
   int y = 4;
-  auto menuItem = [&](const wchar_t *Caption, int Height) {
+  auto menuItem = [&](const wchar_t* Caption, int Height) {
     TdxBarItemPaintInfo item;
     item.InMenu = true;
     item.ItemRect = TRect{itemLeft, y, itemRight, y + Height};
@@ -789,16 +925,43 @@ void DrawGallery(HDC DC, const TdxBarPainter &P, int Left, TCustomImageList *Ima
   P.DrawProgress(DC, progress, TRect{Left + 8, 372, Left + 200, 384});
   progress.SmoothProgress = true;
   P.DrawProgress(DC, progress, TRect{Left + 8, 390, Left + 200, 402});
+
+  // A spin item with its two buttons, an edit item's border and value, a menu group header.
+  TdxBarItemPaintInfo spin;
+  spin.Brush = spin.BarBrush = face;
+  spin.ArrowOffset = 3;
+  const TRect spinItem{Left + 8, 412, Left + 90, 434};
+  const TRect up = P.CalcSpinButtonRect(spinItem, 1), down = P.CalcSpinButtonRect(spinItem, 2);
+  P.FillSpinBackground(DC, spin, spinItem);
+  P.DrawSpinButton(DC, spin, 1, 2, up);
+  P.DrawSpinButton(DC, spin, 2, 3, down);
+  TdxBarItemPaintInfo edit;
+  edit.Brush = edit.BarBrush = face;
+  edit.Selected = true;
+  TRect editRect{Left + 100, 412, Left + 190, 434};
+  P.DrawEditBorder(DC, edit, false, editRect);
+  HGDIOBJ oldBrush = SelectObject(DC, GetSysColorBrush(COLOR_WINDOW));
+  HGDIOBJ oldEditFont = SelectObject(DC, Font);
+  P.DrawEditValue(DC, editRect, L"Wall 3");
+  SelectObject(DC, oldEditFont);
+  SelectObject(DC, oldBrush);
+  TdxBarItemPaintInfo header;
+  header.ItemRect = TRect{Left + 198, 412, Left + 292, 430};
+  header.Brush = header.BarBrush = face;
+  header.Font = Font;
+  header.Caption = L"Recent";
+  header.ArrowSize = 3;
+  P.DrawHeaderItem(DC, header, true);
 }
 
 TEST(BarPainters, GalleryOfBothLooks) {
   HFONT font = MakeFont();
   TCustomImageList images(nullptr, 16, 16);
   GalleryGlyphs(images);
-  TSurface s(600, 420);
+  TSurface s(600, 440);
   DrawGallery(s.DC(), kStandard, 0, &images, font);
   DrawGallery(s.DC(), kEnhanced, 300, &images, font);
-  const vamire_test::Capture shot = vamire_test::CaptureDC(s.DC(), 0, 0, 600, 420);
+  const vamire_test::Capture shot = vamire_test::CaptureDC(s.DC(), 0, 0, 600, 440);
   EXPECT_TRUE(shot.SavePng(vamire_test::InThemedPrefix() ? L"bars_painters_gallery_themed.png"
                                                          : L"bars_painters_gallery_plain.png"));
   EXPECT_GT(shot.CountNot(Rgb(GetSysColor(COLOR_BTNFACE))), 5000u);

@@ -11,7 +11,7 @@ VAMIRE_ENUM_NAMES(TdxBarButtonStyle, L"bsDefault", L"bsChecked", L"bsDropDown", 
 class TdxBarButton : public TdxBarItem {
   VAMIRE_CLASS(TdxBarButton, TdxBarItem)
  public:
-  explicit TdxBarButton(TComponent *AOwner);
+  explicit TdxBarButton(TComponent* AOwner);
 
   // --- published
   bool AllowAllUp() const { return FAllowAllUp; }
@@ -34,12 +34,12 @@ class TdxBarButton : public TdxBarItem {
   bool HasDropDownPart() const { return (FStyleBits & 2) != 0; }
 
   bool SupportsPaintStyle() override { return true; }
-  bool CanActivateByAccelerator(TdxBarItemLink *Link) override;
+  bool CanActivateByAccelerator(TdxBarItemLink* Link) override;
   void PaintStyleChanged() override;
   uint16_t GetSupportedActions() override;
   String GetDefaultCaption() override;
   void Click() override;
-  void ActionChange(TObject *Sender, bool CheckDefaults) override;
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
  protected:
   bool IsLoading() const { return ComponentState().Contains(csLoading); }
@@ -54,15 +54,15 @@ class TdxBarButton : public TdxBarItem {
 class TdxBarLargeButton : public TdxBarButton {
   VAMIRE_CLASS(TdxBarLargeButton, TdxBarButton)
  public:
-  explicit TdxBarLargeButton(TComponent *AOwner);
+  explicit TdxBarLargeButton(TComponent* AOwner);
 
   // --- published
   bool AutoGrayScale() const { return FAutoGrayScale; }
   void SetAutoGrayScale(bool Value);
   int Height() const { return FHeight; }
   void SetHeight(int Value);
-  TBitmap *HotGlyph() const { return FHotGlyph.get(); }
-  void SetHotGlyph(TBitmap *Value) { FHotGlyph->Assign(Value); }
+  TBitmap* HotGlyph() const { return FHotGlyph.get(); }
+  void SetHotGlyph(TBitmap* Value) { FHotGlyph->Assign(Value); }
   int HotImageIndex() const { return FHotImageIndex; }
   void SetHotImageIndex(int Value);
   bool SyncImageIndex() const { return FSyncImageIndex; }
@@ -74,7 +74,7 @@ class TdxBarLargeButton : public TdxBarButton {
 
   int GetLinkedImageIndex() override { return LargeImageIndex(); }
   void SetLinkedImageIndex(int Value) override { SetLargeImageIndex(Value); }
-  bool CanActivateByAccelerator(TdxBarItemLink *Link) override;
+  bool CanActivateByAccelerator(TdxBarItemLink* Link) override;
   bool HasHotImage() override;
   bool HasImage() override;
   void LargeGlyphChanged() override;
@@ -84,12 +84,12 @@ class TdxBarLargeButton : public TdxBarButton {
   void Loaded() override;
 
  protected:
-  void DefineProperties(TFiler *Filer) override;
+  void DefineProperties(TFiler* Filer) override;
 
  private:
-  void ReadImageIndex(TReader *Reader);
-  void WriteImageIndex(TWriter *Writer);
-  void HotGlyphBitmapChanged(TObject *Sender);
+  void ReadImageIndex(TReader* Reader);
+  void WriteImageIndex(TWriter* Writer);
+  void HotGlyphBitmapChanged(TObject* Sender);
   bool FAutoGrayScale = true, FSyncImageIndex = true, FSynchronizing = false;
   bool FImageIndexRead = false, FLargeImageIndexRead = false, FSyncImageIndexRead = false;
   int FHeight = 0, FHotImageIndex = -1;
@@ -101,25 +101,24 @@ class TdxBarLargeButton : public TdxBarButton {
 class TdxBarApplicationMenuButtonItem : public TdxBarItem {
   VAMIRE_CLASS(TdxBarApplicationMenuButtonItem, TdxBarItem)
  public:
-  explicit TdxBarApplicationMenuButtonItem(TComponent *AOwner);
-  TdxBarButton *ExternalItem() const { return FExternalItem; }
-  void SetExternalItem(TdxBarButton *Value);
+  explicit TdxBarApplicationMenuButtonItem(TComponent* AOwner);
+  TdxBarButton* ExternalItem() const { return FExternalItem; }
+  void SetExternalItem(TdxBarButton* Value);
 
   String Caption() const override;
   String Hint() const override;
   bool Enabled() const override;
   TdxBarItemVisible Visible() const override;
-  TBitmap *Glyph() const override;
+  TBitmap* Glyph() const override;
   int ImageIndex() const override;
   void DoClick() override;
 
  protected:
-  void Notification(TComponent *AComponent, TOperation Operation) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
-  TdxBarButton *FExternalItem = nullptr;
+  TdxBarButton* FExternalItem = nullptr;
 };
 
-// The item-class registry's rows of the button and static kinds, in the
-// registry's order.
+// The item-class registry's rows of the button and static kinds, in the registry's order.
 void dxBarRegisterButtonItems();

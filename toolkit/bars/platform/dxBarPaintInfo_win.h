@@ -16,13 +16,13 @@ struct TdxBarControlPaintInfo {
   TdxBarDockingStyle DockingStyle = dsNone;  // dsNone: floating, or a menu
   TRect Bounds{};                            // the whole control: (0, 0, Width, Height)
   TRect ClientRect{};
-  TBitmap *BackgroundBitmap = nullptr;  // the bar's own background picture
-  TBitmap *ManagerBarBitmap = nullptr;  // the manager's Backgrounds.Bar
+  TBitmap* BackgroundBitmap = nullptr;  // the bar's own background picture
+  TBitmap* ManagerBarBitmap = nullptr;  // the manager's Backgrounds.Bar
   bool StatusBarLike = false;           // no border, docked at the bottom, whole row
   TColor Color = clDefault;             // the bar's Color; clDefault when not set
   // What the dock fills behind a docked bar: its picture tiled from the bar's
   // place in the dock, else its colour.
-  TBitmap *DockBitmap = nullptr;
+  TBitmap* DockBitmap = nullptr;
   TColor DockColor = clBtnFace;
   TRect DockOrigin{};
   HBRUSH ToolbarBrush = nullptr;  // the bar's background brush
@@ -68,7 +68,9 @@ struct TdxBarItemPaintInfo {
   bool SmoothProgress = false;
   int Alignment = 0;        // 0 left, 1 right, 2 centre (TAlignment)
   int BorderStyle = 0;      // static border: 0 none, 1 lowered, 2 raised, 3 etched, 4 bump
-  bool FirstInBar = false;  // separators
+  bool FirstInBar = false;  // the first shown in its bar or menu
+  bool LastInBar = false;
+  bool BeginGroup = false;
   String Caption;
   String ShortCutText;
   String Description;
@@ -78,13 +80,14 @@ struct TdxBarItemPaintInfo {
   HBRUSH SelectedBrush = nullptr;
   HBRUSH DownBrush = nullptr;
   HBRUSH DownSelectedBrush = nullptr;
-  TCustomImageList *Images = nullptr;
+  TCustomImageList* Images = nullptr;
   int ImageIndex = -1;
   int GlyphSize = 16;
   int TextSize = 16;
   int ArrowSize = 4;
   int IconColumnWidth = 0;
   int ArrowWidth = 11;  // the split part's width
+  int ArrowOffset = 0;  // a spin arrow's left within its button
   // Progress.
   int Position = 0, Min = 0, Max = 100;
 };

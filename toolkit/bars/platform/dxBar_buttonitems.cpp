@@ -8,10 +8,9 @@ namespace {
 const TdxBarControlKinds kAllBarKinds{0, 1, 2};
 }  // namespace
 
-// --- Button
-// --------------------------------------------------------------------------------
+// --- Button --------------------------------------------------------------------------------
 
-TdxBarButton::TdxBarButton(TComponent *AOwner) : TdxBarItem(AOwner) { UnclickAfterDoing = true; }
+TdxBarButton::TdxBarButton(TComponent* AOwner) : TdxBarItem(AOwner) { UnclickAfterDoing = true; }
 
 void TdxBarButton::SetAllowAllUp(bool Value) {
   if (FAllowAllUp == Value) return;
@@ -19,7 +18,7 @@ void TdxBarButton::SetAllowAllUp(bool Value) {
   // The group shares one answer: every button of it takes the new value.
   if (FGroupIndex == 0 || !FBarManager) return;
   for (int i = 0; i < FBarManager->ItemCount(); ++i)
-    if (auto *button = dynamic_cast<TdxBarButton *>(FBarManager->Items(i));
+    if (auto* button = dynamic_cast<TdxBarButton*>(FBarManager->Items(i));
         button && button != this && button->FGroupIndex == FGroupIndex)
       button->FAllowAllUp = Value;
 }
@@ -53,11 +52,11 @@ void TdxBarButton::SetDownRaw(bool Value) {
 void TdxBarButton::SetDown(bool Value) {
   if (FDown == Value) return;
   if (Value && !IsCheckable()) return;
-  TdxBarButton *previous = nullptr;
+  TdxBarButton* previous = nullptr;
   if (!IsLoading() && IsCheckable() && FGroupIndex != 0 && FBarManager) {
     bool otherDown = false;
     for (int i = 0; i < FBarManager->ItemCount(); ++i) {
-      auto *button = dynamic_cast<TdxBarButton *>(FBarManager->Items(i));
+      auto* button = dynamic_cast<TdxBarButton*>(FBarManager->Items(i));
       if (!button || button == this || !button->IsCheckable() || button->FGroupIndex != FGroupIndex || !button->FDown)
         continue;
       otherDown = true;
@@ -79,10 +78,10 @@ void TdxBarButton::SetLowered(bool Value) {
   if (!IsLoading()) Changed(kAllBarKinds);
 }
 
-bool TdxBarButton::CanActivateByAccelerator(TdxBarItemLink *Link) {
+bool TdxBarButton::CanActivateByAccelerator(TdxBarItemLink* Link) {
   if (!Enabled()) return false;
-  TdxBarItemLinks *links = Link ? Link->GetLinks() : nullptr;
-  if (!links || !dynamic_cast<TdxBar *>(links->GetLinksOwner())) return true;
+  TdxBarItemLinks* links = Link ? Link->GetLinks() : nullptr;
+  if (!links || !dynamic_cast<TdxBar*>(links->GetLinksOwner())) return true;
   const TdxBarPaintStyle style = Link->GetPaintStyle();
   return style == psCaption || style == psCaptionGlyph;
 }
@@ -103,16 +102,15 @@ void TdxBarButton::Click() {
   TdxBarItem::Click();
 }
 
-void TdxBarButton::ActionChange(TObject *Sender, bool CheckDefaults) {
+void TdxBarButton::ActionChange(TObject* Sender, bool CheckDefaults) {
   TdxBarItem::ActionChange(Sender, CheckDefaults);
-  if (auto *action = dynamic_cast<TCustomAction *>(Sender); action && (!CheckDefaults || !FDown))
+  if (auto* action = dynamic_cast<TCustomAction*>(Sender); action && (!CheckDefaults || !FDown))
     SetDown(action->Checked());
 }
 
-// --- Large button
-// --------------------------------------------------------------------------
+// --- Large button --------------------------------------------------------------------------
 
-TdxBarLargeButton::TdxBarLargeButton(TComponent *AOwner)
+TdxBarLargeButton::TdxBarLargeButton(TComponent* AOwner)
     : TdxBarButton(AOwner),
       FHotGlyph(CreateBitmapWithChangeHandler(TNotifyEvent(this, &TdxBarLargeButton::HotGlyphBitmapChanged))) {
   SetShowCaption(true);
@@ -137,7 +135,7 @@ void TdxBarLargeButton::SetHotImageIndex(int Value) {
   HotGlyphChanged();
 }
 
-void TdxBarLargeButton::HotGlyphBitmapChanged(TObject *) { HotGlyphChanged(); }
+void TdxBarLargeButton::HotGlyphBitmapChanged(TObject*) { HotGlyphChanged(); }
 
 void TdxBarLargeButton::HotGlyphChanged() { ComponentChanged(); }
 
@@ -184,29 +182,29 @@ void TdxBarLargeButton::Loaded() {
   FImageIndexRead = FLargeImageIndexRead = FSyncImageIndexRead = false;
 }
 
-void TdxBarLargeButton::DefineProperties(TFiler *Filer) {
+void TdxBarLargeButton::DefineProperties(TFiler* Filer) {
   TdxBarButton::DefineProperties(Filer);
   Filer->DefineProperty(L"ImageIndex", TReaderProc(this, &TdxBarLargeButton::ReadImageIndex),
                         TWriterProc(this, &TdxBarLargeButton::WriteImageIndex), !FSyncImageIndex);
 }
 
-void TdxBarLargeButton::ReadImageIndex(TReader *Reader) { SetImageIndex(int(Reader->ReadInteger())); }
+void TdxBarLargeButton::ReadImageIndex(TReader* Reader) { SetImageIndex(int(Reader->ReadInteger())); }
 
-void TdxBarLargeButton::WriteImageIndex(TWriter *Writer) { Writer->WriteInteger(ImageIndex()); }
+void TdxBarLargeButton::WriteImageIndex(TWriter* Writer) { Writer->WriteInteger(ImageIndex()); }
 
 void TdxBarLargeButton::SetGlyphLayoutValue(TdxBarGlyphLayout Value) { SetGlyphLayout(Value); }
 
-bool TdxBarLargeButton::CanActivateByAccelerator(TdxBarItemLink *Link) {
+bool TdxBarLargeButton::CanActivateByAccelerator(TdxBarItemLink* Link) {
   return TdxBarButton::CanActivateByAccelerator(Link) && ShowCaption();
 }
 
 bool TdxBarLargeButton::HasHotImage() {
-  TdxBarManager *manager = BarManager();
+  TdxBarManager* manager = BarManager();
   return manager && manager->HotImages() && FHotImageIndex >= 0 && FHotImageIndex < manager->HotImages()->Count();
 }
 
 bool TdxBarLargeButton::HasImage() {
-  TdxBarManager *manager = BarManager();
+  TdxBarManager* manager = BarManager();
   return manager && manager->LargeImages() && LargeImageIndex() >= 0 &&
          LargeImageIndex() < manager->LargeImages()->Count();
 }
@@ -215,12 +213,11 @@ void TdxBarLargeButton::WidthChanged() { Changed(kAllBarKinds); }
 
 uint16_t TdxBarLargeButton::GetSupportedActions() { return TdxBarButton::GetSupportedActions() & ~0x20; }
 
-// --- Label and separator
-// -------------------------------------------------------------------
+// --- Label and separator -------------------------------------------------------------------
 
-TdxBarLabel::TdxBarLabel(TComponent *AOwner) : TdxBarItem(AOwner) { SetShowCaption(true); }
+TdxBarLabel::TdxBarLabel(TComponent* AOwner) : TdxBarItem(AOwner) { SetShowCaption(true); }
 
-bool TdxBarSeparator::CanBePlacedOn(int APlaceKind, TdxBar *, String &AReason) {
+bool TdxBarSeparator::CanBePlacedOn(int APlaceKind, TdxBar*, String& AReason) {
   AReason.clear();
   if (APlaceKind == 1) return true;
   AReason = ResolveResourceString(&dxSBAR_CANTPLACESEPARATOR);
@@ -231,14 +228,13 @@ String TdxBarSeparator::GetDefaultCaption() { return ResolveResourceString(&dxSB
 
 uint16_t TdxBarSeparator::GetSupportedActions() { return TdxBarLabel::GetSupportedActions() & ~0x1000; }
 
-// --- Application-menu button item
-// ----------------------------------------------------------
+// --- Application-menu button item ----------------------------------------------------------
 
-TdxBarApplicationMenuButtonItem::TdxBarApplicationMenuButtonItem(TComponent *AOwner) : TdxBarItem(AOwner) {
+TdxBarApplicationMenuButtonItem::TdxBarApplicationMenuButtonItem(TComponent* AOwner) : TdxBarItem(AOwner) {
   FVisible = ivNever;
 }
 
-void TdxBarApplicationMenuButtonItem::SetExternalItem(TdxBarButton *Value) {
+void TdxBarApplicationMenuButtonItem::SetExternalItem(TdxBarButton* Value) {
   if (FExternalItem == Value) return;
   if (FExternalItem) FExternalItem->RemoveFreeNotification(this);
   FExternalItem = Value;
@@ -246,7 +242,7 @@ void TdxBarApplicationMenuButtonItem::SetExternalItem(TdxBarButton *Value) {
   ComponentChanged();
 }
 
-void TdxBarApplicationMenuButtonItem::Notification(TComponent *AComponent, TOperation Operation) {
+void TdxBarApplicationMenuButtonItem::Notification(TComponent* AComponent, TOperation Operation) {
   TdxBarItem::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FExternalItem) FExternalItem = nullptr;
 }
@@ -263,7 +259,7 @@ bool TdxBarApplicationMenuButtonItem::Enabled() const {
 TdxBarItemVisible TdxBarApplicationMenuButtonItem::Visible() const {
   return FExternalItem ? FExternalItem->Visible() : TdxBarItem::Visible();
 }
-TBitmap *TdxBarApplicationMenuButtonItem::Glyph() const {
+TBitmap* TdxBarApplicationMenuButtonItem::Glyph() const {
   return FExternalItem ? FExternalItem->Glyph() : TdxBarItem::Glyph();
 }
 int TdxBarApplicationMenuButtonItem::ImageIndex() const {
@@ -277,8 +273,7 @@ void TdxBarApplicationMenuButtonItem::DoClick() {
     TdxBarItem::DoClick();
 }
 
-// --- Registry and streaming
-// ----------------------------------------------------------------
+// --- Registry and streaming ----------------------------------------------------------------
 
 void dxBarRegisterButtonItems() {
   // The controls that show these kinds come with the bar controls; until then

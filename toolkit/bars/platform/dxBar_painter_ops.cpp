@@ -14,19 +14,26 @@ using namespace dxbar_paint;
 
 namespace {
 
-void FrameColor(HDC DC, const TRect &R, TColor Color) {
+void FrameColor(HDC DC, const TRect& R, TColor Color) {
   HBRUSH brush = CreateSolidBrush(RGBOf(Color));
   FrameRect(DC, AsRect(R), brush);
   DeleteObject(brush);
 }
 
-int TextHeightOf(HDC DC, const wchar_t *Sample) {
+void FrameBrush(HDC DC, const TRect& R, HBRUSH Brush) {
+  if (Brush)
+    FrameRect(DC, AsRect(R), Brush);
+  else
+    FrameColor(DC, R, clBtnFace);
+}
+
+int TextHeightOf(HDC DC, const wchar_t* Sample) {
   SIZE size{};
   GetTextExtentPoint32W(DC, Sample, int(wcslen(Sample)), &size);
   return size.cy;
 }
 
-int TextWidthOf(HDC DC, const String &Text) {
+int TextWidthOf(HDC DC, const String& Text) {
   SIZE size{};
   if (!Text.empty()) GetTextExtentPoint32W(DC, Text.c_str(), int(Text.size()), &size);
   return size.cx;
@@ -45,8 +52,7 @@ int PainterAlignment(int Alignment) { return Alignment == 1 ? 2 : Alignment == 2
 
 }  // namespace
 
-// --- Bar controls
-// --------------------------------------------------------------------------
+// --- Bar controls --------------------------------------------------------------------------
 
 TRect TdxBarPainter::DockedBarFrameWidths() const {
   const int w = DockedBarFrameWidth();
@@ -59,12 +65,12 @@ TSize TdxBarPainter::SizeGripSize() const {
   return TSize{GetSystemMetrics(SM_CXHSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
 }
 
-int TdxBarPainter::FloatingCaptionTextLeft(const TdxBarControlPaintInfo &Bar, const TRect &Caption) const {
+int TdxBarPainter::FloatingCaptionTextLeft(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const {
   return Bar.ShowsCaptionButtons ? Bar.CaptionButtonsRect.Right + 3 : Caption.Left + 2;
 }
 
-TRect TdxBarPainter::MarkRect(const TdxBarControlPaintInfo &Bar, const TRect &Caption) const {
-  const TRect &c = Bar.ClientRect;
+TRect TdxBarPainter::MarkRect(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const {
+  const TRect& c = Bar.ClientRect;
   switch (Bar.DockingStyle) {
     case dsLeft:
     case dsRight:
@@ -88,24 +94,24 @@ TRect TdxBarPainter::MarkRect(const TdxBarControlPaintInfo &Bar, const TRect &Ca
   return r;
 }
 
-void TdxBarPainter::FillFloatingCaption(HDC DC, HBRUSH Brush, const TRect &R) const { FillBrush(DC, R, Brush); }
+void TdxBarPainter::FillFloatingCaption(HDC DC, HBRUSH Brush, const TRect& R) const { FillBrush(DC, R, Brush); }
 
-void TdxBarPainter::FillDockedBarBackground(HDC DC, const TdxBarControlPaintInfo &Bar, const TRect &R) const {
+void TdxBarPainter::FillDockedBarBackground(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& R) const {
   FillBarBackground(DC, R, Bar.DockOrigin, Bar.DockBitmap, Bar.DockColor, nullptr);
 }
 
-void TdxBarPainter::FillFloatingBarBackground(HDC DC, const TdxBarControlPaintInfo &Bar, HBRUSH Brush,
-                                              const TRect &R) const {
+void TdxBarPainter::FillFloatingBarBackground(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH Brush,
+                                              const TRect& R) const {
   FillBarBackground(DC, R, Bar.Bounds, Bar.ManagerBarBitmap, clBtnFace, Brush);
 }
 
-void TdxBarPainter::FillBarBackgroundFromDock(HDC DC, const TdxBarControlPaintInfo &Bar, const TRect &Origin,
-                                              const TRect &R) const {
+void TdxBarPainter::FillBarBackgroundFromDock(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& Origin,
+                                              const TRect& R) const {
   FillBarBackground(DC, R, Origin, nullptr, Bar.DockColor, nullptr);
 }
 
-void TdxBarPainter::DrawBarBackground(HDC DC, const TdxBarControlPaintInfo &Bar, HBRUSH Brush, TColor Color,
-                                      const TRect &Origin, const TRect &R) const {
+void TdxBarPainter::DrawBarBackground(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH Brush, TColor Color,
+                                      const TRect& Origin, const TRect& R) const {
   if (Bar.BackgroundBitmap && !Bar.BackgroundBitmap->Empty()) {
     FillBarBackground(DC, R, Origin, Bar.BackgroundBitmap, Color, Brush);
   } else if (Bar.StatusBarLike && (!Bar.ManagerBarBitmap || Bar.ManagerBarBitmap->Empty())) {
@@ -119,8 +125,8 @@ void TdxBarPainter::DrawBarBackground(HDC DC, const TdxBarControlPaintInfo &Bar,
   }
 }
 
-void TdxBarPainter::DrawToolbarSeparator(HDC DC, const TdxBarControlPaintInfo &Bar, bool HorizontalLine, HBRUSH Brush,
-                                         const TRect &R) const {
+void TdxBarPainter::DrawToolbarSeparator(HDC DC, const TdxBarControlPaintInfo& Bar, bool HorizontalLine, HBRUSH Brush,
+                                         const TRect& R) const {
   const int inset = ToolbarSeparatorInset();
   TRect line = R;
   if (HorizontalLine) {
@@ -138,15 +144,15 @@ void TdxBarPainter::DrawToolbarSeparator(HDC DC, const TdxBarControlPaintInfo &B
   }
 }
 
-void TdxBarPainter::DrawCaptionButtonBackground(HDC DC, const TdxBarControlPaintInfo &Bar, int State,
-                                                const TRect &R) const {
+void TdxBarPainter::DrawCaptionButtonBackground(HDC DC, const TdxBarControlPaintInfo& Bar, int State,
+                                                const TRect& R) const {
   if (State == 1 || State == 2)
     FillBrush(DC, Shrunk(R, 1), State == 1 ? Bar.SelectedBrush : Bar.DownSelectedBrush, clHighlight);
   else
     FillColor(DC, R, Bar.CaptionColor);
 }
 
-void TdxBarPainter::DrawFloatingCaption(HDC DC, const TdxBarControlPaintInfo &Bar, HBRUSH Brush, const TRect &R) const {
+void TdxBarPainter::DrawFloatingCaption(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH Brush, const TRect& R) const {
   FillBrush(DC, TRect{R.Left, R.Bottom, R.Right, R.Bottom + 1}, Brush);
   const bool themed = FloatingCaptionUsesTheme();
   if (themed) FillFloatingCaption(DC, Brush, R);
@@ -180,50 +186,49 @@ void TdxBarPainter::DrawFloatingCaption(HDC DC, const TdxBarControlPaintInfo &Ba
               UINT(Bar.Caption.size()), nullptr);
 }
 
-void TdxBarPainter::DrawStatusBarTopBand(HDC DC, const TdxBarControlPaintInfo &Bar) const {
-  const TRect &c = Bar.ClientRect;
+void TdxBarPainter::DrawStatusBarTopBand(HDC DC, const TdxBarControlPaintInfo& Bar) const {
+  const TRect& c = Bar.ClientRect;
   DrawBarBackground(DC, Bar, Bar.ToolbarBrush, clBtnFace, Bar.Bounds,
                     TRect{c.Left, c.Top, c.Right, c.Top + StatusBarTopSpace()});
 }
 
-// --- Buttons and combos
-// --------------------------------------------------------------------
+// --- Buttons and combos --------------------------------------------------------------------
 
-TRect TdxBarPainter::QuickCustItemCheckRect(const TRect &Item) const {
+TRect TdxBarPainter::QuickCustItemCheckRect(const TRect& Item) const {
   return TRect{Item.Left, Item.Top, Item.Left + (Item.Bottom - Item.Top), Item.Bottom};
 }
 
-void TdxBarPainter::OffsetPressedContent(const TdxBarItemPaintInfo &Item, TRect &R) const {
+void TdxBarPainter::OffsetPressedContent(const TdxBarItemPaintInfo& Item, TRect& R) const {
   if (HasFlatLook()) return;
   const int d = (Item.Pressed || Item.Down ? 1 : 0) + (Item.Pressed && Item.Down ? 1 : 0);
   R = TRect{R.Left + d, R.Top + d, R.Right + d, R.Bottom + d};
 }
 
-void TdxBarPainter::OffsetPressedEllipsis(bool Pressed, TRect &R) const {
+void TdxBarPainter::OffsetPressedEllipsis(bool Pressed, TRect& R) const {
   if (Pressed && !HasFlatLook()) R = TRect{R.Left + 1, R.Top + 1, R.Right + 1, R.Bottom + 1};
 }
 
-bool TdxBarPainter::FillsItemBackgroundSolid(const TdxBarItemPaintInfo &Item) const {
+bool TdxBarPainter::FillsItemBackgroundSolid(const TdxBarItemPaintInfo& Item) const {
   return !Item.NonRecent || (HasFlatLook() && (Item.Selected || Item.DroppedDown));
 }
 
-bool TdxBarPainter::ArrowDrawnInverted(const TdxBarItemPaintInfo &Item) const {
+bool TdxBarPainter::ArrowDrawnInverted(const TdxBarItemPaintInfo& Item) const {
   if (!HasFlatLook()) return UsesFlatPopupLook() && Item.DroppedDown;
   const bool whiteFace = ColorToRGB(clBtnFace) == 0xFFFFFF;
   return (whiteFace && Item.Selected && (Item.InMenu || !Item.DroppedDown)) || (Item.InMenu && Item.DroppedDown);
 }
 
-void TdxBarPainter::FillItemBackground(HDC DC, const TdxBarItemPaintInfo &Item, HBRUSH Brush, bool Solid,
-                                       const TRect &R) const {
+void TdxBarPainter::FillItemBackground(HDC DC, const TdxBarItemPaintInfo& Item, HBRUSH Brush, bool Solid,
+                                       const TRect& R) const {
   FillBrush(DC, R, Solid || !Item.BarBrush ? Brush : Item.BarBrush);
 }
 
-void TdxBarPainter::DrawLoweredFrame(HDC DC, TRect &R) const {
+void TdxBarPainter::DrawLoweredFrame(HDC DC, TRect& R) const {
   Edge(DC, R, BDR_SUNKENOUTER, BF_RECT);
   R = Shrunk(R, 1);
 }
 
-void TdxBarPainter::DrawItemGlyphImage(HDC DC, const TdxBarItemPaintInfo &Item, const TRect &R) const {
+void TdxBarPainter::DrawItemGlyphImage(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
   if (Item.Images && Item.ImageIndex >= 0 && Item.ImageIndex < Item.Images->Count()) {
     const int x = (R.Left + R.Right - Item.Images->Width()) / 2, y = (R.Top + R.Bottom - Item.Images->Height()) / 2;
     ImageList_Draw(Item.Images->Handle(), Item.ImageIndex, DC, x, y, Item.Enabled ? ILD_NORMAL : ILD_BLEND50);
@@ -232,7 +237,7 @@ void TdxBarPainter::DrawItemGlyphImage(HDC DC, const TdxBarItemPaintInfo &Item, 
   }
 }
 
-void TdxBarPainter::SplitMenuDescription(HDC DC, const String &Text, int Width, String &First, String &Second) const {
+void TdxBarPainter::SplitMenuDescription(HDC DC, const String& Text, int Width, String& First, String& Second) const {
   // Words go to the first line while it fits; the second holds the rest,
   // which its drawing cuts with an ellipsis.
   First.clear();
@@ -259,7 +264,7 @@ void TdxBarPainter::SplitMenuDescription(HDC DC, const String &Text, int Width, 
   Second = from == String::npos ? String() : rest.substr(from, to - from + 1);
 }
 
-void TdxBarPainter::DrawButtonLikeItem(HDC DC, const TdxBarItemPaintInfo &Item) const {
+void TdxBarPainter::DrawButtonLikeItem(HDC DC, const TdxBarItemPaintInfo& Item) const {
   TRect r = Item.ItemRect;
   if (Item.ButtonGroupFrame) DrawLoweredFrame(DC, r);
   const HGDIOBJ oldFont = Item.Font ? SelectObject(DC, Item.Font) : nullptr;
@@ -269,9 +274,8 @@ void TdxBarPainter::DrawButtonLikeItem(HDC DC, const TdxBarItemPaintInfo &Item) 
   if (Item.InMenu) {
     const TRect icon = SubMenuItemIconRect(Item);
     TRect text = SubMenuItemTextRect(Item);
+    DrawMenuGlyphArea(DC, Item);
     FillItemBackground(DC, Item, GlyphBackgroundBrush(Item), FillsItemBackgroundSolid(Item), icon);
-    FillItemBackground(DC, Item, Item.Selected && Item.SelectedBrush ? Item.SelectedBrush : Item.Brush,
-                       FillsItemBackgroundSolid(Item), TRect{icon.Right, r.Top, r.Right, r.Bottom});
     if (Item.ShowsGlyph) {
       DrawItemGlyphImage(DC, Item, icon);
       DrawGlyphFrame(DC, Item, icon);
@@ -335,14 +339,12 @@ void TdxBarPainter::DrawButtonLikeItem(HDC DC, const TdxBarItemPaintInfo &Item) 
     if (Item.SplitButton) {
       DrawSplitDropDownPart(DC, Item);
     } else {
-      TRect arrow{r.Right - Item.ArrowWidth, r.Top, r.Right, r.Bottom};
-      if (!Item.InMenu) OffsetPressedContent(Item, arrow);
-      DrawItemArrow(DC, Item, arrow);
+      DrawSubItemArrow(DC, Item);
     }
   }
 }
 
-void TdxBarPainter::DrawItemArrow(HDC DC, const TdxBarItemPaintInfo &Item, const TRect &R) const {
+void TdxBarPainter::DrawItemArrow(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
   TRect r = R;
   if (Item.DroppedDown && !UsesFlatPopupLook() && (R.Right - R.Left > 9 || Item.InMenu))
     r = TRect{r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1};
@@ -355,7 +357,7 @@ void TdxBarPainter::DrawItemArrow(HDC DC, const TdxBarItemPaintInfo &Item, const
     DrawArrowInRect(DC, r, dxBarArrowDown, color, HasFlatLook(), Item.Enabled, Item.Selected && HasFlatLook());
 }
 
-void TdxBarPainter::DrawSplitArrowBackground(HDC DC, const TdxBarItemPaintInfo &Item, HBRUSH Brush, TRect R) const {
+void TdxBarPainter::DrawSplitArrowBackground(HDC DC, const TdxBarItemPaintInfo& Item, HBRUSH Brush, TRect R) const {
   if (HasFlatLook() && !Item.InMenu) {
     --R.Left;
     if (Item.DroppedDown) return;
@@ -363,70 +365,69 @@ void TdxBarPainter::DrawSplitArrowBackground(HDC DC, const TdxBarItemPaintInfo &
   FillItemBackground(DC, Item, Brush, FillsItemBackgroundSolid(Item), R);
 }
 
-void TdxBarPainter::DrawSplitDropDownPart(HDC DC, const TdxBarItemPaintInfo &Item) const {
-  const TRect &r = Item.ItemRect;
+void TdxBarPainter::DrawSplitDropDownPart(HDC DC, const TdxBarItemPaintInfo& Item) const {
+  const TRect& r = Item.ItemRect;
   const TRect part{r.Right - Item.ArrowWidth, r.Top, r.Right, r.Bottom};
   DrawSplitArrowBackground(DC, Item, Item.Brush, part);
   DrawItemArrow(DC, Item, part);
 }
 
-void TdxBarPainter::DrawComboArrow(HDC DC, const TRect &R, int Size, TColor Color, bool Enabled) const {
+void TdxBarPainter::DrawComboArrow(HDC DC, const TRect& R, int Size, TColor Color, bool Enabled) const {
   DrawArrowOfSize(DC, R, dxBarArrowDown, !HasFlatLook() && !Enabled ? clDefault : Color, HasFlatLook(), Enabled, false,
                   Size);
 }
 
-void TdxBarPainter::DrawComboButton(HDC DC, const TdxBarItemPaintInfo &Item, const TRect &R) const {
+void TdxBarPainter::DrawComboButton(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
   TRect r = R;
   DrawComboButtonFrame(DC, Item, r);
   DrawComboArrow(DC, r, dxBarComboArrowSize(R.Right - R.Left), ComboArrowColor(), Item.Enabled);
 }
 
-void TdxBarPainter::DrawDropDownListBorder(HDC DC, const TRect &R, TColor Color) const {
+void TdxBarPainter::DrawDropDownListBorder(HDC DC, const TRect& R, TColor Color) const {
   FrameColor(DC, R, clBtnShadow);
   FrameColor(DC, Shrunk(R, 1), Color);
 }
 
-// --- Sub-menus
-// -----------------------------------------------------------------------------
+// --- Sub-menus -----------------------------------------------------------------------------
 
-void TdxBarPainter::CalcMenuArrowMetrics(HDC DC, int TextSize, int &ArrowWidth, int &ArrowHeight) const {
+void TdxBarPainter::CalcMenuArrowMetrics(HDC DC, int TextSize, int& ArrowWidth, int& ArrowHeight) const {
   ArrowWidth = SubMenuArrowWidth(TextSize);
   ArrowHeight = TextHeightOf(DC, L"0") + 1;
   const int check = SubMenuCheckSize(ArrowHeight);
   if (check % 2 != 0) ArrowHeight = 2 * check + 4;
 }
 
-TRect TdxBarPainter::SubMenuClientMargins(const TdxBarControlPaintInfo &) const {
+TRect TdxBarPainter::SubMenuClientMargins(const TdxBarControlPaintInfo&) const {
   const int b = SubMenuInnerBorder();
   return TRect{b, b, b, b};
 }
 
-int TdxBarPainter::SubMenuTextLeft(const TdxBarControlPaintInfo &Bar) const {
+int TdxBarPainter::SubMenuTextLeft(const TdxBarControlPaintInfo& Bar) const {
   int left = Bar.SideBandWidth + Bar.IconColumnWidth;
   AdjustMenuItemHeight(left);
   return left;
 }
 
-TRect TdxBarPainter::SubMenuItemIconRect(const TdxBarItemPaintInfo &Item) const {
-  const TRect &r = Item.ItemRect;
+TRect TdxBarPainter::SubMenuItemIconRect(const TdxBarItemPaintInfo& Item) const {
+  const TRect& r = Item.ItemRect;
   return TRect{r.Left, r.Top, r.Left + Item.IconColumnWidth, r.Bottom};
 }
 
-TRect TdxBarPainter::SubMenuItemTextRect(const TdxBarItemPaintInfo &Item) const {
+TRect TdxBarPainter::SubMenuItemTextRect(const TdxBarItemPaintInfo& Item) const {
   TRect r = Item.ItemRect;
   r.Left += SubMenuItemTextIndent(Item);
   return r;
 }
 
-TRect TdxBarPainter::SubMenuBeginGroupRect(const TRect &Item, bool ChangesRecentGroup) const {
+TRect TdxBarPainter::SubMenuBeginGroupRect(const TRect& Item, bool ChangesRecentGroup) const {
   const int bottom = Item.Top - (ChangesRecentGroup ? 1 : 0);
   return TRect{Item.Left, bottom - MenuSeparatorHeight(), Item.Right, bottom};
 }
 
-TRect TdxBarPainter::SubMenuItemContentRect(const TRect &R) const { return Shrunk(R, 3); }
+TRect TdxBarPainter::SubMenuItemContentRect(const TRect& R) const { return Shrunk(R, 3); }
 
-void TdxBarPainter::SubMenuDrawBorder(HDC DC, const TdxBarControlPaintInfo &Bar) const {
-  const TRect &b = Bar.Bounds;
+void TdxBarPainter::SubMenuDrawBorder(HDC DC, const TdxBarControlPaintInfo& Bar) const {
+  const TRect& b = Bar.Bounds;
   FillColor(DC, TRect{b.Left, b.Top, b.Left + 1, b.Bottom}, clBtnFace);
   FillColor(DC, TRect{b.Left, b.Top, b.Right, b.Top + 1}, clBtnFace);
   Edge(DC, b, BDR_RAISEDOUTER, BF_RIGHT | BF_BOTTOM);
@@ -439,8 +440,8 @@ void TdxBarPainter::SubMenuDrawBorder(HDC DC, const TdxBarControlPaintInfo &Bar)
   SubMenuDrawTearOffBar(DC, Bar.TearOffActive, Shrunk(band, 1));
 }
 
-void TdxBarPainter::SubMenuDrawClientBorder(HDC DC, const TdxBarControlPaintInfo &Bar, HBRUSH MenuBrush,
-                                            const TRect &R) const {
+void TdxBarPainter::SubMenuDrawClientBorder(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH MenuBrush,
+                                            const TRect& R) const {
   TRect r = R;
   if (Bar.TearOffHeight > 0) r.Top -= 2;
   Edge(DC, r, BDR_RAISEDINNER, BF_RECT);
@@ -450,20 +451,19 @@ void TdxBarPainter::SubMenuDrawClientBorder(HDC DC, const TdxBarControlPaintInfo
     FrameColor(DC, Shrunk(r, 1), clBtnFace);
 }
 
-void TdxBarPainter::SubMenuDrawTearOffBar(HDC DC, bool Active, const TRect &R) const {
+void TdxBarPainter::SubMenuDrawTearOffBar(HDC DC, bool Active, const TRect& R) const {
   FillColor(DC, R, SystemColor(dxBarTearOffCaptionColors[Active ? 1 : 0]));
 }
 
-void TdxBarPainter::SubMenuDrawSeparator(HDC DC, const TRect &R) const { Edge(DC, R, EDGE_ETCHED, BF_TOP); }
+void TdxBarPainter::SubMenuDrawSeparator(HDC DC, const TRect& R) const { Edge(DC, R, EDGE_ETCHED, BF_TOP); }
 
-void TdxBarPainter::SubMenuDrawBeginGroup(HDC DC, const TdxBarItemPaintInfo &Item, const TRect &R) const {
+void TdxBarPainter::SubMenuDrawBeginGroup(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
   FillItemBackground(DC, Item, Item.Brush, !Item.NonRecent ? true : FillsItemBackgroundSolid(Item), R);
   const int indent = MenuBeginGroupIndent();
   SubMenuDrawSeparator(DC, TRect{R.Left + indent, R.Top + 4, R.Right - indent, R.Bottom - 4});
 }
 
-// --- Edit and combo items
-// ------------------------------------------------------------------
+// --- Edit and combo items ------------------------------------------------------------------
 
 TColor TdxBarPainter::DisabledEditBackgroundColor(HBRUSH BarBrush) const {
   return BrushColor(BarBrush, TColor(ColorToRGB(clBtnFace)));
@@ -485,20 +485,19 @@ void TdxBarPainter::SelectAllEditText(HWND Edit, bool NotifyChange) const {
   SendMessageW(Edit, EM_SETSEL, 0, -1);
 }
 
-void TdxBarPainter::DrawEllipsisButton(HDC DC, const TdxBarItemPaintInfo &Item, const TRect &R) const {
+void TdxBarPainter::DrawEllipsisButton(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
   DrawEditFrame(DC, Item, R);
   DrawEllipsisGlyph(DC, R, Item.Enabled, Item.Pressed);
 }
 
-void TdxBarPainter::ClearEditBorder(HDC DC, HBRUSH BarBrush, const TRect &R) const {
+void TdxBarPainter::ClearEditBorder(HDC DC, HBRUSH BarBrush, const TRect& R) const {
   FrameRect(DC, AsRect(R), BarBrush);
   FrameRect(DC, AsRect(TRect{R.Left, R.Top + 1, R.Right, R.Bottom + 1}), BarBrush);
 }
 
-// --- Other item kinds
-// ----------------------------------------------------------------------
+// --- Other item kinds ----------------------------------------------------------------------
 
-void TdxBarPainter::DrawPushButtonCaption(HDC DC, const TRect &R, const String &Caption, bool Opaque,
+void TdxBarPainter::DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Opaque,
                                           int Offset) const {
   if (Opaque) FillColor(DC, R, clBtnFace);
   const COLORREF oldText = SetTextColor(DC, RGBOf(clBtnText));
@@ -509,7 +508,7 @@ void TdxBarPainter::DrawPushButtonCaption(HDC DC, const TRect &R, const String &
   SetTextColor(DC, oldText);
 }
 
-void TdxBarPainter::DrawPushButton(HDC DC, const TRect &R, const String &Caption, bool Pressed) const {
+void TdxBarPainter::DrawPushButton(HDC DC, const TRect& R, const String& Caption, bool Pressed) const {
   if (Pressed) {
     RECT r{R.Left, R.Top, R.Right, R.Bottom};
     DrawFrameControl(DC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED);
@@ -539,7 +538,7 @@ int TdxBarPainter::SpinButtonWidth(int ButtonHeight) const {
   return arrow.cx + 2 * arrow.cy + 4 - m.Left - m.Right;
 }
 
-TRect TdxBarPainter::CalcSpinButtonRect(const TRect &Item, int Button) const {
+TRect TdxBarPainter::CalcSpinButtonRect(const TRect& Item, int Button) const {
   const int h = Item.Bottom - Item.Top;
   const TRect m = SpinButtonMargins();
   const int w = SpinButtonWidth(h) + m.Left + m.Right;
@@ -559,16 +558,16 @@ int TdxBarPainter::SpinButtonState(bool Enabled, int Button, int PressedButton, 
   return 1;
 }
 
-void TdxBarPainter::DrawProgressBackground(HDC DC, const TdxBarItemPaintInfo &Item, const TRect &R) const {
+void TdxBarPainter::DrawProgressBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
   FillItemBackground(DC, Item, Item.Brush, false, R);
 }
 
-void TdxBarPainter::FillProgressPart(HDC DC, HBRUSH Brush, const TRect &R) const {
+void TdxBarPainter::FillProgressPart(HDC DC, HBRUSH Brush, const TRect& R) const {
   if (R.Right > R.Left && R.Bottom > R.Top) FillRect(DC, AsRect(R), Brush);
 }
 
-void TdxBarPainter::DrawProgressSegments(HDC DC, bool Vertical, HBRUSH Brush, const TRect &Bar,
-                                         const TRect &Done) const {
+void TdxBarPainter::DrawProgressSegments(HDC DC, bool Vertical, HBRUSH Brush, const TRect& Bar,
+                                         const TRect& Done) const {
   const int thickness = Vertical ? Bar.Right - Bar.Left : Bar.Bottom - Bar.Top;
   const int block = std::max(1, MulDiv(thickness, 2, 3));
   const int start = Vertical ? Done.Top : Done.Left, end = Vertical ? Done.Bottom : Done.Right;
@@ -579,7 +578,7 @@ void TdxBarPainter::DrawProgressSegments(HDC DC, bool Vertical, HBRUSH Brush, co
   }
 }
 
-void TdxBarPainter::DrawProgress(HDC DC, const TdxBarItemPaintInfo &Item, const TRect &R) const {
+void TdxBarPainter::DrawProgress(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
   DrawProgressBackground(DC, Item, R);
   const int length = Item.Vertical ? R.Bottom - R.Top : R.Right - R.Left;
   // A range that is empty or upside down shows nothing done.
@@ -600,11 +599,11 @@ TRect TdxBarPainter::StaticBorderWidths(int BorderStyle) const {
   return TRect{w, w, w, w};
 }
 
-void TdxBarPainter::DrawStaticBackground(HDC DC, const TdxBarItemPaintInfo &Item, bool Pushed) const {
+void TdxBarPainter::DrawStaticBackground(HDC DC, const TdxBarItemPaintInfo& Item, bool Pushed) const {
   FillItemBackground(DC, Item, Item.Brush, Pushed, Item.ItemRect);
 }
 
-void TdxBarPainter::DrawStaticBorder(HDC DC, int BorderStyle, TRect &R) const {
+void TdxBarPainter::DrawStaticBorder(HDC DC, int BorderStyle, TRect& R) const {
   if (BorderStyle >= 1 && BorderStyle <= 3) {
     Edge(DC, R, dxBarStaticBorderEdges[BorderStyle], BF_RECT);
     const TRect w = StaticBorderWidths(BorderStyle);
@@ -617,9 +616,9 @@ void TdxBarPainter::DrawStaticBorder(HDC DC, int BorderStyle, TRect &R) const {
   }
 }
 
-void TdxBarPainter::DrawStaticItem(HDC DC, const TdxBarItemPaintInfo &Item) const {
+void TdxBarPainter::DrawStaticItem(HDC DC, const TdxBarItemPaintInfo& Item) const {
   DrawStaticBackground(DC, Item, false);
-  const TRect &r = Item.ItemRect;
+  const TRect& r = Item.ItemRect;
   const HGDIOBJ oldFont = Item.Font ? SelectObject(DC, Item.Font) : nullptr;
   TdxBarFinally restoreFont([&] {
     if (oldFont) SelectObject(DC, oldFont);
@@ -650,9 +649,9 @@ void TdxBarPainter::DrawStaticItem(HDC DC, const TdxBarItemPaintInfo &Item) cons
                text, Item.Caption);
 }
 
-void TdxBarPainter::DrawSeparatorItem(HDC DC, const TdxBarItemPaintInfo &Item,
-                                      const TdxBarControlPaintInfo &Bar) const {
-  const TRect &r = Item.ItemRect;
+void TdxBarPainter::DrawSeparatorItem(HDC DC, const TdxBarItemPaintInfo& Item,
+                                      const TdxBarControlPaintInfo& Bar) const {
+  const TRect& r = Item.ItemRect;
   if (Item.ShowsCaption && !Item.Caption.empty()) {
     DrawStaticItem(DC, Item);
     const int size = SeparatorSize();
@@ -663,4 +662,243 @@ void TdxBarPainter::DrawSeparatorItem(HDC DC, const TdxBarItemPaintInfo &Item,
   } else {
     DrawToolbarSeparator(DC, Bar, Item.Vertical, Bar.ToolbarBrush, r);
   }
+}
+
+TRect TdxBarPainter::CalcStaticItemSize(HDC DC, const TdxBarItemPaintInfo& Item, int LeadingIndent,
+                                        int TrailingIndent) const {
+  TRect r = Item.ItemRect;
+  if (Item.Vertical) {
+    FillBrush(DC, TRect{r.Left, r.Top, r.Right, r.Top + LeadingIndent}, Item.BarBrush);
+    FillBrush(DC, TRect{r.Left, r.Bottom - TrailingIndent, r.Right, r.Bottom}, Item.BarBrush);
+    r.Top += LeadingIndent;
+    r.Bottom -= TrailingIndent;
+  } else {
+    FillBrush(DC, TRect{r.Left, r.Top, r.Left + LeadingIndent, r.Bottom}, Item.BarBrush);
+    FillBrush(DC, TRect{r.Right - TrailingIndent, r.Top, r.Right, r.Bottom}, Item.BarBrush);
+    r.Left += LeadingIndent;
+    r.Right -= TrailingIndent;
+  }
+  DrawStaticBorder(DC, Item.BorderStyle, r);
+  return r;
+}
+
+// --- Headers -------------------------------------------------------------------------------
+
+void TdxBarPainter::DrawHeaderBackground(HDC DC, const TdxBarItemPaintInfo& Item) const {
+  const TRect& r = Item.ItemRect;
+  FillBrush(DC, TRect{r.Left, r.Top, r.Right, r.Top + 1}, Item.BarBrush);
+  const TRect rest{r.Left, r.Top + 1, r.Right, r.Bottom};
+  FillBrush(DC, rest, Item.Selected && Item.SelectedBrush ? Item.SelectedBrush : HeaderBrush());
+  if (Item.Selected) DrawSelectionBackground(DC, Item, rest);
+}
+
+void TdxBarPainter::DrawHeaderArrow(HDC DC, const TdxBarItemPaintInfo& Item, bool Expanded) const {
+  const TRect& r = Item.ItemRect;
+  const int size = Item.ArrowSize;
+  const TRect arrow{r.Right - HeaderTextIndent() - 2 * size, r.Top, r.Right - HeaderTextIndent(), r.Bottom};
+  DrawSubMenuArrow(DC, arrow, Expanded ? dxBarArrowDown : dxBarArrowRight, size, ItemArrowColor(Item), true, false);
+}
+
+void TdxBarPainter::DrawHeaderItem(HDC DC, const TdxBarItemPaintInfo& Item, bool Expanded) const {
+  DrawHeaderBackground(DC, Item);
+  const HGDIOBJ oldFont = Item.Font ? SelectObject(DC, Item.Font) : nullptr;
+  TdxBarFinally restoreFont([&] {
+    if (oldFont) SelectObject(DC, oldFont);
+  });
+  const TRect& r = Item.ItemRect;
+  DrawItemText(DC, DT_SINGLELINE, HeaderFlatText(), false, false, HeaderTextSelected(Item), Item.Enabled, 0,
+               TRect{r.Left + HeaderTextIndent(), r.Top, r.Right, r.Bottom}, Item.Caption);
+  if (Item.Enabled) DrawHeaderArrow(DC, Item, Expanded);
+}
+
+// --- Spin buttons --------------------------------------------------------------------------
+
+TPoint TdxBarPainter::SpinArrowOrigin(const TRect& Button, int ArrowOffset, int ArrowSize, bool Up) const {
+  const int y = Button.Top + ((Button.Bottom - Button.Top) - ArrowSize) / 2;
+  return TPoint{Button.Left + ArrowOffset, Up ? y + ArrowSize - 1 : y};
+}
+
+TRect TdxBarPainter::CalcSpinTextRect(const TRect& Item) const {
+  TRect r = Item;
+  const TRect buttons = CalcSpinButtonRect(Item, 0);
+  if (buttons.Right > buttons.Left) r.Right = buttons.Left - SpinButtonMargins().Left;
+  return r;
+}
+
+void TdxBarPainter::DrawSpinArrow(HDC DC, const TPoint& Origin, int Size, bool Up, bool Enabled) const {
+  // Rows from the base to the apex, each a pixel shorter at both ends; the
+  // origin is the base row's left, the apex above it for the up arrow.
+  const int height = (Size + 1) / 2;
+  auto draw = [&](int Shift, TColor Color) {
+    for (int k = 0; k < height; ++k) {
+      const int y = (Up ? Origin.Y - k : Origin.Y + k) + Shift;
+      FillColor(DC, TRect{Origin.X + k + Shift, y, Origin.X + Size - k + Shift, y + 1}, Color);
+    }
+  };
+  if (Enabled) {
+    draw(0, clBtnText);
+  } else {
+    draw(1, clBtnHighlight);
+    draw(0, clBtnShadow);
+  }
+}
+
+void TdxBarPainter::DrawSpinButton(HDC DC, const TdxBarItemPaintInfo& Item, int Button, int State,
+                                   const TRect& R) const {
+  TdxBarItemPaintInfo button = Item;
+  button.Pressed = State == 3;
+  button.Selected = State == 2 || State == 3;
+  button.Enabled = State != 4;
+  DrawEditFrame(DC, button, R);
+  const int size = SpinArrowSize(2 * (R.Bottom - R.Top)).cx;
+  TPoint origin = SpinArrowOrigin(R, Item.ArrowOffset, (size + 1) / 2, Button == 1);
+  if (button.Pressed) origin = TPoint{origin.X + 1, origin.Y + 1};
+  DrawSpinArrow(DC, origin, size, Button == 1, button.Enabled);
+}
+
+void TdxBarPainter::FillSpinBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
+  FillItemBackground(DC, Item, Item.BarBrush, false, R);
+}
+
+// --- Edit items ----------------------------------------------------------------------------
+
+int TdxBarPainter::EditHeight(HDC DC) const { return TextHeightOf(DC, L"Wg") + 6; }
+
+bool TdxBarPainter::EditCaptionSolid(const TdxBarItemPaintInfo& Item) const {
+  return Item.InMenu && (Item.Selected || Item.NonRecent);
+}
+
+bool TdxBarPainter::EditMarginSolid(const TdxBarItemPaintInfo& Item) const { return Item.InMenu && Item.NonRecent; }
+
+int TdxBarPainter::EditCaptionLeftMargin(const TdxBarItemPaintInfo& Item) const {
+  if (!Item.ShowsGlyph) return EditCaptionMargin();
+  return Item.InMenu ? EditMenuCaptionMargin() : 0;
+}
+
+TRect TdxBarPainter::EditPartMargins(const TdxBarItemPaintInfo& Item, int Part) const {
+  if (Part == 0) return TRect{EditCaptionLeftMargin(Item), 0, EditCaptionRightMargin(), 0};
+  if (Item.InMenu) return EditMenuGlyphMargins();
+  return TRect{(ButtonSize(Item.GlyphSize).cx - Item.GlyphSize) / 2, 0, ItemTextMargins().Left, 0};
+}
+
+TRect TdxBarPainter::CalcInnerGlyphRect(const TRect& R, const TRect& ImageBounds, int GlyphWidth) const {
+  TRect r = R;
+  if (EditHasInnerGlyph() && ItemHasImageBounds(ImageBounds)) r.Right = r.Left + GlyphWidth + EditGlyphMargins().Right;
+  return r;
+}
+
+void TdxBarPainter::DrawEditCaptionBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& Caption,
+                                              const TRect& Glyph) const {
+  const HBRUSH area = Item.InMenu && Item.Selected && Item.SelectedBrush ? Item.SelectedBrush : Item.BarBrush;
+  if (Item.ShowsCaption) {
+    const int margin = EditPartMargins(Item, 0).Right;
+    FillItemBackground(DC, Item, area, EditCaptionSolid(Item),
+                       TRect{Caption.Left, Caption.Top, Caption.Right - margin, Caption.Bottom});
+    FillItemBackground(DC, Item, EditCaptionBrush(Item), EditMarginSolid(Item),
+                       TRect{Caption.Right - margin, Caption.Top, Caption.Right, Caption.Bottom});
+  }
+  if (!Item.InMenu && Item.ShowsGlyph) FillItemBackground(DC, Item, area, EditCaptionSolid(Item), Glyph);
+}
+
+void TdxBarPainter::DrawEditCaption(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
+  TRect r = R;
+  r.Right -= EditPartMargins(Item, 0).Right;
+  const HGDIOBJ oldFont = Item.Font ? SelectObject(DC, Item.Font) : nullptr;
+  DrawItemText(DC, DT_SINGLELINE, true, false, false, Item.InMenu && Item.Selected, Item.Enabled, 2, r, Item.Caption);
+  if (oldFont) SelectObject(DC, oldFont);
+  ExcludeClipRect(DC, R.Left, R.Top, R.Right, R.Bottom);
+}
+
+void TdxBarPainter::DrawEditItemGlyph(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
+  TRect r = R;
+  if (!Item.InMenu) {
+    const TRect m = EditPartMargins(Item, 1);
+    r.Left += m.Left;
+    r.Right -= m.Right;
+  }
+  TdxBarItemPaintInfo glyph = Item;
+  glyph.Pressed = EditGlyphShowsPressed();
+  DrawItemGlyphImage(DC, glyph, r);
+  ExcludeClipRect(DC, R.Left, R.Top, R.Right, R.Bottom);
+}
+
+void TdxBarPainter::DrawEditBorder(HDC DC, const TdxBarItemPaintInfo& Item, bool EditActive, TRect& R) const {
+  if (Item.Selected)
+    Edge(DC, R, BDR_SUNKENOUTER, BF_RECT);
+  else
+    FrameBrush(DC, R, Item.BarBrush);
+  const TRect inner = Shrunk(R, 1);
+  // The inner ring in the bar's brush while the value can be edited, lighter when it cannot.
+  if (Item.Enabled || EditActive)
+    FrameBrush(DC, inner, Item.BarBrush);
+  else
+    FrameColor(DC, inner, clBtnHighlight);
+  R = Shrunk(R, 2);
+}
+
+void TdxBarPainter::DrawEditValue(HDC DC, const TRect& R, const String& Text) const {
+  FillRect(DC, AsRect(R), static_cast<HBRUSH>(GetCurrentObject(DC, OBJ_BRUSH)));
+  const TRect offsets = CaptionOffsets(), borders = CaptionBorderWidths();
+  RECT r{R.Left + offsets.Left, R.Top + offsets.Top + borders.Top, R.Right - offsets.Right,
+         R.Bottom - offsets.Bottom - borders.Bottom};
+  const int oldMode = SetBkMode(DC, TRANSPARENT);
+  DrawTextW(DC, Text.c_str(), int(Text.size()), &r, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+  SetBkMode(DC, oldMode);
+}
+
+void TdxBarPainter::DrawComboListLine(HDC DC, const TRect& R, const String& Text) const {
+  FillRect(DC, AsRect(R), static_cast<HBRUSH>(GetCurrentObject(DC, OBJ_BRUSH)));
+  RECT r{R.Left + 2, R.Top, R.Right, R.Bottom};
+  const int oldMode = SetBkMode(DC, TRANSPARENT);
+  DrawTextW(DC, Text.c_str(), int(Text.size()), &r, DT_NOPREFIX | DT_SINGLELINE | DT_TOP | DT_LEFT);
+  SetBkMode(DC, oldMode);
+}
+
+// --- Arrows --------------------------------------------------------------------------------
+
+void TdxBarPainter::DrawSubMenuArrow(HDC DC, const TRect& R, int Direction, int Size, TColor Color, bool Enabled,
+                                     bool Selected) const {
+  DrawArrowOfSize(DC, R, Direction, Color, HasFlatLook(), Enabled, Selected, Size);
+}
+
+void TdxBarPainter::DrawSubItemArrow(HDC DC, const TdxBarItemPaintInfo& Item) const {
+  TRect r = Item.ItemRect;
+  TdxBarItemPaintInfo dropped = Item;
+  dropped.Pressed = Item.DroppedDown;
+  if (!Item.InMenu) OffsetPressedContent(dropped, r);
+  const int size = Item.InMenu ? Item.ArrowSize : Item.ArrowSize - 1;
+  const int direction = Item.InMenu || Item.Vertical ? dxBarArrowRight : dxBarArrowDown;
+  TColor color = ItemArrowColor(Item);
+  if (!Item.Enabled) color = clGrayText;
+  TRect arrow;
+  if (Item.InMenu) {
+    const int left = r.Right + size - Item.TextSize;
+    arrow = TRect{left, r.Top, left + size + 1, r.Bottom};
+  } else {
+    const int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2 + Item.TextSize / 2;
+    arrow = TRect{cx - size, cy - size, cx + size, cy + size};
+  }
+  DrawSubMenuArrow(DC, arrow, direction, size, color, Item.Enabled, Item.InMenu && Item.Selected);
+}
+
+// --- Menus and panes -----------------------------------------------------------------------
+
+void TdxBarPainter::SubMenuFillBackground(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH Brush,
+                                          const TRect& R) const {
+  FillBarBackground(DC, R, Bar.Bounds, Bar.BackgroundBitmap, clBtnFace, Brush);
+}
+
+void TdxBarPainter::ExtraPaneFillBackground(HDC DC, const TdxBarControlPaintInfo& Pane, HBRUSH Brush,
+                                            const TRect& R) const {
+  FillBarBackground(DC, R, Pane.Bounds, Pane.BackgroundBitmap, clBtnFace, Brush);
+}
+
+void TdxBarPainter::AppMenuDrawExtraPaneArea(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& Excluded,
+                                             const TRect& R) const {
+  HRGN region = nullptr;
+  bool exists = false;
+  SaveDCClipRegion(DC, region, exists);
+  TdxBarFinally restore([&] { RestoreDCClipRegion(DC, region, exists); });
+  ExcludeClipRect(DC, Excluded.Left, Excluded.Top, Excluded.Right, Excluded.Bottom);
+  SubMenuFillBackground(DC, Bar, Bar.ToolbarBrush, R);
 }

@@ -40,8 +40,8 @@ class TPenScope {
     SelectObject(FDC, FOld);
     DeleteObject(FPen);
   }
-  TPenScope(const TPenScope &) = delete;
-  TPenScope &operator=(const TPenScope &) = delete;
+  TPenScope(const TPenScope&) = delete;
+  TPenScope& operator=(const TPenScope&) = delete;
 
  private:
   HDC FDC;
@@ -53,25 +53,23 @@ constexpr UINT kMDIButtonKinds[3] = {DFCS_CAPTIONMIN, DFCS_CAPTIONRESTORE, DFCS_
 
 }  // namespace
 
-// --- Standard
-// ------------------------------------------------------------------------------
+// --- Standard ------------------------------------------------------------------------------
 
-void TdxBarStandardPainter::DrawGlyphFrame(HDC DC, const TdxBarItemPaintInfo &Item, const TRect &R) const {
+void TdxBarStandardPainter::DrawGlyphFrame(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
   if (!Item.Down && !(Item.Selected && (!Item.InMenu || Item.ShowsGlyph))) return;
   const bool sunken = Item.Down || Item.Pressed || (Item.DroppedDown && !Item.SplitButton);
   Edge(DC, R, RaisedOrSunken(sunken));
 }
 
-void TdxBarStandardPainter::DrawCheckMarkGlyph(HDC DC, const TPoint &P, int Scale, TColor, bool Enabled) const {
+void TdxBarStandardPainter::DrawCheckMarkGlyph(HDC DC, const TPoint& P, int Scale, TColor, bool Enabled) const {
   const int x = P.X, s = Scale;
   const bool blackFace = ColorToRGB(clBtnFace) == 0;
   const TColor body = blackFace ? TColor(0xFFFFFF) : TColor(0x000000);
   const TColor other = blackFace ? TColor(0x000000) : TColor(0xFFFFFF);
   int y = P.Y + (Enabled ? 0 : 1);
-  auto rows = [&](int Count, TPenScope &Pen, TColor Color) {
+  auto rows = [&](int Count, TPenScope& Pen, TColor Color) {
     Pen.Change(Color);
-    // The last point is one step past the end: a polyline leaves its end pixel
-    // out.
+    // The last point is one step past the end: a polyline leaves its end pixel out.
     for (int i = 0; i < Count; ++i, ++y)
       Polyline3(DC, x + s, y + 2 * s, x + 3 * s, y + 4 * s, x + 8 * s + 1, y - s - 1);
   };
@@ -111,17 +109,17 @@ void TdxBarStandardPainter::DrawMarkChevrons(HDC DC, bool Horizontal, bool, int 
   }
 }
 
-void TdxBarStandardPainter::DrawMarkBackground(HDC DC, const TdxBarControlPaintInfo &Bar, int, HBRUSH Brush,
-                                               const TRect &R) const {
+void TdxBarStandardPainter::DrawMarkBackground(HDC DC, const TdxBarControlPaintInfo& Bar, int, HBRUSH Brush,
+                                               const TRect& R) const {
   DrawBarBackground(DC, Bar, Brush, clBtnFace, Bar.Bounds, R);
 }
 
-void TdxBarStandardPainter::FillDisabledShadow(HDC DC, const TRect &R) const {
+void TdxBarStandardPainter::FillDisabledShadow(HDC DC, const TRect& R) const {
   FillColor(DC, TRect{R.Left + 1, R.Top + 1, R.Right + 1, R.Bottom + 1}, clBtnHighlight);
   FillColor(DC, R, clBtnShadow);
 }
 
-void TdxBarStandardPainter::DrawEditFrame(HDC DC, const TdxBarItemPaintInfo &Item, const TRect &R) const {
+void TdxBarStandardPainter::DrawEditFrame(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
   if (Item.Selected)
     Edge(DC, R, RaisedOrSunken(Item.Pressed));
   else if (Item.BarBrush)
@@ -129,7 +127,7 @@ void TdxBarStandardPainter::DrawEditFrame(HDC DC, const TdxBarItemPaintInfo &Ite
   FillBrush(DC, Shrunk(R, 1), Item.BarBrush);
 }
 
-HBRUSH TdxBarStandardPainter::GlyphBackgroundBrush(const TdxBarItemPaintInfo &Item) const {
+HBRUSH TdxBarStandardPainter::GlyphBackgroundBrush(const TdxBarItemPaintInfo& Item) const {
   if (Item.Enabled && Item.Down) {
     HBRUSH brush = Item.Selected ? Item.DownSelectedBrush : Item.DownBrush;
     return brush ? brush : CheckedButtonBrush();
@@ -138,8 +136,8 @@ HBRUSH TdxBarStandardPainter::GlyphBackgroundBrush(const TdxBarItemPaintInfo &It
   return Item.Brush;
 }
 
-void TdxBarStandardPainter::DrawFloatingCloseButton(HDC DC, const TdxBarControlPaintInfo &Bar, bool Pressed,
-                                                    const TRect &R) const {
+void TdxBarStandardPainter::DrawFloatingCloseButton(HDC DC, const TdxBarControlPaintInfo& Bar, bool Pressed,
+                                                    const TRect& R) const {
   HBRUSH frame = CreateSolidBrush(RGBOf(Bar.CaptionColor));
   FrameRect(DC, AsRect(R), frame);
   DeleteObject(frame);
@@ -147,7 +145,7 @@ void TdxBarStandardPainter::DrawFloatingCloseButton(HDC DC, const TdxBarControlP
   DrawFrameControl(DC, &inner, DFC_CAPTION, DFCS_CAPTIONCLOSE | (Pressed ? DFCS_PUSHED : 0));
 }
 
-void TdxBarStandardPainter::DrawGripBar(HDC DC, bool Vertical, const TRect &R) const {
+void TdxBarStandardPainter::DrawGripBar(HDC DC, bool Vertical, const TRect& R) const {
   Edge(DC, R, BDR_RAISEDINNER);
   FillColor(DC, Shrunk(R, 1), clBtnFace);
   if (Vertical)
@@ -157,7 +155,7 @@ void TdxBarStandardPainter::DrawGripBar(HDC DC, bool Vertical, const TRect &R) c
   ExcludeClipRect(DC, R.Left, R.Top, R.Right, R.Bottom);
 }
 
-void TdxBarStandardPainter::DrawDockedBarBorder(HDC DC, const TdxBarControlPaintInfo &Bar, const TRect &R) const {
+void TdxBarStandardPainter::DrawDockedBarBorder(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& R) const {
   Edge(DC, R, BDR_RAISEDINNER);
   if (!Bar.ShowsGrip) return;
   const TRect in = Shrunk(R, 3);
@@ -170,7 +168,7 @@ void TdxBarStandardPainter::DrawDockedBarBorder(HDC DC, const TdxBarControlPaint
   }
 }
 
-void TdxBarStandardPainter::DrawFloatingBarBorder(HDC DC, const TRect &R) const {
+void TdxBarStandardPainter::DrawFloatingBarBorder(HDC DC, const TRect& R) const {
   Edge(DC, R, EDGE_RAISED);
   HBRUSH face = CreateSolidBrush(RGBOf(clBtnFace));
   FrameRect(DC, AsRect(Shrunk(R, 2)), face);
@@ -178,7 +176,7 @@ void TdxBarStandardPainter::DrawFloatingBarBorder(HDC DC, const TRect &R) const 
   DeleteObject(face);
 }
 
-void TdxBarStandardPainter::DrawMDIButton(HDC DC, int Kind, int State, bool FlatClose, const TRect &R) const {
+void TdxBarStandardPainter::DrawMDIButton(HDC DC, int Kind, int State, bool FlatClose, const TRect& R) const {
   UINT flags = kMDIButtonKinds[Kind < 0 || Kind > 2 ? 2 : Kind];
   if (State == 1) flags |= DFCS_INACTIVE;
   if (State == 4) flags |= DFCS_PUSHED;
@@ -198,13 +196,13 @@ void TdxBarStandardPainter::DrawMDIButton(HDC DC, int Kind, int State, bool Flat
   Edge(DC, R, RaisedOrSunken(State == 4));
 }
 
-TRect TdxBarStandardPainter::MarkRect(const TdxBarControlPaintInfo &Bar, const TRect &Caption) const {
+TRect TdxBarStandardPainter::MarkRect(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const {
   if (Bar.DockingStyle != dsNone) return TdxBarPainter::MarkRect(Bar, Caption);
-  const TRect &area = Bar.CaptionButtonsRect;
+  const TRect& area = Bar.CaptionButtonsRect;
   return TRect{area.Left, area.Top, area.Left + 13, area.Bottom};
 }
 
-void TdxBarStandardPainter::DrawSplitArrowBackground(HDC DC, const TdxBarItemPaintInfo &Item, HBRUSH Brush,
+void TdxBarStandardPainter::DrawSplitArrowBackground(HDC DC, const TdxBarItemPaintInfo& Item, HBRUSH Brush,
                                                      TRect R) const {
   TdxBarPainter::DrawSplitArrowBackground(DC, Item, Brush, R);
   if (Item.Selected)
@@ -213,7 +211,7 @@ void TdxBarStandardPainter::DrawSplitArrowBackground(HDC DC, const TdxBarItemPai
     Edge(DC, TRect{R.Left - 1, R.Top, R.Left + 1, R.Bottom}, EDGE_ETCHED, BF_LEFT | BF_RIGHT);
 }
 
-void TdxBarStandardPainter::DrawComboButtonFrame(HDC DC, const TdxBarItemPaintInfo &Item, TRect &R) const {
+void TdxBarStandardPainter::DrawComboButtonFrame(HDC DC, const TdxBarItemPaintInfo& Item, TRect& R) const {
   HBRUSH frame = Item.BarBrush;
   HBRUSH edit = nullptr;
   if (Item.Selected && Item.Enabled) {
@@ -230,23 +228,22 @@ void TdxBarStandardPainter::DrawComboButtonFrame(HDC DC, const TdxBarItemPaintIn
   if (Item.DroppedDown) R = TRect{R.Left + 1, R.Top + 1, R.Right + 1, R.Bottom + 1};
 }
 
-void TdxBarStandardPainter::DrawDropDownListBorder(HDC DC, const TRect &R, TColor) const { Edge(DC, R, EDGE_RAISED); }
+void TdxBarStandardPainter::DrawDropDownListBorder(HDC DC, const TRect& R, TColor) const { Edge(DC, R, EDGE_RAISED); }
 
-TRect TdxBarStandardPainter::SubMenuClientMargins(const TdxBarControlPaintInfo &Bar) const {
+TRect TdxBarStandardPainter::SubMenuClientMargins(const TdxBarControlPaintInfo& Bar) const {
   TRect r = TdxBarPainter::SubMenuClientMargins(Bar);
   if (Bar.TearOffHeight > 0) r.Top = 0;
   return r;
 }
 
-// --- Enhanced
-// ------------------------------------------------------------------------------
+// --- Enhanced ------------------------------------------------------------------------------
 
 void TdxBarEnhancedPainter::DrawMarkChevrons(HDC DC, bool Horizontal, bool Small, int Offset, int ClientWidth) const {
   TdxBarPainter::DrawMarkChevrons(DC, Horizontal, Small, Offset, ClientWidth);
 }
 
-void TdxBarEnhancedPainter::DrawMarkBackground(HDC DC, const TdxBarControlPaintInfo &Bar, int State, HBRUSH Brush,
-                                               const TRect &R) const {
+void TdxBarEnhancedPainter::DrawMarkBackground(HDC DC, const TdxBarControlPaintInfo& Bar, int State, HBRUSH Brush,
+                                               const TRect& R) const {
   if (State == 1 || State == 2)
     Edge(DC, R, RaisedOrSunken(State == 2));
   else if (Brush)
@@ -254,7 +251,7 @@ void TdxBarEnhancedPainter::DrawMarkBackground(HDC DC, const TdxBarControlPaintI
   DrawBarBackground(DC, Bar, Brush, clBtnFace, Bar.Bounds, Shrunk(R, 1));
 }
 
-void TdxBarEnhancedPainter::DrawDockedBarBorder(HDC DC, const TdxBarControlPaintInfo &Bar, const TRect &R) const {
+void TdxBarEnhancedPainter::DrawDockedBarBorder(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& R) const {
   Edge(DC, R, BDR_RAISEDINNER);
   if (!Bar.ShowsGrip) return;
   const TRect in = Shrunk(R, 3);
@@ -262,4 +259,42 @@ void TdxBarEnhancedPainter::DrawDockedBarBorder(HDC DC, const TdxBarControlPaint
   DrawGripBar(DC, Bar.Vertical,
               Bar.Vertical ? TRect{in.Left + 1, in.Top + at, in.Right - 1, in.Top + at + w}
                            : TRect{in.Left + at, in.Top + 1, in.Left + at + w, in.Bottom - 1});
+}
+
+// --- Standard menus ------------------------------------------------------------------------
+
+void TdxBarStandardPainter::DrawMenuGlyphArea(HDC DC, const TdxBarItemPaintInfo& Item) const {
+  const TRect& r = Item.ItemRect;
+  const int column = r.Left + Item.IconColumnWidth;
+  const bool solid = Item.Selected || Item.NonRecent;
+  const HBRUSH selected = Item.SelectedBrush ? Item.SelectedBrush : Item.Brush;
+  const bool columnSelected = Item.Selected && !Item.ShowsGlyph && !Item.Down;
+  FillItemBackground(DC, Item, columnSelected ? selected : Item.Brush, solid,
+                     TRect{column, r.Top, column + 1, r.Bottom});
+  FillItemBackground(DC, Item, Item.Selected ? selected : Item.Brush, solid,
+                     TRect{column + 1, r.Top, r.Right, r.Bottom});
+}
+
+void TdxBarStandardPainter::SubMenuDrawItemFrame(HDC DC, const TdxBarControlPaintInfo& Bar,
+                                                 const TdxBarItemPaintInfo& Item, bool Changes) const {
+  const TRect& r = Item.ItemRect;
+  const int outside = Bar.SideBandWidth > 0 ? 0 : 1;
+  if (Changes) {
+    const int top = (Item.BeginGroup ? SubMenuBeginGroupRect(r, true).Top : r.Top) - 1;
+    FillColor(DC, TRect{r.Left - outside, top, r.Right, top + 1},
+              SystemColor(dxBarSubMenuSeparatorColors[Item.NonRecent ? 1 : 0]));
+  }
+  if (!Item.NonRecent) return;
+  const HBRUSH back = Bar.ToolbarBrush;
+  if (outside) FillBrush(DC, TRect{r.Left - 1, r.Top, r.Left, r.Bottom}, back);
+  FillBrush(DC, TRect{r.Right, r.Top, r.Right + 2, r.Bottom}, back);
+  if (Item.FirstInBar && Bar.TearOffHeight <= 0) {
+    FillBrush(DC, TRect{r.Left - outside, r.Top - 1, r.Right + 2, r.Top}, back);
+    FillColor(DC, TRect{r.Right + 1, r.Top - 2, r.Right + 2, r.Top - 1}, clBtnHighlight);
+  }
+  if (Item.LastInBar) {
+    const int bottom = Bar.ClientRect.Bottom;
+    FillBrush(DC, TRect{r.Left - outside, r.Bottom, r.Right + 2, bottom}, back);
+    if (outside) FillColor(DC, TRect{r.Left - 2, bottom - 1, r.Left - 1, bottom}, clBtnHighlight);
+  }
 }

@@ -292,6 +292,79 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual TColor ScreenTipDescriptionColor() const { return clDefault; }
   virtual TColor ScreenTipHeaderColor() const { return clDefault; }
   virtual int ScreenTipFooterLineHeight() const { return 3; }
+  virtual void DrawScreenTipBackground(HDC, const TRect&) const {}
+  virtual void DrawScreenTipFooterLine(HDC, const TRect&) const {}
+  virtual void DrawSeparatorCaption(HDC DC, const TdxBarItemPaintInfo& Item) const { DrawStaticItem(DC, Item); }
+  virtual bool StaticIsPushed(bool Pushed) const { return Pushed; }
+  // The label's indents (left and right, or top and bottom on vertical bars) filled, its
+  // border drawn; answers what is left for the label's own drawing.
+  virtual TRect CalcStaticItemSize(HDC DC, const TdxBarItemPaintInfo& Item, int LeadingIndent,
+                                   int TrailingIndent) const;
+  // Headers of sub-menu groups.
+  virtual HBRUSH HeaderBrush() const { return GetSysColorBrush(COLOR_BTNSHADOW); }
+  virtual int HeaderHeight(int TextSize) const { return TextSize; }
+  virtual bool HeaderTextSelected(const TdxBarItemPaintInfo& Item) const { return Item.Selected; }
+  virtual void DrawHeaderArrow(HDC DC, const TdxBarItemPaintInfo& Item, bool Expanded) const;
+  virtual void DrawHeaderBackground(HDC DC, const TdxBarItemPaintInfo& Item) const;
+  virtual void DrawHeaderItem(HDC DC, const TdxBarItemPaintInfo& Item, bool Expanded) const;
+  // Spin buttons.
+  virtual TPoint SpinArrowOrigin(const TRect& Button, int ArrowOffset, int ArrowSize, bool Up) const;
+  virtual TRect CalcSpinTextRect(const TRect& Item) const;
+  virtual void DrawSpinArrow(HDC DC, const TPoint& Origin, int Size, bool Up, bool Enabled) const;
+  virtual void DrawSpinButton(HDC DC, const TdxBarItemPaintInfo& Item, int Button, int State,
+                              const TRect& R) const;
+  virtual void FillSpinBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  // Edit and combo items.
+  virtual bool EditUsesMenuLook() const { return false; }
+  virtual bool EditCaptionSolid(const TdxBarItemPaintInfo& Item) const;
+  virtual bool EditMarginSolid(const TdxBarItemPaintInfo& Item) const;
+  virtual int EditCaptionLeftMargin(const TdxBarItemPaintInfo& Item) const;
+  // Part 0 the caption, 1 the glyph.
+  virtual TRect EditPartMargins(const TdxBarItemPaintInfo& Item, int Part) const;
+  virtual HBRUSH EditCaptionBrush(const TdxBarItemPaintInfo& Item) const { return Item.BarBrush; }
+  virtual bool ItemHasImageBounds(const TRect& ImageBounds) const { return ImageBounds.Right > ImageBounds.Left; }
+  virtual TRect CalcInnerGlyphRect(const TRect& R, const TRect& ImageBounds, int GlyphWidth) const;
+  virtual void DrawEditCaptionBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& Caption,
+                                         const TRect& Glyph) const;
+  virtual void DrawEditMenuSelection(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
+    DrawSelectionBackground(DC, Item, R);
+  }
+  virtual void DrawEditCaption(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  virtual void DrawEditItemGlyph(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  // EditActive: the item's edit window is open.
+  virtual void DrawEditBorder(HDC DC, const TdxBarItemPaintInfo& Item, bool EditActive, TRect& R) const;
+  virtual void DrawEditValue(HDC DC, const TRect& R, const String& Text) const;
+  virtual void DrawComboListLine(HDC DC, const TRect& R, const String& Text) const;
+  virtual TColor ItemArrowColor(const TdxBarItemPaintInfo&) const { return clDefault; }
+  virtual void DrawSubMenuArrow(HDC DC, const TRect& R, int Direction, int Size, TColor Color, bool Enabled,
+                                bool Selected) const;
+  virtual void DrawSubItemArrow(HDC DC, const TdxBarItemPaintInfo& Item) const;
+  // Menus and their panes.
+  virtual bool UsesMenuItemBrush() const { return true; }
+  virtual HBRUSH MenuItemBrush() const { return GetSysColorBrush(COLOR_BTNFACE); }
+  virtual int SubMenuTopOffset() const { return 0; }
+  virtual int SubMenuTearOffAreaSize(int TearOffCaptionHeight) const { return TearOffCaptionHeight + 3; }
+  virtual void DrawMenuGlyphArea(HDC, const TdxBarItemPaintInfo&) const {}
+  // Recent-group frames: Changes tells the item starts a change between recent and non-recent items.
+  virtual void SubMenuDrawItemFrame(HDC, const TdxBarControlPaintInfo&, const TdxBarItemPaintInfo&, bool) const {}
+  virtual void AppMenuDrawBorder(HDC DC, const TdxBarControlPaintInfo& Bar) const { SubMenuDrawBorder(DC, Bar); }
+  virtual TRect AppMenuFrameMargins() const { return TRect{}; }
+  // The menu's (or pane's) background picture tiled, its brush where there is none.
+  virtual void SubMenuFillBackground(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH Brush, const TRect& R) const;
+  virtual void ExtraPaneFillBackground(HDC DC, const TdxBarControlPaintInfo& Pane, HBRUSH Brush,
+                                       const TRect& R) const;
+  virtual void AppMenuDrawExtraPaneArea(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& Excluded,
+                                        const TRect& R) const;
+  virtual void ExtraPaneDrawSeparator(HDC DC, const TdxBarControlPaintInfo& Bar, bool HorizontalLine,
+                                      const TRect& R) const {
+    DrawToolbarSeparator(DC, Bar, HorizontalLine, Bar.ToolbarBrush, R);
+  }
+  virtual TRect CaptionBorderWidths() const { return TRect{0, 2, 0, 2}; }
+  virtual int GlyphShiftX() const { return 0; }
+  virtual int GlyphShiftY() const { return 0; }
+  virtual int LoweredFrameExtraWidth() const { return 0; }
+  virtual int EditHeight(HDC DC) const;
+  virtual int MenuItemTextHeight(HDC DC) const { return EditHeight(DC); }
 
  private:
   TcxCustomLookAndFeelPainterClass FSkinPainter;
@@ -336,6 +409,15 @@ class TdxBarStandardPainter : public TdxBarPainter {
   bool SubMenuFramesRecentGroups() const override { return true; }
   TRect SubMenuClientMargins(const TdxBarControlPaintInfo& Bar) const override;
   bool ProgressIsSegmented() const override { return true; }
+  int SubMenuTopOffset() const override { return 2; }
+  TRect CaptionBorderWidths() const override { return TRect{0, 0, 0, 2}; }
+  int GlyphShiftX() const override { return 1; }
+  int GlyphShiftY() const override { return 1; }
+  int LoweredFrameExtraWidth() const override { return 1; }
+  bool UsesMenuItemBrush() const override { return false; }
+  void DrawMenuGlyphArea(HDC DC, const TdxBarItemPaintInfo& Item) const override;
+  void SubMenuDrawItemFrame(HDC DC, const TdxBarControlPaintInfo& Bar, const TdxBarItemPaintInfo& Item,
+                            bool Changes) const override;
 
  protected:
   // One grip bar across the bar, then kept out of the items' clip region.
