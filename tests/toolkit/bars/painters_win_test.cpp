@@ -41,7 +41,7 @@ TEST(BarPainters, MetricsPerLook) {
       {"sub-menu border", [](const TdxBarPainter& p) { return p.SubMenuBorderWidth(); }, 2, 3, 3},
       {"recent-group frames", [](const TdxBarPainter& p) { return int(p.SubMenuFramesRecentGroups()); }, 0, 1, 1},
       {"segmented progress", [](const TdxBarPainter& p) { return int(p.ProgressIsSegmented()); }, 0, 1, 1},
-      {"small bar", [](const TdxBarPainter& p) { return int(p.BarIsSmall()); }, 1, 0, 0},
+      {"small bar", [](const TdxBarPainter& p) { return int(p.BarIsSmall(TRect{0, 0, 11, 16})); }, 1, 0, 0},
       {"separate drop-down look", [](const TdxBarPainter& p) { return int(p.ItemHasSeparateDropDownLook()); }, 0, 1, 1},
       {"docked frame", [](const TdxBarPainter& p) { return p.DockedBarFrameWidths().Bottom; }, 1, 1, 1},
       {"status top space", [](const TdxBarPainter& p) { return p.StatusBarTopSpace(); }, 2, 2, 2},
@@ -616,16 +616,16 @@ TEST(BarPainters, SpinArrowsAndButtons) {
   TSysColors colors({{COLOR_BTNTEXT, TColor(0x0000FF)},
                      {COLOR_BTNSHADOW, TColor(0x00FF00)},
                      {COLOR_BTNHIGHLIGHT, TColor(0xFF0000)}});
-  // An up arrow 7 wide: its base row at the origin, the apex three rows above.
+  // An up arrow 7 wide centred in its rectangle: the base row at the bottom, the apex three rows above.
   TSurface up(20, 20);
-  kStandard.DrawSpinArrow(up.DC(), TPoint{5, 10}, 7, true, true);
+  kStandard.DrawSpinArrow(up.DC(), TRect{5, 7, 12, 11}, 7, true, true);
   for (int x = 5; x < 12; ++x) EXPECT_EQ(up.Pixel(x, 10), 0xFF0000u) << x;
   EXPECT_EQ(up.Pixel(4, 10), 0xFFFFFFu);
   EXPECT_EQ(up.Pixel(8, 7), 0xFF0000u) << "the apex";
   EXPECT_EQ(up.Pixel(7, 7), 0xFFFFFFu);
   EXPECT_EQ(up.Pixel(8, 6), 0xFFFFFFu);
   TSurface down(20, 20);
-  kStandard.DrawSpinArrow(down.DC(), TPoint{5, 10}, 7, false, false);
+  kStandard.DrawSpinArrow(down.DC(), TRect{5, 10, 12, 14}, 7, false, false);
   EXPECT_EQ(down.Pixel(5, 10), 0x00FF00u) << "disabled: the shadow colour";
   EXPECT_EQ(down.Pixel(12, 11), 0x0000FFu) << "over the highlight one pixel right and down";
   EXPECT_EQ(down.Pixel(8, 13), 0x00FF00u) << "the apex below";

@@ -348,7 +348,7 @@ void TdxBarPainter::DrawItemArrow(HDC DC, const TdxBarItemPaintInfo& Item, const
   TRect r = R;
   if (Item.DroppedDown && !UsesFlatPopupLook() && (R.Right - R.Left > 9 || Item.InMenu))
     r = TRect{r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1};
-  TColor color = clDefault;
+  TColor color = ItemArrowColor(Item.Enabled, Item.Selected && Item.InMenu, HasFlatLook());
   if (ArrowDrawnInverted(Item)) color = clHighlightText;
   if (!Item.Enabled) color = clGrayText;
   if (Item.InMenu)
@@ -696,7 +696,8 @@ void TdxBarPainter::DrawHeaderArrow(HDC DC, const TdxBarItemPaintInfo& Item, boo
   const TRect& r = Item.ItemRect;
   const int size = Item.ArrowSize;
   const TRect arrow{r.Right - HeaderTextIndent() - 2 * size, r.Top, r.Right - HeaderTextIndent(), r.Bottom};
-  DrawSubMenuArrow(DC, arrow, Expanded ? dxBarArrowDown : dxBarArrowRight, size, ItemArrowColor(Item), true, false);
+  DrawSubMenuArrow(DC, arrow, Expanded ? dxBarArrowDown : dxBarArrowRight, size,
+                   ItemArrowColor(Item.Enabled, Item.Selected, HasFlatLook()), true, false);
 }
 
 void TdxBarPainter::DrawHeaderItem(HDC DC, const TdxBarItemPaintInfo& Item, bool Expanded) const {
@@ -725,14 +726,16 @@ TRect TdxBarPainter::CalcSpinTextRect(const TRect& Item) const {
   return r;
 }
 
-void TdxBarPainter::DrawSpinArrow(HDC DC, const TPoint& Origin, int Size, bool Up, bool Enabled) const {
-  // Rows from the base to the apex, each a pixel shorter at both ends; the
-  // origin is the base row's left, the apex above it for the up arrow.
-  const int height = (Size + 1) / 2;
+void TdxBarPainter::DrawSpinArrow(HDC DC, const TRect& R, int ArrowSize, bool Up, bool Enabled) const {
+  // Centred in R; an even size loses a pixel so that the apex sits on one middle pixel.
+  const int width = ArrowSize - (ArrowSize + 1) % 2;
+  if (width <= 0) return;
+  const int rows = (width + 1) / 2;
+  const int x = (R.Left + R.Right - width) / 2, y = (R.Top + R.Bottom - rows) / 2;
   auto draw = [&](int Shift, TColor Color) {
-    for (int k = 0; k < height; ++k) {
-      const int y = (Up ? Origin.Y - k : Origin.Y + k) + Shift;
-      FillColor(DC, TRect{Origin.X + k + Shift, y, Origin.X + Size - k + Shift, y + 1}, Color);
+    for (int i = 0; i < rows; ++i) {
+      const int row = Up ? rows - 1 - i : i;
+      FillColor(DC, TRect{x + i + Shift, y + row + Shift, x + width - i + Shift, y + row + 1 + Shift}, Color);
     }
   };
   if (Enabled) {
@@ -750,10 +753,13 @@ void TdxBarPainter::DrawSpinButton(HDC DC, const TdxBarItemPaintInfo& Item, int 
   button.Selected = State == 2 || State == 3;
   button.Enabled = State != 4;
   DrawEditFrame(DC, button, R);
-  const int size = SpinArrowSize(2 * (R.Bottom - R.Top)).cx;
-  TPoint origin = SpinArrowOrigin(R, Item.ArrowOffset, (size + 1) / 2, Button == 1);
-  if (button.Pressed) origin = TPoint{origin.X + 1, origin.Y + 1};
-  DrawSpinArrow(DC, origin, size, Button == 1, button.Enabled);
+  const int size = SpinArrowSize(2 * (R.Bottom - R.Top)).cx, rows = (size + 1) / 2;
+  const TPoint origin = SpinArrowOrigin(R, Item.ArrowOffset, rows, Button == 1);
+  const int shift = button.Pressed ? 1 : 0;
+  // The origin is the row at the arrow's base: the bottom row of an up arrow.
+  const int top = (Button == 1 ? origin.Y - rows + 1 : origin.Y) + shift;
+  DrawSpinArrow(DC, TRect{origin.X + shift, top, origin.X + shift + size, top + rows}, size, Button == 1,
+                button.Enabled);
 }
 
 void TdxBarPainter::FillSpinBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
@@ -868,7 +874,7 @@ void TdxBarPainter::DrawSubItemArrow(HDC DC, const TdxBarItemPaintInfo& Item) co
   if (!Item.InMenu) OffsetPressedContent(dropped, r);
   const int size = Item.InMenu ? Item.ArrowSize : Item.ArrowSize - 1;
   const int direction = Item.InMenu || Item.Vertical ? dxBarArrowRight : dxBarArrowDown;
-  TColor color = ItemArrowColor(Item);
+  TColor color = ItemArrowColor(Item.Enabled, Item.Selected && Item.InMenu, HasFlatLook());
   if (!Item.Enabled) color = clGrayText;
   TRect arrow;
   if (Item.InMenu) {
@@ -902,3 +908,12 @@ void TdxBarPainter::AppMenuDrawExtraPaneArea(HDC DC, const TdxBarControlPaintInf
   ExcludeClipRect(DC, Excluded.Left, Excluded.Top, Excluded.Right, Excluded.Bottom);
   SubMenuFillBackground(DC, Bar, Bar.ToolbarBrush, R);
 }
+
+TColor TdxBarPainter::ItemArrowColor(bool Enabled, bool Selected, bool Flat) const {
+  if (!ItemArrowUsesTextColor()) return clDefault;
+  TColor first{}, second{};
+  ItemTextColors(Enabled, Selected, Flat, first, second);
+  return first;
+}
+
+void TdxBarPainter::FillDisabledShadow(HDC DC, const TRect& R) const { FillColor(DC, R, clBtnShadow); }

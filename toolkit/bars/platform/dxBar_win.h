@@ -164,7 +164,7 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual void DrawStatusBarTopBand(HDC DC, const TdxBarControlPaintInfo& Bar) const;
   // State 0 normal, 1 hot, 2 pressed.
   virtual void DrawMarkBackground(HDC, const TdxBarControlPaintInfo&, int, HBRUSH, const TRect&) const {}
-  virtual bool BarIsSmall() const { return true; }
+  virtual bool BarIsSmall(const TRect& MarkRect) const { return MarkRect.Bottom - MarkRect.Top <= 16; }
 
   // --- Buttons and combos ------------------------------------------------------------------
   virtual TRect QuickCustItemCheckRect(const TRect& Item) const;
@@ -191,7 +191,7 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual void DrawLoweredFrame(HDC DC, TRect& R) const;
   virtual HBRUSH GlyphBackgroundBrush(const TdxBarItemPaintInfo& Item) const { return Item.Brush; }
   virtual void DrawGlyphFrame(HDC, const TdxBarItemPaintInfo&, const TRect&) const {}
-  virtual void FillDisabledShadow(HDC, const TRect&) const {}
+  virtual void FillDisabledShadow(HDC DC, const TRect& R) const;
   virtual void DrawItemGlyphImage(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
   virtual void DrawButtonLikeItem(HDC DC, const TdxBarItemPaintInfo& Item) const;
   virtual void DrawItemArrow(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
@@ -310,7 +310,7 @@ class TdxBarPainter : public TcxIUnknownObject {
   // Spin buttons.
   virtual TPoint SpinArrowOrigin(const TRect& Button, int ArrowOffset, int ArrowSize, bool Up) const;
   virtual TRect CalcSpinTextRect(const TRect& Item) const;
-  virtual void DrawSpinArrow(HDC DC, const TPoint& Origin, int Size, bool Up, bool Enabled) const;
+  virtual void DrawSpinArrow(HDC DC, const TRect& R, int ArrowSize, bool Up, bool Enabled) const;
   virtual void DrawSpinButton(HDC DC, const TdxBarItemPaintInfo& Item, int Button, int State,
                               const TRect& R) const;
   virtual void FillSpinBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
@@ -335,7 +335,8 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual void DrawEditBorder(HDC DC, const TdxBarItemPaintInfo& Item, bool EditActive, TRect& R) const;
   virtual void DrawEditValue(HDC DC, const TRect& R, const String& Text) const;
   virtual void DrawComboListLine(HDC DC, const TRect& R, const String& Text) const;
-  virtual TColor ItemArrowColor(const TdxBarItemPaintInfo&) const { return clDefault; }
+  virtual bool ItemArrowUsesTextColor() const { return false; }
+  virtual TColor ItemArrowColor(bool Enabled, bool Selected, bool Flat) const;
   virtual void DrawSubMenuArrow(HDC DC, const TRect& R, int Direction, int Size, TColor Color, bool Enabled,
                                 bool Selected) const;
   virtual void DrawSubItemArrow(HDC DC, const TdxBarItemPaintInfo& Item) const;
@@ -387,7 +388,7 @@ class TdxBarStandardPainter : public TdxBarPainter {
   void DrawGlyphFrame(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const override;
   void DrawCheckMarkGlyph(HDC DC, const TPoint& P, int Scale, TColor Color, bool Enabled) const override;
   bool ItemHasSeparateDropDownLook() const override { return true; }
-  bool BarIsSmall() const override { return false; }
+  bool BarIsSmall(const TRect&) const override { return false; }
   void DrawMarkChevrons(HDC DC, bool Horizontal, bool Small, int Offset, int ClientWidth) const override;
   void DrawMarkBackground(HDC DC, const TdxBarControlPaintInfo& Bar, int State, HBRUSH Brush,
                           const TRect& R) const override;
