@@ -41,7 +41,11 @@ TEST(BarPainters, MetricsPerLook) {
       {"sub-menu border", [](const TdxBarPainter& p) { return p.SubMenuBorderWidth(); }, 2, 3, 3},
       {"recent-group frames", [](const TdxBarPainter& p) { return int(p.SubMenuFramesRecentGroups()); }, 0, 1, 1},
       {"segmented progress", [](const TdxBarPainter& p) { return int(p.ProgressIsSegmented()); }, 0, 1, 1},
-      {"small bar", [](const TdxBarPainter& p) { return int(p.BarIsSmall(TRect{0, 0, 11, 16})); }, 1, 0, 0},
+      {"small bar",
+       [](const TdxBarPainter& p) {
+         return int(p.BarIsSmall(TRect{0, 0, 11, 16}));
+       },
+       1, 0, 0},
       {"separate drop-down look", [](const TdxBarPainter& p) { return int(p.ItemHasSeparateDropDownLook()); }, 0, 1, 1},
       {"docked frame", [](const TdxBarPainter& p) { return p.DockedBarFrameWidths().Bottom; }, 1, 1, 1},
       {"status top space", [](const TdxBarPainter& p) { return p.StatusBarTopSpace(); }, 2, 2, 2},
@@ -613,9 +617,8 @@ TEST(BarPainters, SeparatorsAreEtchedLines) {
 // --- Spin, header, edit and menu pieces ----------------------------------------------------
 
 TEST(BarPainters, SpinArrowsAndButtons) {
-  TSysColors colors({{COLOR_BTNTEXT, TColor(0x0000FF)},
-                     {COLOR_BTNSHADOW, TColor(0x00FF00)},
-                     {COLOR_BTNHIGHLIGHT, TColor(0xFF0000)}});
+  TSysColors colors(
+      {{COLOR_BTNTEXT, TColor(0x0000FF)}, {COLOR_BTNSHADOW, TColor(0x00FF00)}, {COLOR_BTNHIGHLIGHT, TColor(0xFF0000)}});
   // An up arrow 7 wide centred in its rectangle: the base row at the bottom, the apex three rows above.
   TSurface up(20, 20);
   kStandard.DrawSpinArrow(up.DC(), TRect{5, 7, 12, 11}, 7, true, true);
@@ -752,6 +755,50 @@ TEST(BarPainters, StaticItemIndentsAndBorders) {
   EXPECT_EQ(kBase.CalcStaticItemSize(s.DC(), label, 5, 7), (TRect{2, 7, 78, 11}));
   const std::vector<std::pair<int, int>> widths = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}};
   for (auto [style, width] : widths) EXPECT_EQ(kBase.StaticBorderWidths(style).Left, width) << style;
+  DeleteObject(bar);
+}
+
+TEST(BarPainters, StatusBarGripAndEditItems) {
+  HBRUSH bar = CreateSolidBrush(RGB(0, 255, 0));
+  TdxBarControlPaintInfo status;
+  status.Bounds = status.ClientRect = TRect{0, 0, 120, 24};
+  status.Color = TColor(0x00FF00);
+  status.StatusBarLike = true;
+  status.ManagerBarBitmap = nullptr;
+  status.DockColor = TColor(0xFF0000);
+  status.ShowsSizeGrip = true;
+  TSurface s(120, 24);
+  kStandard.DrawStatusBarSizeGrip(s.DC(), status);
+  const TSize grip = kStandard.SizeGripSize();
+  EXPECT_EQ(s.Pixel(120 - grip.cx, 0), 0x0000FFu) << "the strip from the dock's fill, as status bars take it";
+  EXPECT_EQ(s.Pixel(120 - grip.cx - 1, 0), 0xFFFFFFu) << "nothing left of the strip";
+  status.ShowsSizeGrip = false;
+  TSurface none(120, 24);
+  kStandard.DrawStatusBarSizeGrip(none.DC(), status);
+  EXPECT_EQ(none.Pixel(119, 0), 0xFFFFFFu);
+
+  // An edit item: its value on the style's colour, the caption right-aligned before the edit part.
+  TdxBarItemPaintInfo edit;
+  edit.ItemRect = TRect{0, 0, 160, 22};
+  edit.BarBrush = edit.Brush = bar;
+  edit.ShowsGlyph = false;
+  edit.Caption = L"Wall";
+  HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           NONANTIALIASED_QUALITY, 0, L"Tahoma");
+  edit.Font = font;
+  TSurface e(160, 22);
+  kStandard.DrawEditItem(e.DC(), edit, TRect{0, 0, 50, 22}, TRect{}, TRect{50, 0, 160, 22}, L"3");
+  EXPECT_EQ(e.Pixel(48, 2), 0x00FF00u) << "the caption's right margin in the bar's background";
+  EXPECT_EQ(e.Pixel(150, 11), Rgb(GetSysColor(COLOR_WINDOW))) << "the value on the edit colour";
+  TSurface styled(160, 22);
+  kStandard.DrawEditText(styled.DC(), edit, TColor(0x0000FF), clDefault, TRect{10, 2, 150, 20}, L"");
+  EXPECT_EQ(styled.Pixel(80, 10), 0xFF0000u) << "the style's own colour";
+  EXPECT_EQ(styled.Pixel(5, 10), 0xFFFFFFu) << "clipped to the rectangle";
+  TColor text{}, back{};
+  kStandard.EditColors(false, TColor(0x0000FF), TColor(0x00FF00), bar, text, back);
+  EXPECT_EQ(text, clGrayText);
+  EXPECT_EQ(back, TColor(RGB(0, 255, 0)));
+  DeleteObject(font);
   DeleteObject(bar);
 }
 

@@ -39,6 +39,7 @@ struct TdxBarControlPaintInfo {
   int CloseButtonWidth = 0;
   int MarkSize = 11;
   bool ShowsGrip = false;
+  bool ShowsSizeGrip = false;
   bool Vertical = false;  // docked left or right
   // Sub-menus.
   int SideBandWidth = 0;

@@ -917,3 +917,60 @@ TColor TdxBarPainter::ItemArrowColor(bool Enabled, bool Selected, bool Flat) con
 }
 
 void TdxBarPainter::FillDisabledShadow(HDC DC, const TRect& R) const { FillColor(DC, R, clBtnShadow); }
+
+void TdxBarPainter::DrawStatusBarSizeGrip(HDC DC, const TdxBarControlPaintInfo& Bar) const {
+  if (!Bar.StatusBarLike || !Bar.ShowsSizeGrip) return;
+  const TRect offsets = StatusBarBorderOffsets();
+  const TRect area{Bar.ClientRect.Left + offsets.Left, Bar.ClientRect.Top + offsets.Top,
+                   Bar.ClientRect.Right - offsets.Right, Bar.ClientRect.Bottom - offsets.Bottom};
+  const TSize grip = SizeGripSize();
+  const TRect strip{area.Right - grip.cx, area.Top, area.Right, area.Bottom};
+  DrawBarBackground(DC, Bar, Bar.ToolbarBrush, clBtnFace, Bar.Bounds, strip);
+  DrawTransparentSizeGrip(DC, TRect{strip.Left, strip.Bottom - grip.cy, strip.Right, strip.Bottom});
+}
+
+void TdxBarPainter::EditColors(bool Enabled, TColor StyleColor, TColor StyleTextColor, HBRUSH BarBrush, TColor& Text,
+                               TColor& Back) const {
+  Text = EditFontColor(Enabled, StyleTextColor);
+  Back = EditColor(Enabled, StyleColor, BarBrush);
+}
+
+void TdxBarPainter::DrawEditText(HDC DC, const TdxBarItemPaintInfo& Item, TColor StyleColor, TColor StyleTextColor,
+                                 const TRect& R, const String& Text) const {
+  TColor text{}, back{};
+  EditColors(Item.Enabled, StyleColor, StyleTextColor, Item.BarBrush, text, back);
+  HBRUSH brush = CreateSolidBrush(RGBOf(back));
+  const HGDIOBJ oldBrush = SelectObject(DC, brush);
+  const HGDIOBJ oldFont = Item.Font ? SelectObject(DC, Item.Font) : nullptr;
+  const COLORREF oldText = SetTextColor(DC, RGBOf(text));
+  HRGN region = nullptr;
+  bool exists = false;
+  SaveDCClipRegion(DC, region, exists);
+  TdxBarFinally restore([&] {
+    RestoreDCClipRegion(DC, region, exists);
+    SetTextColor(DC, oldText);
+    if (oldFont) SelectObject(DC, oldFont);
+    SelectObject(DC, oldBrush);
+    DeleteObject(brush);
+  });
+  IntersectClipRect(DC, R.Left, R.Top, R.Right, R.Bottom);
+  DrawEditValue(DC, R, Text);
+}
+
+void TdxBarPainter::DrawEditItem(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& Caption, const TRect& Glyph,
+                                 const TRect& Edit, const String& Text) const {
+  DrawEditCaptionBackground(DC, Item, Caption, Glyph);
+  if (Item.InMenu && Item.Selected) DrawEditMenuSelection(DC, Item, Item.ItemRect);
+  {
+    // The caption and glyph parts keep themselves out of what follows until the item is done.
+    HRGN region = nullptr;
+    bool exists = false;
+    SaveDCClipRegion(DC, region, exists);
+    TdxBarFinally restore([&] { RestoreDCClipRegion(DC, region, exists); });
+    if (Item.ShowsGlyph) DrawEditItemGlyph(DC, Item, Glyph);
+    if (Item.ShowsCaption) DrawEditCaption(DC, Item, Caption);
+    TRect edit = Edit;
+    DrawEditBorder(DC, Item, false, edit);
+    DrawEditText(DC, Item, clDefault, clDefault, edit, Text);
+  }
+}

@@ -366,6 +366,26 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual int LoweredFrameExtraWidth() const { return 0; }
   virtual int EditHeight(HDC DC) const;
   virtual int MenuItemTextHeight(HDC DC) const { return EditHeight(DC); }
+  virtual int SubMenuIconAreaSize(const TdxBarControlPaintInfo& Bar) const { return Bar.IconColumnWidth; }
+  virtual int SubMenuSpareMetric() const { return 0; }
+  // Before each item: the sub-menu's current brush becomes the menu item brush when the look asks for it.
+  virtual void SubMenuPickItemBrush(HBRUSH& Current) const {
+    if (UsesMenuItemBrush()) Current = MenuItemBrush();
+  }
+  virtual void SubMenuDrawScrollButtonFrame(HDC, const TRect&, bool) const {}
+  virtual void AppMenuDrawButtons(HDC, const TdxBarControlPaintInfo&) const {}
+  virtual HBRUSH ItemBackgroundBrush(const TdxBarItemPaintInfo& Item) const { return Item.Brush; }
+  virtual void DrawQuickCustItemCheck(HDC, const TRect&, bool) const {}
+  // Status-bar-like bars with a size grip: the strip at the right, the grip in its bottom square.
+  virtual void DrawStatusBarSizeGrip(HDC DC, const TdxBarControlPaintInfo& Bar) const;
+  // The text and background colours of an edit (StyleColor, StyleTextColor: clDefault when not assigned).
+  virtual void EditColors(bool Enabled, TColor StyleColor, TColor StyleTextColor, HBRUSH BarBrush, TColor& Text,
+                          TColor& Back) const;
+  virtual void DrawEditText(HDC DC, const TdxBarItemPaintInfo& Item, TColor StyleColor, TColor StyleTextColor,
+                            const TRect& R, const String& Text) const;
+  // An edit or combo item: caption and glyph parts, then the edit part with its border and value.
+  virtual void DrawEditItem(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& Caption, const TRect& Glyph,
+                            const TRect& Edit, const String& Text) const;
 
  private:
   TcxCustomLookAndFeelPainterClass FSkinPainter;
