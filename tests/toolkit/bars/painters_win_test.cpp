@@ -783,8 +783,7 @@ TEST(BarPainters, StatusBarGripAndEditItems) {
   edit.BarBrush = edit.Brush = bar;
   edit.ShowsGlyph = false;
   edit.Caption = L"Wall";
-  HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           NONANTIALIASED_QUALITY, 0, L"Tahoma");
+  HFONT font = MakeFont();
   edit.Font = font;
   TSurface e(160, 22);
   kStandard.DrawEditItem(e.DC(), edit, TRect{0, 0, 50, 22}, TRect{}, TRect{50, 0, 160, 22}, L"3");
