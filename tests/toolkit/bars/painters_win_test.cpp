@@ -801,6 +801,22 @@ TEST(BarPainters, StatusBarGripAndEditItems) {
   DeleteObject(bar);
 }
 
+TEST(BarPainters, AnEditTakesTheLookOfTheManagersStyle) {
+  THostForm* form = MakeForm();
+  auto* manager = new TdxBarManager(form);
+  for (const TdxBarManagerStyle style : {bmsStandard, bmsFlat, bmsOffice11}) {
+    manager->SetStyle(style);
+    TcxLookAndFeel ours(nullptr), direct(nullptr);
+    ours.SetSkinName(L"Left over");
+    kStandard.AssignEditLookAndFeel(manager, &ours);
+    manager->ApplyStyleToLookAndFeel(&direct);
+    EXPECT_EQ(ours.SkinName(), L"") << int(style);
+    EXPECT_EQ(ours.Kind(), direct.Kind()) << int(style);
+  }
+  kStandard.AssignEditLookAndFeel(nullptr, nullptr);  // nothing to give, nothing done
+  form->Free();
+}
+
 // --- Gallery -------------------------------------------------------------------------------
 
 HIMAGELIST GalleryGlyphs(TCustomImageList& List) {

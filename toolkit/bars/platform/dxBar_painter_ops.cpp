@@ -974,3 +974,7 @@ void TdxBarPainter::DrawEditItem(HDC DC, const TdxBarItemPaintInfo& Item, const 
     DrawEditText(DC, Item, clDefault, clDefault, edit, Text);
   }
 }
+
+void TdxBarPainter::AssignEditLookAndFeel(TdxBarManager* AManager, TcxLookAndFeel* ALookAndFeel) const {
+  if (AManager && ALookAndFeel) AManager->ApplyStyleToLookAndFeel(ALookAndFeel);
+}

@@ -376,6 +376,12 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual void AppMenuDrawButtons(HDC, const TdxBarControlPaintInfo&) const {}
   virtual HBRUSH ItemBackgroundBrush(const TdxBarItemPaintInfo& Item) const { return Item.Brush; }
   virtual void DrawQuickCustItemCheck(HDC, const TRect&, bool) const {}
+  virtual bool EditIsHighlighted(const TdxBarItemPaintInfo& Item) const { return Item.Selected; }
+  virtual void EditBeforeDraw(HDC, const TdxBarItemPaintInfo&) const {}
+  virtual void EditAfterDraw(HDC, const TdxBarItemPaintInfo&) const {}
+  virtual void DrawEditButtonBackground(HDC, const TdxBarItemPaintInfo&, const TRect&) const {}
+  // Gives an edit control's look-and-feel the look of the manager's style.
+  virtual void AssignEditLookAndFeel(TdxBarManager* AManager, TcxLookAndFeel* ALookAndFeel) const;
   // Status-bar-like bars with a size grip: the strip at the right, the grip in its bottom square.
   virtual void DrawStatusBarSizeGrip(HDC DC, const TdxBarControlPaintInfo& Bar) const;
   // The text and background colours of an edit (StyleColor, StyleTextColor: clDefault when not assigned).
