@@ -1,0 +1,4 @@
+# The text editors' item lists: the search, typing, stepping and ItemIndex
+# rules natively.
+vamire_add_test(editors_lookup_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/lookup_test.cpp
+  LIBS vamire_editors_pure)
