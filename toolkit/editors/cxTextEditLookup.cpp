@@ -18,11 +18,11 @@ void RemoveLastCharacter(String& AText) {
   AText.resize(size - (pair ? 2 : 1));
 }
 
+}  // namespace
+
 bool LookupTextEquals(const String& AItem, const String& AText) {
   return AItem.size() == AText.size() && LookupTextStartsWith(AItem, AText);
 }
-
-}  // namespace
 
 bool LookupTextStartsWith(const String& AItem, const String& AText) {
   const size_t n = AText.size();

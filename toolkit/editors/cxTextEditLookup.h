@@ -34,6 +34,8 @@ class TcxLookupItemVector : public TcxLookupItemSource {
 // Whether the first AText.size() units of AItem equal AText, letter case
 // ignored by the locale's rules. An empty text begins every item.
 bool LookupTextStartsWith(const String& AItem, const String& AText);
+// Equal ignoring letter case, by the same comparison.
+bool LookupTextEquals(const String& AItem, const String& AText);
 // The first item equal to AText ignoring letter case, else -1.
 int LookupIndexOfText(TcxLookupItemSource& AItems, const String& AText);
 

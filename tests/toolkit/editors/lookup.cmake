@@ -2,3 +2,6 @@
 # rules natively.
 vamire_add_test(editors_lookup_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/lookup_test.cpp
   LIBS vamire_editors_pure)
+# The lookup data and its popup list under Wine, with the real pointer.
+vamire_add_test(editors_lookup_win_test FOREGROUND SOURCES ${CMAKE_CURRENT_LIST_DIR}/lookup_win_test.cpp
+  LIBS vamire_editors)

@@ -292,6 +292,8 @@ class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditItemListener 
   Variant FEditValue;
 
  private:
+  // The lookup data reads the can-modify state, background colour and font of its editor.
+  friend class TcxCustomTextEditLookupData;
   void ReadAnchorX(TReader* Reader);
   void ReadAnchorY(TReader* Reader);
   void WriteAnchorX(TWriter* Writer);

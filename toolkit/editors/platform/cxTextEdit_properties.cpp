@@ -2,6 +2,7 @@
 #include "DateTime.h"
 #include "Streaming.h"
 #include "cxTextEdit_win.h"
+#include "cxTextEditLookup_win.h"
 
 // --- Assigned values ------------------------------------------------------------------------
 TcxCustomTextEditProperties* TcxTextEditPropertiesValues::TextOwner() const {
@@ -266,6 +267,8 @@ String TcxCustomTextEditProperties::GetValidationErrorText(int AKind) {
 bool TcxCustomTextEditProperties::IsLookupItemText(const String& AText) {
   return ::IsLookupItemText(AText, ItemsOf(FLookupItems));
 }
+
+TClass TcxCustomTextEditProperties::GetLookupDataClass() { return TcxCustomTextEditLookupData::StaticClass(); }
 
 bool TcxCustomTextEditProperties::UseLookupData() {
   auto* info = dynamic_cast<const TcxTextEditPropertiesClassInfo*>(ClassType());
