@@ -1,7 +1,7 @@
 // The lookup data: the current key, the list highlight and the search over
 // the editor's items.
-#include "cxEdit_control_win.h"
 #include "cxTextEditLookup_win.h"
+#include "cxTextEdit_control_win.h"
 
 TcxCustomTextEditLookupData::TcxCustomTextEditLookupData(TPersistent* AOwner)
     : TcxInterfacedPersistent(AOwner), FEditor(dynamic_cast<TcxCustomEdit*>(AOwner)) {}
@@ -33,7 +33,9 @@ String TcxCustomTextEditLookupData::EditorText() { return FEditor ? FEditor->Tex
 
 bool TcxCustomTextEditLookupData::EditorInCanModify() { return FEditor && FEditor->FInCanModify; }
 
-void TcxCustomTextEditLookupData::SetEditorLookupUpdating(bool) {}
+void TcxCustomTextEditLookupData::SetEditorLookupUpdating(bool AValue) {
+  if (auto* edit = dynamic_cast<TcxCustomTextEdit*>(FEditor)) edit->SetLookupUpdating(AValue);
+}
 
 // --- Items ----------------------------------------------------------------------------------
 void TcxCustomTextEditLookupData::GetItemText(int AIndex, String& AText) { AText = GetLookupItems()->Strings(AIndex); }

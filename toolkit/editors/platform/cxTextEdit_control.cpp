@@ -72,6 +72,8 @@ void TcxCustomTextEdit::InitializeTextEdit() {
   SetBounds(Left(), Top(), 121, 21);
   auto* info = dynamic_cast<const TcxTextEditPropertiesClassInfo*>(ActiveProperties()->ClassType());
   if (TClass lookupClass = info ? info->GetLookupDataClass() : nullptr) FLookupData = lookupClass->Create(this);
+  if (IcxTextEditLookupData* lookup = GetLookupData())
+    lookup->WriteKeyChangedEvent(TNotifyEvent(this, &TcxCustomTextEdit::LookupKeyChanged));
 }
 
 void TcxCustomTextEdit::BeforeDestruction() {
@@ -436,8 +438,6 @@ void TcxCustomTextEdit::InitializeViewData(TcxCustomEditViewData* AViewData) {
 }
 
 // --- Item index -----------------------------------------------------------------------------------
-int TcxCustomTextEdit::GetItemIndex() { return LookupKeyToItemIndex(ReadLookupKey()); }
-
 int TcxCustomTextEdit::LookupKeyToItemIndex(const Variant& AKey) {
   if (IsNoValue(AKey)) return -1;
   try {
@@ -688,6 +688,10 @@ void TcxCustomTextEdit::PropertiesChanged(TObject* Sender) {
     return;
   }
   TcxCustomTextEditProperties* properties = ActiveTextProperties();
+  if (IcxTextEditLookupData* lookup = GetLookupData(); lookup && properties->UseLookupData()) {
+    lookup->PropertiesChanged();
+    if (!FLookupUpdating) lookup->SyncItemIndex();
+  }
   if (IsEditorReady() && !HasVisibleInnerControl()) UpdateDrawValue();
   FInnerTextEdit->WriteAlignment(properties->Alignment()->Horz());
   FInnerTextEdit->WriteUseLeftAlignmentOnEditing(properties->UseLeftAlignmentOnEditing());
