@@ -69,10 +69,26 @@ struct TKeyEvents : TObject {
   }
 };
 
-// Moves the real pointer to a screen point.
+// Whether the thread has taken a mouse message at the point of MoveMouseTo.
+inline POINT GMouseTarget{};
+inline bool GMouseArrived = false;
+inline LRESULT CALLBACK WatchMouse(int ACode, WPARAM AWParam, LPARAM ALParam) {
+  const auto* info = reinterpret_cast<const MOUSEHOOKSTRUCT*>(ALParam);
+  if (ACode == HC_ACTION && info->pt.x == GMouseTarget.x && info->pt.y == GMouseTarget.y) GMouseArrived = true;
+  return CallNextHookEx(nullptr, ACode, AWParam, ALParam);
+}
+
+// Moves the real pointer to a screen point and serves the window until the
+// move has arrived there: on a loaded machine input comes on its own time.
 inline void MoveMouseTo(const TPoint& P) {
+  HHOOK hook = SetWindowsHookExW(WH_MOUSE, &WatchMouse, nullptr, GetCurrentThreadId());
+  GMouseTarget = POINT{P.X, P.Y};
+  GMouseArrived = false;
   SetCursorPos(P.X, P.Y);
-  popuplist_test::PumpFor(80);
+  const DWORD start = GetTickCount();
+  while (!GMouseArrived && GetTickCount() - start < 3000) popuplist_test::PumpFor(20);
+  popuplist_test::PumpFor(30);
+  UnhookWindowsHookEx(hook);
 }
 
 }  // namespace lookup_test
