@@ -233,6 +233,18 @@ TEST_F(LookupEditTest, NavigationKeysStepTheItemsWhenAListShows) {
   EXPECT_TRUE(Log.After.empty());
 }
 
+TEST_F(LookupEditTest, AReadOnlyEditorRefusesTheSteppingKeys) {
+  TLookupEdit* edit = NewEdit(tesPickFromList);
+  edit->ListShown = true;
+  edit->Properties()->SetReadOnly(true);
+  Type({VK_DOWN});
+  SendMessageW(edit->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  EXPECT_EQ(Narrow(edit->Text()), "");
+  EXPECT_EQ(edit->Key(), -1);
+  EXPECT_EQ(Log.After, (std::vector<uint16_t>{VK_DOWN}));
+  EXPECT_EQ(Log.Changes, 0);
+}
+
 TEST_F(LookupEditTest, PageDownFromNoItemLandsOnDropDownRowsLessTwo) {
   std::vector<String> items;
   TLookupEdit* edit = NewEdit(tesCompleteFromList, {});

@@ -579,7 +579,14 @@ bool TcxCustomTextEdit::HasVisibleInnerControl() {
 bool TcxCustomTextEdit::CanKeyPressModifyEdit(wchar_t Key) { return Key == 8 || Key == 22 || Key == 24 || Key >= 32; }
 
 bool TcxCustomTextEdit::CanKeyDownModifyEdit(uint16_t Key, TShiftState Shift) {
-  return inherited::CanKeyDownModifyEdit(Key, Shift) || Key == VK_DELETE;
+  if (inherited::CanKeyDownModifyEdit(Key, Shift) || Key == VK_DELETE) return true;
+  // The keys that step through the items change the value.
+  IcxTextEditLookupData* lookup = GetLookupData();
+  if (!lookup || !ActiveTextProperties()->UseLookupData() || lookup->IsEmpty() || !IsLookupListShown(false))
+    return false;
+  if (Key == VK_PRIOR || Key == VK_NEXT) return !IsPopupOpen();
+  if (Key == VK_UP || Key == VK_DOWN) return !Shift.Contains(ssAlt) && !IsPopupOpen();
+  return false;
 }
 
 bool TcxCustomTextEdit::IsValidCharForData(wchar_t AChar) {
