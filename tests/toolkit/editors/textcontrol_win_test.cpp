@@ -24,13 +24,19 @@ struct TKeyLog : TObject {
   std::vector<uint16_t> Downs, Ups, After;
   std::vector<wchar_t> Presses;
   int Changes = 0, Clicks = 0, Validations = 0;
+  bool Refuse = false;
   void KeyDown(TObject*, uint16_t& Key, TShiftState) { Downs.push_back(Key); }
   void KeyUp(TObject*, uint16_t& Key, TShiftState) { Ups.push_back(Key); }
   void KeyPress(TObject*, wchar_t& Key) { Presses.push_back(Key); }
   void AfterKeyDown(TObject*, uint16_t& Key, TShiftState) { After.push_back(Key); }
   void Change(TObject*) { ++Changes; }
   void Click(TObject*) { ++Clicks; }
-  void Validate(TObject*, Variant&, String&, bool&) { ++Validations; }
+  void Validate(TObject*, Variant&, String& AErrorText, bool& AError) {
+    ++Validations;
+    if (!Refuse) return;
+    AError = true;
+    AErrorText = L"refused";
+  }
 };
 
 // An editor that takes Tab itself, as a hosted one does.
@@ -316,26 +322,55 @@ struct TModalScript : TObject {
 };
 
 // Closing a dialog with OK takes the typed text as the value without a
-// message; Cancel leaves it unvalidated.
+// message, and a refused text raises nothing either; Cancel leaves it unvalidated.
 TEST_F(TTextControlFixture, ClosingAModalDialogValidatesQuietly) {
-  for (const TModalResult result : {mrOk, mrCancel}) {
+  struct TCase {
+    TModalResult Result;
+    bool Refuse;
+    int Validations;
+    const wchar_t* Value;
+  };
+  const TCase cases[] = {{mrOk, false, 1, L"7"}, {mrCancel, false, 0, L""}, {mrOk, true, 1, L""}};
+  for (const TCase& c : cases) {
     THostForm* dialog = test_support::MakeForm(300, 120);
     auto* edit = new TcxTextEdit(dialog);
     edit->SetParent(dialog);
     edit->SetBounds(10, 10, 120, 21);
     TKeyLog log;
+    log.Refuse = c.Refuse;
     edit->Properties()->OnValidate = TcxEditValidateEvent(&log, &TKeyLog::Validate);
     TModalScript script;
     script.Edit = edit;
     script.Dialog = dialog;
-    script.Result = result;
+    script.Result = c.Result;
     dialog->OnShow = TNotifyEvent(&script, &TModalScript::Run);
-    EXPECT_EQ(dialog->ShowModal(), result);
+    TModalResult result = mrNone;
+    EXPECT_NO_THROW(result = dialog->ShowModal());
+    EXPECT_EQ(result, c.Result);
     EXPECT_EQ(edit->Text(), L"7");
-    EXPECT_EQ(log.Validations, result == mrOk ? 1 : 0) << int(result);
-    EXPECT_EQ(VarToStr(edit->EditValue()), result == mrOk ? L"7" : L"") << int(result);
+    EXPECT_EQ(log.Validations, c.Validations) << int(c.Result) << c.Refuse;
+    EXPECT_EQ(VarToStr(edit->EditValue()), String(c.Value)) << int(c.Result) << c.Refuse;
     delete dialog;
   }
+}
+
+TEST_F(TTextControlFixture, BoundsStayWhileLockedAndAPasswordShowsStarsWithoutThemes) {
+  auto* edit = NewEdit(L"secret");
+  IcxInnerTextEdit* inner = edit->GetInnerTextEdit();
+  TWinControl* control = inner->InnerWindowControl();
+  const TRect before = control->BoundsRect();
+  inner->LockBoundsChange(true);
+  control->SetBounds(0, 0, 10, 10);
+  EXPECT_EQ(control->BoundsRect(), before);
+  inner->LockBoundsChange(false);
+  inner->LockBoundsChange(false);  // never below zero
+  control->SetBounds(1, 1, 50, 12);
+  EXPECT_EQ(control->Width(), 50);
+  edit->Properties()->SetEchoMode(eemPassword);
+  Form->Show();
+  test_support::Pump();
+  EXPECT_EQ(SendMessageW(InnerWindow(edit), EM_GETPASSWORDCHAR, 0, 0), LRESULT(L'*'));
+  EXPECT_EQ(edit->Text(), L"secret");
 }
 
 // --- Painting -------------------------------------------------------------------------------------

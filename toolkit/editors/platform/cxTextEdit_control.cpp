@@ -408,7 +408,8 @@ void TcxCustomTextEdit::UpdateDrawValue() {
     textData->PrepareDrawValue(Variant(GetDisplayText()), vi);
   }
   if (!HandleAllocated()) return;
-  RefreshViewStateAtCursor(this, false);
+  // Compared with the last view info: typing into the EDIT changes nothing of the editor's picture.
+  RefreshViewStateAtCursor(this, HasVisibleInnerControl());
   const TcxTextEditingStyle style = ActiveTextProperties()->GetEditingStyle();
   if (style == tesPickFromList || style == tesNoText) {
     if (style == tesNoText || !FFindSelection) {
@@ -425,7 +426,8 @@ void TcxCustomTextEdit::UpdateDrawValue() {
       vi->HighlightTextColor = clHighlightText;
     }
   }
-  ::InvalidateRect(Handle(), nullptr, FALSE);
+  // Where the EDIT shows the text, the editor's own picture does not depend on it.
+  if (!HasVisibleInnerControl()) ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TcxCustomTextEdit::InitializeViewData(TcxCustomEditViewData* AViewData) {
@@ -838,7 +840,25 @@ void TcxCustomTextEdit::ReplaceTextRequest(TMessage& Message) {
   FSettingTextInternally = savedInternal;
 }
 
-// --- Unit -----------------------------------------------------------------------------------------------
-void cxTextEditControl_Initialize() { RegisterClasses({TcxTextEdit::StaticClass()}); }
+// --- Filter helper and unit --------------------------------------------------------------------------
+void TcxFilterTextEditHelper::PreparePropertiesForFilter(TcxCustomFilterEditHelperClass AHelper,
+                                                         TcxCustomEditProperties* AProperties,
+                                                         TcxCustomEditProperties* ASource, bool AKeepButtons) {
+  TcxCustomFilterEditHelper::PreparePropertiesForFilter(AHelper, AProperties, ASource, AKeepButtons);
+  if (auto* text = dynamic_cast<TcxCustomTextEditProperties*>(AProperties)) {
+    text->SetAutoSelect(true);
+    text->SetHideSelection(true);
+    text->SetNoTextEditing(false);
+  }
+}
 
-void cxTextEditControl_Finalize() { UnRegisterClasses({TcxTextEdit::StaticClass()}); }
+void cxTextEditControl_Initialize() {
+  RegisterClasses({TcxTextEdit::StaticClass()});
+  GetFilterEditsController()->Register(TcxTextEditProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
+}
+
+void cxTextEditControl_Finalize() {
+  if (TcxFilterEditsController* controller = GetFilterEditsController())
+    controller->Unregister(TcxTextEditProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
+  UnRegisterClasses({TcxTextEdit::StaticClass()});
+}

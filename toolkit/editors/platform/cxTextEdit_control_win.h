@@ -322,6 +322,8 @@ class TcxCustomTextEdit : public TcxCustomEdit {
   // The text of the lookup item of that key; false when there is none.
   virtual bool GetLookupKeyText(const Variant& AKey, String& AText);
   virtual bool LookupContainsText(const String& AText);
+  // The lookup list's window control, when it has one.
+  virtual TWinControl* LookupListControl();
 
   // --- Operations of the editor base
   void CopyToClipboard() override;
@@ -430,6 +432,18 @@ class TcxTextEdit : public TcxCustomTextEdit {
 
  protected:
   TcxTextEdit(TComponent* AOwner, TClass APropertiesClass) : TcxCustomTextEdit(AOwner, APropertiesClass) {}
+};
+
+// How a filter row edits a text: selected on entry, the selection kept visible, always with text.
+class TcxFilterTextEditHelper : public TcxCustomFilterEditHelper {
+  VAMIRE_CLASS_META(TcxFilterTextEditHelper, TcxCustomFilterEditHelper,
+                    TcxFilterEditHelperClassOf<TcxFilterTextEditHelper>)
+ public:
+  TcxFilterTextEditHelper() = default;
+  static TClass GetEditorClass() { return TcxTextEdit::StaticClass(); }
+  static void PreparePropertiesForFilter(TcxCustomFilterEditHelperClass AHelper, TcxCustomEditProperties* AProperties,
+                                         TcxCustomEditProperties* ASource, bool AKeepButtons);
+  static void AssignFilterValue(TcxCustomEdit* AEdit, const Variant& AValue) { AEdit->AssignEditValue(AValue); }
 };
 
 void cxTextEditControl_Initialize();
