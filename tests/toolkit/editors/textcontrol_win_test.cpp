@@ -66,6 +66,24 @@ class TItemsEdit : public TcxTextEdit {
   }
 };
 
+// A number kind: its value is the number the text reads as.
+class TCountProperties : public TcxTextEditProperties {
+  VAMIRE_TEXT_EDIT_PROPERTIES_CLASS(TCountProperties, TcxTextEditProperties)
+ public:
+  using TCreateArg = TPersistent;
+  explicit TCountProperties(TPersistent* AOwner) : TcxTextEditProperties(AOwner, StaticClass()) {}
+  bool IsEditValueNumeric() override { return true; }
+};
+
+class TCountEdit : public TcxTextEdit {
+  VAMIRE_CLASS(TCountEdit, TcxTextEdit)
+ public:
+  explicit TCountEdit(TComponent* AOwner) : TcxTextEdit(AOwner, TCountProperties::StaticClass()) {}
+  void DisplayToEditValue(const Variant& ADisplayValue, Variant& AEditValue, bool) override {
+    AEditValue = Variant(int(wcstol(VarToStr(ADisplayValue).c_str(), nullptr, 10)));
+  }
+};
+
 void SetClipboardText(const String& AText) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
@@ -480,6 +498,37 @@ TEST_F(TTextControlFixture, TheBufferedRepaintIsPostedOnlyUnderComposition) {
       EXPECT_FALSE(buffered);
     }
     delete edit;
+  }
+}
+
+// The text properties check a number against the bounds in force before
+// OnValidate runs; OnValidate still sees the refused text.
+TEST_F(TTextControlFixture, ANumberOutsideTheBoundsIsRefusedBeforeOnValidate) {
+  auto* edit = new TCountEdit(Form);
+  edit->SetParent(Form);
+  edit->Properties()->SetMaxValue(10);
+  edit->Properties()->OnValidate = TcxEditValidateEvent(&Log, &TKeyLog::Validate);
+  ShowAndFocus(edit);
+  struct TCase {
+    const wchar_t* Typed;
+    bool Accepted;
+  };
+  for (const TCase& c : {TCase{L"42", false}, TCase{L"7", true}}) {
+    edit->SetSelection(0, int(edit->Text().size()));
+    edit->SetSelText(c.Typed);
+    const int before = Log.Validations;
+    bool raised = false;
+    try {
+      edit->ValidateEdit(true);
+    } catch (const EcxEditValidationError& e) {
+      raised = true;
+      EXPECT_EQ(e.Message(), L"Value out of bounds");
+    }
+    EXPECT_EQ(raised, !c.Accepted) << std::wstring(c.Typed);
+    EXPECT_EQ(Log.Validations, before + 1);
+    if (c.Accepted) {
+      EXPECT_EQ(edit->EditValue().AsInteger(), 7);
+    }
   }
 }
 
