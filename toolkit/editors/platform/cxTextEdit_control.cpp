@@ -72,6 +72,8 @@ void TcxCustomTextEdit::InitializeTextEdit() {
   SetBounds(Left(), Top(), 121, 21);
   auto* info = dynamic_cast<const TcxTextEditPropertiesClassInfo*>(ActiveProperties()->ClassType());
   if (TClass lookupClass = info ? info->GetLookupDataClass() : nullptr) FLookupData = lookupClass->Create(this);
+  if (IcxTextEditLookupData* lookup = GetLookupData())
+    lookup->WriteKeyChangedEvent(TNotifyEvent(this, &TcxCustomTextEdit::LookupKeyChanged));
 }
 
 void TcxCustomTextEdit::BeforeDestruction() {
@@ -438,8 +440,6 @@ void TcxCustomTextEdit::InitializeViewData(TcxCustomEditViewData* AViewData) {
 }
 
 // --- Item index -----------------------------------------------------------------------------------
-int TcxCustomTextEdit::GetItemIndex() { return LookupKeyToItemIndex(ReadLookupKey()); }
-
 int TcxCustomTextEdit::LookupKeyToItemIndex(const Variant& AKey) {
   if (IsNoValue(AKey)) return -1;
   try {
@@ -567,6 +567,11 @@ void TcxCustomTextEdit::LookupItemsChanged() {
   UpdateDisplayFromValue();
 }
 
+TWinControl* TcxCustomTextEdit::LookupListControl() {
+  IcxTextEditLookupData* lookup = GetLookupData();
+  return lookup ? lookup->GetListControl() : nullptr;
+}
+
 // --- Questions ------------------------------------------------------------------------------------
 bool TcxCustomTextEdit::IsPlainTextEditable() {
   if (ActiveTextProperties()->EchoMode() == eemPassword) return false;
@@ -581,7 +586,14 @@ bool TcxCustomTextEdit::HasVisibleInnerControl() {
 bool TcxCustomTextEdit::CanKeyPressModifyEdit(wchar_t Key) { return Key == 8 || Key == 22 || Key == 24 || Key >= 32; }
 
 bool TcxCustomTextEdit::CanKeyDownModifyEdit(uint16_t Key, TShiftState Shift) {
-  return inherited::CanKeyDownModifyEdit(Key, Shift) || Key == VK_DELETE;
+  if (inherited::CanKeyDownModifyEdit(Key, Shift) || Key == VK_DELETE) return true;
+  // The keys that step through the items change the value.
+  IcxTextEditLookupData* lookup = GetLookupData();
+  if (!lookup || !ActiveTextProperties()->UseLookupData() || lookup->IsEmpty() || !IsLookupListShown(false))
+    return false;
+  if (Key == VK_PRIOR || Key == VK_NEXT) return !IsPopupOpen();
+  if (Key == VK_UP || Key == VK_DOWN) return !Shift.Contains(ssAlt) && !IsPopupOpen();
+  return false;
 }
 
 bool TcxCustomTextEdit::IsValidCharForData(wchar_t AChar) {
@@ -690,6 +702,10 @@ void TcxCustomTextEdit::PropertiesChanged(TObject* Sender) {
     return;
   }
   TcxCustomTextEditProperties* properties = ActiveTextProperties();
+  if (IcxTextEditLookupData* lookup = GetLookupData(); lookup && properties->UseLookupData()) {
+    lookup->PropertiesChanged();
+    if (!FLookupUpdating) lookup->SyncItemIndex();
+  }
   if (IsEditorReady() && !HasVisibleInnerControl()) UpdateDrawValue();
   FInnerTextEdit->WriteAlignment(properties->Alignment()->Horz());
   FInnerTextEdit->WriteUseLeftAlignmentOnEditing(properties->UseLeftAlignmentOnEditing());
