@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "FormText.h"
+#include "Streams.h"
 #include "support/RealKeys.h"
 #include "support/WindowCapture.h"
 #include "cxDWMApi.h"
@@ -18,7 +20,14 @@ using test_support::THostForm;
 
 namespace {
 
-const auto* const GEnvironment = testing::AddGlobalTestEnvironment(new edit_test::TTextEditUnits);
+class TTextControlUnits : public edit_test::TTextEditUnits {
+ public:
+  void SetUp() override {
+    edit_test::TTextEditUnits::SetUp();
+    RegisterClasses({THostForm::StaticClass()});
+  }
+};
+const auto* const GEnvironment = testing::AddGlobalTestEnvironment(new TTextControlUnits);
 
 struct TKeyLog : TObject {
   std::vector<uint16_t> Downs, Ups, After;
@@ -530,6 +539,40 @@ TEST_F(TTextControlFixture, ANumberOutsideTheBoundsIsRefusedBeforeOnValidate) {
       EXPECT_EQ(edit->EditValue().AsInteger(), 7);
     }
   }
+}
+
+// A form keeps what the console's forms set of a text editor and reads it back.
+TEST_F(TTextControlFixture, AFormKeepsTheTextWidthAndMaxLength) {
+  auto* edit = new TcxTextEdit(Form);
+  edit->SetName(L"Edit1");
+  edit->SetParent(Form);
+  edit->SetBounds(24, 16, 105, 21);
+  edit->SetTabOrder(0);
+  edit->Properties()->SetMaxLength(5);
+  edit->SetText(L"1");
+  TMemoryStream out;
+  WriteComponentToStream(&out, Form);
+  const String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
+  EXPECT_NE(text.find(L"object Edit1: TcxTextEdit"), String::npos) << UTF8Encode(text);
+  EXPECT_NE(text.find(L"Text = '1'"), String::npos) << UTF8Encode(text);
+  EXPECT_NE(text.find(L"Properties.MaxLength = 5"), String::npos) << UTF8Encode(text);
+
+  THostForm* other = test_support::MakeForm(420, 260);
+  TStringStream in(FormTextToBinary(text));
+  try {
+    ReadComponentFromStream(&in, other);
+  } catch (const Exception& e) {
+    delete other;
+    FAIL() << UTF8Encode(e.ClassName() + L": " + e.Message());
+  }
+  auto* read = dynamic_cast<TcxTextEdit*>(other->FindComponent(L"Edit1"));
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->Text(), L"1");
+  EXPECT_EQ(VarToStr(read->EditValue()), L"1");
+  EXPECT_EQ(read->Properties()->MaxLength(), 5);
+  EXPECT_EQ(read->Width(), 105);
+  EXPECT_EQ(read->Left(), 24);
+  delete other;
 }
 
 // --- Small rules ------------------------------------------------------------------------------------
