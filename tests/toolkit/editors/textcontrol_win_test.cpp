@@ -334,6 +334,28 @@ TEST_F(TTextControlFixture, SetItemIndexFiresOnlyForANewIndex) {
   EXPECT_EQ(Log.Clicks, 3);
 }
 
+// The same over the text properties' own lookup items.
+TEST_F(TTextControlFixture, SetItemIndexOverTheLookupItems) {
+  auto* edit = NewEdit(L"");
+  for (const wchar_t* item : {L"Apple", L"apricot", L"Banana", L"Apple"}) edit->Properties()->LookupItems()->Add(item);
+  Form->Show();
+  edit->Properties()->OnChange = TNotifyEvent(&Log, &TKeyLog::Change);
+  edit->OnClick = TNotifyEvent(&Log, &TKeyLog::Click);
+  edit->SetItemIndex(2);
+  EXPECT_EQ(edit->Text(), L"Banana");
+  EXPECT_EQ(edit->ItemIndex(), 2);
+  EXPECT_EQ(Log.Changes, 1);
+  EXPECT_EQ(Log.Clicks, 1);
+  edit->SetItemIndex(2);
+  EXPECT_EQ(Log.Changes, 1);
+  EXPECT_EQ(Log.Clicks, 1);
+  edit->SetItemIndex(3);  // the second Apple, once chosen, reads as itself
+  EXPECT_EQ(edit->Text(), L"Apple");
+  EXPECT_EQ(edit->ItemIndex(), 3);
+  EXPECT_EQ(Log.Changes, 2);
+  EXPECT_EQ(Log.Clicks, 2);
+}
+
 // --- Modal forms --------------------------------------------------------------------------------
 struct TModalScript : TObject {
   TcxTextEdit* Edit = nullptr;
