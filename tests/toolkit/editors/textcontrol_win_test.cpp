@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "FormText.h"
+#include "Streams.h"
 #include "support/RealKeys.h"
 #include "support/WindowCapture.h"
 #include "cxDWMApi.h"
@@ -18,7 +20,14 @@ using test_support::THostForm;
 
 namespace {
 
-const auto* const GEnvironment = testing::AddGlobalTestEnvironment(new edit_test::TTextEditUnits);
+class TTextControlUnits : public edit_test::TTextEditUnits {
+ public:
+  void SetUp() override {
+    edit_test::TTextEditUnits::SetUp();
+    RegisterClasses({THostForm::StaticClass()});
+  }
+};
+const auto* const GEnvironment = testing::AddGlobalTestEnvironment(new TTextControlUnits);
 
 struct TKeyLog : TObject {
   std::vector<uint16_t> Downs, Ups, After;
@@ -63,6 +72,24 @@ class TItemsEdit : public TcxTextEdit {
     if (i < 0 || i >= int(Items.size())) return false;
     AText = Items[size_t(i)];
     return true;
+  }
+};
+
+// A number kind: its value is the number the text reads as.
+class TCountProperties : public TcxTextEditProperties {
+  VAMIRE_TEXT_EDIT_PROPERTIES_CLASS(TCountProperties, TcxTextEditProperties)
+ public:
+  using TCreateArg = TPersistent;
+  explicit TCountProperties(TPersistent* AOwner) : TcxTextEditProperties(AOwner, StaticClass()) {}
+  bool IsEditValueNumeric() override { return true; }
+};
+
+class TCountEdit : public TcxTextEdit {
+  VAMIRE_CLASS(TCountEdit, TcxTextEdit)
+ public:
+  explicit TCountEdit(TComponent* AOwner) : TcxTextEdit(AOwner, TCountProperties::StaticClass()) {}
+  void DisplayToEditValue(const Variant& ADisplayValue, Variant& AEditValue, bool) override {
+    AEditValue = Variant(int(wcstol(VarToStr(ADisplayValue).c_str(), nullptr, 10)));
   }
 };
 
@@ -307,6 +334,28 @@ TEST_F(TTextControlFixture, SetItemIndexFiresOnlyForANewIndex) {
   EXPECT_EQ(Log.Clicks, 3);
 }
 
+// The same over the text properties' own lookup items.
+TEST_F(TTextControlFixture, SetItemIndexOverTheLookupItems) {
+  auto* edit = NewEdit(L"");
+  for (const wchar_t* item : {L"Apple", L"apricot", L"Banana", L"Apple"}) edit->Properties()->LookupItems()->Add(item);
+  Form->Show();
+  edit->Properties()->OnChange = TNotifyEvent(&Log, &TKeyLog::Change);
+  edit->OnClick = TNotifyEvent(&Log, &TKeyLog::Click);
+  edit->SetItemIndex(2);
+  EXPECT_EQ(edit->Text(), L"Banana");
+  EXPECT_EQ(edit->ItemIndex(), 2);
+  EXPECT_EQ(Log.Changes, 1);
+  EXPECT_EQ(Log.Clicks, 1);
+  edit->SetItemIndex(2);
+  EXPECT_EQ(Log.Changes, 1);
+  EXPECT_EQ(Log.Clicks, 1);
+  edit->SetItemIndex(3);  // the second Apple, once chosen, reads as itself
+  EXPECT_EQ(edit->Text(), L"Apple");
+  EXPECT_EQ(edit->ItemIndex(), 3);
+  EXPECT_EQ(Log.Changes, 2);
+  EXPECT_EQ(Log.Clicks, 2);
+}
+
 // --- Modal forms --------------------------------------------------------------------------------
 struct TModalScript : TObject {
   TcxTextEdit* Edit = nullptr;
@@ -481,6 +530,71 @@ TEST_F(TTextControlFixture, TheBufferedRepaintIsPostedOnlyUnderComposition) {
     }
     delete edit;
   }
+}
+
+// The text properties check a number against the bounds in force before
+// OnValidate runs; OnValidate still sees the refused text.
+TEST_F(TTextControlFixture, ANumberOutsideTheBoundsIsRefusedBeforeOnValidate) {
+  auto* edit = new TCountEdit(Form);
+  edit->SetParent(Form);
+  edit->Properties()->SetMaxValue(10);
+  edit->Properties()->OnValidate = TcxEditValidateEvent(&Log, &TKeyLog::Validate);
+  ShowAndFocus(edit);
+  struct TCase {
+    const wchar_t* Typed;
+    bool Accepted;
+  };
+  for (const TCase& c : {TCase{L"42", false}, TCase{L"7", true}}) {
+    edit->SetSelection(0, int(edit->Text().size()));
+    edit->SetSelText(c.Typed);
+    const int before = Log.Validations;
+    bool raised = false;
+    try {
+      edit->ValidateEdit(true);
+    } catch (const EcxEditValidationError& e) {
+      raised = true;
+      EXPECT_EQ(e.Message(), L"Value out of bounds");
+    }
+    EXPECT_EQ(raised, !c.Accepted) << std::wstring(c.Typed);
+    EXPECT_EQ(Log.Validations, before + 1);
+    if (c.Accepted) {
+      EXPECT_EQ(edit->EditValue().AsInteger(), 7);
+    }
+  }
+}
+
+// A form keeps what the console's forms set of a text editor and reads it back.
+TEST_F(TTextControlFixture, AFormKeepsTheTextWidthAndMaxLength) {
+  auto* edit = new TcxTextEdit(Form);
+  edit->SetName(L"Edit1");
+  edit->SetParent(Form);
+  edit->SetBounds(24, 16, 105, 21);
+  edit->SetTabOrder(0);
+  edit->Properties()->SetMaxLength(5);
+  edit->SetText(L"1");
+  TMemoryStream out;
+  WriteComponentToStream(&out, Form);
+  const String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
+  EXPECT_NE(text.find(L"object Edit1: TcxTextEdit"), String::npos) << UTF8Encode(text);
+  EXPECT_NE(text.find(L"Text = '1'"), String::npos) << UTF8Encode(text);
+  EXPECT_NE(text.find(L"Properties.MaxLength = 5"), String::npos) << UTF8Encode(text);
+
+  THostForm* other = test_support::MakeForm(420, 260);
+  TStringStream in(FormTextToBinary(text));
+  try {
+    ReadComponentFromStream(&in, other);
+  } catch (const Exception& e) {
+    delete other;
+    FAIL() << UTF8Encode(e.ClassName() + L": " + e.Message());
+  }
+  auto* read = dynamic_cast<TcxTextEdit*>(other->FindComponent(L"Edit1"));
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->Text(), L"1");
+  EXPECT_EQ(VarToStr(read->EditValue()), L"1");
+  EXPECT_EQ(read->Properties()->MaxLength(), 5);
+  EXPECT_EQ(read->Width(), 105);
+  EXPECT_EQ(read->Left(), 24);
+  delete other;
 }
 
 // --- Small rules ------------------------------------------------------------------------------------

@@ -78,11 +78,6 @@ bool TcxCustomTextEdit::LookupContainsText(const String& AText) {
   return data && data->ContainsText(AText);
 }
 
-TWinControl* TcxCustomTextEdit::LookupListControl() {
-  IcxTextEditLookupData* data = GetLookupData();
-  return data ? data->GetListControl() : nullptr;
-}
-
 // The current item when the text is its text, else the first item equal to
 // the text: a typed prefix reads -1, a chosen duplicate its own position.
 int TcxCustomTextEdit::GetItemIndex() {

@@ -567,6 +567,11 @@ void TcxCustomTextEdit::LookupItemsChanged() {
   UpdateDisplayFromValue();
 }
 
+TWinControl* TcxCustomTextEdit::LookupListControl() {
+  IcxTextEditLookupData* lookup = GetLookupData();
+  return lookup ? lookup->GetListControl() : nullptr;
+}
+
 // --- Questions ------------------------------------------------------------------------------------
 bool TcxCustomTextEdit::IsPlainTextEditable() {
   if (ActiveTextProperties()->EchoMode() == eemPassword) return false;
