@@ -294,19 +294,4 @@ TEST_F(LookupEditTest, TheSecondOfTwoEqualItemsOnceChosenReadsOne) {
   EXPECT_EQ(edit->ItemIndex(), 0);
 }
 
-TEST_F(LookupEditTest, SetItemIndexThroughTheLookupDataFiresOnlyForANewIndex) {
-  TLookupEdit* edit = NewEdit(tesFreeText);
-  edit->SetItemIndex(2);
-  EXPECT_EQ(Narrow(edit->Text()), "Banana");
-  EXPECT_EQ(Log.Changes, 1);
-  EXPECT_EQ(Log.Clicks, 1);
-  edit->SetItemIndex(2);
-  EXPECT_EQ(Log.Changes, 1);
-  EXPECT_EQ(Log.Clicks, 1);
-  edit->SetItemIndex(0);
-  EXPECT_EQ(Narrow(edit->Text()), "Apple");
-  EXPECT_EQ(Log.Changes, 2);
-  EXPECT_EQ(Log.Clicks, 2);
-}
-
 }  // namespace
