@@ -233,6 +233,17 @@ TEST_F(LookupDataTest, PointsInTheListAndItsBounds) {
   const TPoint inside = list->ClientToScreen(TPoint{5, 5});
   EXPECT_TRUE(data->IsPointInList(inside));
   EXPECT_FALSE(data->IsPointInList(list->ClientToScreen(TPoint{5, list->Height() + 2})));
+  // New bounds keep the horizontal extent the list had.
+  SendMessageW(list->Handle(), LB_SETHORIZONTALEXTENT, 500, 0);
+  data->SetListBounds(TRect{0, 0, 120, 60});
+  EXPECT_EQ(list->BoundsRect(), (TRect{0, 0, 120, 60}));
+  EXPECT_EQ(SendMessageW(list->Handle(), LB_GETHORIZONTALEXTENT, 0, 0), 500);
+  // A new window keeps the rows and the highlight.
+  data->SelectListItem(2);
+  list->RecreateList();
+  list->HandleNeeded();
+  EXPECT_EQ(list->Items()->Count(), 3);
+  EXPECT_EQ(list->ItemIndex(), 2);
   popup->CloseUp();
   EXPECT_FALSE(list->IsVisibleWindow());
 }
