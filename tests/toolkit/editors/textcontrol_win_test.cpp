@@ -166,6 +166,31 @@ TEST_F(TTextControlFixture, OnlyKeysTheEditIgnoresReachAfterKeyDown) {
   EXPECT_EQ(edit->Text(), L"bc");
 }
 
+// Without BeepOnEnter the editor eats Enter's character before the EDIT
+// (which would beep on it); with it the EDIT gets the character.
+TEST_F(TTextControlFixture, EnterReachesTheEditOnlyWithBeepOnEnter) {
+  for (const bool beep : {false, true}) {
+    auto* edit = NewEdit(L"abc");
+    edit->SetBeepOnEnter(beep);
+    edit->OnKeyPress = TKeyPressEvent(&Log, &TKeyLog::KeyPress);
+    Log.Presses.clear();
+    ShowAndFocus(edit);
+    // Read between the character and the key's release, which starts afresh.
+    INPUT key[2] = {};
+    key[0].type = key[1].type = INPUT_KEYBOARD;
+    key[0].ki.wVk = key[1].ki.wVk = VK_RETURN;
+    key[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &key[0], sizeof(INPUT));
+    test_support::PumpFor(60);
+    EXPECT_EQ(Log.Presses, std::vector<wchar_t>{L'\r'}) << beep;
+    EXPECT_EQ(edit->GetInnerTextEdit()->ReadKeyEatenByEditor(), !beep) << beep;
+    SendInput(1, &key[1], sizeof(INPUT));
+    test_support::PumpFor(30);
+    EXPECT_EQ(edit->Text(), L"abc");
+    delete edit;
+  }
+}
+
 TEST_F(TTextControlFixture, ClearChangesNothingWhenReadOnly) {
   for (const bool readOnly : {true, false}) {
     auto* edit = NewEdit(L"abcdef");
