@@ -268,6 +268,7 @@ TEST_F(LookupEditTest, WithoutAListNavigationKeysGoToAfterKeyDown) {
   TLookupEdit* edit = NewEdit(tesFreeText);
   for (WORD key : {VK_DOWN, VK_UP, VK_NEXT, VK_PRIOR}) Type({key});
   EXPECT_EQ(Log.After, (std::vector<uint16_t>{VK_DOWN, VK_UP, VK_NEXT, VK_PRIOR}));
+  SendMessageW(edit->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
   EXPECT_EQ(Narrow(edit->Text()), "");
   EXPECT_EQ(edit->Key(), -1);
 }
