@@ -1,6 +1,7 @@
 // The text editors' settings object and its assigned values.
 #include "DateTime.h"
 #include "Streaming.h"
+#include "cxEdit_control_win.h"
 #include "cxTextEdit_win.h"
 
 // --- Assigned values ------------------------------------------------------------------------
@@ -256,6 +257,17 @@ void TcxCustomTextEditProperties::CheckValueBounds(const Variant& AEditValue, St
   if (!IsValueOutOfBounds(AEditValue, BoundsOf(this))) return;
   AError = true;
   AErrorText = GetValidationErrorText(1);
+}
+
+// A number outside the bounds in force is refused before OnValidate, which may still mend it.
+bool TcxCustomTextEditProperties::ValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError,
+                                                       TcxCustomEdit* AEdit) {
+  if (IsEditValueNumeric() && HasValueBounds()) {
+    Variant editValue;
+    AEdit->DisplayToEditValue(ADisplayValue, editValue, AEdit->Focused());
+    CheckValueBounds(editValue, AErrorText, AError);
+  }
+  return TcxCustomEditProperties::ValidateDisplayValue(ADisplayValue, AErrorText, AError, AEdit);
 }
 
 String TcxCustomTextEditProperties::GetValidationErrorText(int AKind) {

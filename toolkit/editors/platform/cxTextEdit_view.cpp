@@ -2,6 +2,7 @@
 // where the text goes and how it is laid out, its selection colours, and the
 // painting of background, text, selection and focus rectangle.
 #include <algorithm>
+#include <climits>
 
 #include "cxEditPaintUtils.h"
 #include "cxEditPaintUtils_win.h"
@@ -185,6 +186,15 @@ TSize TcxCustomTextEditViewData::CalcEditTextSize(TcxCanvas* ACanvas, const Stri
     if (size.cy > 0) size.cy += offsets.Top + offsets.Bottom;
   }
   return size;
+}
+
+TSize TcxCustomTextEditViewData::CalcEditContentSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                                                     const TcxEditSizeProperties& ASize) {
+  if (!ACanvas) return TSize{};
+  ACanvas->SetFont(Style->GetEffectiveFont());
+  const String text = AEditValue.IsEmpty() || AEditValue.IsNull() ? String() : EditValueToDisplayText(AEditValue);
+  const bool bounded = ASize.MaxLineCount != 1 && ASize.Width >= 0 && ASize.Width != INT_MAX;
+  return CalcEditTextSize(ACanvas, text, bounded ? ASize.Width : -1, true);
 }
 
 // --- View info ------------------------------------------------------------------------------

@@ -174,6 +174,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, public IcxFo
   void AlignmentChanged(TObject* Sender) override;
   void SetAlignment(TcxEditAlignment* Value) override;
   bool CanValidate() override { return true; }
+  // Numbers with bounds in force are checked against them before OnValidate.
+  bool ValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError, TcxCustomEdit* AEdit) override;
   bool IsDisplayFormatUsed() override { return true; }
   using TcxCustomEditProperties::GetValidationErrorText;
   // Kind 1: "Value out of bounds"; others the editors' usual text.
@@ -320,6 +322,8 @@ class TcxCustomTextEditViewData : public TcxCustomEditViewData {
   // The size the text needs: width and height of the display text with the
   // view data's flags, limited to AMaxWidth when it is 0 or more.
   virtual TSize CalcEditTextSize(TcxCanvas* ACanvas, const String& AText, int AMaxWidth, bool AWithOffsets);
+  // The display text's size in the style's font: one row for a single-line request.
+  TSize CalcEditContentSize(TcxCanvas* ACanvas, const Variant& AEditValue, const TcxEditSizeProperties& ASize) override;
   // The selection's colours from the style, else the highlight pair.
   void GetSelectionColors(TColor& ABackground, TColor& AText);
 
