@@ -471,6 +471,7 @@ TEST_F(DropDownProtocolTest, F4OpensAfterTheKeyAndF4AgainClosesTakingTheItem) {
   EXPECT_TRUE(protocol->IsPopupOpen()) << "the posted show ran in the pumped loop";
   EXPECT_EQ(host.Log, (TLog{"init", "prepare", "popup"}));
   EXPECT_EQ(GetFocus(), editor->Handle()) << "the editor keeps typing";
+  EXPECT_EQ(GetActiveWindow(), form->Handle()) << "shown without taking the activation, so it stays open";
   Type({VK_F4});
   EXPECT_FALSE(protocol->IsPopupOpen());
   EXPECT_EQ(host.Item, 2);
