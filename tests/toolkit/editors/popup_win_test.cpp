@@ -14,10 +14,14 @@
 #include "cxGeometry.h"
 #include "edit_test_support.h"
 #include "support/RealKeys.h"
+#include "pointer_test_support.h"
 #include "support/WindowCapture.h"
 
 namespace {
 
+using pointer_test::MouseInput;
+using pointer_test::MoveTo;
+using pointer_test::ScreenRect;
 using test_support::MakeForm;
 using test_support::Pump;
 using test_support::PumpFor;
@@ -111,31 +115,7 @@ void PreparePopup(TcxCustomEditPopupWindow* APopup) {
   APopup->UpdateWindowRegion();
 }
 
-TRect ScreenRect(HWND AWindow) {
-  RECT r;
-  GetWindowRect(AWindow, &r);
-  return TRect{r.left, r.top, r.right, r.bottom};
-}
 
-// The real pointer, through the system's input queue.
-void MouseInput(DWORD AFlags, const TPoint& P = TPoint{}) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = AFlags;
-  if (AFlags & MOUSEEVENTF_MOVE) {
-    input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
-    input.mi.dx = LONG((P.X * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1));
-    input.mi.dy = LONG((P.Y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1));
-  }
-  SendInput(1, &input, sizeof(INPUT));
-  PumpFor(60);
-}
-void MoveTo(const TPoint& P) {
-  MouseInput(MOUSEEVENTF_MOVE, P);
-  // The absolute scaling may round: the position is set exactly too.
-  SetCursorPos(P.X, P.Y);
-  PumpFor(40);
-}
 // Presses on AFrom, moves in steps to ATo, and releases unless asked not to.
 void Drag(const TPoint& AFrom, const TPoint& ATo, bool ARelease = true) {
   MoveTo(AFrom);

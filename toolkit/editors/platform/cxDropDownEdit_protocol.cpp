@@ -101,5 +101,6 @@ bool TcxDropDownPopupProtocol::HandleKey(uint16_t AKey, TShiftState AShift, bool
 }
 
 void TcxDropDownPopupProtocol::PostChar(wchar_t AChar) {
-  if (IsPopupOpen() && FPopup->HandleAllocated()) PostMessageW(FPopup->Handle(), CXM_POPUPFORWARDCHAR, WPARAM(AChar), 0);
+  // Behind a pending show in the queue, it arrives once the popup is shown.
+  if ((IsPopupOpen() || IsShowPending()) && FPopup->HandleAllocated()) PostMessageW(FPopup->Handle(), CXM_POPUPFORWARDCHAR, WPARAM(AChar), 0);
 }

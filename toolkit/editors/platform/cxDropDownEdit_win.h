@@ -218,7 +218,7 @@ class TcxDropDownPopupProtocol {
   void DiscardPendingPopup();
   // A key before the text editor sees it: true when consumed.
   bool HandleKey(uint16_t AKey, TShiftState AShift, bool AEditingAllowed);
-  // Posts a typed character to the open popup (CXM_POPUPFORWARDCHAR).
+  // Posts a typed character to the popup, open or about to show (CXM_POPUPFORWARDCHAR).
   void PostChar(wchar_t AChar);
   void DoInitPopup();
   void DoFinalizePopup();
