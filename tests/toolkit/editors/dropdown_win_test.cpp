@@ -15,6 +15,7 @@
 #include "edit_test_support.h"
 #include "pointer_test_support.h"
 #include "support/RealKeys.h"
+#include "support/WindowCapture.h"
 
 using pointer_test::ScreenRect;
 using test_support::PumpFor;
@@ -185,6 +186,43 @@ TEST_F(DropDownEditTest, TheButtonOpensAndASecondPressClosesForGood) {
   EXPECT_EQ(edit->FirstCloseReason(), crUnknown);
   EXPECT_EQ(std::count(log.Events.begin(), log.Events.end(), "init"), 1);
   EXPECT_EQ(std::count(log.Events.begin(), log.Events.end(), "finalize"), 1);
+}
+
+TEST_F(DropDownEditTest, TheButtonKeepsPressedWhileOpenWhenAskedAndThePopupFollowsTheEditorsLook) {
+  edit->Style()->LookAndFeel()->SetKind(lfUltraFlat);
+  EXPECT_EQ(edit->PopupWindow()->Style()->LookAndFeel()->Kind(), lfUltraFlat);
+  for (const bool keep : {false, true}) {
+    edit->Props()->KeepPressed = keep;
+    edit->SetDroppedDown(true);
+    PumpFor(50);
+    ASSERT_TRUE(edit->DroppedDown());
+    EXPECT_EQ(edit->EditViewInfo()->Button(0)->State == ebsPressed, keep) << "keep pressed " << keep;
+    EXPECT_EQ(edit->PopupWindow()->EditViewInfo()->LookAndFeelKind, lfUltraFlat);
+    edit->SetDroppedDown(false);
+    PumpFor(50);
+    EXPECT_NE(edit->EditViewInfo()->Button(0)->State, ebsPressed) << "released once closed";
+  }
+}
+
+// For a person to look at: "editors_dropdown_open.png".
+TEST_F(DropDownEditTest, AnOpenEditorWithItsPanelCaptured) {
+  edit->Style()->LookAndFeel()->SetKind(lfUltraFlat);
+  edit->Props()->SetPopupSysPanelStyle(true);
+  edit->Props()->SetPopupSizeable(true);
+  edit->SetText(L"NTSC");
+  edit->SetDroppedDown(true);
+  PumpFor(50);
+  ASSERT_TRUE(edit->DroppedDown());
+  edit->List->SetItemIndex(1);
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(edit->PopupWindow()->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(50);
+  const TRect f = ScreenRect(form->Handle()), p = ScreenRect(edit->PopupWindow()->Handle());
+  const TRect all = UnionRects(f, p);
+  HDC screen = GetDC(nullptr);
+  const vamire_test::Capture cap = vamire_test::CaptureDC(screen, all.Left, all.Top, GetRectWidth(all), GetRectHeight(all));
+  ReleaseDC(nullptr, screen);
+  EXPECT_TRUE(cap.SavePng(L"editors_dropdown_open.png"));
 }
 
 TEST_F(DropDownEditTest, LeavingTheEditorClosesWithReasonZero) {

@@ -3,6 +3,12 @@
 // the protocol, and the events around opening and closing.
 #include "cxDropDownEdit_control_win.h"
 
+// --- View data ----------------------------------------------------------------------------------
+bool TcxCustomDropDownEditViewData::IsButtonDrawnPressed(int AButtonIndex) {
+  auto* p = dynamic_cast<TcxCustomDropDownEditProperties*>(Properties);
+  return KeepPressed && (PopupOpen || HotAndOpen) && p && AButtonIndex == p->GetDropDownButtonIndex();
+}
+
 // --- Properties ---------------------------------------------------------------------------------
 TcxCustomDropDownEditProperties::TcxCustomDropDownEditProperties(TPersistent* AOwner, TClass AKind)
     : TcxCustomTextEditProperties(AOwner, AKind) {
@@ -10,6 +16,14 @@ TcxCustomDropDownEditProperties::TcxCustomDropDownEditProperties(TPersistent* AO
 }
 
 TClass TcxCustomDropDownEditProperties::GetContainerClass() { return TcxCustomDropDownEdit::StaticClass(); }
+
+TcxCustomEditViewData* TcxCustomDropDownEditProperties::CreateViewData(TcxContainerStyle* AStyle, bool AIsHosted,
+                                                                       bool AFlag) {
+  auto* info = dynamic_cast<const TcxEditPropertiesClassInfo*>(ClassType());
+  if ((info ? info->GetViewDataClass() : GetViewDataClass()) == TcxCustomDropDownEditViewData::StaticClass())
+    return new TcxCustomDropDownEditViewData(this, AStyle, AIsHosted);
+  return inherited::CreateViewData(AStyle, AIsHosted, AFlag);
+}
 
 void TcxCustomDropDownEditProperties::SetPopupMinHeight(int Value) {
   Value = NormalizePopupMinSize(Value);
@@ -87,6 +101,8 @@ TcxCustomDropDownEdit::TcxCustomDropDownEdit(TComponent* AOwner, TClass APropert
   FPopupWindow = CreatePopupWindow();
   FProtocol = std::make_unique<TcxDropDownPopupProtocol>(FPopupWindow, this);
   FPopupWindow->OnCloseQuery = TCloseQueryEvent(this, &TcxCustomDropDownEdit::PopupCloseQuery);
+  // The popup's panel and frame follow the editor's look.
+  if (TcxLookAndFeel* lf = FPopupWindow->Style()->LookAndFeel()) lf->SetMaster(Style()->LookAndFeel());
 }
 
 TcxCustomDropDownEdit::~TcxCustomDropDownEdit() {
@@ -200,6 +216,7 @@ void TcxCustomDropDownEdit::InitPopupHooks() {
 }
 
 void TcxCustomDropDownEdit::PopupShownHooks() {
+  RefreshViewStateAtCursor(this, false);
   FPopupWindow->CalculateViewInfo();
   SetupPopupClient(FPopupWindow->EditViewInfo()->ClientRect);
   DoPopup();
@@ -219,7 +236,9 @@ void TcxCustomDropDownEdit::FinalizePopupHooks() {
 void TcxCustomDropDownEdit::CloseUpHooks(TcxEditCloseUpReason) {
   // A press outside closed it: the same press on the drop-down button opens nothing.
   FClosedAtMessageTime = GetMessageTime();
+  RefreshViewStateAtCursor(this, false);
   DoCloseUp();
+  RefreshViewStateAtCursor(this, false);
 }
 
 void TcxCustomDropDownEdit::PopupCloseQuery(TObject*, bool& CanClose) {
@@ -272,6 +291,14 @@ void TcxCustomDropDownEdit::PropertiesChanged(TObject* Sender) {
 void TcxCustomDropDownEdit::DoExit() {
   CloseUp(crUnknown);
   inherited::DoExit();
+}
+
+void TcxCustomDropDownEdit::InitializeViewData(TcxCustomEditViewData* AViewData) {
+  inherited::InitializeViewData(AViewData);
+  if (auto* data = dynamic_cast<TcxCustomDropDownEditViewData*>(AViewData)) {
+    data->PopupOpen = IsPopupOpen();
+    data->KeepPressed = ActiveDropDownProperties()->KeepPressed || (UsesNativeTheme() && AreThemesEnabled());
+  }
 }
 
 void TcxCustomDropDownEdit::DestroyWnd() {

@@ -12,6 +12,22 @@
 
 class TcxCustomDropDownEdit;
 
+// What the drop-down editor adds to the text editor's calculation: its
+// button is drawn pressed while the popup is open when it keeps pressed (asked
+// for, or the native look with visual styles), and takes no hot state while
+// the popup was open under the mouse.
+class TcxCustomDropDownEditViewData : public TcxCustomTextEditViewData {
+  VAMIRE_CLASS(TcxCustomDropDownEditViewData, TcxCustomTextEditViewData)
+ public:
+  using TcxCustomTextEditViewData::TcxCustomTextEditViewData;
+  bool CanButtonBeHot() override { return !HotAndOpen; }
+  bool IsButtonDrawnPressed(int AButtonIndex) override;
+
+  bool PopupOpen = false;
+  bool HotAndOpen = false;
+  bool KeepPressed = false;
+};
+
 class TcxCustomDropDownEditProperties : public TcxCustomTextEditProperties {
   VAMIRE_TEXT_EDIT_PROPERTIES_CLASS(TcxCustomDropDownEditProperties, TcxCustomTextEditProperties)
  public:
@@ -21,6 +37,8 @@ class TcxCustomDropDownEditProperties : public TcxCustomTextEditProperties {
   void Assign(TPersistent* Source) override;
 
   static TClass GetContainerClass();
+  static TClass GetViewDataClass() { return TcxCustomDropDownEditViewData::StaticClass(); }
+  TcxCustomEditViewData* CreateViewData(TcxContainerStyle* AStyle, bool AIsHosted, bool AFlag = false) override;
 
   bool ImmediateDropDown() const { return FImmediateDropDown; }
   void SetImmediateDropDown(bool Value) { SetField(FImmediateDropDown, Value); }
@@ -50,6 +68,8 @@ class TcxCustomDropDownEditProperties : public TcxCustomTextEditProperties {
   // Unpublished: below or above the editor (vertical) or beside it.
   TcxPopupDirection PopupDirection = pdVertical;
   TcxPopupAlignVert PopupVertAlignment = pavBottom;
+  // Unpublished: the drop-down button stays drawn pressed while the popup is open.
+  bool KeepPressed = false;
 
   virtual int GetDropDownButtonIndex() { return 0; }
   virtual bool DropDownOnClick() { return false; }
@@ -158,6 +178,7 @@ class TcxCustomDropDownEdit : public TcxCustomTextEdit,
   void PropertiesChanged(TObject* Sender) override;
   void DoExit() override;
   void DestroyWnd() override;
+  void InitializeViewData(TcxCustomEditViewData* AViewData) override;
 
  private:
   void PopupCloseQuery(TObject* Sender, bool& CanClose);
