@@ -15,6 +15,7 @@
 #include "edit_test_support.h"
 #include "support/RealKeys.h"
 #include "pointer_test_support.h"
+#include "support/TestPrefix.h"
 #include "support/WindowCapture.h"
 
 namespace {
@@ -256,6 +257,27 @@ TEST_F(EditPopupTest, OpensUnderItsEditorWithPanelCloseButtonAndGripInTwoLooks) 
     popup->CloseUp();
     Pump();
   }
+}
+
+// The native look: with a visual style the window theme draws the close button
+// at its own size, the frame is one line and the window class casts the
+// system's drop shadow; without one the panel falls back to the plain parts.
+TEST_F(EditPopupTest, TheNativeLookTakesTheWindowThemeWhenThereIsOne) {
+  Configure(lfStandard, epbsFrame3D, false, false);
+  popup->SetNativeStyle(true);
+  AddList();
+  Open();
+  const bool themed = vamire_test::InThemedPrefix() && CanUseThemeKind(totWindow);
+  EXPECT_EQ(EditPopupBorderWidth(Info()->Frame(), false), 1) << "one line whatever the style";
+  if (themed) {
+    EXPECT_NE(Info()->ThemedCloseButtonState, 0);
+    const TcxEditPopupMetrics m = TcxCustomEditPopupWindowViewInfo::ReadMetrics(true);
+    EXPECT_EQ(GetRectWidth(Info()->CloseButtonRect), m.ThemedCloseButton.cx);
+    EXPECT_NE(GetClassLongPtrW(popup->Handle(), GCL_STYLE) & CS_DROPSHADOW, 0u);
+  } else {
+    EXPECT_EQ(Info()->ThemedCloseButtonState, 0);
+  }
+  SaveScreen(themed ? L"editors_popup_native_themed.png" : L"editors_popup_native_plain.png");
 }
 
 TEST_F(EditPopupTest, AtTheBottomOfTheWorkAreaItOpensAboveAndCutsTheShadowUnderTheEditor) {

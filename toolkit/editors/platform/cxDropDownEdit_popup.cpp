@@ -402,7 +402,11 @@ void TcxCustomEditPopupWindow::AdjustClientRect(TRect& Rect) {
 
 void TcxCustomEditPopupWindow::CreateParams(TCreateParams& Params) {
   inherited::CreateParams(Params);
-  if (FNativeStyle && CanUseThemes()) Params.WindowClass.style |= CS_DROPSHADOW;
+  if (FNativeStyle && CanUseThemes()) {
+    Params.WindowClass.style |= CS_DROPSHADOW;
+    // A window class is registered once: the shadowed popups need a class of their own.
+    Params.WinClassName += L"Shadowed";
+  }
 }
 
 void TcxCustomEditPopupWindow::Resize() {
