@@ -39,11 +39,21 @@ class TDropDownUnits : public testing::Environment {
 };
 const auto* const GEnvironment = testing::AddGlobalTestEnvironment(new TDropDownUnits);
 
+// Properties of a kind that drops down on a click in its text, as a fixed list does.
+class TClickDropDownProperties : public TcxCustomDropDownEditProperties {
+  VAMIRE_TEXT_EDIT_PROPERTIES_CLASS(TClickDropDownProperties, TcxCustomDropDownEditProperties)
+ public:
+  using TCreateArg = TPersistent;
+  explicit TClickDropDownProperties(TPersistent* AOwner) : TcxCustomDropDownEditProperties(AOwner, StaticClass()) {}
+  bool DropDownOnClick() override { return true; }
+};
+
 // A drop-down kind whose popup holds a list; an accepted close takes its item.
 class TListDropDownEdit : public TcxCustomDropDownEdit {
   VAMIRE_CLASS(TListDropDownEdit, TcxCustomDropDownEdit)
  public:
-  explicit TListDropDownEdit(TComponent* AOwner) : TcxCustomDropDownEdit(AOwner) {
+  explicit TListDropDownEdit(TComponent* AOwner, TClass AProperties = TcxCustomDropDownEditProperties::StaticClass())
+      : TcxCustomDropDownEdit(AOwner, AProperties) {
     List = new TListBox(PopupWindow());
     List->SetParent(PopupWindow());
     for (const wchar_t* item : {L"PAL", L"NTSC", L"SECAM"}) List->Items()->Add(item);
@@ -223,6 +233,41 @@ TEST_F(DropDownEditTest, AnOpenEditorWithItsPanelCaptured) {
   const vamire_test::Capture cap = vamire_test::CaptureDC(screen, all.Left, all.Top, GetRectWidth(all), GetRectHeight(all));
   ReleaseDC(nullptr, screen);
   EXPECT_TRUE(cap.SavePng(L"editors_dropdown_open.png"));
+}
+
+// A press in the text closes an open popup (reason 0); a kind that drops down
+// on a click opens with one, and the press that closes it does not open it again.
+TEST_F(DropDownEditTest, APressInTheTextClosesAndOpensOnlyKindsThatDropDownOnClick) {
+  auto textPoint = [](TcxCustomDropDownEdit* AEdit) {
+    const TRect c = AEdit->EditViewInfo()->ClientRect;
+    POINT p{c.Left + 10, (c.Top + c.Bottom) / 2};
+    ClientToScreen(AEdit->Handle(), &p);
+    return TPoint{p.x, p.y};
+  };
+  Type({VK_F4});
+  ASSERT_TRUE(edit->DroppedDown());
+  PointAt(textPoint(edit));
+  Mouse(MOUSEEVENTF_LEFTDOWN);
+  Mouse(MOUSEEVENTF_LEFTUP);
+  EXPECT_FALSE(edit->DroppedDown());
+  EXPECT_EQ(edit->FirstCloseReason(), crUnknown);
+  Mouse(MOUSEEVENTF_LEFTDOWN);
+  Mouse(MOUSEEVENTF_LEFTUP);
+  EXPECT_FALSE(edit->DroppedDown()) << "this kind does not drop down on a click";
+
+  auto* fixed = new TListDropDownEdit(form, TClickDropDownProperties::StaticClass());
+  fixed->SetParent(form);
+  fixed->SetBounds(20, 120, 180, 21);
+  fixed->SetFocus();
+  PumpFor(50);
+  PointAt(textPoint(fixed));
+  Mouse(MOUSEEVENTF_LEFTDOWN);
+  Mouse(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(fixed->DroppedDown());
+  Mouse(MOUSEEVENTF_LEFTDOWN);
+  Mouse(MOUSEEVENTF_LEFTUP);
+  PumpFor(100);
+  EXPECT_FALSE(fixed->DroppedDown()) << "closed by the press and not opened again";
 }
 
 TEST_F(DropDownEditTest, LeavingTheEditorClosesWithReasonZero) {

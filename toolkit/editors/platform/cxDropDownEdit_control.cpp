@@ -301,6 +301,21 @@ void TcxCustomDropDownEdit::InitializeViewData(TcxCustomEditViewData* AViewData)
   }
 }
 
+void TcxCustomDropDownEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  // Closed by this very press (above, or by the hooks): it stays closed.
+  const bool wasOpen = IsPopupOpen();
+  const LONG pressTime = GetMessageTime();
+  inherited::MouseDown(Button, Shift, X, Y);
+  if (wasOpen) {
+    if (IsPopupOpen() && EditViewInfo()->PressedButton < 0) CloseUp(crUnknown);
+    return;
+  }
+  if (pressTime == FClosedAtMessageTime) return;
+  if (ActiveDropDownProperties()->DropDownOnClick() && Button == mbLeft &&
+      PointInRect(EditViewInfo()->ClientRect, TPoint{X, Y}) && !IsPopupOpen() && Focused())
+    SetDroppedDown(true);
+}
+
 void TcxCustomDropDownEdit::DestroyWnd() {
   if (FProtocol) {
     CloseUp(crUnknown);

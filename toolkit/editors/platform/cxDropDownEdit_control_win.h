@@ -179,6 +179,9 @@ class TcxCustomDropDownEdit : public TcxCustomTextEdit,
   void DoExit() override;
   void DestroyWnd() override;
   void InitializeViewData(TcxCustomEditViewData* AViewData) override;
+  // A press on the editor outside its buttons closes an open popup; a click
+  // in the text opens the popup of a kind that drops down on click.
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
  private:
   void PopupCloseQuery(TObject* Sender, bool& CanClose);
