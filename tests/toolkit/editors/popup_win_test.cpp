@@ -394,6 +394,36 @@ TEST_F(EditPopupTest, TopLevelModeRunsTheLoopUntilTheModalResultAndWithoutItTheC
   EXPECT_TRUE(IsWindowVisible(popup->Handle()));
 }
 
+// An editor on no form (its window inside a plain window of another kind): the
+// popup is owned by no form window, places itself all the same and closes through the editor.
+TEST_F(EditPopupTest, AnEditorOnNoFormHasAPopupOwnedByNoWindow) {
+  HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 300, 300, 260, 120, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(host, nullptr);
+  auto* loose = new TKeyEdit(static_cast<TComponent*>(nullptr));
+  loose->SetParentWindow(host);
+  loose->SetBounds(10, 10, 160, 21);
+  loose->SetVisible(true);
+  auto* looseUp = new TcxCustomEditPopupWindow(loose);
+  loose->Popup = looseUp;
+  looseUp->SetTopLevelMode(false);
+  looseUp->SetBorderStyle(epbsSingle);
+  PreparePopup(looseUp);
+  looseUp->Popup(nullptr);
+  Pump();
+  ASSERT_TRUE(IsPopupVisible(looseUp));
+  const HWND ownerWindow = GetWindow(looseUp->Handle(), GW_OWNER);
+  EXPECT_TRUE(ownerWindow == nullptr || ownerWindow == Application->Handle()) << "no form window owns it";
+  EXPECT_NE(ownerWindow, host);
+  EXPECT_EQ(ScreenRect(looseUp->Handle()).Top, ScreenRect(loose->Handle()).Bottom);
+  looseUp->SetModalResult(mrCancel);
+  loose->CloseUp(crCancel);
+  EXPECT_FALSE(IsPopupVisible(looseUp));
+  delete looseUp;
+  delete loose;
+  DestroyWindow(host);
+}
+
 TEST_F(EditPopupTest, APopupOfAHiddenEditorFinalisesTheOpeningAndDoesNotShow) {
   Configure(lfStandard, epbsSingle, false, false);
   owner->Hide();
