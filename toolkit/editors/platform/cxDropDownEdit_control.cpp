@@ -248,7 +248,10 @@ void TcxCustomDropDownEdit::PopupCloseQuery(TObject*, bool& CanClose) {
 void TcxCustomDropDownEdit::HandleEditKey(uint16_t& Key, TShiftState Shift) {
   // DoEditing may fire the editing event: asked only for an Enter that closes the popup.
   const bool editingAllowed = (IsPopupOpen() && Key == VK_RETURN) ? DoEditing() : true;
+  const uint16_t key = Key;
   if (FProtocol->HandleKey(Key, Shift, editingAllowed)) {
+    // The popup had the key: its character must not reach the text as well.
+    if (key == VK_RETURN || key == VK_ESCAPE) SetSwallowNextEnterEsc(true);
     Key = 0;
     return;
   }
