@@ -6,3 +6,5 @@ vamire_add_test(editors_textcontrol_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/t
   LIBS vamire_editors vamire_test_support FOREGROUND)
 vamire_add_test(editors_textcontrol_win_1252_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/textcontrol_win_test.cpp
   LIBS vamire_editors vamire_test_support FOREGROUND CODEPAGE 1252)
+vamire_add_benchmark(editors_textcontrol_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/textcontrol_bench.cpp
+  LIBS vamire_editors vamire_test_support)

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "FormText.h"
+#include "Streams.h"
 #include "support/RealKeys.h"
 #include "support/WindowCapture.h"
 #include "cxDWMApi.h"
@@ -18,19 +20,32 @@ using test_support::THostForm;
 
 namespace {
 
-const auto* const GEnvironment = testing::AddGlobalTestEnvironment(new edit_test::TTextEditUnits);
+class TTextControlUnits : public edit_test::TTextEditUnits {
+ public:
+  void SetUp() override {
+    edit_test::TTextEditUnits::SetUp();
+    RegisterClasses({THostForm::StaticClass()});
+  }
+};
+const auto* const GEnvironment = testing::AddGlobalTestEnvironment(new TTextControlUnits);
 
 struct TKeyLog : TObject {
   std::vector<uint16_t> Downs, Ups, After;
   std::vector<wchar_t> Presses;
   int Changes = 0, Clicks = 0, Validations = 0;
+  bool Refuse = false;
   void KeyDown(TObject*, uint16_t& Key, TShiftState) { Downs.push_back(Key); }
   void KeyUp(TObject*, uint16_t& Key, TShiftState) { Ups.push_back(Key); }
   void KeyPress(TObject*, wchar_t& Key) { Presses.push_back(Key); }
   void AfterKeyDown(TObject*, uint16_t& Key, TShiftState) { After.push_back(Key); }
   void Change(TObject*) { ++Changes; }
   void Click(TObject*) { ++Clicks; }
-  void Validate(TObject*, Variant&, String&, bool&) { ++Validations; }
+  void Validate(TObject*, Variant&, String& AErrorText, bool& AError) {
+    ++Validations;
+    if (!Refuse) return;
+    AError = true;
+    AErrorText = L"refused";
+  }
 };
 
 // An editor that takes Tab itself, as a hosted one does.
@@ -57,6 +72,24 @@ class TItemsEdit : public TcxTextEdit {
     if (i < 0 || i >= int(Items.size())) return false;
     AText = Items[size_t(i)];
     return true;
+  }
+};
+
+// A number kind: its value is the number the text reads as.
+class TCountProperties : public TcxTextEditProperties {
+  VAMIRE_TEXT_EDIT_PROPERTIES_CLASS(TCountProperties, TcxTextEditProperties)
+ public:
+  using TCreateArg = TPersistent;
+  explicit TCountProperties(TPersistent* AOwner) : TcxTextEditProperties(AOwner, StaticClass()) {}
+  bool IsEditValueNumeric() override { return true; }
+};
+
+class TCountEdit : public TcxTextEdit {
+  VAMIRE_CLASS(TCountEdit, TcxTextEdit)
+ public:
+  explicit TCountEdit(TComponent* AOwner) : TcxTextEdit(AOwner, TCountProperties::StaticClass()) {}
+  void DisplayToEditValue(const Variant& ADisplayValue, Variant& AEditValue, bool) override {
+    AEditValue = Variant(int(wcstol(VarToStr(ADisplayValue).c_str(), nullptr, 10)));
   }
 };
 
@@ -316,26 +349,55 @@ struct TModalScript : TObject {
 };
 
 // Closing a dialog with OK takes the typed text as the value without a
-// message; Cancel leaves it unvalidated.
+// message, and a refused text raises nothing either; Cancel leaves it unvalidated.
 TEST_F(TTextControlFixture, ClosingAModalDialogValidatesQuietly) {
-  for (const TModalResult result : {mrOk, mrCancel}) {
+  struct TCase {
+    TModalResult Result;
+    bool Refuse;
+    int Validations;
+    const wchar_t* Value;
+  };
+  const TCase cases[] = {{mrOk, false, 1, L"7"}, {mrCancel, false, 0, L""}, {mrOk, true, 1, L""}};
+  for (const TCase& c : cases) {
     THostForm* dialog = test_support::MakeForm(300, 120);
     auto* edit = new TcxTextEdit(dialog);
     edit->SetParent(dialog);
     edit->SetBounds(10, 10, 120, 21);
     TKeyLog log;
+    log.Refuse = c.Refuse;
     edit->Properties()->OnValidate = TcxEditValidateEvent(&log, &TKeyLog::Validate);
     TModalScript script;
     script.Edit = edit;
     script.Dialog = dialog;
-    script.Result = result;
+    script.Result = c.Result;
     dialog->OnShow = TNotifyEvent(&script, &TModalScript::Run);
-    EXPECT_EQ(dialog->ShowModal(), result);
+    TModalResult result = mrNone;
+    EXPECT_NO_THROW(result = dialog->ShowModal());
+    EXPECT_EQ(result, c.Result);
     EXPECT_EQ(edit->Text(), L"7");
-    EXPECT_EQ(log.Validations, result == mrOk ? 1 : 0) << int(result);
-    EXPECT_EQ(VarToStr(edit->EditValue()), result == mrOk ? L"7" : L"") << int(result);
+    EXPECT_EQ(log.Validations, c.Validations) << int(c.Result) << c.Refuse;
+    EXPECT_EQ(VarToStr(edit->EditValue()), String(c.Value)) << int(c.Result) << c.Refuse;
     delete dialog;
   }
+}
+
+TEST_F(TTextControlFixture, BoundsStayWhileLockedAndAPasswordShowsStarsWithoutThemes) {
+  auto* edit = NewEdit(L"secret");
+  IcxInnerTextEdit* inner = edit->GetInnerTextEdit();
+  TWinControl* control = inner->InnerWindowControl();
+  const TRect before = control->BoundsRect();
+  inner->LockBoundsChange(true);
+  control->SetBounds(0, 0, 10, 10);
+  EXPECT_EQ(control->BoundsRect(), before);
+  inner->LockBoundsChange(false);
+  inner->LockBoundsChange(false);  // never below zero
+  control->SetBounds(1, 1, 50, 12);
+  EXPECT_EQ(control->Width(), 50);
+  edit->Properties()->SetEchoMode(eemPassword);
+  Form->Show();
+  test_support::Pump();
+  EXPECT_EQ(SendMessageW(InnerWindow(edit), EM_GETPASSWORDCHAR, 0, 0), LRESULT(L'*'));
+  EXPECT_EQ(edit->Text(), L"secret");
 }
 
 // --- Painting -------------------------------------------------------------------------------------
@@ -446,6 +508,71 @@ TEST_F(TTextControlFixture, TheBufferedRepaintIsPostedOnlyUnderComposition) {
     }
     delete edit;
   }
+}
+
+// The text properties check a number against the bounds in force before
+// OnValidate runs; OnValidate still sees the refused text.
+TEST_F(TTextControlFixture, ANumberOutsideTheBoundsIsRefusedBeforeOnValidate) {
+  auto* edit = new TCountEdit(Form);
+  edit->SetParent(Form);
+  edit->Properties()->SetMaxValue(10);
+  edit->Properties()->OnValidate = TcxEditValidateEvent(&Log, &TKeyLog::Validate);
+  ShowAndFocus(edit);
+  struct TCase {
+    const wchar_t* Typed;
+    bool Accepted;
+  };
+  for (const TCase& c : {TCase{L"42", false}, TCase{L"7", true}}) {
+    edit->SetSelection(0, int(edit->Text().size()));
+    edit->SetSelText(c.Typed);
+    const int before = Log.Validations;
+    bool raised = false;
+    try {
+      edit->ValidateEdit(true);
+    } catch (const EcxEditValidationError& e) {
+      raised = true;
+      EXPECT_EQ(e.Message(), L"Value out of bounds");
+    }
+    EXPECT_EQ(raised, !c.Accepted) << std::wstring(c.Typed);
+    EXPECT_EQ(Log.Validations, before + 1);
+    if (c.Accepted) {
+      EXPECT_EQ(edit->EditValue().AsInteger(), 7);
+    }
+  }
+}
+
+// A form keeps what the console's forms set of a text editor and reads it back.
+TEST_F(TTextControlFixture, AFormKeepsTheTextWidthAndMaxLength) {
+  auto* edit = new TcxTextEdit(Form);
+  edit->SetName(L"Edit1");
+  edit->SetParent(Form);
+  edit->SetBounds(24, 16, 105, 21);
+  edit->SetTabOrder(0);
+  edit->Properties()->SetMaxLength(5);
+  edit->SetText(L"1");
+  TMemoryStream out;
+  WriteComponentToStream(&out, Form);
+  const String text = FormBinaryToText(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())));
+  EXPECT_NE(text.find(L"object Edit1: TcxTextEdit"), String::npos) << UTF8Encode(text);
+  EXPECT_NE(text.find(L"Text = '1'"), String::npos) << UTF8Encode(text);
+  EXPECT_NE(text.find(L"Properties.MaxLength = 5"), String::npos) << UTF8Encode(text);
+
+  THostForm* other = test_support::MakeForm(420, 260);
+  TStringStream in(FormTextToBinary(text));
+  try {
+    ReadComponentFromStream(&in, other);
+  } catch (const Exception& e) {
+    delete other;
+    FAIL() << UTF8Encode(e.ClassName() + L": " + e.Message());
+  }
+  auto* read = dynamic_cast<TcxTextEdit*>(other->FindComponent(L"Edit1"));
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->Text(), L"1");
+  EXPECT_EQ(VarToStr(read->EditValue()), L"1");
+  EXPECT_EQ(read->Properties()->MaxLength(), 5);
+  EXPECT_EQ(read->Width(), 105);
+  EXPECT_EQ(read->Left(), 24);
+  delete other;
 }
 
 // --- Small rules ------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "FormText.h"
 #include "Streams.h"
 #include "cxDrawTextUtils_win.h"
+#include "cxTextEditLookup_win.h"
 #include "textedit_test_support.h"
 #include "toolkit/core/graphics_win_test_support.h"
 
@@ -257,10 +258,10 @@ TEST(TextEditProperties, FixedListValidityWithCharCase) {
   // A value that is no item is still shown, as its plain text.
   p.SetCharCase(ecNormal);
   EXPECT_EQ(p.GetDisplayText(Variant(L"VGA")), L"VGA");
-  // The text properties themselves take free text.
+  // The text properties themselves take free text, their items only complete it.
   TcxTextEditProperties free(nullptr);
   free.LookupItems()->Add(L"one");
-  EXPECT_FALSE(free.UseLookupData());
+  EXPECT_TRUE(free.UseLookupData());
   Variant any(L"anything");
   EXPECT_TRUE(free.IsDisplayValueValid(any, false));
 }
@@ -311,7 +312,7 @@ TEST(TextEditProperties, ClassObjectNamesTheTextClasses) {
   EXPECT_EQ(info->GetAssignedValuesClass(), TcxTextEditPropertiesValues::StaticClass());
   EXPECT_EQ(info->GetViewDataClass(), TcxCustomTextEditViewData::StaticClass());
   EXPECT_EQ(info->GetViewInfoClass(), TcxCustomTextEditViewInfo::StaticClass());
-  EXPECT_EQ(info->GetLookupDataClass(), nullptr);
+  EXPECT_EQ(info->GetLookupDataClass(), TcxCustomTextEditLookupData::StaticClass());
   // Made through the class object, the properties carry the text values.
   std::unique_ptr<TObject> made(TcxTextEditProperties::StaticClass()->Create(nullptr));
   auto* p = dynamic_cast<TcxTextEditProperties*>(made.get());

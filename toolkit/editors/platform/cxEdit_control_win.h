@@ -106,6 +106,10 @@ class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditItemListener 
   void LockClick(bool ALock);
   bool DoEditing();
   bool CanReset();
+  // A value chosen from the lookup items: it counts as modified, and Click fires.
+  void SetModifiedAndClick();
+  // Standalone, or the active properties' UseMouseWheel, or Ctrl held.
+  bool CanUseMouseWheel(TShiftState AShift);
 
   // --- Hosted mode
   bool IsHosted() override { return FIsHosted; }
@@ -311,6 +315,8 @@ class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditItemListener 
   Variant FEditValue;
 
  private:
+  // The lookup data reads the can-modify state, background colour and font of its editor.
+  friend class TcxCustomTextEditLookupData;
   void ReadAnchorX(TReader* Reader);
   void ReadAnchorY(TReader* Reader);
   void WriteAnchorX(TWriter* Writer);

@@ -72,6 +72,8 @@ void TcxCustomTextEdit::InitializeTextEdit() {
   SetBounds(Left(), Top(), 121, 21);
   auto* info = dynamic_cast<const TcxTextEditPropertiesClassInfo*>(ActiveProperties()->ClassType());
   if (TClass lookupClass = info ? info->GetLookupDataClass() : nullptr) FLookupData = lookupClass->Create(this);
+  if (IcxTextEditLookupData* lookup = GetLookupData())
+    lookup->WriteKeyChangedEvent(TNotifyEvent(this, &TcxCustomTextEdit::LookupKeyChanged));
 }
 
 void TcxCustomTextEdit::BeforeDestruction() {
@@ -406,7 +408,8 @@ void TcxCustomTextEdit::UpdateDrawValue() {
     textData->PrepareDrawValue(Variant(GetDisplayText()), vi);
   }
   if (!HandleAllocated()) return;
-  RefreshViewStateAtCursor(this, false);
+  // Compared with the last view info: typing into the EDIT changes nothing of the editor's picture.
+  RefreshViewStateAtCursor(this, HasVisibleInnerControl());
   const TcxTextEditingStyle style = ActiveTextProperties()->GetEditingStyle();
   if (style == tesPickFromList || style == tesNoText) {
     if (style == tesNoText || !FFindSelection) {
@@ -423,7 +426,8 @@ void TcxCustomTextEdit::UpdateDrawValue() {
       vi->HighlightTextColor = clHighlightText;
     }
   }
-  ::InvalidateRect(Handle(), nullptr, FALSE);
+  // Where the EDIT shows the text, the editor's own picture does not depend on it.
+  if (!HasVisibleInnerControl()) ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TcxCustomTextEdit::InitializeViewData(TcxCustomEditViewData* AViewData) {
@@ -436,8 +440,6 @@ void TcxCustomTextEdit::InitializeViewData(TcxCustomEditViewData* AViewData) {
 }
 
 // --- Item index -----------------------------------------------------------------------------------
-int TcxCustomTextEdit::GetItemIndex() { return LookupKeyToItemIndex(ReadLookupKey()); }
-
 int TcxCustomTextEdit::LookupKeyToItemIndex(const Variant& AKey) {
   if (IsNoValue(AKey)) return -1;
   try {
@@ -565,6 +567,11 @@ void TcxCustomTextEdit::LookupItemsChanged() {
   UpdateDisplayFromValue();
 }
 
+TWinControl* TcxCustomTextEdit::LookupListControl() {
+  IcxTextEditLookupData* lookup = GetLookupData();
+  return lookup ? lookup->GetListControl() : nullptr;
+}
+
 // --- Questions ------------------------------------------------------------------------------------
 bool TcxCustomTextEdit::IsPlainTextEditable() {
   if (ActiveTextProperties()->EchoMode() == eemPassword) return false;
@@ -579,7 +586,14 @@ bool TcxCustomTextEdit::HasVisibleInnerControl() {
 bool TcxCustomTextEdit::CanKeyPressModifyEdit(wchar_t Key) { return Key == 8 || Key == 22 || Key == 24 || Key >= 32; }
 
 bool TcxCustomTextEdit::CanKeyDownModifyEdit(uint16_t Key, TShiftState Shift) {
-  return inherited::CanKeyDownModifyEdit(Key, Shift) || Key == VK_DELETE;
+  if (inherited::CanKeyDownModifyEdit(Key, Shift) || Key == VK_DELETE) return true;
+  // The keys that step through the items change the value.
+  IcxTextEditLookupData* lookup = GetLookupData();
+  if (!lookup || !ActiveTextProperties()->UseLookupData() || lookup->IsEmpty() || !IsLookupListShown(false))
+    return false;
+  if (Key == VK_PRIOR || Key == VK_NEXT) return !IsPopupOpen();
+  if (Key == VK_UP || Key == VK_DOWN) return !Shift.Contains(ssAlt) && !IsPopupOpen();
+  return false;
 }
 
 bool TcxCustomTextEdit::IsValidCharForData(wchar_t AChar) {
@@ -688,6 +702,10 @@ void TcxCustomTextEdit::PropertiesChanged(TObject* Sender) {
     return;
   }
   TcxCustomTextEditProperties* properties = ActiveTextProperties();
+  if (IcxTextEditLookupData* lookup = GetLookupData(); lookup && properties->UseLookupData()) {
+    lookup->PropertiesChanged();
+    if (!FLookupUpdating) lookup->SyncItemIndex();
+  }
   if (IsEditorReady() && !HasVisibleInnerControl()) UpdateDrawValue();
   FInnerTextEdit->WriteAlignment(properties->Alignment()->Horz());
   FInnerTextEdit->WriteUseLeftAlignmentOnEditing(properties->UseLeftAlignmentOnEditing());
@@ -827,7 +845,25 @@ void TcxCustomTextEdit::ReplaceTextRequest(TMessage& Message) {
   FSettingTextInternally = savedInternal;
 }
 
-// --- Unit -----------------------------------------------------------------------------------------------
-void cxTextEditControl_Initialize() { RegisterClasses({TcxTextEdit::StaticClass()}); }
+// --- Filter helper and unit --------------------------------------------------------------------------
+void TcxFilterTextEditHelper::PreparePropertiesForFilter(TcxCustomFilterEditHelperClass AHelper,
+                                                         TcxCustomEditProperties* AProperties,
+                                                         TcxCustomEditProperties* ASource, bool AKeepButtons) {
+  TcxCustomFilterEditHelper::PreparePropertiesForFilter(AHelper, AProperties, ASource, AKeepButtons);
+  if (auto* text = dynamic_cast<TcxCustomTextEditProperties*>(AProperties)) {
+    text->SetAutoSelect(true);
+    text->SetHideSelection(true);
+    text->SetNoTextEditing(false);
+  }
+}
 
-void cxTextEditControl_Finalize() { UnRegisterClasses({TcxTextEdit::StaticClass()}); }
+void cxTextEditControl_Initialize() {
+  RegisterClasses({TcxTextEdit::StaticClass()});
+  GetFilterEditsController()->Register(TcxTextEditProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
+}
+
+void cxTextEditControl_Finalize() {
+  if (TcxFilterEditsController* controller = GetFilterEditsController())
+    controller->Unregister(TcxTextEditProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
+  UnRegisterClasses({TcxTextEdit::StaticClass()});
+}

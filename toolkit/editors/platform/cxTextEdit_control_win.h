@@ -11,6 +11,7 @@
 #include "StdCtrls.h"
 #include "cxEdit_control_win.h"
 #include "cxTextEdit_win.h"
+#include "cxTextEditLookup_win.h"
 
 class TcxCustomInnerTextEdit;
 class TcxCustomTextEdit;
@@ -311,13 +312,18 @@ class TcxCustomTextEdit : public TcxCustomEdit {
   virtual void ClearSelection();
   virtual void ResetThroughDataBinding() { DataBinding()->Reset(); }
 
-  // --- Lookup data reached through these until its own unit stands
-  // The current key (Null without lookup data or current item).
-  virtual Variant ReadLookupKey() { return Variant::Null(); }
-  virtual void WriteLookupKey(const Variant& /*AKey*/) {}
+  // --- The lookup data, reached through its interface (cxTextEditLookup_editor.cpp)
+  // Null without lookup data.
+  IcxTextEditLookupData* GetLookupData();
+  // The current key (Null without lookup data).
+  virtual Variant ReadLookupKey();
+  // Makes the key current; a change, or the same key while another text shows, applies the item.
+  virtual void WriteLookupKey(const Variant& AKey);
   // The text of the lookup item of that key; false when there is none.
-  virtual bool GetLookupKeyText(const Variant& /*AKey*/, String& /*AText*/) { return false; }
-  virtual bool LookupContainsText(const String& /*AText*/) { return false; }
+  virtual bool GetLookupKeyText(const Variant& AKey, String& AText);
+  virtual bool LookupContainsText(const String& AText);
+  // The lookup list's window control, when it has one.
+  virtual TWinControl* LookupListControl();
 
   // --- Operations of the editor base
   void CopyToClipboard() override;
@@ -366,12 +372,21 @@ class TcxCustomTextEdit : public TcxCustomEdit {
   void DoExit() override;
   void KeyPress(wchar_t& Key) override;
   void Dispatch(TMessage& Message) override;
+  // Typing, Backspace, the navigation keys and the wheel over the lookup items.
+  void DoEditKeyPress(wchar_t& Key) override;
+  void HandleEditKey(uint16_t& Key, TShiftState Shift) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
   bool IsEditorReady();
   IcxInnerTextEdit* InnerTextEdit() const { return FInnerTextEdit; }
 
  private:
   void InitializeTextEdit();
+  void LookupKeyChanged(TObject*) { ApplyLookupSelection(); }
+  // A step of the lookup data from a key or the wheel, with its change and post handling.
+  void StepLookupItem(IcxTextEditLookupData* ALookup, int ADirection);
+  // The typing rules of a character or Backspace; Key becomes 0 when they drop it.
+  void TypeLookupKey(IcxTextEditLookupData* ALookup, wchar_t& Key);
   void InnerEditAfterSetSel(TObject*) { UpdateMaskedText(); }
   // The text the EDIT shows (empty without the inner edit).
   String InnerEditText();
@@ -417,6 +432,18 @@ class TcxTextEdit : public TcxCustomTextEdit {
 
  protected:
   TcxTextEdit(TComponent* AOwner, TClass APropertiesClass) : TcxCustomTextEdit(AOwner, APropertiesClass) {}
+};
+
+// How a filter row edits a text: selected on entry, the selection kept visible, always with text.
+class TcxFilterTextEditHelper : public TcxCustomFilterEditHelper {
+  VAMIRE_CLASS_META(TcxFilterTextEditHelper, TcxCustomFilterEditHelper,
+                    TcxFilterEditHelperClassOf<TcxFilterTextEditHelper>)
+ public:
+  TcxFilterTextEditHelper() = default;
+  static TClass GetEditorClass() { return TcxTextEdit::StaticClass(); }
+  static void PreparePropertiesForFilter(TcxCustomFilterEditHelperClass AHelper, TcxCustomEditProperties* AProperties,
+                                         TcxCustomEditProperties* ASource, bool AKeepButtons);
+  static void AssignFilterValue(TcxCustomEdit* AEdit, const Variant& AValue) { AEdit->AssignEditValue(AValue); }
 };
 
 void cxTextEditControl_Initialize();

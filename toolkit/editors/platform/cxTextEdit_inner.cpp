@@ -407,6 +407,16 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& Message) {
 // after-key-down, so arrows at the text's ends can move between fields.
 void TcxCustomInnerTextEdit::WMKeyDownMessage(TMessage& Message) {
   TcxCustomEdit* editor = Editor();
+  TcxCustomTextEdit* textEditor = TextEditor();
+  // A hosted editor's list keys belong to its lookup list.
+  if (textEditor && textEditor->IsHosted() &&
+      textEditor->ActiveTextProperties()->IsLookupListKey(uint16_t(Message.WParam),
+                                                          KeyDataToShiftState(Message.LParam))) {
+    TWinControl* list = textEditor->LookupListControl();
+    if (list && list->HandleAllocated() &&
+        SendMessageW(list->Handle(), WM_KEYDOWN, Message.WParam, Message.LParam) == 0)
+      return;
+  }
   TcxCustomInnerTextEditPrevState state;
   SaveInnerEditState(FImplementor, true, state);
   FKeyEatenByEditor = false;

@@ -3,6 +3,7 @@
 #include "Streaming.h"
 #include "cxEdit_control_win.h"
 #include "cxTextEdit_win.h"
+#include "cxTextEditLookup_win.h"
 
 // --- Assigned values ------------------------------------------------------------------------
 TcxCustomTextEditProperties* TcxTextEditPropertiesValues::TextOwner() const {
@@ -278,6 +279,8 @@ String TcxCustomTextEditProperties::GetValidationErrorText(int AKind) {
 bool TcxCustomTextEditProperties::IsLookupItemText(const String& AText) {
   return ::IsLookupItemText(AText, ItemsOf(FLookupItems));
 }
+
+TClass TcxCustomTextEditProperties::GetLookupDataClass() { return TcxCustomTextEditLookupData::StaticClass(); }
 
 bool TcxCustomTextEditProperties::UseLookupData() {
   auto* info = dynamic_cast<const TcxTextEditPropertiesClassInfo*>(ClassType());

@@ -92,8 +92,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, public IcxFo
   static TClass GetContainerClass();
   static TClass GetViewDataClass();
   static TClass GetViewInfoClass();
-  // None until the lookup data stands; list kinds name theirs.
-  static TClass GetLookupDataClass() { return nullptr; }
+  // TcxCustomTextEditLookupData; list kinds may name their own.
+  static TClass GetLookupDataClass();
 
   TcxTextEditPropertiesValues* AssignedValues() const {
     return static_cast<TcxTextEditPropertiesValues*>(TcxCustomEditProperties::AssignedValues());
