@@ -272,6 +272,25 @@ TEST_F(DropDownEditTest, APressInTheTextClosesAndOpensOnlyKindsThatDropDownOnCli
   EXPECT_FALSE(fixed->DroppedDown()) << "closed by the press and not opened again";
 }
 
+// Tab with PostPopupValueOnTab takes the item (reason 1) and moves on; without
+// it the popup closes as the focus leaves, taking nothing.
+TEST_F(DropDownEditTest, TabTakesTheItemOnlyWhenAskedAndMovesOn) {
+  for (const bool post : {true, false}) {
+    edit->SetText(L"");
+    edit->SetFocus();
+    PumpFor(50);
+    edit->Props()->SetPostPopupValueOnTab(post);
+    Type({VK_F4});
+    ASSERT_TRUE(edit->DroppedDown());
+    edit->List->SetItemIndex(2);
+    Type({VK_TAB});
+    EXPECT_FALSE(edit->DroppedDown()) << "post " << post;
+    EXPECT_EQ(edit->FirstCloseReason(), post ? crTab : crUnknown);
+    EXPECT_EQ(edit->Text(), post ? L"SECAM" : L"");
+    EXPECT_EQ(GetFocus(), other->Handle()) << "the focus moved on";
+  }
+}
+
 TEST_F(DropDownEditTest, LeavingTheEditorClosesWithReasonZero) {
   edit->SetDroppedDown(true);
   PumpFor(50);
