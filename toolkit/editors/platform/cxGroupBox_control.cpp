@@ -166,12 +166,16 @@ void TcxGroupBoxViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, co
       HDC dc = GetDC(nullptr);
       HGDIOBJ old = SelectObject(dc, v->CaptionFont->Handle());
       RECT r{0, 0, measured.Right, 0};
-      DrawTextW(dc, v->Caption.c_str(), int(v->Caption.size()), &r, Box->GetPanelTextFlags() | DT_CALCRECT);
+      // Measured at the top: with vertical centring the system shrinks the result.
+      const unsigned flags = Box->GetPanelTextFlags() & ~unsigned(DT_VCENTER | DT_BOTTOM);
+      DrawTextW(dc, v->Caption.c_str(), int(v->Caption.size()), &r, flags | DT_CALCRECT);
       SelectObject(dc, old);
       ReleaseDC(nullptr, dc);
-      measured = TRect{0, 0, int(r.right), int(r.bottom)};
+      measured = TRect{0, 0, int(r.right - r.left), int(r.bottom - r.top)};
       v->CaptionTextRect = PlaceGroupBoxPanelCaption(bounds, TSize{measured.Right, measured.Bottom}, params.Alignment);
-      v->CaptionRect = v->CaptionTextRect;
+      // Clipped to the caption's bounds, not to the measured text: letters of
+      // a substituted font may reach beyond the measured height.
+      v->CaptionRect = bounds;
     }
     return;
   }
@@ -302,8 +306,20 @@ void TcxGroupBoxViewInfo::DrawCaption(TcxCanvas* ACanvas) {
       }
       skin->DrawGroupBoxCaption(ACanvas, band, GroupBoxAlignmentToCaptionPosition(Alignment));
     }
-    const unsigned flags = PanelStyle ? Box->GetPanelTextFlags() : unsigned(DT_SINGLELINE | DT_LEFT | DT_TOP);
-    DrawGroupBoxCaptionText(ACanvas, Caption, CaptionTextRect, Alignment, PanelStyle, flags);
+    if (PanelStyle) {
+      // The panel caption goes through the canvas's text routine, placed by
+      // the panel's flags inside its measured rectangle.
+      const unsigned dt = Box->GetPanelTextFlags();
+      TcxTextFlags flags = cxShowPrefix;
+      flags |= (dt & DT_CENTER) ? cxAlignHCenter : (dt & DT_RIGHT) ? cxAlignRight : cxAlignLeft;
+      flags |= (dt & DT_VCENTER) ? cxAlignVCenter : (dt & DT_BOTTOM) ? cxAlignBottom : cxAlignTop;
+      flags |= (dt & DT_WORDBREAK) ? cxWordBreak : cxSingleLine;
+      ACanvas->Brush()->SetStyle(bsClear);
+      ACanvas->DrawTextInRect(Caption, CaptionTextRect, flags);
+      ACanvas->Brush()->SetStyle(bsSolid);
+    } else {
+      DrawGroupBoxCaptionText(ACanvas, Caption, CaptionTextRect, Alignment, false, DT_SINGLELINE | DT_LEFT | DT_TOP);
+    }
   }
   ACanvas->RestoreDeviceState();
 }
