@@ -8,5 +8,5 @@ vamire_add_test(editors_radiogroup_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/ra
   LIBS vamire_editors vamire_test_support FOREGROUND)
 vamire_add_test(editors_boxes_screenshot_test BOTH_PREFIXES SOURCES ${CMAKE_CURRENT_LIST_DIR}/boxes_screenshot_test.cpp
   LIBS vamire_editors vamire_test_support)
-#vamire_add_benchmark(editors_boxes_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/boxes_bench.cpp
-#  LIBS vamire_editors vamire_test_support)
+vamire_add_benchmark(editors_boxes_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/boxes_bench.cpp
+  LIBS vamire_editors vamire_test_support)
