@@ -20,13 +20,6 @@ namespace {
 constexpr int Groups = 5, ChecksPerGroup = 4, RadiosPerGroup = 2;
 constexpr int GroupW = 170, GroupH = 200, RowH = 26, ItemW = 150, ItemH = 21;
 
-void PrintClient(HWND AWindow, HDC DC, int X, int Y) {
-  const int saved = SaveDC(DC);
-  SetViewportOrgEx(DC, X, Y, nullptr);
-  SendMessageW(AWindow, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC), PRF_CLIENT);
-  RestoreDC(DC, saved);
-}
-
 const wchar_t* CheckCaption(int I) { return I % 2 ? L"联动 Linkage" : L"Debug mode"; }
 const wchar_t* RadioCaption(int I) { return I % 2 ? L"拼接屏 2 x 2" : L"Single screen"; }
 
@@ -115,7 +108,7 @@ int wmain() {
     std::vector<const std::vector<TPlaced>*> sets(ASets);
     return [sets, dc] {
       for (const auto* set : sets)
-        for (const TPlaced& p : *set) PrintClient(p.Window, dc, p.X, p.Y);
+        for (const TPlaced& p : *set) vamire_bench::PrintClientAt(p.Window, dc, p.X, p.Y);
     };
   };
   // Where the radio buttons' time goes: their glyphs alone, drawn by the
