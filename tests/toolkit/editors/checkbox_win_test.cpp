@@ -249,6 +249,40 @@ TEST_F(TCheckBoxFixture, TheCheckMarkIsWhereTheSystemCellsDiffer) {
   EXPECT_GT(marked, 0);
 }
 
+// The action's Checked reaches the box without a click; a grayed box stops following it.
+TEST_F(TCheckBoxFixture, TheActionLinkCarriesCheckedWithoutClicks) {
+  auto* action = new TAction(Form);
+  action->SetCaption(L"Linkage");
+  action->SetChecked(true);
+  Box->SetAction(action);
+  EXPECT_TRUE(Box->Checked());
+  EXPECT_EQ(Box->Caption(), L"Linkage");
+  action->SetChecked(false);
+  EXPECT_FALSE(Box->Checked());
+  EXPECT_EQ(Log.Clicks, 0);
+  EXPECT_EQ(Log.Changes, 0);
+  Box->SetState(cbsGrayed);
+  action->SetChecked(true);
+  EXPECT_EQ(Box->State(), cbsGrayed);
+  Box->SetAction(nullptr);
+  EXPECT_EQ(Box->Action(), nullptr);
+}
+
+TEST(TCheckBoxRegistration, PropertiesAndFilterHelpersAreRegistered) {
+  TcxRegisteredClasses* registry = EditPropertiesRegistry();
+  const int check = registry->IndexOf(TcxCheckBoxProperties::StaticClass());
+  ASSERT_GE(check, 0);
+  EXPECT_EQ(registry->Descriptions(check).substr(0, 8), L"CheckBox");
+  const int radio = registry->IndexOf(TcxRadioGroupProperties::StaticClass());
+  ASSERT_GE(radio, 0);
+  EXPECT_EQ(registry->Descriptions(radio).substr(0, 10), L"RadioGroup");
+  EXPECT_EQ(GetFilterEditsController()->FindHelper(TcxCheckBoxProperties::StaticClass()),
+            TcxFilterCheckBoxHelper::StaticClass());
+  EXPECT_EQ(GetFilterEditsController()->FindHelper(TcxRadioGroupProperties::StaticClass()),
+            TcxFilterRadioGroupHelper::StaticClass());
+  for (const wchar_t* name : {L"TcxCheckBox", L"TcxGroupBox", L"TcxRadioGroup"}) EXPECT_NE(FindClass(name), nullptr);
+}
+
 TEST(TCheckBoxStreaming, AStreamedStateAppliesSilently) {
   TBoxesForm* form = ReadForm(
       L"object BoxesForm: TBoxesForm\n"

@@ -54,6 +54,40 @@ TEST(TGroupBoxControl, ChildrenOfAStreamedBoxSitBelowTheCaption) {
   delete form;
 }
 
+// Alt and the caption's accelerator focus the first child in tab order.
+TEST(TGroupBoxControl, TheAcceleratorFocusesTheFirstChild) {
+  test_support::THostForm* form = test_support::MakeForm(360, 220);
+  auto* outside = new TEdit(form);
+  outside->SetParent(form);
+  outside->SetBounds(10, 180, 100, 21);
+  auto* box = new TcxGroupBox(form);
+  box->SetParent(form);
+  box->SetBounds(10, 10, 200, 150);
+  box->SetCaption(L"&Matrix 矩阵");
+  auto* second = new TEdit(form);
+  second->SetParent(box);
+  second->SetBounds(10, 60, 100, 21);
+  auto* first = new TEdit(form);
+  first->SetParent(box);
+  first->SetBounds(10, 30, 100, 21);
+  first->SetTabOrder(0);
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  outside->SetFocus();
+  PumpFor(80);
+  INPUT keys[4]{};
+  for (INPUT& k : keys) k.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = VK_MENU;
+  keys[1].ki.wVk = keys[2].ki.wVk = 'M';
+  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  keys[3].ki.wVk = VK_MENU;
+  SendInput(4, keys, sizeof(INPUT));
+  PumpFor(150);
+  EXPECT_EQ(GetFocus(), first->Handle());
+  EXPECT_FALSE(box->DialogCharSelecting());
+  delete form;
+}
+
 TEST(TGroupBoxControl, CaptionIndentAndColumnsKeepTheirMinimum) {
   test_support::THostForm* form = test_support::MakeForm();
   auto* box = new TcxGroupBox(form);

@@ -890,7 +890,8 @@ void TcxCustomCheckBox::ActionChange(TObject* Sender, bool CheckDefaults) {
   if (!CheckDefaults || Visible()) SetVisible(action->Visible());
   // A state streamed with the form wins over the action's.
   if (FLoadedStateAssigned) return;
-  if (!CheckDefaults || State() == cbsUnchecked) {
+  // As the link would: a grayed box does not follow the action's Checked.
+  if (State() != cbsGrayed && (!CheckDefaults || State() == cbsUnchecked)) {
     LockChangeEvents(true);
     LockClick(true);
     try {

@@ -50,9 +50,13 @@ void cxRadioGroup_Initialize() {
   cxRadioGroupStreamed::Register();
   EditPropertiesRegistry()->Register(TcxRadioGroupProperties::StaticClass(),
                                      ResolveResourceString(&scxSEditRepositoryRadioGroupItem));
+  GetFilterEditsController()->Register(TcxRadioGroupProperties::StaticClass(),
+                                       TcxFilterRadioGroupHelper::StaticClass());
 }
 
 void cxRadioGroup_Finalize() {
+  if (TcxFilterEditsController* controller = GetFilterEditsController())
+    controller->Unregister(TcxRadioGroupProperties::StaticClass(), TcxFilterRadioGroupHelper::StaticClass());
   if (TcxRegisteredClasses* registry = EditPropertiesRegistry())
     registry->Unregister(TcxRadioGroupProperties::StaticClass());
   cxRadioGroupStreamed::Unregister();

@@ -276,8 +276,23 @@ class TcxRadioGroup : public TcxCustomRadioGroup {
   void SetStyle(TcxEditStyle* Value) { TcxContainer::SetStyle(Value); }
 };
 
+// A radio group as a filter value: its items' values and captions.
+class TcxFilterRadioGroupHelper : public TcxCustomFilterEditHelper {
+  VAMIRE_CLASS_META(TcxFilterRadioGroupHelper, TcxCustomFilterEditHelper,
+                    TcxFilterEditHelperClassOf<TcxFilterRadioGroupHelper>)
+ public:
+  TcxFilterRadioGroupHelper() = default;
+  // Equal, not equal, null, not null; with the extended set also operators 13 and 14.
+  static void GetAllowedOperators(TcxCustomEditProperties*, bool, bool, uint64_t& AOperators, bool AExtended) {
+    AOperators = 1542;
+    if (AExtended) AOperators |= (uint64_t(1) << 13) | (uint64_t(1) << 14);
+  }
+  static bool FilterByDisplayText() { return true; }
+};
+
 // Unit start registers TcxRadioButton, TcxRadioGroup and the radio group's
-// properties (with their description) for forms and the editor registry.
+// properties (with their description and filter helper) for forms and the
+// editor registries.
 void cxRadioGroup_Initialize();
 void cxRadioGroup_Finalize();
 extern const TUnitEntry cxRadioGroupUnit;
