@@ -71,6 +71,17 @@ inline void ClickAt(const TPoint& AScreen) {
   SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
+// Alt held while AKey is typed: an accelerator as a person types it.
+inline void SendAltChord(WORD AKey) {
+  INPUT keys[4]{};
+  for (INPUT& k : keys) k.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[3].ki.wVk = VK_MENU;
+  keys[1].ki.wVk = keys[2].ki.wVk = AKey;
+  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(4, keys, sizeof(INPUT));
+  PumpFor(150);
+}
+
 // A key pressed and released, or only one of the two.
 inline void SendKey(WORD AKey, bool ADown = true, bool AUp = true) {
   INPUT input[2]{};

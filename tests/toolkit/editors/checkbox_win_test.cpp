@@ -137,16 +137,7 @@ TEST_F(TCheckBoxFixture, TheAcceleratorFocusesAndToggles) {
   TcxCheckBox* other = Add(20, 60, L"Other");
   other->SetFocus();
   PumpFor(40);
-  INPUT keys[4]{};
-  for (INPUT& k : keys) k.type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = VK_MENU;
-  keys[1].ki.wVk = 'W';
-  keys[2].ki.wVk = 'W';
-  keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
-  keys[3].ki.wVk = VK_MENU;
-  keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(4, keys, sizeof(INPUT));
-  PumpFor(120);
+  SendAltChord('W');
   EXPECT_EQ(GetFocus(), Box->Handle());
   EXPECT_TRUE(Box->Checked());
 }

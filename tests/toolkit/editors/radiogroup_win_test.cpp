@@ -75,14 +75,7 @@ TEST(TGroupBoxControl, TheAcceleratorFocusesTheFirstChild) {
   SetForegroundWindow(form->Handle());
   outside->SetFocus();
   PumpFor(80);
-  INPUT keys[4]{};
-  for (INPUT& k : keys) k.type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = VK_MENU;
-  keys[1].ki.wVk = keys[2].ki.wVk = 'M';
-  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  keys[3].ki.wVk = VK_MENU;
-  SendInput(4, keys, sizeof(INPUT));
-  PumpFor(150);
+  SendAltChord('M');
   EXPECT_EQ(GetFocus(), first->Handle());
   EXPECT_FALSE(box->DialogCharSelecting());
   delete form;
