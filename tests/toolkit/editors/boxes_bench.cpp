@@ -40,6 +40,7 @@ int wmain() {
 
   test_support::THostForm* form = test_support::MakeForm(width + 20, height + 60);
   std::vector<TPlaced> ourGroups, ourChecks, ourRadios;
+  std::vector<TcxRadioButton*> radios;
   HFONT font = nullptr;
   for (int g = 0; g < Groups; ++g) {
     auto* group = new TcxGroupBox(form);
@@ -73,6 +74,7 @@ int wmain() {
       radio->HandleNeeded();
       if (i == 0) radio->SetChecked(true);
       ourRadios.push_back({radio->Handle(), group->Left() + radio->Left(), group->Top() + radio->Top()});
+      radios.push_back(radio);
     }
   }
 
@@ -127,6 +129,22 @@ int wmain() {
       DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONRADIO | (i % 2 == 0 ? DFCS_CHECKED : 0));
     }
   };
+  // The radio buttons' own drawing reached straight, without the system
+  // button's printing and its owner-draw message to the parent.
+  const std::function<void()> ourDrawing = [&] {
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+      DRAWITEMSTRUCT item{};
+      item.CtlType = ODT_BUTTON;
+      item.itemAction = ODA_DRAWENTIRE;
+      item.hwndItem = radios[i]->Handle();
+      item.hDC = dc;
+      item.rcItem = RECT{0, 0, ItemW, ItemH};
+      const int saved = SaveDC(dc);
+      SetViewportOrgEx(dc, ourRadios[i].X, ourRadios[i].Y, nullptr);
+      radios[i]->Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+      RestoreDC(dc, saved);
+    }
+  };
   struct Row {
     const char* Name;
     std::function<void()> Ours, System;
@@ -137,6 +155,7 @@ int wmain() {
       {"10 radio buttons", painter({&ourRadios}), painter({&systemRadios})},
       {"5 group boxes", painter({&ourGroups}), painter({&systemGroups})},
       {"10 radio glyphs alone (painter / DrawFrameControl)", ourGlyphs, systemGlyphs},
+      {"10 radio buttons' own drawing, no printing (/ system printing)", ourDrawing, painter({&systemRadios})},
   };
   std::printf("repaint into a memory DC, medians of 21 rounds (us)\n");
   for (const Row& row : rows) {

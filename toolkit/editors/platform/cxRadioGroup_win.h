@@ -75,6 +75,10 @@ class TcxRadioButton : public TRadioButton, public IcxLookAndFeelOwner, public I
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
+  // A paint into a given device context draws there at once: the system
+  // button would ask its parent to have it drawn (WM_DRAWITEM), a round trip
+  // through the window system for every button.
+  void DefaultHandler(TMessage& Message) override;
   void DoEnter() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -87,6 +91,8 @@ class TcxRadioButton : public TRadioButton, public IcxLookAndFeelOwner, public I
 
  private:
   void CNDrawItem(TMessage& Message);
+  // Draws the whole button into DC as the owner-draw notification would.
+  void PaintInto(HDC DC);
   void WMContextMenu(TMessage& Message);
   // The state for the pointer where it is now.
   void RefreshStateFromCursor(int AButton);
