@@ -46,6 +46,8 @@
 #include "cxLookAndFeels.h"
 #include "cxPCPainters.h"
 #include "cxPCPaintersFactory.h"
+#include "cxCheckBox_win.h"
+#include "cxGroupBox_win.h"
 #include "cxRadioGroup_win.h"
 #include "cxStyles_win.h"
 #include "dxBarStrs.h"
@@ -86,7 +88,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit,
                    dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit, cxRadioGroupUnit, cxTrackBarUnit,
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit, cxCheckBoxUnit, cxGroupBoxUnit, cxRadioGroupUnit, cxTrackBarUnit,
                    cxPCPaintersFactoryUnit, cxPCUnit,
                    cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit});
