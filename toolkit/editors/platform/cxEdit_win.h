@@ -587,6 +587,8 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
   virtual TRect GetPartRect(int APartIndex) const;
   virtual bool RepaintsOnStateChange() const { return true; }
   virtual void DrawButton(TcxCanvas* ACanvas, int AButtonIndex);
+  // Glyph buttons and skinned editors compose their buttons off screen.
+  bool DrawsButtonOffScreen(const TcxEditButtonViewInfo* B) const;
   virtual void StoreButtonStates();
   virtual void PaintButton(TcxCanvas* ACanvas, int AButtonIndex);
   // The background and text colours and the two rectangles of a button's frame.
@@ -607,6 +609,10 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
   virtual int FindPressedButton() const;
   virtual bool IsPointOverButton(const TPoint& P) const { return GetPartIndexAt(P) >= 0; }
   virtual String GetHintText(int APartIndex) const;
+  // The hint for the point P (relative to the view info): the short hint of the
+  // button under it, in the rectangle a hint window takes for it, placed at the
+  // cursor below the cursor's picture (screen coordinates). False without a text.
+  virtual bool GetHintInfo(TcxCanvas* ACanvas, const TPoint& P, String& AText, bool& AMultiLine, TRect& ARect);
   virtual void InvalidateAll(HWND AWindow);
   // Invalidates what differs from AOld; answers whether anything was.
   virtual bool InvalidateChangedParts(HWND AWindow, TcxCustomEditViewInfo* AOld);
@@ -657,6 +663,8 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
 
  private:
   void DrawNativeButton(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButton, TRect& AContentRect);
+  // Border, background and content of one button on ACanvas.
+  void DrawButtonLayers(TcxCanvas* ACanvas, int AButtonIndex);
   bool FPaintingButton = false;
 };
 
@@ -692,6 +700,8 @@ class TcxCustomEditViewData : public TPersistent {
   virtual bool IsFixedWidthButton(int /*AButtonIndex*/) { return false; }
   virtual void CalcKindSpecificParts(TcxCanvas*, TcxCustomEditViewInfo*) {}
   virtual TColor GetBorderColor(bool AHotOrFocused);
+  // Background when no skin gives one: the style's, or the theme's edit face for a native editor.
+  TColor GetBackgroundColor(int ANativeState);
   virtual TRect GetBorderExtent();
   virtual TcxEditBorderStyle GetEffectiveBorderStyle();
   virtual TRect GetNativeContentMargins();
