@@ -15,6 +15,7 @@
 #include "StdCtrls.h"
 #include "Units.h"
 #include "Variants.h"
+#include "cxDataStorage.h"
 #include "cxClasses.h"
 #include "cxContainer_win.h"
 #include "cxEdit.h"
@@ -865,6 +866,13 @@ class TcxFilterEditHelperClassInfo : public TMetaClass {
   virtual void PreparePropertiesForFilter(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* ASource,
                                           bool AKeepButtons) const = 0;
   virtual bool FilterByDisplayText() const = 0;
+  virtual void InitializeFilterEdit(TcxCustomEdit* AEdit, TcxCustomEditProperties* ASource) const = 0;
+  virtual TClass GetEditorClass() const = 0;
+  virtual void GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AProperties, String& ADisplayText,
+                              Variant& AValue) const = 0;
+  virtual bool AcceptsValue(TcxValueTypeClass AValueType, const Variant& AValue) const = 0;
+  virtual void AssignFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AProperties,
+                                 const Variant& AValue) const = 0;
 };
 template <class H>
 class TcxFilterEditHelperClassOf : public TcxFilterEditHelperClassInfo {
@@ -882,6 +890,17 @@ class TcxFilterEditHelperClassOf : public TcxFilterEditHelperClassInfo {
     H::PreparePropertiesForFilter(this, P, S, B);
   }
   bool FilterByDisplayText() const override { return H::FilterByDisplayText(); }
+  void InitializeFilterEdit(TcxCustomEdit* E, TcxCustomEditProperties* S) const override {
+    H::InitializeFilterEdit(this, E, S);
+  }
+  TClass GetEditorClass() const override { return H::GetEditorClass(); }
+  void GetFilterValue(TcxCustomEdit* E, TcxCustomEditProperties* P, String& T, Variant& V) const override {
+    H::GetFilterValue(E, P, T, V);
+  }
+  bool AcceptsValue(TcxValueTypeClass T, const Variant& V) const override { return H::AcceptsValue(T, V); }
+  void AssignFilterValue(TcxCustomEdit* E, TcxCustomEditProperties* P, const Variant& V) const override {
+    H::AssignFilterValue(E, P, V);
+  }
 };
 
 class TcxCustomFilterEditHelper : public TObject {
@@ -898,6 +917,17 @@ class TcxCustomFilterEditHelper : public TObject {
   static void PreparePropertiesForFilter(TcxCustomFilterEditHelperClass AHelper, TcxCustomEditProperties* AProperties,
                                          TcxCustomEditProperties* ASource, bool AKeepButtons);
   static bool FilterByDisplayText() { return false; }
+  // The editor's active properties prepared from ASource, buttons kept as the helper says.
+  static void InitializeFilterEdit(TcxCustomFilterEditHelperClass AHelper, TcxCustomEdit* AEdit,
+                                   TcxCustomEditProperties* ASource);
+  // Each kind's helper names the editor a filter value is typed in; the base none.
+  static TClass GetEditorClass() { return nullptr; }
+  // The editor's value and its full display text through AProperties.
+  static void GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AProperties, String& ADisplayText,
+                             Variant& AValue);
+  // Whether the value converts to the value type (no type: any value).
+  static bool AcceptsValue(TcxValueTypeClass AValueType, const Variant& AValue);
+  static void AssignFilterValue(TcxCustomEdit*, TcxCustomEditProperties*, const Variant&) {}
 };
 
 class TcxFilterEditsController : public TcxRegisteredClassList {
