@@ -186,6 +186,12 @@ TEST_F(TTrackBarFixture, ThePointerOverTheThumbMakesItHotInEveryLook) {
     const TPoint centre = ThumbCentre(Bar);
     SendMouse(MOUSEEVENTF_MOVE, &centre);
     EXPECT_EQ(Bar->ThumbState(), tbtsHot) << kind;
+    // The hot thumb is filled with the look's highlight, on screen too.
+    const TColor fill = kind == lfStandard ? clSilver : GetEditButtonHighlightColor(false, kind == lfOffice11);
+    const vamire_test::Capture shot = Shot(Bar);
+    const TPoint at = Bar->ScreenToClient(centre);
+    const COLORREF c = COLORREF(ColorToRGB(fill));
+    EXPECT_EQ(shot.At(at.X, at.Y), uint32_t(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c))) << kind;
   }
 }
 

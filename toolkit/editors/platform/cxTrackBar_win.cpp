@@ -149,8 +149,6 @@ TcxCustomTrackBar::TcxCustomTrackBar(TComponent* AOwner, bool AIsHosted, TClass 
     : TcxCustomEdit(AOwner, AIsHosted, APropertiesClass) {
   SetBounds(Left(), Top(), 196, 76);
   FEditValue = Variant(0);
-  EditStyle()->SetBorderStyle(ebsNone);
-  EditStyle()->SetHotTrack(false);
   SetParentColor(true);
 }
 
@@ -239,6 +237,9 @@ bool TcxCustomTrackBar::PointOnThumb(int X, int Y) {
 void TcxCustomTrackBar::SetThumbState(TcxTrackBarThumbState Value) {
   if (FThumbState == Value) return;
   FThumbState = Value;
+  // The view info holds the state the thumb is drawn in: an invalidation alone
+  // would repaint the old one.
+  if (HandleAllocated()) RefreshViewStateAtCursor(this, false);
   Invalidate();
 }
 
@@ -335,22 +336,3 @@ void TcxCustomTrackBar::Dispatch(TMessage& Message) {
     default: TcxCustomEdit::Dispatch(Message);
   }
 }
-
-// --- Unit -------------------------------------------------------------------------------------
-
-namespace {
-
-void cxTrackBar_Initialize() {
-  EditPropertiesRegistry()->Register(TcxTrackBarProperties::StaticClass(),
-                                     LoadResString(&scxSEditRepositoryTrackBarItem));
-  RegisterClasses({TcxTrackBar::StaticClass()});
-}
-
-void cxTrackBar_Finalize() {
-  UnRegisterClasses({TcxTrackBar::StaticClass()});
-  EditPropertiesRegistry()->Unregister(TcxTrackBarProperties::StaticClass());
-}
-
-}  // namespace
-
-const TUnitEntry cxTrackBarUnit{L"cxTrackBar", &cxTrackBar_Initialize, &cxTrackBar_Finalize};
