@@ -114,6 +114,8 @@ class TcxTrackBarViewInfo : public TcxCustomEditViewInfo {
 
  private:
   void DrawTicks(TcxCanvas* ACanvas, TcxCustomLookAndFeelPainterClass APainter);
+  // A number at the tick APos, beside the thumb on the sides the tick marks name.
+  void DrawNumber(TcxCanvas* ACanvas, const String& AText, int APos, int ANearStart, int AFarEnd);
   TColor ThumbColor(TcxCustomLookAndFeelPainterClass APainter) const;
 };
 
