@@ -34,6 +34,7 @@
 #include "cxExtEditConsts.h"
 #include "cxExtEditUtils.h"
 #include "cxTextEdit_win.h"
+#include "cxLabel_win.h"
 #include "cxTrackBar_win.h"
 #include "cxFilterControlStrs.h"
 #include "cxDateUtils.h"
@@ -88,7 +89,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit,
                    dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit, cxCheckBoxUnit, cxGroupBoxUnit, cxRadioGroupUnit, cxTrackBarUnit,
+                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit,
+                   cxCheckBoxUnit, cxGroupBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxLabelUnit,
                    cxPCPaintersFactoryUnit, cxPCUnit,
                    cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit});

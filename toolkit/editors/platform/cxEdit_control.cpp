@@ -609,8 +609,11 @@ bool TcxCustomEdit::RefreshViewState(const TPoint& P, int AButtonCode, TShiftSta
   calculate();
   vi->InnerEditRect = HasVisibleInnerControl() && InnerControl() ? InnerControl()->BoundsRect() : ClientRect();
   if (!previous || vi->InvalidateChangedParts(HandleAllocated() ? Handle() : nullptr, previous.get())) {
+    // The view changes again only when auto-size resized the editor or an inner
+    // control moved; otherwise a second calculation gives the same view.
+    const TRect before = GetControlSizeRect(this);
     AdjustInnerControlBounds();
-    calculate();
+    if (InnerControl() || !(GetControlSizeRect(this) == before)) calculate();
     UpdateWindowRegion();
     if (!previous && HandleAllocated()) InvalidateRect(GetControlSizeRect(this), false);
   }

@@ -287,3 +287,9 @@ bool TcxCustomTextEditViewInfo::GetTruncatedTextHint(const TPoint& P, TcxCanvas*
   AMultiLine = !(TextFlags & cxtoSingleLine) && (TextFlags & cxtoWordBreak);
   return true;
 }
+
+bool TcxCustomTextEditViewInfo::GetHintInfo(TcxCanvas* ACanvas, const TPoint& P, String& AText, bool& AMultiLine,
+                                            TRect& ARect) {
+  if (GetTruncatedTextHint(P, ACanvas, AText, ARect, AMultiLine)) return true;
+  return inherited::GetHintInfo(ACanvas, P, AText, AMultiLine, ARect);
+}

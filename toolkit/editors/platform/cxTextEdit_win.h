@@ -261,6 +261,8 @@ class TcxCustomTextEditViewInfo : public TcxCustomEditViewInfo {
   // Whether the text at P (relative to the view info) is cut; then the whole
   // text, its rectangle and whether it is shown on several rows.
   bool GetTruncatedTextHint(const TPoint& P, TcxCanvas* ACanvas, String& AText, TRect& ARect, bool& AMultiLine);
+  // A cut text hints its whole text; otherwise the button's hint.
+  bool GetHintInfo(TcxCanvas* ACanvas, const TPoint& P, String& AText, bool& AMultiLine, TRect& ARect) override;
   // The cached layout is rebuilt at the next DrawText.
   void InvalidateTextLayout() { FLayoutValid = false; }
   bool IsTextLayoutValid() const { return FLayoutValid; }
