@@ -55,6 +55,13 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   // The link's echo goes to the log pane, as TForm1's does.
   void AddLogLine(const String& line) override { FMemo->Lines()->Add(line); }
 
+  // Shows the stand-in main window, which takes the activation when a
+  // window over it hides, as TForm1 does in the program.
+  void ShowHost() {
+    FHost->Show();
+    test_support::Pump();
+  }
+
   std::vector<String> LogLines() const {
     std::vector<String> lines;
     for (int i = 0; i < FMemo->Lines()->Count(); ++i) lines.push_back(FMemo->Lines()->Strings(i));
