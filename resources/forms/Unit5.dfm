@@ -28,7 +28,7 @@ object Form5: TForm5
   end
   object Button1: TButton
     Left = 128
-    Top = 88
+    Top = 84
     Width = 75
     Height = 25
     Caption = '版本查看'
@@ -37,7 +37,7 @@ object Form5: TForm5
   end
   object BitBtn1: TcxButton
     Left = 209
-    Top = 88
+    Top = 84
     Width = 75
     Height = 25
     Caption = '退出'

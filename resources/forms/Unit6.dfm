@@ -13,13 +13,13 @@ object Form6: TForm6
   object Edit1: TEdit
     Left = 8
     Top = 26
-    Width = 167
+    Width = 175
     Height = 21
     Anchors = [akLeft, akTop, akRight]
     TabOrder = 0
   end
   object Button1: TButton
-    Left = 181
+    Left = 189
     Top = 24
     Width = 67
     Height = 25
@@ -31,13 +31,13 @@ object Form6: TForm6
   end
   object Label2: TLabel
     Left = 8
-    Top = 54
+    Top = 56
     Caption = '例如:   C6 11 33 20 02 BB              '
   end
   object Edit2: TEdit
     Left = 8
-    Top = 72
-    Width = 240
+    Top = 74
+    Width = 248
     Height = 21
     Anchors = [akLeft, akTop, akRight]
     ReadOnly = True
@@ -45,29 +45,29 @@ object Form6: TForm6
   end
   object Edit3: TEdit
     Left = 8
-    Top = 72
-    Width = 240
+    Top = 74
+    Width = 248
     Height = 21
     TabOrder = 3
     Visible = False
   end
   object Label3: TLabel
     Left = 8
-    Top = 102
+    Top = 104
     Caption = '反馈消息:              '
   end
   object Memo1: TMemo
     Left = 8
-    Top = 120
-    Width = 240
-    Height = 150
+    Top = 122
+    Width = 248
+    Height = 162
     Anchors = [akLeft, akTop, akRight, akBottom]
     ScrollBars = ssVertical
     TabOrder = 4
   end
   object Button2: TButton
-    Left = 181
-    Top = 278
+    Left = 189
+    Top = 292
     Width = 67
     Height = 25
     Anchors = [akRight, akBottom]

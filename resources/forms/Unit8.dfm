@@ -23,9 +23,9 @@ object Form8: TForm8
     Caption = '确认新密码：  '
   end
   object Edit1: TEdit
-    Left = 104
+    Left = 112
     Top = 16
-    Width = 150
+    Width = 142
     Height = 21
     MaxLength = 8
     PasswordChar = 42
@@ -33,9 +33,9 @@ object Form8: TForm8
     OnKeyPress = EditKeyPress
   end
   object Edit2: TEdit
-    Left = 104
+    Left = 112
     Top = 44
-    Width = 150
+    Width = 142
     Height = 21
     MaxLength = 8
     PasswordChar = 42
@@ -43,9 +43,9 @@ object Form8: TForm8
     OnKeyPress = EditKeyPress
   end
   object Edit3: TEdit
-    Left = 104
+    Left = 112
     Top = 72
-    Width = 150
+    Width = 142
     Height = 21
     MaxLength = 8
     PasswordChar = 42

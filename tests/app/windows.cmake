@@ -5,3 +5,5 @@ vamire_add_test(app_forms_stream_test SOURCES forms_stream_test.cpp LIBS vamire_
 vamire_add_test(app_login_test FOREGROUND SOURCES login_test.cpp LIBS vamire_app)
 # The debug and version windows and the debug echo at the device peer.
 vamire_add_test(app_debug_windows_test DEVICE SOURCES debug_windows_test.cpp LIBS vamire_app)
+# Their layouts and pictures in both languages and both prefixes.
+vamire_add_test(app_windows_look_test FOREGROUND BOTH_PREFIXES SOURCES windows_look_test.cpp LIBS vamire_app)
