@@ -7,3 +7,7 @@ vamire_add_test(app_login_test FOREGROUND SOURCES login_test.cpp LIBS vamire_app
 vamire_add_test(app_debug_windows_test DEVICE SOURCES debug_windows_test.cpp LIBS vamire_app)
 # Their layouts and pictures in both languages and both prefixes.
 vamire_add_test(app_windows_look_test FOREGROUND BOTH_PREFIXES SOURCES windows_look_test.cpp LIBS vamire_app)
+# A login click until the main window is updated, beside the platform's window calls.
+vamire_add_benchmark(app_login_bench SOURCES login_bench.cpp LIBS vamire_app comctl32)
+# The administrator role's rules, natively too.
+vamire_add_test(app_admin_login_test PURE SOURCES admin_login_test.cpp LIBS vamire_app_pure)
