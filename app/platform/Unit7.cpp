@@ -82,7 +82,10 @@ void TForm7::Button1Click(TObject*) {
   Close();
 }
 
-// The window stays open after a logout.
+// The window stays open after a logout. A maintenance login's debug flag is
+// cleared before the control states are recomputed, so that the debug-only
+// controls (the manual-debug menu entry, the fan and test tabs) go with it
+// instead of staying for the operator until the next recomputation.
 void TForm7::Button4Click(TObject*) {
   IMainWindow* main = MainWindow();
   if (!main) return;
@@ -95,12 +98,13 @@ void TForm7::Button4Click(TObject*) {
   MaskEdit1->SetEnabled(true);
   Label1->SetEnabled(true);
   Button2->SetFocus();
+  if (role.MaintenanceLogin) {
+    main->SetDebugMode(false);
+    if (TControl* pages = main->PageControl1()) pages->SetVisible(false);
+    if (TMemo* memo = main->Memo1()) memo->SetVisible(false);
+    role.MaintenanceLogin = false;
+  }
   main->UpdateControlStates();
-  if (!role.MaintenanceLogin) return;
-  main->SetDebugMode(false);
-  if (TControl* pages = main->PageControl1()) pages->SetVisible(false);
-  if (TMemo* memo = main->Memo1()) memo->SetVisible(false);
-  role.MaintenanceLogin = false;
 }
 
 void TForm7::Button3Click(TObject*) {

@@ -25,7 +25,6 @@ object Form6: TForm6
     Height = 25
     Anchors = [akTop, akRight]
     Caption = '发送'
-    Default = True
     TabOrder = 1
     OnClick = Button1Click
   end

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "ConsoleForms.h"
+#include "ConsoleRoles.h"
 #include "ExtCtrls.h"
 #include "MainWindow.h"
 #include "StdCtrls.h"
@@ -51,7 +52,10 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   void SetRolePanelText(const String& text) override { RolePanel = text; }
   TAdminRole& AdminRole() override { return Role; }
   int Language() override { return LanguageFlag; }
-  void UpdateControlStates() override { ++ControlUpdates; }
+  void UpdateControlStates() override {
+    ++ControlUpdates;
+    FlagsAtUpdate = {Role.AdminLoggedIn, LinkOpenFlag, Debug};
+  }
   // The link's echo goes to the log pane, as TForm1's does.
   void AddLogLine(const String& line) override { FMemo->Lines()->Add(line); }
 
@@ -70,6 +74,7 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
 
   TAdminRole Role;
   String RolePanel;
+  TRoleFlags FlagsAtUpdate;  // what the last UpdateControlStates saw
 
  private:
   test_support::THostForm* FHost = nullptr;

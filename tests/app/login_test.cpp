@@ -105,6 +105,8 @@ TEST_P(LoginTest, LoginTable) {
       EXPECT_TRUE(form->Button4->Enabled());
       EXPECT_TRUE(form->Button3->Enabled());
       EXPECT_EQ(main.ControlUpdates, 1);
+      EXPECT_TRUE(main.FlagsAtUpdate.AdminLoggedIn);
+      EXPECT_EQ(main.FlagsAtUpdate.DebugMode, c.Maintenance);
     } else {
       EXPECT_EQ(message, Language() == 1 ? L"Password is wrong，please check and input again!"
                                          : L"密码错误，请确认后重新输入!");
@@ -151,6 +153,10 @@ TEST_P(LoginTest, MaintenanceLogoutHidesTheTestPagesAndTheLogPane) {
   EXPECT_FALSE(form->Label1->Enabled());
   Press(form->Button4);
   EXPECT_FALSE(main.Debug);
+  // The states are recomputed without the debug flag: the manual-debug entry
+  // and the test tabs go with the logout.
+  EXPECT_FALSE(main.FlagsAtUpdate.DebugMode);
+  EXPECT_FALSE(main.FlagsAtUpdate.AdminLoggedIn);
   EXPECT_FALSE(main.Role.AdminLoggedIn);
   EXPECT_FALSE(main.Role.MaintenanceLogin);
   EXPECT_FALSE(main.PageControl1()->Visible());
