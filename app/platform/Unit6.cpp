@@ -2,6 +2,7 @@
 
 #include "ConsoleForms.h"
 #include "ConsoleState.h"
+#include "DebugInput.h"
 #include "Dialogs.h"
 #include "SerialComm.h"
 #include "Sockets.h"
@@ -9,29 +10,6 @@
 
 VAMIRE_PUBLISHED(TForm6, Handler(L"Button1Click", &TForm6::Button1Click),
                  Handler(L"Button2Click", &TForm6::Button2Click))
-
-String HexDigitsOf(const String& text) {
-  String digits;
-  for (wchar_t c : text)
-    if ((c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F')) digits += c;
-  return digits;
-}
-
-namespace {
-
-int HexValue(wchar_t c) {
-  if (c <= L'9') return c - L'0';
-  return (c | 0x20) - L'a' + 10;
-}
-
-}  // namespace
-
-std::vector<uint8_t> HexPairsToBytes(const String& digits) {
-  std::vector<uint8_t> bytes;
-  for (size_t i = 0; i + 1 < digits.size(); i += 2)
-    bytes.push_back(uint8_t(HexValue(digits[i]) << 4 | HexValue(digits[i + 1])));
-  return bytes;
-}
 
 void TForm6::Loaded() {
   inherited::Loaded();

@@ -4,19 +4,9 @@
 // language; its layout in Unit6.dfm.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
+#include "DebugInput.h"
 #include "Forms.h"
 #include "StdCtrls.h"
-
-// At most this many bytes (twice as many digits) go out in one press (D-96).
-const int DebugSendMaxBytes = 51;
-
-// The hexadecimal digits of `text`, every other character dropped.
-String HexDigitsOf(const String& text);
-// Pairs of digits as bytes; an odd last digit is dropped.
-std::vector<uint8_t> HexPairsToBytes(const String& digits);
 
 class TForm6 : public TForm {
   VAMIRE_CLASS(TForm6, TForm)

@@ -9,5 +9,5 @@ vamire_add_test(app_debug_windows_test DEVICE SOURCES debug_windows_test.cpp LIB
 vamire_add_test(app_windows_look_test FOREGROUND BOTH_PREFIXES SOURCES windows_look_test.cpp LIBS vamire_app)
 # A login click until the main window is updated, beside the platform's window calls.
 vamire_add_benchmark(app_login_bench SOURCES login_bench.cpp LIBS vamire_app comctl32)
-# The administrator role's rules, natively too.
-vamire_add_test(app_admin_login_test PURE SOURCES admin_login_test.cpp LIBS vamire_app_pure)
+# The administrator role's rules and the debug window's input, natively too.
+vamire_add_test(app_windows_core_test PURE SOURCES windows_core_test.cpp LIBS vamire_app_pure)
