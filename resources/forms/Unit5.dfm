@@ -10,7 +10,7 @@ object Form5: TForm5
   OnShow = FormShow
   object Label1: TLabel
     Left = 16
-    Top = 16
+    Top = 14
     Caption = '大屏幕拼接控制系统'
     Font.Height = -15
     Font.Style = [fsBold]
@@ -18,12 +18,12 @@ object Form5: TForm5
   end
   object Label2: TLabel
     Left = 16
-    Top = 44
+    Top = 40
     Caption = 'VER:5.0.4'
   end
   object Label3: TLabel
     Left = 16
-    Top = 64
+    Top = 58
     Caption = ' '
   end
   object Button1: TButton

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ConsoleRoles.h"
+#include "MemorySettings.h"
 #include "TestMainWindow.h"
 #include "Unit5.h"
 #include "Unit6.h"
@@ -29,9 +30,13 @@ struct TLookCase {
   bool English;
 };
 
-// The main window's English-caption step for the version window's query button.
+// The user line the main window loads, and its English-caption step for the
+// version window's query button.
 TCustomForm* VersionWindow(bool english) {
   auto* form = TCustomForm::Create<TForm5>(nullptr);
+  app_test::TMemorySettings settings;
+  settings.Values[{L"config", L"USER"}] = english ? L"Licensed to: Harbour Control Room" : L"授权用户：港务调度中心";
+  form->ReadUserLine(settings);
   if (english) form->Button1->SetCaption(EnglishCaption(VersionWindowCaptions(), form->Button1->Caption()));
   return form;
 }
