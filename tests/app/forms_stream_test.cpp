@@ -2,6 +2,8 @@
 // a window's code names is there with the class it expects, every handler a
 // form file names is bound to the window's own method, and each window class
 // is registered by name.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -64,6 +66,18 @@ TEST(ConsoleFormsTest, LoginWindowsStreamWithHandlersBound) {
     EXPECT_EQ(edit->PasswordChar(), L'*');
     EXPECT_TRUE(edit->OnKeyPress == TKeyPressEvent(password.get(), &TForm8::EditKeyPress));
   }
+}
+
+// The program carries every window's stream under its class name, as this
+// test program does (both link the console's resource script).
+TEST(ConsoleFormsTest, TheProgramEmbedsEveryFormUnderItsClassName) {
+  HMODULE program = LoadLibraryExW(VAMIRE_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  for (const wchar_t* name : {L"TForm5", L"TForm6", L"TForm7", L"TForm8"}) {
+    EXPECT_NE(FindResourceW(program, name, MAKEINTRESOURCEW(10)), nullptr) << link_test::Utf8(name);
+    EXPECT_NE(FindResourceW(nullptr, name, MAKEINTRESOURCEW(10)), nullptr) << link_test::Utf8(name);
+  }
+  FreeLibrary(program);
 }
 
 // A window whose form file lacks a component its code names fails at once,

@@ -1,6 +1,10 @@
 # The console's windows streamed from their form files, and the windows of
 # the administrator role, the version and the debug window.
 vamire_add_test(app_forms_stream_test SOURCES forms_stream_test.cpp LIBS vamire_app)
+if(TARGET app_forms_stream_test)
+  target_compile_definitions(app_forms_stream_test PRIVATE VAMIRE_EXE=L"$<TARGET_FILE:Vamire>")
+  add_dependencies(app_forms_stream_test Vamire)
+endif()
 # Login, logout and the password change, typed for real: one at a time.
 vamire_add_test(app_login_test FOREGROUND SOURCES login_test.cpp LIBS vamire_app)
 # The debug and version windows and the debug echo at the device peer.
