@@ -183,6 +183,20 @@ TEST_P(LoginTest, ShowFocusesThePasswordAndSetsTheLanguage) {
   }
 }
 
+TEST_P(LoginTest, ResetPasswordOpensThePasswordWindowAndCloseHides) {
+  TTestMainWindow main;
+  main.LanguageFlag = Language();
+  auto login = MakeShown<TForm7>();
+  TFormPtr<TForm8> password{TCustomForm::Create<TForm8>(nullptr), [](TForm8* f) { f->Free(); }};
+  Press(login->Button3);
+  EXPECT_TRUE(password->Visible());
+  EXPECT_TRUE(password->Edit1->Focused());
+  Press(password->Button2);
+  EXPECT_FALSE(password->Visible());
+  Press(login->Button2);
+  EXPECT_FALSE(login->Visible());
+}
+
 // Typed for real: the ninth character is refused, and Enter goes to "登录"
 // so that a second Enter logs in.
 TEST_P(LoginTest, TypedPasswordStopsAtEightAndEnterLogsIn) {
