@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TLookCase{L"PasswordEnglish", [] { return TCustomForm::Create<TForm8>(nullptr); }, true}),
     [](const testing::TestParamInfo<TLookCase>& info) { return link_test::Utf8(info.param.Name); });
 
-// The sizes the windows are specified with, and the debug window's Chinese
+// The sizes the windows are made with, and the debug window's Chinese
 // texts whatever the language.
 TEST(WindowsSizeTest, VersionAndDebugWindowSizes) {
   TTestMainWindow main;
