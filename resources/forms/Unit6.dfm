@@ -1,0 +1,78 @@
+object Form6: TForm6
+  Left = 0
+  Top = 0
+  Width = 272
+  Height = 352
+  Caption = '调试'
+  Position = poScreenCenter
+  object Label1: TLabel
+    Left = 8
+    Top = 8
+    Caption = '发送通讯指令(16进制):               '
+  end
+  object Edit1: TEdit
+    Left = 8
+    Top = 26
+    Width = 167
+    Height = 21
+    Anchors = [akLeft, akTop, akRight]
+    TabOrder = 0
+  end
+  object Button1: TButton
+    Left = 181
+    Top = 24
+    Width = 67
+    Height = 25
+    Anchors = [akTop, akRight]
+    Caption = '发送'
+    Default = True
+    TabOrder = 1
+    OnClick = Button1Click
+  end
+  object Label2: TLabel
+    Left = 8
+    Top = 54
+    Caption = '例如:   C6 11 33 20 02 BB              '
+  end
+  object Edit2: TEdit
+    Left = 8
+    Top = 72
+    Width = 240
+    Height = 21
+    Anchors = [akLeft, akTop, akRight]
+    ReadOnly = True
+    TabOrder = 2
+  end
+  object Edit3: TEdit
+    Left = 8
+    Top = 72
+    Width = 240
+    Height = 21
+    TabOrder = 3
+    Visible = False
+  end
+  object Label3: TLabel
+    Left = 8
+    Top = 102
+    Caption = '反馈消息:              '
+  end
+  object Memo1: TMemo
+    Left = 8
+    Top = 120
+    Width = 240
+    Height = 150
+    Anchors = [akLeft, akTop, akRight, akBottom]
+    ScrollBars = ssVertical
+    TabOrder = 4
+  end
+  object Button2: TButton
+    Left = 181
+    Top = 278
+    Width = 67
+    Height = 25
+    Anchors = [akRight, akBottom]
+    Caption = '关闭'
+    TabOrder = 5
+    OnClick = Button2Click
+  end
+end
