@@ -1,11 +1,11 @@
 #include "Unit19.h"
 
+#include "ConsoleForms.h"
 #include "Subtitles.h"
 
 void TForm19::AfterConstruction() {
   TSubtitleWindow::AfterConstruction();
-  Label1 = dynamic_cast<TLabel*>(FindComponent(L"Label1"));
-  Timer1 = dynamic_cast<TTimer*>(FindComponent(L"Timer1"));
+  BindFormComponents(this, L"Label1", Label1, L"Timer1", Timer1);
 }
 
 void TForm19::ApplySubtitleStyle(const TSubtitleStyle& Style) {

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "ConsoleForms.h"
 #include "Subtitles.h"
 
 static_assert(shCaption == HTCAPTION && shLeft == HTLEFT && shRight == HTRIGHT && shTop == HTTOP &&
@@ -69,9 +70,8 @@ void TSubtitleWindow::SubtitleMouseUp(TObject*, TMouseButton, TShiftState, int, 
 // --- TfrmLEDDisplay -------------------------------------------------------------------------
 void TfrmLEDDisplay::AfterConstruction() {
   TSubtitleWindow::AfterConstruction();
-  rzmrqstsText = dynamic_cast<TRzMarqueeStatus*>(FindComponent(L"rzmrqstsText"));
-  rzmrqstsText1 = dynamic_cast<TRzMarqueeStatus*>(FindComponent(L"rzmrqstsText1"));
-  rzmrqstsText2 = dynamic_cast<TRzMarqueeStatus*>(FindComponent(L"rzmrqstsText2"));
+  BindFormComponents(this, L"rzmrqstsText", rzmrqstsText, L"rzmrqstsText1", rzmrqstsText1, L"rzmrqstsText2",
+                     rzmrqstsText2);
 }
 
 void TfrmLEDDisplay::ApplySubtitleStyle(const TSubtitleStyle& Style) {

@@ -12,16 +12,8 @@
 #include <chrono>
 #include <thread>
 
-#include "DialogService.h"
-#include "ImgList.h"
-#include "Menus.h"
-#include "RzCommon_win.h"
-#include "RzPanel.h"
 #include "SysUtils.h"
-#include "Threads.h"
-#include "Units.h"
-#include "dxThemeManager.h"
-#include "dxUxTheme.h"
+#include "TestMainWindow.h"
 #include "support/HostForm.h"
 #include "support/TestPrefix.h"
 #include "support/WindowCapture.h"
@@ -30,16 +22,6 @@
 using test_support::Pump;
 
 namespace {
-
-class TSubtitleUnits : public ::testing::Environment {
- public:
-  void SetUp() override {
-    InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, ExtCtrlsUnit, dxUxThemeUnit,
-                     dxThemeManagerUnit, RzCommonUnit, RzPanelUnit, RzStatusUnit});
-  }
-  void TearDown() override { FinalizeUnits(); }
-};
-const bool registered = (::testing::AddGlobalTestEnvironment(new TSubtitleUnits), true);
 
 TRect& InjectedArea() {
   static TRect area{0, 0, 1920, 1050};
@@ -87,6 +69,7 @@ TSubtitleSettings Settings(const String& text, const String& interval, const Str
 class SubtitleWindows : public ::testing::Test {
  protected:
   void SetUp() override {
+    app_test::StartUnitsOnce();
     InjectedArea() = TRect{0, 0, 1920, 1050};
     FPreviousArea = SetSubtitleWorkAreaProc(&InjectedWorkArea);
     Horizontal = TCustomForm::Create<TfrmLEDDisplay>(nullptr);
