@@ -7,3 +7,6 @@ vamire_add_test(app_subtitle_windows_test FOREGROUND BOTH_PREFIXES SOURCES subti
 vamire_add_test(app_shape_playmode_test DEVICE FOREGROUND SOURCES shape_playmode_test.cpp LIBS vamire_app)
 # Their layouts and screenshots in both languages and both prefixes.
 vamire_add_test(app_shape_playmode_layout_test BOTH_PREFIXES SOURCES shape_playmode_layout_test.cpp LIBS vamire_app)
+# Section "subtitle" on disk, in the Chinese code page and in the Western one.
+vamire_add_test(app_subtitle_settings_file_test SOURCES subtitle_settings_file_test.cpp LIBS vamire_app)
+vamire_add_test(app_subtitle_settings_file_1252_test CODEPAGE 1252 SOURCES subtitle_settings_file_test.cpp LIBS vamire_app)
