@@ -149,7 +149,16 @@ TEST_F(SubtitleWindows, FiredTicksMoveTheMarqueeByItsStepAndWrapIt) {
     Tick(Marquee()->ScrollTimer());
     ASSERT_EQ(Marquee()->ScrollOffset(), 3 * i);
   }
-  Shot(Horizontal->Handle(), L"horizontal_midscroll");
+  // Each tick paints the pane at once: what the window shows now, unrepainted,
+  // is what a full repaint shows.
+  const HWND h = Horizontal->Handle();
+  HDC dc = GetDC(h);
+  const vamire_test::Capture ticked = vamire_test::CaptureDC(dc, 0, 0, Horizontal->ClientWidth(), Horizontal->ClientHeight());
+  ReleaseDC(h, dc);
+  const vamire_test::Capture repainted = vamire_test::CaptureClient(h);
+  EXPECT_TRUE(ticked.Pixels == repainted.Pixels);
+  EXPECT_GT(ticked.CountNot(0x000080), 100u) << "text on the navy fill";
+  Shot(h, L"horizontal_midscroll");
   const int limit = Marquee()->WrapLimit();
   ASSERT_GT(limit, 585);
   int ticks = 100;

@@ -10,3 +10,5 @@ vamire_add_test(app_shape_playmode_layout_test BOTH_PREFIXES SOURCES shape_playm
 # Section "subtitle" on disk, in the Chinese code page and in the Western one.
 vamire_add_test(app_subtitle_settings_file_test SOURCES subtitle_settings_file_test.cpp LIBS vamire_app)
 vamire_add_test(app_subtitle_settings_file_1252_test CODEPAGE 1252 SOURCES subtitle_settings_file_test.cpp LIBS vamire_app)
+# One marquee step of a 1920-pixel subtitle beside ScrollWindowEx and DrawText.
+vamire_add_benchmark(app_marquee_bench SOURCES marquee_bench.cpp LIBS vamire_app)
