@@ -2,6 +2,16 @@
 
 #include "SysUtils.h"
 
+String BlendLabelText(int language, bool vertical, int position) {
+  const wchar_t* prefix = language == 0 ? L"调节  " : vertical ? L"V. Boder  " : L"H. boder ";
+  return prefix + IntToStr(position);
+}
+
+TBlendWidths BlendWidths(bool enabled, int horizontalPosition, int verticalPosition) {
+  if (!enabled) return {};
+  return {horizontalPosition, verticalPosition};
+}
+
 const std::vector<TShapeApplyButton>& ShapeApplyButtons() {
   static const std::vector<TShapeApplyButton> buttons = {
       {L"Button5", L"Edit2", 0xF4, 0xF5},  // horizontal start

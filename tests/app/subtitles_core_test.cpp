@@ -201,6 +201,22 @@ TEST(SubtitleSettings, LineBreaksAndBackslashesRoundTripOneLineTextsStayAsTheyWe
   }
 }
 
+TEST(BlendLabels, EachDirectionInBothLanguagesBlanksAsGiven) {
+  EXPECT_EQ(BlendLabelText(0, false, 37), L"调节  37");
+  EXPECT_EQ(BlendLabelText(0, true, 0), L"调节  0");
+  EXPECT_EQ(BlendLabelText(1, false, 37), L"H. boder 37");
+  EXPECT_EQ(BlendLabelText(1, true, 100), L"V. Boder  100");
+  struct {
+    bool Enabled;
+    int H, V, SentH, SentV;
+  } cases[] = {{true, 100, 37, 100, 37}, {true, 0, 0, 0, 0}, {false, 80, 20, 0, 0}};
+  for (const auto& c : cases) {
+    const TBlendWidths w = BlendWidths(c.Enabled, c.H, c.V);
+    EXPECT_EQ(w.Horizontal, c.SentH);
+    EXPECT_EQ(w.Vertical, c.SentV);
+  }
+}
+
 TEST(ShapeValue, IntegersInTwoBytesOthersRefused) {
   struct {
     const wchar_t* Text;
