@@ -135,7 +135,11 @@ String EncodeSubtitleText(const String& text) {
 String DecodeSubtitleText(const String& stored) {
   String out;
   for (size_t i = 0; i < stored.size(); ++i) {
-    if (stored[i] == L'\\' && i + 1 < stored.size() && stored[i + 1] == L'n') {
+    if (stored[i] == L'\r' || stored[i] == L'\n') {
+      // No file line holds one, but a text handed in otherwise may: a break as the memo keeps it.
+      if (stored[i] == L'\r' && i + 1 < stored.size() && stored[i + 1] == L'\n') ++i;
+      out += L"\r\n";
+    } else if (stored[i] == L'\\' && i + 1 < stored.size() && stored[i + 1] == L'n') {
       out += L"\r\n";
       ++i;
     } else if (stored[i] == L'\\' && i + 1 < stored.size() && stored[i + 1] == L'\\') {

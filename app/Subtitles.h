@@ -94,5 +94,6 @@ void WriteSubtitleSettings(ISettingsStore& store, const TSubtitleSettings& setti
 // CR or LF) as "\n", and a backslash that would otherwise start "\n" or "\\"
 // doubled. A text of one line without such a backslash is stored unchanged.
 String EncodeSubtitleText(const String& text);
-// Back to the text: "\n" a CR LF, "\\" a backslash, any other backslash kept.
+// Back to the text: "\n" a CR LF, "\\" a backslash, any other backslash kept;
+// a raw line break of any kind is a CR LF too.
 String DecodeSubtitleText(const String& stored);

@@ -199,6 +199,7 @@ TEST(SubtitleSettings, LineBreaksAndBackslashesRoundTripOneLineTextsStayAsTheyWe
         expected.replace(i, 1, L"\r\n"), ++i;
     EXPECT_EQ(back, expected) << UTF8Encode(c.Text);
   }
+  EXPECT_EQ(DecodeSubtitleText(L"a\nb\rc\r\nd"), L"a\r\nb\r\nc\r\nd") << "raw breaks as the memo keeps them";
 }
 
 TEST(BlendLabels, EachDirectionInBothLanguagesBlanksAsGiven) {
