@@ -108,6 +108,17 @@ TEST_F(ShapeTest, TheHorizontalSizeGoesAsHighThenLowByteAHundredMillisecondsApar
   SetSleepProc(previous);
 }
 
+// The one real-time case: the real pause holds the low byte's frame back.
+TEST_F(ShapeTest, TheLowByteFollowsAtLeastAHundredMillisecondsLater) {
+  auto form = Make<TForm16>();
+  form->Edit3->SetText(L"1920");
+  Press(form->Button1);
+  ASSERT_EQ(Received("com5", 12).at("com5"), "C6 11 22 F6 07 BB C6 11 22 F7 80 BB");
+  const std::vector<int64_t> times = peer.ByteTimes("com5");
+  ASSERT_EQ(times.size(), 12u);
+  EXPECT_GE(times[6] - times[5], 100000) << "microseconds between the two frames";
+}
+
 TEST_F(ShapeTest, EachFieldHasItsCommandPair) {
   auto form = Make<TForm16>();
   link_test::TNoPause fast;
