@@ -23,6 +23,9 @@
 #include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "Unit16.h"
+#include "Unit19.h"
+#include "uPlayMode.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
 #include "cxClasses.h"
@@ -79,7 +82,9 @@ namespace {
 
 // Every window class of the console, one line per window.
 std::vector<TClass> ConsoleFormClasses() {
-  return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass()};
+  return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
+          TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
+          TfrmLEDDisplay::StaticClass()};
 }
 
 void InitConsoleForms() {
