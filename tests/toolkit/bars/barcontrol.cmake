@@ -2,3 +2,4 @@
 # kinds; the benchmark against the system toolbar.
 set(here ${CMAKE_CURRENT_LIST_DIR})
 vamire_add_test(bars_barcontrol_win_test SOURCES ${here}/barcontrol_win_test.cpp LIBS vamire_bars)
+vamire_add_benchmark(bars_barcontrol_bench SOURCES ${here}/barcontrol_bench.cpp LIBS vamire_bars vamire_test_support)
