@@ -127,8 +127,14 @@ void TdxBarPainter::ItemTextColors(bool Enabled, bool Selected, bool Flat, TColo
                                    const TdxBarItemControl* AItemControl) const {
   if (Enabled) {
     const TColor own = AItemControl ? ItemControlStyleTextColor(AItemControl) : clDefault;
-    First = Second = own != clDefault ? own : ItemTextColor(Selected, Flat);
-  } else if (Selected || Flat) {
+    First = Second = own != clDefault ? own : ItemDefaultTextColor(Selected, Flat);
+  } else {
+    ItemDisabledTextColors(Selected, Flat, First, Second);
+  }
+}
+
+void TdxBarPainter::ItemDisabledTextColors(bool Selected, bool Flat, TColor& First, TColor& Second) const {
+  if (Selected || Flat) {
     First = Second = SysColor(COLOR_GRAYTEXT);
   } else {
     First = SysColor(COLOR_BTNSHADOW);

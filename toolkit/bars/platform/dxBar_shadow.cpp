@@ -19,7 +19,7 @@ int ScreenBitsPerPixel() {
 
 TdxBarUpdateLayeredWindow UpdateLayeredWindowProc() {
   if (GShadowSystem.Injected) return GShadowSystem.UpdateLayeredWindow;
-  return reinterpret_cast<TdxBarUpdateLayeredWindow>(dxBarUpdateLayeredWindowProc());
+  return reinterpret_cast<TdxBarUpdateLayeredWindow>(reinterpret_cast<void*>(dxBarUpdateLayeredWindowProc()));
 }
 
 // Orders the owner item's and the control's bounds: the upper one first when

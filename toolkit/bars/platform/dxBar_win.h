@@ -160,6 +160,71 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual void DrawItemCaption(TdxBarItemControlDrawParams* AParams, HDC DC, UINT Format, const TRect& R,
                                int Alignment) const;
 
+  // --- Colours, flags and shapes the bars, menus and item kinds share
+  virtual void ItemDisabledTextColors(bool Selected, bool Flat, TColor& First, TColor& Second) const;
+  virtual TColor ItemDefaultTextColor(bool Selected, bool Flat) const { return ItemTextColor(Selected, Flat); }
+  virtual bool ItemArrowUsesTextColor() const { return false; }
+  // clDefault: the arrow routine picks its own colours.
+  virtual TColor ItemArrowColor(bool Enabled, bool Selected, bool Flat) const;
+  virtual bool UseFadedDisabledImages(TdxBarManager* AManager) const;
+  virtual bool ItemHasSeparateDropDownLook() const { return false; }
+  virtual bool NonRecentKeepsMenuBrush() const { return false; }
+  virtual bool SubItemArrowAlwaysShown() const { return false; }
+  virtual bool BarHasOwnNonClient() const { return false; }
+  virtual bool UseGrayGlyphsWhenDisabled() const { return false; }
+  virtual bool GlyphHighlightShadow() const { return false; }
+  virtual bool UsesNativeGlyphFrame() const { return false; }
+  virtual bool ButtonHasSeparateArrowFrame() const { return false; }
+  virtual bool ButtonCanShowPushed() const { return true; }
+  virtual bool EditHasOwnFrame() const { return false; }
+  virtual bool UsesMenuItemBrush() const { return true; }
+  virtual bool FlatStyleOnColouredFace() const;
+  virtual int GlyphShiftX() const { return 0; }
+  virtual int GlyphShiftY() const { return 0; }
+  virtual int LoweredFrameExtraWidth() const { return 0; }
+  virtual int DockRowSpacing() const { return 0; }
+  virtual int AutoAlignToolbarOffset() const { return 0; }
+  // Minus half the bar font's height, rounded down.
+  virtual int SubItemArrowOffset(int FontHeight) const;
+  virtual int ButtonGlyphSize(TdxBarManager* AManager) const;
+  // The glyph room of a large button: (large icons + 1) glyph sizes, made even.
+  virtual int LargeButtonGlyphSpace(TdxBarManager* AManager) const;
+  virtual TColor CaptionColor(bool Active) const;
+  virtual TColor CaptionTextColor() const;
+  virtual TColor MarkArrowColor() const;
+  virtual int MarkElementColor() const { return COLOR_BTNTEXT; }
+  // A mark rectangle 16 pixels high or less: the chevrons start a row higher.
+  virtual bool BarIsSmall(const TRect& MarkRect) const { return MarkRect.Bottom - MarkRect.Top <= 16; }
+  virtual void DrawMark(HDC DC, const TRect& R, bool Horizontal, bool QuickCustomizing, bool HasHiddenLinks,
+                        int ClientWidth) const;
+  virtual void DrawSpinArrow(HDC DC, const TRect& R, int ArrowSize, bool Up, bool Enabled) const;
+  virtual void DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Transparent,
+                                     int PressedOffset) const;
+  virtual void DrawExpandArrows(HDC DC, const TRect& R, int Size, bool Selected) const;
+  virtual void DrawExpandButtonFrame(HDC DC, const TRect& R, HBRUSH LightBrush) const;
+  // Drawn off screen in 24 bits, copied, and its rectangle taken out of the clip region.
+  virtual void PaintExpandButton(HDC DC, const TRect& R, int ArrowSize, bool Selected, HBRUSH Background,
+                                 HBRUSH LightBrush) const;
+  virtual int ScrollButtonHeight(int TextSize) const { return TextSize; }
+  virtual int ScrollArrowSize(int Height) const { return Height / 3 - 1; }
+  // DrawEdge sunken outer on all sides; R shrinks by 1.
+  virtual void DrawLoweredFrame(HDC DC, TRect& R) const;
+  virtual void FillDisabledShadow(HDC DC, const TRect& R) const;
+  virtual TRect CaptionBorderWidths() const { return TRect{0, 2, 0, 2}; }
+  virtual TRect CalcCaptionContentRect(const TRect& R) const;
+  virtual int StatusBarTopSpace() const { return 2; }
+  virtual TRect StatusBarBorderOffsets() const { return TRect{}; }
+  virtual TSize SizeGripSize(TdxBarManager* AManager) const;
+  // Left, top, right and bottom border widths of a bar for a docking style.
+  virtual TRect CalcBarBorders(TdxBar* ABar, TdxBarDockingStyle AStyle, bool ASizeGrip) const;
+  // A large glyph in its area: centred, or at the edge its layout (a
+  // TdxBarGlyphLayout) names when a caption is shown.
+  virtual TRect PlaceLargeGlyph(const TRect& Area, const TSize& Glyph, bool ShowsCaption, int Layout,
+                                bool Rotated) const;
+  // The caption of a large button beside its glyph; Alignment 0 left, 1 centre, 2 right.
+  virtual TRect CalcLargeButtonTextRect(const TRect& ItemRect, const TRect& GlyphRect, int Layout, bool Rotated,
+                                        int& Alignment) const;
+
  private:
   TcxCustomLookAndFeelPainterClass FSkinPainter;
 };
