@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "dxBarControl_win.h"
+#include "dxBar_internal.h"
 #include "dxBar_win.h"
 
 HBRUSH TdxBarPainter::DownBrush() const { return CheckedButtonBrush(); }
@@ -192,15 +193,9 @@ void TdxBarPainter::PaintExpandButton(HDC DC, const TRect& R, int ArrowSize, boo
                                       HBRUSH LightBrush) const {
   const int w = R.Right - R.Left, h = R.Bottom - R.Top;
   if (w <= 0 || h <= 0) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
   void* bits = nullptr;
   HDC memory = CreateCompatibleDC(DC);
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = dxBarCreateTopDownDIB(memory, w, h, 24, &bits);
   HGDIOBJ old = SelectObject(memory, bitmap);
   const TRect local{0, 0, w, h};
   RECT r{0, 0, w, h};
