@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 
 #include "bars_test_support.h"
 #include "dxBarControl_win.h"
@@ -26,6 +27,8 @@ class TTestBarControl : public TCustomdxBarControl {
   using TCustomdxBarControl::TCustomdxBarControl;
   int Kind = 0;
   bool Vertical = false, Partial = false, Rotated = false, ThrowInNonClient = false, PostCtlColor = false;
+  // A pop-up window owned by Owner's window instead of a child.
+  HWND PopupOwner = nullptr;
   int ForcedTextSize = 0;
   int Repaints = 0, Rebuilds = 0;
   static constexpr int SeparatorSize = 6;
@@ -111,6 +114,12 @@ class TTestBarControl : public TCustomdxBarControl {
   }
 
  protected:
+  void CreateParams(TCreateParams& Params) override {
+    TCustomdxBarControl::CreateParams(Params);
+    if (!PopupOwner) return;
+    Params.Style = WS_POPUP;
+    Params.WndParent = PopupOwner;
+  }
   void Paint() override {
     TcxCanvas* canvas = GetCanvas();
     RECT r{0, 0, ClientWidth(), ClientHeight()};
@@ -153,7 +162,10 @@ class TTestItemControl : public TdxBarItemControl {
  public:
   using TdxBarItemControl::TdxBarItemControl;
   int GetClassicContentParts() override { return dxBarCaptionPart | (HasImage(0) ? dxBarGlyphPart : 0); }
+  // Runs first in every drawing, when set.
+  static inline std::function<void(TdxBarItemControl*)> OnDrawContent;
   void DrawContent(const TRect& R, int) override {
+    if (OnDrawContent) OnDrawContent(this);
     TdxBarItemControlDrawParams* p = DrawParams();
     HDC dc = p->Canvas->Handle();
     RECT r{R.Left, R.Top, R.Right, R.Bottom};

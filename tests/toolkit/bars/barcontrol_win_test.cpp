@@ -417,6 +417,64 @@ TEST_F(BarControlTest, FreeingABarFreesItsOpenChildAndLeavesItsParent) {
   FreeObjectLink(grandLink);
 }
 
+TEST_F(BarControlTest, AFlatPopupCastsItsShadowWhenItMoves) {
+  const TdxBarShadowSystem old = SetdxBarShadowSystem(TdxBarShadowSystem{8, nullptr, true});
+  Add(Item(L"One"));
+  for (const TdxBarManagerStyle style : {bmsFlat, bmsStandard}) {
+    SCOPED_TRACE(style == bmsFlat ? "flat" : "standard");
+    Manager->SetStyle(style);
+    auto* control = new TTestBarControl(Manager);
+    control->PopupOwner = Form->Handle();
+    control->SetItemLinks(Bar->ItemLinks());
+    control->HandleNeeded();
+    control->SetVisible(true);
+    control->SetBounds(200, 210, 100, 80);
+    Pump();
+    const TRect bounds{200, 210, 300, 290};
+    if (style == bmsFlat) {
+      const auto expected = TdxBarShadow::CalcParts(TRect{}, bounds, 2);
+      ASSERT_EQ(control->Shadow()->Parts().size(), expected.size());
+      for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(control->Shadow()->Parts()[i]->BoundsRect(), expected[i].Bounds);
+      EXPECT_TRUE(control->Shadow()->Visible());
+    } else {
+      EXPECT_FALSE(control->Shadow()->Visible());
+    }
+    control->Free();
+  }
+  SetdxBarShadowSystem(old);
+}
+
+TEST_F(BarControlTest, DoubleBufferingFollowsThePainterAndOtherManagersCustomizing) {
+  TTestBarControl* control = Control();
+  control->UpdateDoubleBuffered();
+  EXPECT_FALSE(control->DoubleBuffered());
+  THostForm* other = MakeForm();
+  auto* otherManager = new TdxBarManager(other);
+  otherManager->SetCustomizing(true);
+  control->UpdateDoubleBuffered();
+  EXPECT_TRUE(control->DoubleBuffered());
+  otherManager->SetCustomizing(false);
+  other->Free();
+}
+
+TEST_F(BarControlTest, ABarAndItsControlMayGoInEitherOrder) {
+  TdxBarItemLink* link = Add(Item(L"One"));
+  TTestBarControl* control = Control();
+  ASSERT_NE(link->Control(), nullptr);
+  control->Free();
+  EXPECT_EQ(Bar->ItemLinks()->BarControl(), nullptr);
+  EXPECT_EQ(link->Control(), nullptr);
+
+  control = Control();
+  ASSERT_NE(link->Control(), nullptr);
+  Bar->Free();
+  EXPECT_EQ(control->ItemLinks(), nullptr);
+  EXPECT_EQ(control->ViewInfo()->GetItemControlCount(), 0);
+  control->Repaint();
+  Pump();
+}
+
 // --- Item controls ---------------------------------------------------------------------------
 
 TEST_F(BarControlTest, AllowedViewLevelsFallBackToThePossibleOnes) {
@@ -662,6 +720,90 @@ TEST_F(BarControlTest, ChangesOfTheItemReachItsControl) {
   control->SetSelectedControl(link->Control());
   item->SetEnabled(false);
   EXPECT_EQ(control->SelectedLink(), nullptr);
+}
+
+TEST_F(BarControlTest, AGlyphThatChangesTheContentRebuildsOtherwiseRepaints) {
+  TdxBarItem* item = Item(L"Picture");
+  Add(item);
+  TTestBarControl* control = Control();
+  std::unique_ptr<TBitmap> glyph(new TBitmap);
+  glyph->SetSize(16, 16);
+  const int rebuilds = control->Rebuilds;
+  item->SetGlyph(glyph.get());
+  EXPECT_EQ(control->Rebuilds, rebuilds + 1);
+  const int repaints = control->Repaints;
+  glyph->SetSize(12, 12);
+  item->SetGlyph(glyph.get());
+  EXPECT_EQ(control->Rebuilds, rebuilds + 1);
+  EXPECT_GT(control->Repaints, repaints);
+}
+
+// The font a drawing had on its canvas, and whether the drawing fails.
+struct TDrawProbe {
+  LOGFONTW Font{};
+  bool Throw = false;
+  void operator()(TdxBarItemControl* C) {
+    GetObjectW(C->Canvas()->Font()->Handle(), sizeof(Font), &Font);
+    if (Throw) throw Exception(L"drawing failed");
+  }
+};
+
+TEST_F(BarControlTest, AStyleFontKeepsARotatedBarsTurnAndIsPutBackAlsoOnFailure) {
+  auto* style = new TcxStyle(Form);
+  std::unique_ptr<TFont> big(new TFont);
+  big->SetName(L"Tahoma");
+  big->SetSize(16);
+  style->SetFont(big.get());
+  TdxBarItem* styled = Item(L"Styled");
+  styled->SetStyle(style);
+  Add(styled);
+  Add(Item(L"Plain"));
+  TTestBarControl* control = Control(100, 300, [](TTestBarControl* b) {
+    b->Vertical = true;
+    b->Rotated = true;
+  });
+  TdxBarItemControl* c = Bar->ItemLinks()->Links(0)->Control();
+  TdxBarItemControl* plain = Bar->ItemLinks()->Links(1)->Control();
+  EXPECT_GT(c->GetTextSize(), control->TextSize());
+  EXPECT_EQ(plain->GetTextSize(), control->TextSize());
+
+  TcxCanvas* canvas = control->GetCanvas();
+  LOGFONTW base{};
+  GetObjectW(canvas->Font()->Handle(), sizeof(base), &base);
+  ASSERT_NE(base.lfEscapement, 0);
+  TDrawProbe probe;
+  TTestItemControl::OnDrawContent = std::ref(probe);
+  c->Draw(canvas, c->ItemRect(), 2);
+  EXPECT_EQ(probe.Font.lfEscapement, base.lfEscapement);
+  EXPECT_EQ(probe.Font.lfOutPrecision, base.lfOutPrecision);
+  EXPECT_NE(probe.Font.lfHeight, base.lfHeight);
+
+  probe.Throw = true;
+  EXPECT_THROW(c->Draw(canvas, c->ItemRect(), 2), Exception);
+  TTestItemControl::OnDrawContent = nullptr;
+  LOGFONTW after{};
+  GetObjectW(canvas->Font()->Handle(), sizeof(after), &after);
+  EXPECT_EQ(after.lfHeight, base.lfHeight);
+  EXPECT_EQ(after.lfEscapement, base.lfEscapement);
+  EXPECT_EQ(c->Canvas(), canvas);
+}
+
+TEST_F(BarControlTest, AStyleColourGivesAStyleBackgroundItemItsOwnBrush) {
+  auto* style = new TcxStyle(Form);
+  style->SetColor(TColor(RGB(10, 200, 30)));
+  auto* item = Item(L"Coloured");
+  item->StyleBackground = true;
+  item->SetStyle(style);
+  auto* other = Item(L"Not coloured");
+  other->SetStyle(style);
+  Add(item);
+  Add(other);
+  Control();
+  EXPECT_TRUE(Bar->ItemLinks()->Links(0)->Control()->HasOwnBackgroundBrush());
+  EXPECT_FALSE(Bar->ItemLinks()->Links(1)->Control()->HasOwnBackgroundBrush());
+  LOGBRUSH brush{};
+  GetObjectW(Bar->ItemLinks()->Links(0)->Control()->BackgroundBrush(), sizeof(brush), &brush);
+  EXPECT_EQ(brush.lbColor, RGB(10, 200, 30));
 }
 
 // --- Pixels, GDI objects ---------------------------------------------------------------------

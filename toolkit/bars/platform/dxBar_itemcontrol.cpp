@@ -72,7 +72,8 @@ TdxBarItemControlViewInfo::TdxBarItemControlViewInfo(TdxBarItemControl* AControl
 
 TdxBarItemControlViewInfo::~TdxBarItemControlViewInfo() {
   TCustomdxBarControl* parent = FControl ? FControl->Parent() : nullptr;
-  if (parent && !parent->IsDestroying()) parent->ViewInfo()->RemoveShownViewInfo(this);
+  if (parent && !parent->IsDestroying())
+    if (TCustomdxBarControlViewInfo* list = parent->ViewInfo()) list->RemoveShownViewInfo(this);
 }
 
 void TdxBarItemControlViewInfo::Initialize() {
