@@ -173,7 +173,12 @@ class TTestItemControl : public TdxBarItemControl {
     FillRect(dc, &r, brush ? brush : Parent()->GetToolbarBrush());
     p->Canvas->Canvas()->RequiredState(TCanvasStates{csHandleValid, csFontValid});
     TRect text = R;
-    text.Left += GetTextIndent();
+    if (p->ContentParts & dxBarGlyphPart) {
+      GetPainter()->DrawItemGlyph(p, dc, R);
+      text.Left += p->ButtonSize.cx;
+    } else {
+      text.Left += GetTextIndent();
+    }
     GetPainter()->DrawItemCaption(p, dc, DT_SINGLELINE, text, 0);
   }
 };

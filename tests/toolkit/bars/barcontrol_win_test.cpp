@@ -808,6 +808,40 @@ TEST_F(BarControlTest, AStyleColourGivesAStyleBackgroundItemItsOwnBrush) {
 
 // --- Pixels, GDI objects ---------------------------------------------------------------------
 
+TEST_F(BarControlTest, AGlyphIsCentredInItsButtonAndKeptAsTheImageBounds) {
+  std::unique_ptr<TBitmap> glyph(new TBitmap);
+  glyph->SetSize(16, 16);
+  HDC g = glyph->Canvas()->Handle();
+  RECT all{0, 0, 16, 16}, inner{2, 2, 14, 14};
+  HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255)), red = CreateSolidBrush(RGB(220, 0, 0));
+  FillRect(g, &all, magenta);
+  FillRect(g, &inner, red);
+  DeleteObject(magenta);
+  DeleteObject(red);
+  TdxBarItem* item = Item(L"Picture");
+  item->SetGlyph(glyph.get());
+  Add(item);
+  TTestBarControl* control = Control(300, 24);
+  TdxBarItemControl* c = Bar->ItemLinks()->Links(0)->Control();
+  const TRect r = c->ItemRect();
+  TSurface s(r.Right + 4, 30, GetSysColor(COLOR_BTNFACE));
+  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  for (int i = 0; i < 50; ++i) {
+    c->FillDrawParams(true);
+    control->GetPainter()->DrawItemGlyph(c->DrawParams(), s.DC(), r);
+  }
+  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
+  // A 23 x 22 button: the glyph 3 pixels in, centred in the row.
+  const TRect expected{r.Left + 3, r.Top + 4, r.Left + 19, r.Top + 20};
+  EXPECT_EQ(c->ViewInfo()->ImageBounds(), expected);
+  EXPECT_EQ(s.Color(expected.Left + 2, expected.Top + 2), RGB(220, 0, 0));
+  EXPECT_EQ(s.Color(expected.Left + 13, expected.Top + 13), RGB(220, 0, 0));
+  EXPECT_EQ(s.Color(expected.Left + 1, expected.Top + 1), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(s.Color(expected.Left + 14, expected.Top + 8), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(c->CachedImageOptions()->Builds(), 1);
+}
+
+
 TEST_F(BarControlTest, AnAssignedStyleColourColoursTheText) {
   auto* style = new TcxStyle(Form);
   style->SetTextColor(TColor(RGB(200, 0, 0)));
@@ -851,11 +885,20 @@ TEST_F(BarControlTest, AnAssignedStyleColourColoursTheText) {
 TEST_F(BarControlTest, APaintedBarShowsItsItemsAndTheSelection) {
   TdxBarItem* open = Item(L"&Open");
   Add(open);
+  std::unique_ptr<TBitmap> glyph(new TBitmap);
+  glyph->SetSize(16, 16);
+  HDC g = glyph->Canvas()->Handle();
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x)
+      SetPixelV(g, x, y, x > 1 && x < 14 && y > 1 && y < 14 ? RGB(40 + 12 * x, 90, 200 - 8 * y) : RGB(255, 0, 255));
+  TdxBarItem* print = Item(L"Print");
+  print->SetGlyph(glyph.get());
+  Add(print);
   Add(Item(L"Save"), true);
   TdxBarItem* off = Item(L"Disabled");
   off->SetEnabled(false);
   Add(off);
-  TTestBarControl* control = Control(260, 24);
+  TTestBarControl* control = Control(300, 24);
   control->SetSelectedControl(Bar->ItemLinks()->Links(0)->Control());
   Form->Show();
   Pump();
@@ -866,8 +909,10 @@ TEST_F(BarControlTest, APaintedBarShowsItsItemsAndTheSelection) {
   const TRect r = Bar->ItemLinks()->Links(0)->ItemRect();
   HDC dc = GetDC(control->Handle());
   EXPECT_EQ(GetPixel(dc, r.Left + 1, r.Top + 1), GetSysColor(COLOR_HIGHLIGHT));
-  const TRect s = Bar->ItemLinks()->Links(1)->ItemRect();
+  const TRect s = Bar->ItemLinks()->Links(2)->ItemRect();
   EXPECT_EQ(GetPixel(dc, s.Left - 2, s.Top + 1), GetSysColor(COLOR_BTNFACE));
+  const TRect p = Bar->ItemLinks()->Links(1)->Control()->ViewInfo()->ImageBounds();
+  EXPECT_EQ(GetPixel(dc, p.Left + 8, p.Top + 8), RGB(40 + 12 * 8, 90, 200 - 8 * 8));
   ReleaseDC(control->Handle(), dc);
 }
 

@@ -303,3 +303,107 @@ TRect TdxBarPainter::CalcLargeButtonTextRect(const TRect& ItemRect, const TRect&
   }
   return r;
 }
+
+// --- Glyphs of item controls ---------------------------------------------------------------
+
+HBRUSH TdxBarPainter::GlyphBackgroundBrush(TdxBarItemControlDrawParams* AParams) const {
+  return AParams->ItemControl()->BackgroundBrush();
+}
+
+bool TdxBarPainter::NeedsGlyphBackground(TdxBarItemControlDrawParams* AParams) const {
+  if (AParams->ItemControl()->ShownByExpansion) return true;
+  if (AParams->PaintKind == 1) return AParams->Pressed || AParams->DrawSelected || AParams->DroppedDown;
+  return AParams->Pressed;
+}
+
+bool TdxBarPainter::DrawsGlyphBackground(TdxBarItemControlDrawParams*) const {
+  // Outside the native look neither a non-recent row nor the bar controls of
+  // this library have the background drawn before the glyph.
+  return UsesNativeGlyphFrame();
+}
+
+void TdxBarPainter::FillItemBackground(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& R, HBRUSH Brush,
+                                       bool Solid) const {
+  RECT r{R.Left, R.Top, R.Right, R.Bottom};
+  TCustomdxBarControl* bar = AParams->ItemControl()->Parent();
+  // Without a bar background of its own the bar's fill is its brush.
+  HBRUSH brush = Brush ? Brush : bar ? bar->GetToolbarBrush() : ToolbarBrush();
+  if (!Solid && bar && bar->BackgroundBrush()) brush = Brush ? Brush : bar->BackgroundBrush();
+  FillRect(DC, &r, brush);
+}
+
+void TdxBarPainter::DrawItemGlyph(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& R) const {
+  TdxBarItemControl* control = AParams->ItemControl();
+  TdxBarManager* manager = control->BarManager();
+  const bool noImage = !control->HasImage(AParams->ViewSize());
+  TSize size = control->GetGlyphSize(AParams->ViewSize());
+  const bool inMenu = AParams->PaintKind == 1;
+  TRect area = R, glyph;
+  if (AParams->ViewSize() != 2 || inMenu) {
+    // Along the bar the glyph area is one button.
+    if (AParams->PaintKind == 2) area.Bottom = std::min(area.Bottom, area.Top + int(AParams->ButtonSize.cy));
+    else area.Right = std::min(area.Right, area.Left + int(AParams->ButtonSize.cx));
+    if (inMenu && manager && manager->StretchGlyphs() && control->Parent()) {
+      const double ratio = control->Parent()->Ratio();
+      TSize stretched{int(Round(size.cx * ratio)), int(Round(size.cy * ratio))};
+      const int aw = area.Right - area.Left, ah = area.Bottom - area.Top;
+      // Grown both ways with parities unlike the area's: one less keeps it centred.
+      if (stretched.cx > size.cx && stretched.cy > size.cy && (stretched.cx - aw) % 2 != 0 &&
+          (stretched.cy - ah) % 2 != 0) {
+        --stretched.cx;
+        --stretched.cy;
+      }
+      size = stretched;
+    } else if (!inMenu && AParams->ViewSize() == 1 && manager) {
+      TdxBarItem* item = control->Item();
+      if (manager->LargeImages()) size = TSize{manager->LargeImages()->Width(), manager->LargeImages()->Height()};
+      else if (manager->UseLargeImagesForLargeIcons() && item && item->LargeGlyph() && !item->LargeGlyph()->Empty())
+        size = TSize{item->LargeGlyph()->Width(), item->LargeGlyph()->Height()};
+      else size = TSize{2 * size.cx, 2 * size.cy};
+    }
+    const int x = area.Left + (area.Right - area.Left - size.cx) / 2 + (AParams->Pressed ? GlyphShiftX() : 0);
+    const int y = area.Top + (area.Bottom - area.Top - size.cy) / 2 + (AParams->Pressed ? GlyphShiftY() : 0);
+    glyph = TRect{x, y, x + size.cx, y + size.cy};
+  } else {
+    TdxBarItem* item = control->Item();
+    glyph = PlaceLargeGlyph(area, size, (AParams->ContentParts & dxBarCaptionPart) != 0,
+                            item ? int(item->GlyphLayout()) : int(glTop), AParams->PaintKind == 2);
+  }
+  control->ViewInfo()->SetImageBounds(glyph);
+  DrawItemGlyphImage(AParams, DC, area, glyph, noImage);
+}
+
+void TdxBarPainter::DrawItemGlyphImage(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& Area,
+                                       const TRect& GlyphRect, bool NoImage) const {
+  TdxBarItemControl* control = AParams->ItemControl();
+  TdxBarManager* manager = control->BarManager();
+  const int gw = GlyphRect.Right - GlyphRect.Left, gh = GlyphRect.Bottom - GlyphRect.Top;
+  const int aw = Area.Right - Area.Left, ah = Area.Bottom - Area.Top;
+  const int room = AParams->PaintKind == 1 ? ButtonGlyphSize(manager) + 2 : 0;
+  const bool framed = AParams->PaintKind == 1 ? aw > room && ah > room : aw >= gw + 2 && ah >= gh + 2;
+  const TRect frame = framed ? TRect{Area.Left + 1, Area.Top + 1, Area.Right - 1, Area.Bottom - 1} : Area;
+  HBRUSH brush = GlyphBackgroundBrush(AParams);
+  const bool drawsBackground = DrawsGlyphBackground(AParams);
+  if (!UsesNativeGlyphFrame() && (NeedsGlyphBackground(AParams) || drawsBackground))
+    FillItemBackground(AParams, DC, frame, brush, false);
+  if (UsesNativeGlyphFrame()) DrawGlyphFrame(AParams, DC, frame);
+  if (!NoImage) {
+    int index = -1;
+    TCustomImageList* images = nullptr;
+    TBitmap* bitmap = nullptr;
+    control->GetImageInfo(AParams->ViewSize(), index, images, bitmap);
+    TdxBarImageDrawState state;
+    state.Faded = UseFadedDisabledImages(manager);
+    state.HighlightShadow = GlyphHighlightShadow();
+    state.Pressed = AParams->Pressed;
+    state.Selected = AParams->DrawSelected;
+    state.Grayed = UseGrayGlyphsWhenDisabled() && !AParams->Enabled;
+    state.NormalLook = control->UsesNormalImageLook();
+    TdxBarImageOptions* options = manager ? manager->ImageOptions() : nullptr;
+    DrawItemControlImage(control->CachedImageOptions(), options && options->CacheGlyphs(), DC,
+                         drawsBackground ? nullptr : brush, options && options->UseLeftBottomPixelAsTransparent(),
+                         options && options->SmoothGlyphs(), state, manager ? manager->ImageListBkColor() : clNone,
+                         index, images, bitmap, GlyphRect, GlyphRect);
+  }
+  if (!UsesNativeGlyphFrame()) DrawGlyphFrame(AParams, DC, frame);
+}

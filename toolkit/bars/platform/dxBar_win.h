@@ -224,6 +224,18 @@ class TdxBarPainter : public TcxIUnknownObject {
   // The caption of a large button beside its glyph; Alignment 0 left, 1 centre, 2 right.
   virtual TRect CalcLargeButtonTextRect(const TRect& ItemRect, const TRect& GlyphRect, int Layout, bool Rotated,
                                         int& Alignment) const;
+  // An item control's glyph: its rectangle in R (kept as the view info's
+  // image bounds), then its background, frame and image.
+  virtual void DrawItemGlyph(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& R) const;
+  virtual void DrawItemGlyphImage(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& Area,
+                                  const TRect& GlyphRect, bool NoImage) const;
+  virtual void DrawGlyphFrame(TdxBarItemControlDrawParams*, HDC, const TRect&) const {}
+  virtual HBRUSH GlyphBackgroundBrush(TdxBarItemControlDrawParams* AParams) const;
+  virtual bool NeedsGlyphBackground(TdxBarItemControlDrawParams* AParams) const;
+  virtual bool DrawsGlyphBackground(TdxBarItemControlDrawParams* AParams) const;
+  // With Solid, FillRect with the brush; else the bar's own background, the brush as fall-back.
+  virtual void FillItemBackground(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& R, HBRUSH Brush,
+                                  bool Solid) const;
 
  private:
   TcxCustomLookAndFeelPainterClass FSkinPainter;
