@@ -18,13 +18,20 @@ class TExceptionCatcher : public TObject {
   std::vector<String> Messages;
 };
 
-// Counts the EN_CHANGE commands an edit receives.
+// Records the WParam of one message a window receives.
 struct TSpy {
   static LRESULT CALLBACK Proc(HWND W, UINT M, WPARAM WP, LPARAM LP) {
-    if (M == WM_COMMAND && HIWORD(WP) == EN_CHANGE) ++Count;
+    if (M == Watched) Seen.push_back(WP);
     return CallWindowProcW(Old, W, M, WP, LP);
   }
-  static inline int Count = 0;
+  static void Attach(HWND W, UINT Message) {
+    Watched = Message;
+    Seen.clear();
+    Old = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(W, GWLP_WNDPROC, LONG_PTR(&Proc)));
+  }
+  static void Detach(HWND W) { SetWindowLongPtrW(W, GWLP_WNDPROC, LONG_PTR(Old)); }
+  static inline UINT Watched = 0;
+  static inline std::vector<WPARAM> Seen;
   static inline WNDPROC Old = nullptr;
 };
 
@@ -366,12 +373,11 @@ TEST_F(BarControlTest, TheMessagesOfABarControl) {
   ReleaseDC(edit, dc);
 
   // An unhandled EN_CHANGE goes back to the child that sent it, never to the bar itself.
-  TSpy::Old = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(edit, GWLP_WNDPROC, LONG_PTR(&TSpy::Proc)));
+  TSpy::Attach(edit, WM_COMMAND);
   SendMessageW(wnd, WM_COMMAND, MAKEWPARAM(7, EN_CHANGE), LPARAM(edit));
-  EXPECT_EQ(TSpy::Count, 1);
   SendMessageW(wnd, WM_COMMAND, MAKEWPARAM(7, EN_CHANGE), LPARAM(wnd));
-  EXPECT_EQ(TSpy::Count, 1);
-  SetWindowLongPtrW(edit, GWLP_WNDPROC, LONG_PTR(TSpy::Old));
+  TSpy::Detach(edit);
+  EXPECT_EQ(TSpy::Seen, std::vector<WPARAM>{MAKEWPARAM(7, EN_CHANGE)});
   DestroyWindow(edit);
 }
 
@@ -473,6 +479,47 @@ TEST_F(BarControlTest, ABarAndItsControlMayGoInEitherOrder) {
   EXPECT_EQ(control->ViewInfo()->GetItemControlCount(), 0);
   control->Repaint();
   Pump();
+}
+
+TEST_F(BarControlTest, ClosingUpTravelsToTheParentUnlessByEscape) {
+  TTestBarControl* parent = Control();
+  TTestBarControl* child = Control();
+  parent->SetChildBar(child);
+  for (const bool escape : {false, true}) {
+    SCOPED_TRACE(escape ? "by Escape" : "plain");
+    parent->SetActive(true);
+    child->SetActive(true);
+    ASSERT_TRUE(parent->IsActive() && child->IsActive());
+    if (escape) child->CloseByEscape();
+    else child->CloseUpChain();
+    EXPECT_FALSE(child->IsActive());
+    EXPECT_EQ(parent->IsActive(), escape);
+    EXPECT_EQ(child->State() & bcsClosingUp, 0);
+  }
+}
+
+TEST_F(BarControlTest, AHintGoesBelowTheCursorOrAboveTheControlAtTheScreensFoot) {
+  TTestBarControl* control = Control();
+  Form->Show();
+  Pump();
+  TPoint p{100, 100};
+  control->CalcHintPosition(p, 30);
+  EXPECT_EQ(p, (TPoint{100, 100 + ScaleByScreenDPI(20)}));
+  const TRect work = GetMonitorWorkAreaAtPoint(TPoint{100, 100});
+  p = TPoint{100, work.Bottom - 10};
+  control->CalcHintPosition(p, 30);
+  RECT w{};
+  GetWindowRect(control->Handle(), &w);
+  EXPECT_EQ(p.Y, w.top - 30);
+}
+
+TEST_F(BarControlTest, ActivationIsDrawnAndPassedToTheParentCaption) {
+  TTestBarControl* control = Control();
+  TSpy::Attach(Form->Handle(), WM_NCACTIVATE);
+  SendMessageW(control->Handle(), WM_NCACTIVATE, 1, 0);
+  SendMessageW(control->Handle(), WM_NCACTIVATE, 0, 0);
+  TSpy::Detach(Form->Handle());
+  EXPECT_EQ(TSpy::Seen, std::vector<WPARAM>{1});
 }
 
 // --- Item controls ---------------------------------------------------------------------------
