@@ -681,9 +681,9 @@ int TdxBarItemControl::CalcMenuItemHeight() {
 }
 
 int TdxBarItemControl::CalcMenuItemWidth() {
-  int width = CalcContentWidth();
-  GetPainter()->AdjustItemSize(width);
-  return width;
+  TSize size{CalcContentWidth(), 0};
+  GetPainter()->AdjustItemSize(size);
+  return size.cx;
 }
 
 int TdxBarItemControl::CalcHeight() {

@@ -153,16 +153,15 @@ void TdxBarPainter::DrawSpinArrow(HDC DC, const TRect& R, int ArrowSize, bool Up
   }
 }
 
-void TdxBarPainter::DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Transparent,
-                                          int PressedOffset) const {
-  const int oldMode = SetBkMode(DC, Transparent ? TRANSPARENT : OPAQUE);
+void TdxBarPainter::DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Opaque,
+                                          int Offset) const {
+  if (Opaque) FillWith(DC, R, COLOR_BTNFACE);
   const COLORREF oldText = SetTextColor(DC, GetSysColor(COLOR_BTNTEXT));
-  const COLORREF oldBack = SetBkColor(DC, GetSysColor(COLOR_BTNFACE));
-  RECT r{R.Left + PressedOffset, R.Top + PressedOffset, R.Right + PressedOffset, R.Bottom + PressedOffset};
+  const int oldMode = SetBkMode(DC, TRANSPARENT);
+  RECT r{R.Left + Offset, R.Top + Offset, R.Right + Offset, R.Bottom + Offset};
   DrawTextW(DC, Caption.c_str(), int(Caption.size()), &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-  SetBkColor(DC, oldBack);
-  SetTextColor(DC, oldText);
   SetBkMode(DC, oldMode);
+  SetTextColor(DC, oldText);
 }
 
 void TdxBarPainter::DrawExpandArrows(HDC DC, const TRect& R, int Size, bool Selected) const {
@@ -222,8 +221,7 @@ TRect TdxBarPainter::CalcCaptionContentRect(const TRect& R) const {
   return TRect{R.Left + o.Left, R.Top + o.Top + b.Top, R.Right - o.Right, R.Bottom - o.Bottom - b.Bottom};
 }
 
-TSize TdxBarPainter::SizeGripSize(TdxBarManager* AManager) const {
-  if (AManager && AManager->ThemesUsable()) return GetThemedSizeGripExtent();
+TSize TdxBarPainter::SizeGripSize() const {
   return TSize{GetSystemMetrics(SM_CXHSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
 }
 
@@ -258,7 +256,7 @@ TRect TdxBarPainter::CalcBarBorders(TdxBar* ABar, TdxBarDockingStyle AStyle, boo
   if (AStyle == dsBottom && ABar->WholeRow()) {
     const TRect o = StatusBarBorderOffsets();
     b = TRect{o.Left, StatusBarTopSpace() + o.Top, o.Right, o.Bottom};
-    if (ASizeGrip) b.Right += SizeGripSize(ABar->BarManager()).cx;
+    if (ASizeGrip) b.Right += SizeGripSize().cx;
   }
   return b;
 }

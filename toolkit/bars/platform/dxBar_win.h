@@ -147,7 +147,7 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual int EditItemHeight(int TextHeight) const;
   virtual int MenuItemHeight(TCustomdxBarControl* ABarControl) const;
   virtual void AdjustMenuItemHeight(int&) const {}
-  virtual void AdjustItemSize(int&) const {}
+  virtual void AdjustItemSize(TSize&) const {}
   virtual int MenuReferenceTextSize() const { return 19; }
   virtual TRect ItemContentMargins() const { return TRect{3, 0, 3, 0}; }
   virtual int MenuIconAreaSize(TdxBarItemControl* AItemControl) const;
@@ -198,8 +198,7 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual void DrawMark(HDC DC, const TRect& R, bool Horizontal, bool QuickCustomizing, bool HasHiddenLinks,
                         int ClientWidth) const;
   virtual void DrawSpinArrow(HDC DC, const TRect& R, int ArrowSize, bool Up, bool Enabled) const;
-  virtual void DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Transparent,
-                                     int PressedOffset) const;
+  virtual void DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Opaque, int Offset) const;
   virtual void DrawExpandArrows(HDC DC, const TRect& R, int Size, bool Selected) const;
   virtual void DrawExpandButtonFrame(HDC DC, const TRect& R, HBRUSH LightBrush) const;
   // Drawn off screen in 24 bits, copied, and its rectangle taken out of the clip region.
@@ -214,7 +213,7 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual TRect CalcCaptionContentRect(const TRect& R) const;
   virtual int StatusBarTopSpace() const { return 2; }
   virtual TRect StatusBarBorderOffsets() const { return TRect{}; }
-  virtual TSize SizeGripSize(TdxBarManager* AManager) const;
+  virtual TSize SizeGripSize() const;
   // Left, top, right and bottom border widths of a bar for a docking style.
   virtual TRect CalcBarBorders(TdxBar* ABar, TdxBarDockingStyle AStyle, bool ASizeGrip) const;
   // A large glyph in its area: centred, or at the edge its layout (a
