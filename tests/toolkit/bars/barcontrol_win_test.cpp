@@ -708,6 +708,25 @@ TEST_F(BarControlTest, AClickThatFreesItsItemIsSurvived) {
   FreeObjectLink(controlLink);
 }
 
+TEST_F(BarControlTest, AToolbarButtonLooksPressedWhileItsClickRunsAMenuRowDoesNot) {
+  struct TPressLog : TObject {
+    TdxBarItemLink* Link = nullptr;
+    std::vector<bool> Seen;
+    void Click(TObject*) { Seen.push_back(Link->Control()->Pressed()); }
+  } log;
+  auto* item = Item(L"Apply");
+  item->UnclickAfterDoing = true;
+  item->SetOnClick(TNotifyEvent(&log, &TPressLog::Click));
+  log.Link = Add(item);
+  for (const int kind : {0, 2}) {
+    TTestBarControl* control = Control(200, 100, [&](TTestBarControl* b) { b->Kind = kind; });
+    log.Link->Control()->ControlClick(true);
+    EXPECT_FALSE(log.Link->Control()->Pressed());
+    control->Free();
+  }
+  EXPECT_EQ(log.Seen, (std::vector<bool>{true, false}));
+}
+
 TEST_F(BarControlTest, OnlyAMenuClickPlaysTheMenuCommandSound) {
   TClickLog log;
   auto* item = Item(L"Do");
@@ -965,6 +984,16 @@ TEST_F(BarControlTest, APaintedBarShowsItsItemsAndTheSelection) {
 
 TEST_F(BarControlTest, GdiObjectsStayCountedAfterRepaintsAndControlsMadeAndFreed) {
   for (int i = 0; i < 5; ++i) Add(Item(L"Item " + IntToStr(i)), i == 2);
+  // One item with a style font and a style background of its own.
+  auto* style = new TcxStyle(Form);
+  std::unique_ptr<TFont> font(new TFont);
+  font->SetSize(12);
+  style->SetFont(font.get());
+  style->SetColor(TColor(RGB(250, 240, 200)));
+  auto* styled = Item(L"Styled");
+  styled->StyleBackground = true;
+  styled->SetStyle(style);
+  Add(styled);
   TTestBarControl* control = Control(300, 24);
   Form->Show();
   Pump();

@@ -290,7 +290,8 @@ class TCustomdxBarControl : public TCustomControl {
   TPoint FLastMousePos{-1, -1};
 
  private:
-  void ItemLinksGone();
+  // DoDestroy runs once, whether the control is freed or deleted.
+  void NotifyDestroyOnce();
 
   std::unique_ptr<TcxCanvas> FCanvas;
   std::unique_ptr<TcxScreenCanvas> FActiveCanvas;
@@ -303,7 +304,7 @@ class TCustomdxBarControl : public TCustomControl {
   TdxBarDockingStyle FDockingStyle = dsNone;
   std::vector<std::unique_ptr<TdxBarContainerLinkData>> FExpandedLinks;
   std::vector<HWND> FCtlColorPosted;
-  bool FInDestructor = false;
+  bool FInDestructor = false, FDestroyNotified = false;
   bool FIsActive = false;
   TdxBarItemLinks* FItemLinks = nullptr;
   TRect FOwnerBounds{};

@@ -82,11 +82,12 @@ void TCustomdxBarControl::BeforeDestruction() {
   inherited::BeforeDestruction();
   // The window goes while the descendant's answers are still there: its item
   // controls are told that their parent window goes.
-  DoDestroy();
+  NotifyDestroyOnce();
   if (HandleAllocated()) DestroyHandle();
 }
 
 TCustomdxBarControl::~TCustomdxBarControl() {
+  NotifyDestroyOnce();
   FInDestructor = true;
   if (HandleAllocated()) DestroyHandle();
   else DestroyControls();
@@ -106,6 +107,12 @@ TCustomdxBarControl::~TCustomdxBarControl() {
 
 void TCustomdxBarControl::DoDestroy() {
   if (OnDestroy) OnDestroy(this);
+}
+
+void TCustomdxBarControl::NotifyDestroyOnce() {
+  if (FDestroyNotified) return;
+  FDestroyNotified = true;
+  DoDestroy();
 }
 
 TdxBarManager* TCustomdxBarControl::GetBarManager() const { return dynamic_cast<TdxBarManager*>(Owner()); }
