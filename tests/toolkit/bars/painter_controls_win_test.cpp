@@ -83,8 +83,9 @@ TEST(BarPainterControls, SmallAnswers) {
   EXPECT_EQ(parts, (std::vector<TRect>{{10, 0, 49, 22}, {49, 0, 60, 22}}));
   base.CalcButtonParts(false, 11, TRect{10, 0, 60, 22}, parts);
   EXPECT_EQ(parts, (std::vector<TRect>{{10, 0, 60, 22}}));
-  EXPECT_EQ(base.SubItemArrowOffset(13), -6);
-  EXPECT_EQ(base.SubItemArrowOffset(-13), 7);
+  EXPECT_EQ(base.SubItemArrowOffset(13), -7);
+  EXPECT_EQ(base.SubItemArrowOffset(12), -6);
+  EXPECT_EQ(base.SubItemArrowOffset(-13), 6);
   EXPECT_EQ(base.CalcCaptionContentRect(TRect{0, 0, 100, 30}), (TRect{2, 4, 98, 25}));
   EXPECT_EQ(base.EditItemHeight(13), 13 + 4 + 5);
   EXPECT_EQ(flat.EditItemHeight(13), 13 + 2 + 5);

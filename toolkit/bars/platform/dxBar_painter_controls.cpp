@@ -96,8 +96,9 @@ bool TdxBarPainter::UseFadedDisabledImages(TdxBarManager* AManager) const {
 bool TdxBarPainter::FlatStyleOnColouredFace() const { return HasFlatLook() && !ButtonFaceIsWhite(); }
 
 int TdxBarPainter::SubItemArrowOffset(int FontHeight) const {
-  // Halved towards minus infinity, also for the negative heights of a font in points.
-  return -(FontHeight >= 0 ? FontHeight / 2 : (FontHeight - 1) / 2);
+  // Minus half the height, rounded towards minus infinity: 13 gives -7.
+  const int negated = -FontHeight;
+  return negated >= 0 ? negated / 2 : -((-negated + 1) / 2);
 }
 
 int TdxBarPainter::ButtonGlyphSize(TdxBarManager* AManager) const {
