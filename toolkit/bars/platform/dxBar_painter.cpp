@@ -151,9 +151,10 @@ TRect TdxBarPainter::MenuCheckMarkRect(const TRect& GlyphRect, int FontPoints) {
   return TRect{x, y, x + w, y + h};
 }
 
-void TdxBarPainter::DrawMenuCheckMark(HDC DC, const TRect& GlyphRect, int FontPoints, TColor Color) const {
+void TdxBarPainter::DrawMenuCheckMark(HDC DC, const TRect& GlyphRect, int FontPoints, TColor Color,
+                                      bool Enabled) const {
   const TRect r = MenuCheckMarkRect(GlyphRect, FontPoints);
-  DrawCheckMarkGlyph(DC, r.TopLeft(), FontPoints >= 16 ? 2 : 1, Color);
+  DrawCheckMarkGlyph(DC, r.TopLeft(), FontPoints >= 16 ? 2 : 1, Color, Enabled);
 }
 
 void TdxBarPainter::DrawArrowTriangle(HDC DC, const TRect& R, TcxArrowDirection Direction, TColor Color) const {

@@ -111,11 +111,11 @@ class TdxBarPainter : public TcxIUnknownObject {
   // An enabled item whose style assigns a text colour is drawn in it.
   virtual void ItemTextColors(bool Enabled, bool Selected, bool Flat, TColor& First, TColor& Second,
                               const TdxBarItemControl* AItemControl = nullptr) const;
-  virtual void DrawCheckMarkGlyph(HDC, const TPoint&, int, TColor) const {}
+  virtual void DrawCheckMarkGlyph(HDC, const TPoint&, int, TColor, bool) const {}
   // The check mark's rectangle centred in a glyph rectangle: 9 x 7, 18 x 14
   // with a bar font of 16 points or more.
   static TRect MenuCheckMarkRect(const TRect& GlyphRect, int FontPoints);
-  virtual void DrawMenuCheckMark(HDC DC, const TRect& GlyphRect, int FontPoints, TColor Color) const;
+  virtual void DrawMenuCheckMark(HDC DC, const TRect& GlyphRect, int FontPoints, TColor Color, bool Enabled) const;
   virtual void DrawArrowTriangle(HDC DC, const TRect& R, TcxArrowDirection Direction, TColor Color) const;
   virtual void DrawCaptionDownArrow(HDC DC, const TRect& R, TColor Color) const;
   virtual void DrawMarkChevrons(HDC DC, bool Horizontal, bool Small, int Offset, int ClientWidth) const;
