@@ -33,6 +33,10 @@ class TdxBarManager;
 class TdxBar;
 class TdxBarItem;
 class TdxBarGroup;
+class TcxStyle;
+class TCustomdxBarControl;
+class TdxBarItemControl;
+class TdxBarItemControlDrawParams;
 
 enum TdxBarDockingStyle { dsNone, dsLeft, dsTop, dsRight, dsBottom };
 VAMIRE_ENUM_NAMES(TdxBarDockingStyle, L"dsNone", L"dsLeft", L"dsTop", L"dsRight", L"dsBottom")
@@ -104,12 +108,14 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual TColor ItemTextColor(bool Selected, bool Flat) const;
   // First and second colour of an item's text; they differ for embossed
   // disabled text, whose second colour is drawn one pixel right and down first.
-  virtual void ItemTextColors(bool Enabled, bool Selected, bool Flat, TColor& First, TColor& Second) const;
-  virtual void DrawCheckMarkGlyph(HDC, const TPoint&, int, TColor) const {}
+  // An enabled item whose style assigns a text colour is drawn in it.
+  virtual void ItemTextColors(bool Enabled, bool Selected, bool Flat, TColor& First, TColor& Second,
+                              const TdxBarItemControl* AItemControl = nullptr) const;
+  virtual void DrawCheckMarkGlyph(HDC, const TPoint&, int, TColor, bool) const {}
   // The check mark's rectangle centred in a glyph rectangle: 9 x 7, 18 x 14
   // with a bar font of 16 points or more.
   static TRect MenuCheckMarkRect(const TRect& GlyphRect, int FontPoints);
-  virtual void DrawMenuCheckMark(HDC DC, const TRect& GlyphRect, int FontPoints, TColor Color) const;
+  virtual void DrawMenuCheckMark(HDC DC, const TRect& GlyphRect, int FontPoints, TColor Color, bool Enabled) const;
   virtual void DrawArrowTriangle(HDC DC, const TRect& R, TcxArrowDirection Direction, TColor Color) const;
   virtual void DrawCaptionDownArrow(HDC DC, const TRect& R, TColor Color) const;
   virtual void DrawMarkChevrons(HDC DC, bool Horizontal, bool Small, int Offset, int ClientWidth) const;
@@ -117,7 +123,118 @@ class TdxBarPainter : public TcxIUnknownObject {
   // Item text on a device context; vertical text needs a rotated font selected
   // and gets its accelerator underline drawn by hand. Alignment: 0 left, 1 centre, 2 right.
   virtual void DrawItemText(HDC DC, UINT Format, bool Flat, bool Clip, bool Vertical, bool Selected, bool Enabled,
-                            int Alignment, const TRect& R, const String& Text) const;
+                            int Alignment, const TRect& R, const String& Text,
+                            const TdxBarItemControl* AItemControl = nullptr) const;
+
+  // --- What bar and item controls ask (dxBar_painter_controls.cpp)
+  virtual bool BarNeedsDoubleBuffer() const { return false; }
+  virtual bool AllowsLargeIcons() const { return true; }
+  virtual bool PaintsFlatItems() const { return false; }
+  // Whether the painter draws marks and buttons for fading: none of the base looks does.
+  virtual bool SupportsFading() const { return false; }
+  virtual bool UsesFlatPopupLook() const { return HasFlatLook(); }
+  virtual bool BarControlHasShadow(TCustomdxBarControl* ABarControl) const;
+  virtual bool BarControlShadowReachesParent(TCustomdxBarControl* ABarControl) const;
+  virtual HBRUSH BarControlBrush(TCustomdxBarControl* ABarControl) const;
+  virtual HBRUSH ToolbarBrush() const { return GetSysColorBrush(COLOR_BTNFACE); }
+  virtual HBRUSH BarBrush() const { return ToolbarBrush(); }
+  virtual HBRUSH DownBrush() const;
+  virtual HBRUSH DownSelectedBrush() const { return GetSysColorBrush(COLOR_BTNFACE); }
+  virtual HBRUSH SelectedBrush() const { return GetSysColorBrush(COLOR_HIGHLIGHT); }
+  // The text height of "Wg" in the DC's font plus 6.
+  virtual int EditHeight(HDC DC) const;
+  // An edit-like item's height for a text height.
+  virtual int EditItemHeight(int TextHeight) const;
+  virtual int MenuItemHeight(TCustomdxBarControl* ABarControl) const;
+  virtual void AdjustMenuItemHeight(int&) const {}
+  virtual void AdjustItemSize(TSize&) const {}
+  virtual int MenuReferenceTextSize() const { return 19; }
+  virtual TRect ItemContentMargins() const { return TRect{3, 0, 3, 0}; }
+  virtual int MenuIconAreaSize(TdxBarItemControl* AItemControl) const;
+  virtual int SubMenuTopOffset() const { return 0; }
+  // The rectangle a caption needs on one line in the DC's font.
+  virtual TRect CalcItemTextRect(HDC DC, const String& Caption) const;
+  // With a drop-down part, the main part ends where the arrow part begins.
+  virtual void CalcButtonParts(bool HasDropDownPart, int ArrowWidth, const TRect& R,
+                               std::vector<TRect>& Parts) const;
+  virtual void DrawItemCaption(TdxBarItemControlDrawParams* AParams, HDC DC, UINT Format, const TRect& R,
+                               int Alignment) const;
+
+  // --- Colours, flags and shapes the bars, menus and item kinds share
+  virtual void ItemDisabledTextColors(bool Selected, bool Flat, TColor& First, TColor& Second) const;
+  virtual TColor ItemDefaultTextColor(bool Selected, bool Flat) const { return ItemTextColor(Selected, Flat); }
+  virtual bool ItemArrowUsesTextColor() const { return false; }
+  // clDefault: the arrow routine picks its own colours.
+  virtual TColor ItemArrowColor(bool Enabled, bool Selected, bool Flat) const;
+  virtual bool UseFadedDisabledImages(TdxBarManager* AManager) const;
+  virtual bool ItemHasSeparateDropDownLook() const { return false; }
+  virtual bool NonRecentKeepsMenuBrush() const { return false; }
+  virtual bool SubItemArrowAlwaysShown() const { return false; }
+  virtual bool BarHasOwnNonClient() const { return false; }
+  virtual bool UseGrayGlyphsWhenDisabled() const { return false; }
+  virtual bool GlyphHighlightShadow() const { return false; }
+  virtual bool UsesNativeGlyphFrame() const { return false; }
+  virtual bool ButtonHasSeparateArrowFrame() const { return false; }
+  virtual bool ButtonCanShowPushed() const { return true; }
+  virtual bool EditHasOwnFrame() const { return false; }
+  virtual bool UsesMenuItemBrush() const { return true; }
+  virtual bool FlatStyleOnColouredFace() const;
+  virtual int GlyphShiftX() const { return 0; }
+  virtual int GlyphShiftY() const { return 0; }
+  virtual int LoweredFrameExtraWidth() const { return 0; }
+  virtual int DockRowSpacing() const { return 0; }
+  virtual int AutoAlignToolbarOffset() const { return 0; }
+  // Minus half the bar font's height, rounded down.
+  virtual int SubItemArrowOffset(int FontHeight) const;
+  virtual int ButtonGlyphSize(TdxBarManager* AManager) const;
+  // The glyph room of a large button: (large icons + 1) glyph sizes, made even.
+  virtual int LargeButtonGlyphSpace(TdxBarManager* AManager) const;
+  virtual TColor CaptionColor(bool Active) const;
+  virtual TColor CaptionTextColor() const;
+  virtual TColor MarkArrowColor() const;
+  virtual int MarkElementColor() const { return COLOR_BTNTEXT; }
+  // A mark rectangle 16 pixels high or less: the chevrons start a row higher.
+  virtual bool BarIsSmall(const TRect& MarkRect) const { return MarkRect.Bottom - MarkRect.Top <= 16; }
+  virtual void DrawMark(HDC DC, const TRect& R, bool Horizontal, bool QuickCustomizing, bool HasHiddenLinks,
+                        int ClientWidth) const;
+  virtual void DrawSpinArrow(HDC DC, const TRect& R, int ArrowSize, bool Up, bool Enabled) const;
+  virtual void DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Opaque, int Offset) const;
+  virtual void DrawExpandArrows(HDC DC, const TRect& R, int Size, bool Selected) const;
+  virtual void DrawExpandButtonFrame(HDC DC, const TRect& R, HBRUSH LightBrush) const;
+  // Drawn off screen in 24 bits, copied, and its rectangle taken out of the clip region.
+  virtual void PaintExpandButton(HDC DC, const TRect& R, int ArrowSize, bool Selected, HBRUSH Background,
+                                 HBRUSH LightBrush) const;
+  virtual int ScrollButtonHeight(int TextSize) const { return TextSize; }
+  virtual int ScrollArrowSize(int Height) const { return Height / 3 - 1; }
+  // DrawEdge sunken outer on all sides; R shrinks by 1.
+  virtual void DrawLoweredFrame(HDC DC, TRect& R) const;
+  virtual void FillDisabledShadow(HDC DC, const TRect& R) const;
+  virtual TRect CaptionBorderWidths() const { return TRect{0, 2, 0, 2}; }
+  virtual TRect CalcCaptionContentRect(const TRect& R) const;
+  virtual int StatusBarTopSpace() const { return 2; }
+  virtual TRect StatusBarBorderOffsets() const { return TRect{}; }
+  virtual TSize SizeGripSize() const;
+  // Left, top, right and bottom border widths of a bar for a docking style.
+  virtual TRect CalcBarBorders(TdxBar* ABar, TdxBarDockingStyle AStyle, bool ASizeGrip) const;
+  // A large glyph in its area: centred, or at the edge its layout (a
+  // TdxBarGlyphLayout) names when a caption is shown.
+  virtual TRect PlaceLargeGlyph(const TRect& Area, const TSize& Glyph, bool ShowsCaption, int Layout,
+                                bool Rotated) const;
+  // The caption of a large button beside its glyph; Alignment 0 left, 1 centre, 2 right.
+  virtual TRect CalcLargeButtonTextRect(const TRect& ItemRect, const TRect& GlyphRect, int Layout, bool Rotated,
+                                        int& Alignment) const;
+  // An item control's glyph: its rectangle in R (kept as the view info's
+  // image bounds), then its background, frame and image.
+  virtual void DrawItemGlyph(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& R) const;
+  virtual void DrawItemGlyphImage(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& Area,
+                                  const TRect& GlyphRect, bool NoImage) const;
+  virtual void DrawGlyphFrame(TdxBarItemControlDrawParams*, HDC, const TRect&) const {}
+  virtual HBRUSH GlyphBackgroundBrush(TdxBarItemControlDrawParams* AParams) const;
+  virtual bool NeedsGlyphBackground(TdxBarItemControlDrawParams* AParams) const;
+  virtual bool DrawsGlyphBackground(TdxBarItemControlDrawParams* AParams) const;
+  // With Solid, FillRect with the brush; else the bar's own background, the brush as fall-back.
+  virtual void FillItemBackground(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& R, HBRUSH Brush,
+                                  bool Solid) const;
 
  private:
   TcxCustomLookAndFeelPainterClass FSkinPainter;
@@ -159,6 +276,8 @@ class TdxBarFlatPainter : public TdxBarPainter {
   TRect EditTextMargins() const override { return TRect{1, 1, 1, 1}; }
   int MenuItemTextIndent(bool InMenu, int TextSize) const override { return InMenu ? TextSize + 3 : 0; }
   bool HasFlatLook() const override { return true; }
+  int MenuReferenceTextSize() const override { return 20; }
+  bool PaintsFlatItems() const override { return true; }
 };
 class TdxBarOffice11Painter : public TdxBarFlatPainter {
   VAMIRE_CLASS(TdxBarOffice11Painter, TdxBarFlatPainter)
@@ -579,6 +698,16 @@ class TdxBarItemLink : public TcxInterfacedCollectionItem {
   intptr_t Data = 0;
   // Test hook: how many links exist.
   static int LiveCount();
+  // --- the screen side: the item control shown while the collection has a bar
+  // control, and the rectangle the bar control's layout gives the link
+  // (dxBar_itemcontrol.cpp)
+  TdxBarItemControl* Control() const { return FControl; }
+  TCustomdxBarControl* BarControl() const;
+  const TRect& ItemRect() const { return FItemRect; }
+  void SetItemRect(const TRect& R) { FItemRect = R; }
+  void CreateControl();
+  void FreeControl();
+  void RecreateControl();
   // Pending loaded state, applied by the collection after loading.
   bool LoadedVisible = true;
   int LoadedRecentIndex = -1, LoadedUseCount = 0;
@@ -586,6 +715,7 @@ class TdxBarItemLink : public TcxInterfacedCollectionItem {
  private:
   friend class TdxBarItemLinks;
   friend class TdxBarItem;
+  friend class TdxBarItemControl;
   void SetRecencyAnew();
   void Notify();
   void ReadItemName(TReader* Reader);
@@ -605,6 +735,8 @@ class TdxBarItemLink : public TcxInterfacedCollectionItem {
   int FUseCount = 0, FPrevRecentIndex = -1, FPendingRecentIndex = -1;
   TdxBarItemLink* FOriginalLink = nullptr;
   TdxBar* FMergeOrigin = nullptr;
+  TdxBarItemControl* FControl = nullptr;
+  TRect FItemRect{};
 };
 
 // The menu options of a link collection; an option not assigned answers the collection's default.
@@ -696,6 +828,10 @@ class TdxBarItemLinks : public TCollection {
   void EndUpdate() override;
   bool IsAssigning() const { return FAssigning; }
   TNotifyEvent OnChange;
+  // The bar control that shows the links (null while none does).
+  TCustomdxBarControl* BarControl() const { return FBarControl; }
+  void SetBarControl(TCustomdxBarControl* Value) { FBarControl = Value; }
+  bool HasItemControl(const TdxBarItemControl* AControl) const;
 
   virtual bool AllLinksFit() const;
   virtual TdxBarItemLink* FindLinkByAcceleratorFrom(uint16_t Key, TShiftState Shift, TdxBarItemLink* ALink) = 0;
@@ -724,6 +860,7 @@ class TdxBarItemLinks : public TCollection {
   int FRecentLimit = -1, FSavedRecentLimit = -1;
   bool FUseRecentItems = true, FAssigning = false, FDestroying = false;
   std::unique_ptr<TdxBarItemOptions> FItemOptions;
+  TCustomdxBarControl* FBarControl = nullptr;
 };
 
 // The links of a bar.
