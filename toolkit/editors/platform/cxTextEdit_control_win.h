@@ -443,7 +443,9 @@ class TcxFilterTextEditHelper : public TcxCustomFilterEditHelper {
   static TClass GetEditorClass() { return TcxTextEdit::StaticClass(); }
   static void PreparePropertiesForFilter(TcxCustomFilterEditHelperClass AHelper, TcxCustomEditProperties* AProperties,
                                          TcxCustomEditProperties* ASource, bool AKeepButtons);
-  static void AssignFilterValue(TcxCustomEdit* AEdit, const Variant& AValue) { AEdit->AssignEditValue(AValue); }
+  static void AssignFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties*, const Variant& AValue) {
+    AEdit->AssignEditValue(AValue);
+  }
 };
 
 void cxTextEditControl_Initialize();
