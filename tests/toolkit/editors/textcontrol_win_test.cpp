@@ -637,6 +637,9 @@ TEST_F(TTextControlFixture, ACodeWrittenValueShowsAndNeverRaises) {
   EXPECT_EQ(edit->Text(), L"42");
   edit->SetEditValue(Variant::Null());
   EXPECT_EQ(edit->Text(), L"");
+  edit->SetEditValue(Variant(L"x"));
+  EXPECT_NO_THROW(edit->SetEditValue(VarArrayOf({Variant(1), Variant(2)})));
+  EXPECT_EQ(edit->Text(), L"") << "a value with no text shows as none";
   edit->SetText(L"typed");
   EXPECT_EQ(VarToStr(edit->EditValue()), L"typed");
 }
