@@ -93,6 +93,21 @@ class TCountEdit : public TcxTextEdit {
   }
 };
 
+// A fixed list, as a combo box's: only an item's text is a valid text.
+class TFixedListProperties : public TcxTextEditProperties {
+  VAMIRE_TEXT_EDIT_PROPERTIES_CLASS(TFixedListProperties, TcxTextEditProperties)
+ public:
+  using TCreateArg = TPersistent;
+  explicit TFixedListProperties(TPersistent* AOwner) : TcxTextEditProperties(AOwner, StaticClass()) {}
+  TcxTextEditingStyle GetEditingStyle() override { return tesCompleteFromList; }
+};
+
+class TFixedListEdit : public TcxTextEdit {
+  VAMIRE_CLASS(TFixedListEdit, TcxTextEdit)
+ public:
+  explicit TFixedListEdit(TComponent* AOwner) : TcxTextEdit(AOwner, TFixedListProperties::StaticClass()) {}
+};
+
 void SetClipboardText(const String& AText) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
@@ -381,6 +396,28 @@ TEST_F(TTextControlFixture, SetItemIndexOverTheLookupItems) {
   EXPECT_EQ(Log.Clicks, 2);
 }
 
+// A list-style editor never takes a text that is not an item, from code,
+// a paste or the clipboard path alike; an item's text it takes.
+TEST_F(TTextControlFixture, AListStyleEditorKeepsOnlyItemTexts) {
+  auto* edit = new TFixedListEdit(Form);
+  edit->SetParent(Form);
+  edit->SetBounds(10, 10, 160, 21);
+  for (const wchar_t* item : {L"Apple", L"apricot", L"Banana"}) edit->Properties()->LookupItems()->Add(item);
+  ShowAndFocus(edit);
+  edit->SetText(L"Pear");
+  EXPECT_EQ(edit->Text(), L"");
+  edit->SetText(L"Banana");
+  EXPECT_EQ(edit->Text(), L"Banana");
+  SetClipboardText(L"Pear");
+  edit->PasteFromClipboard();
+  EXPECT_EQ(edit->Text(), L"Banana");
+  edit->SetSelText(L"Pear");
+  EXPECT_EQ(edit->Text(), L"Banana");
+  SetClipboardText(L"Apple");
+  edit->PasteFromClipboard();
+  EXPECT_EQ(edit->Text(), L"Apple");
+}
+
 // --- Modal forms --------------------------------------------------------------------------------
 struct TModalScript : TObject {
   TcxTextEdit* Edit = nullptr;
@@ -637,6 +674,9 @@ TEST_F(TTextControlFixture, ACodeWrittenValueShowsAndNeverRaises) {
   EXPECT_EQ(edit->Text(), L"42");
   edit->SetEditValue(Variant::Null());
   EXPECT_EQ(edit->Text(), L"");
+  edit->SetEditValue(Variant(L"x"));
+  EXPECT_NO_THROW(edit->SetEditValue(VarArrayOf({Variant(1), Variant(2)})));
+  EXPECT_EQ(edit->Text(), L"") << "a value with no text shows as none";
   edit->SetText(L"typed");
   EXPECT_EQ(VarToStr(edit->EditValue()), L"typed");
 }
