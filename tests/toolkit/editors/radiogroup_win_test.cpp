@@ -81,6 +81,46 @@ TEST(TGroupBoxControl, TheAcceleratorFocusesTheFirstChild) {
   delete form;
 }
 
+// The caption shows in the caption font: the same text drawn by the system in
+// that font and colour on the box's colour gives the same pixels.
+TEST(TGroupBoxControl, TheCaptionIsDrawnInItsFont) {
+  test_support::THostForm* form = test_support::MakeForm(360, 220);
+  auto* box = new TcxGroupBox(form);
+  box->SetParent(form);
+  box->SetBounds(10, 10, 200, 120);
+  box->SetCaption(L"Matrix 矩阵");
+  box->Style()->LookAndFeel()->SetNativeStyle(false);
+  box->Style()->SetColor(clWhite);
+  box->Style()->SetTextColor(clBlack);
+  box->HandleNeeded();
+  box->RefreshIfNeeded();
+  const vamire_test::Capture shot = vamire_test::PrintClient(box->Handle(), box->Width(), box->Height(), 0x00FFFFFF);
+  const TRect r = box->GroupViewInfo()->CaptionTextRect;
+  ASSERT_GT(r.Right - r.Left, 20);
+  TBitmap reference;
+  reference.SetPixelFormat(pf24bit);
+  reference.SetSize(r.Right - r.Left, r.Bottom - r.Top);
+  HDC dc = reference.Canvas()->Handle();
+  RECT all{0, 0, r.Right - r.Left, r.Bottom - r.Top};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  const HGDIOBJ old = SelectObject(dc, box->CaptionFont()->Handle());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  DrawTextW(dc, box->Caption().c_str(), -1, &all, DT_SINGLELINE | DT_LEFT | DT_TOP);
+  SelectObject(dc, old);
+  GdiFlush();
+  const vamire_test::Capture expected = vamire_test::CaptureDC(dc, 0, 0, r.Right - r.Left, r.Bottom - r.Top);
+  int differing = 0, ink = 0;
+  for (int y = 0; y < expected.Height; ++y)
+    for (int x = 0; x < expected.Width; ++x) {
+      differing += shot.At(r.Left + x, r.Top + y) != expected.At(x, y);
+      ink += expected.At(x, y) != expected.At(0, 0);
+    }
+  EXPECT_GT(ink, 20);
+  EXPECT_EQ(differing, 0);
+  delete form;
+}
+
 TEST(TGroupBoxControl, CaptionIndentAndColumnsKeepTheirMinimum) {
   test_support::THostForm* form = test_support::MakeForm();
   auto* box = new TcxGroupBox(form);
