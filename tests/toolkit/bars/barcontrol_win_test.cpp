@@ -980,6 +980,9 @@ TEST_F(BarControlTest, APaintedBarShowsItsItemsAndTheSelection) {
   const TRect p = Bar->ItemLinks()->Links(1)->Control()->ViewInfo()->ImageBounds();
   EXPECT_EQ(GetPixel(dc, p.Left + 8, p.Top + 8), RGB(40 + 12 * 8, 90, 200 - 8 * 8));
   ReleaseDC(control->Handle(), dc);
+  // Printed into another DC it draws the same client.
+  const auto printed = vamire_test::PrintClient(control->Handle(), 300, 24, 0x000000);
+  EXPECT_EQ(printed.Pixels, vamire_test::CaptureClient(control->Handle()).Pixels);
 }
 
 TEST_F(BarControlTest, GdiObjectsStayCountedAfterRepaintsAndControlsMadeAndFreed) {
