@@ -773,6 +773,21 @@ TEST_F(BarControlTest, TheHintIsTheShortPartAndTheShortcutInBrackets) {
   EXPECT_FALSE(c->GetHintData(vetoed, hint, shortcut));
 }
 
+TEST_F(BarControlTest, HidingAndShowingAnItemRemakesTheBarsControls) {
+  Add(Item(L"Stays"));
+  TdxBarItem* item = Item(L"Comes and goes");
+  TdxBarItemLink* link = Add(item);
+  TTestBarControl* control = Control();
+  ASSERT_NE(link->Control(), nullptr);
+  item->SetVisible(ivNever);
+  EXPECT_EQ(link->Control(), nullptr);
+  EXPECT_EQ(control->ViewInfo()->GetItemControlCount(), 1);
+  item->SetVisible(ivAlways);
+  ASSERT_NE(link->Control(), nullptr);
+  EXPECT_EQ(control->ViewInfo()->GetItemControlCount(), 2);
+  EXPECT_GT(link->ItemRect().Right, link->ItemRect().Left);
+}
+
 TEST_F(BarControlTest, ChangesOfTheItemReachItsControl) {
   TdxBarItem* item = Item(L"Before");
   TdxBarItemLink* link = Add(item);
