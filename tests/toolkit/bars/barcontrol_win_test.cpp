@@ -773,6 +773,21 @@ TEST_F(BarControlTest, TheHintIsTheShortPartAndTheShortcutInBrackets) {
   EXPECT_FALSE(c->GetHintData(vetoed, hint, shortcut));
 }
 
+TEST_F(BarControlTest, HidingAndShowingAnItemRemakesTheBarsControls) {
+  Add(Item(L"Stays"));
+  TdxBarItem* item = Item(L"Comes and goes");
+  TdxBarItemLink* link = Add(item);
+  TTestBarControl* control = Control();
+  ASSERT_NE(link->Control(), nullptr);
+  item->SetVisible(ivNever);
+  EXPECT_EQ(link->Control(), nullptr);
+  EXPECT_EQ(control->ViewInfo()->GetItemControlCount(), 1);
+  item->SetVisible(ivAlways);
+  ASSERT_NE(link->Control(), nullptr);
+  EXPECT_EQ(control->ViewInfo()->GetItemControlCount(), 2);
+  EXPECT_GT(link->ItemRect().Right, link->ItemRect().Left);
+}
+
 TEST_F(BarControlTest, ChangesOfTheItemReachItsControl) {
   TdxBarItem* item = Item(L"Before");
   TdxBarItemLink* link = Add(item);
@@ -980,6 +995,9 @@ TEST_F(BarControlTest, APaintedBarShowsItsItemsAndTheSelection) {
   const TRect p = Bar->ItemLinks()->Links(1)->Control()->ViewInfo()->ImageBounds();
   EXPECT_EQ(GetPixel(dc, p.Left + 8, p.Top + 8), RGB(40 + 12 * 8, 90, 200 - 8 * 8));
   ReleaseDC(control->Handle(), dc);
+  // Printed into another DC it draws the same client.
+  const auto printed = vamire_test::PrintClient(control->Handle(), 300, 24, 0x000000);
+  EXPECT_EQ(printed.Pixels, vamire_test::CaptureClient(control->Handle()).Pixels);
 }
 
 TEST_F(BarControlTest, GdiObjectsStayCountedAfterRepaintsAndControlsMadeAndFreed) {

@@ -354,13 +354,23 @@ void TdxBarItem::WidthChanged() {
 }
 
 void TdxBarItem::VisibleChanged() {
-  if (FBarManager) FBarManager->LockUpdate();
-  TdxBarFinally unlock([this] {
-    if (FBarManager) FBarManager->UnlockUpdate(true, true);
-  });
-  for (TdxBarItemLink* link : std::vector<TdxBarItemLink*>(FLinks))
-    if (TdxBarItemLinks* links = link->GetLinks()) links->RebuildLinkLists();
-  ComponentChanged();
+  {
+    if (FBarManager) FBarManager->LockUpdate();
+    TdxBarFinally unlock([this] {
+      if (FBarManager) FBarManager->UnlockUpdate(true, true);
+    });
+    for (TdxBarItemLink* link : std::vector<TdxBarItemLink*>(FLinks))
+      if (TdxBarItemLinks* links = link->GetLinks()) links->RebuildLinkLists();
+    ComponentChanged();
+  }
+  // Each bar control that shows a link of the item makes its item controls
+  // anew once the lock is gone: a link just hidden has a control to lose, one
+  // just shown has none yet.
+  std::vector<TCustomdxBarControl*> bars;
+  for (TdxBarItemLink* link : FLinks)
+    if (TCustomdxBarControl* bar = link->BarControl())
+      if (std::find(bars.begin(), bars.end(), bar) == bars.end()) bars.push_back(bar);
+  for (TCustomdxBarControl* bar : bars) bar->Rebuild();
 }
 
 void TdxBarItem::Changed(TdxBarControlKinds) {}
