@@ -234,3 +234,72 @@ bool TcxDropDownPopupState::EndFinalize() {
 void TcxDropDownPopupState::NoteCloseReason(TcxEditCloseUpReason AReason) {
   if (FFirstCloseReason == crUnknown) FFirstCloseReason = AReason;
 }
+
+// --- The combo box's list ------------------------------------------------------------------------
+TSize CalcComboPopupSize(const TcxComboPopupSizeParams& AParams, const TRect& AExtent, const TSize& AMinSize) {
+  const TcxComboPopupSizeParams& p = AParams;
+  const bool userSized = p.UserResized && p.Sizeable;
+  int width;
+  if (userSized || (!p.AutoSize && p.PopupWidth > 0)) width = p.PopupWidth;
+  else if (p.AutoSize) width = std::max(int(p.Content.cx) + AExtent.Left + AExtent.Right, p.OwnerWidth);
+  else width = p.OwnerWidth;
+  int height;
+  if ((userSized || p.PopupHeight != 0) && (p.Sizeable || !p.AutoSize)) height = p.PopupHeight;
+  else height = int(p.Content.cy) + AExtent.Top + AExtent.Bottom;
+  if (p.Sizeable) {
+    width = std::max(width, p.MinWidth);
+    height = std::max(height, p.MinHeight);
+  }
+  return TSize{std::max(width, int(AMinSize.cx)), std::max(height, int(AMinSize.cy))};
+}
+
+TSize CalcComboListSize(const TcxComboListMetrics& AList, int AHeightForRows, int AMaxHeight, int AMaxWidth) {
+  int height = AHeightForRows;
+  int width = AList.WidestItem + 4;
+  const bool rowsHidden = AList.DropDownRows < AList.ItemCount || (AMaxHeight > 0 && AMaxHeight < height);
+  // A list taller than the room scrolls instead of leaving the screen.
+  if (AMaxHeight > 0 && height > AMaxHeight) height = AMaxHeight;
+  if (rowsHidden) width += AList.VScrollWidth;
+  if (AMaxWidth > 0 && AMaxWidth < width) {
+    width = AMaxWidth;
+    height += AList.HScrollHeight;
+  }
+  return TSize{width, height};
+}
+
+TSize CalcComboListResize(TSize ASize, int ACurrentHeight, const TcxComboListMetrics& AList,
+                          int (*ARowHeight)(void*, int), void* AContext, int AScrollWidth, int AMaxHeight,
+                          int AMaxWidth) {
+  const int count = AList.ItemCount;
+  const auto within = [&](int T) { return AMaxHeight <= 0 || T <= AMaxHeight; };
+  bool rowsLeft = count > 0, hScroll = false;
+  // The height of the first ARows rows with the scroll bars they need.
+  const auto heightOf = [&](int ATotal, bool ARowsLeft) {
+    const int room = int(ASize.cx) - (ARowsLeft ? AList.VScrollWidth : 0);
+    hScroll = AScrollWidth > room || (AMaxWidth > 0 && room > AMaxWidth);
+    return ATotal + (hScroll ? AList.HScrollHeight : 0);
+  };
+  int total = 0, T = 0;
+  int i = 0;
+  for (; i < count; ++i) {
+    const int row = ARowHeight(AContext, i);
+    total += row;
+    rowsLeft = i + 1 < count;
+    T = heightOf(total, rowsLeft);
+    if (T == ASize.cy && within(T)) break;
+    if (T > ASize.cy || !within(T)) {
+      if (ASize.cy < ACurrentHeight && within(T)) break;
+      if (i > 0) {
+        total -= row;
+        rowsLeft = true;
+        T = heightOf(total, true);
+      }
+      break;
+    }
+  }
+  if (i == count) T = heightOf(total, false);
+  ASize.cy = T;
+  const int minWidth = (rowsLeft ? AList.VScrollWidth : 0) + (hScroll ? AList.VScrollWidth : 0);
+  ASize.cx = std::max(int(ASize.cx), minWidth);
+  return ASize;
+}

@@ -168,3 +168,40 @@ class TcxDropDownPopupState {
   bool FInitialized = false;
   TcxEditCloseUpReason FFirstCloseReason = crUnknown;
 };
+
+// --- The combo box's list ------------------------------------------------------------------------
+// How large a combo box's popup opens. Unlike the other drop-down kinds an
+// auto-sized list is never narrower than its editor, and a size the user
+// dragged to is kept while the popup stays sizeable.
+struct TcxComboPopupSizeParams {
+  TSize Content;  // the list's wanted client size
+  int OwnerWidth = 0;
+  bool AutoSize = true;
+  bool Sizeable = false;
+  bool UserResized = false;
+  int PopupWidth = 0;
+  int PopupHeight = 0;
+  int MinWidth = 0;
+  int MinHeight = 0;
+};
+TSize CalcComboPopupSize(const TcxComboPopupSizeParams& AParams, const TRect& AExtent, const TSize& AMinSize);
+
+// The list's wanted size: DropDownRows rows at most (AHeightForRows of that
+// many), the widest item plus 4, a vertical scroll bar's width when rows stay
+// hidden, a horizontal one's height when the width exceeds AMaxWidth. A
+// maximum of 0 is no limit.
+struct TcxComboListMetrics {
+  int ItemCount = 0;
+  int DropDownRows = 8;
+  int WidestItem = 0;
+  int VScrollWidth = 0;
+  int HScrollHeight = 0;
+};
+TSize CalcComboListSize(const TcxComboListMetrics& AList, int AHeightForRows, int AMaxHeight, int AMaxWidth);
+
+// The size a list takes when the user drags its popup to ASize: whole rows,
+// rounded up while shrinking, down while growing, never past all rows.
+// ARowHeight gives each row's height; AScrollWidth is the list's horizontal extent.
+TSize CalcComboListResize(TSize ASize, int ACurrentHeight, const TcxComboListMetrics& AList,
+                          int (*ARowHeight)(void* AContext, int AIndex), void* AContext, int AScrollWidth,
+                          int AMaxHeight, int AMaxWidth);

@@ -3,6 +3,8 @@
 // the protocol, and the events around opening and closing.
 #include "cxDropDownEdit_control_win.h"
 
+#include "cxMessages.h"
+
 // --- View data ----------------------------------------------------------------------------------
 bool TcxCustomDropDownEditViewData::IsButtonDrawnPressed(int AButtonIndex) {
   auto* p = dynamic_cast<TcxCustomDropDownEditProperties*>(Properties);
@@ -14,6 +16,8 @@ TcxCustomDropDownEditProperties::TcxCustomDropDownEditProperties(TPersistent* AO
     : TcxCustomTextEditProperties(AOwner, AKind) {
   Buttons()->Add()->SetKind(bkDown);
 }
+
+TClass TcxCustomDropDownEditProperties::GetPopupWindowClass() { return TcxCustomEditPopupWindow::StaticClass(); }
 
 TClass TcxCustomDropDownEditProperties::GetContainerClass() { return TcxCustomDropDownEdit::StaticClass(); }
 
@@ -120,7 +124,15 @@ void TcxCustomDropDownEdit::BeforeDestruction() {
   inherited::BeforeDestruction();
 }
 
-TcxCustomEditPopupWindow* TcxCustomDropDownEdit::CreatePopupWindow() { return new TcxCustomEditPopupWindow(this); }
+// Made in the constructor, where the kind's own override is not reached yet:
+// the properties, complete by then, name the class.
+TcxCustomEditPopupWindow* TcxCustomDropDownEdit::CreatePopupWindow() {
+  auto* properties = dynamic_cast<TcxCustomDropDownEditProperties*>(Properties());
+  TClass popupClass = properties ? properties->GetPopupWindowClass() : nullptr;
+  if (popupClass && popupClass != TcxCustomEditPopupWindow::StaticClass())
+    if (auto* popup = dynamic_cast<TcxCustomEditPopupWindow*>(popupClass->Create(this))) return popup;
+  return new TcxCustomEditPopupWindow(this);
+}
 
 void TcxCustomDropDownEdit::Initialize() { inherited::Initialize(); }
 
@@ -152,7 +164,89 @@ void TcxCustomDropDownEdit::DoCloseUp() {
 
 TWinControl* TcxCustomDropDownEdit::GetPopupFocusedControl() { return InnerControl(); }
 
-void TcxCustomDropDownEdit::SetupPopupClient(const TRect&) {}
+void TcxCustomDropDownEdit::SetupPopupClient(const TRect& R) {
+  if (IcxTextEditLookupData* lookup = GetLookupData()) lookup->SetListBounds(R);
+}
+
+void TcxCustomDropDownEdit::InitializeLookupPopup() {
+  IcxTextEditLookupData* lookup = GetLookupData();
+  if (lookup && !ComponentState().Contains(csDesigning) && ActiveTextProperties()->PopupHasLookupList()) lookup->PrepareList(FPopupWindow);
+}
+
+bool TcxCustomDropDownEdit::CanResizePopupClient(TSize& AClientSize, const TSize& AMaxClientSize) {
+  IcxTextEditLookupData* lookup = GetLookupData();
+  if (!lookup || !ActiveTextProperties()->PopupHasLookupList()) return true;
+  return lookup->CanResizeList(AClientSize, AMaxClientSize.cy, AMaxClientSize.cx);
+}
+
+void TcxCustomDropDownEdit::TakeValueFromPopup(TcxEditCloseUpReason) {
+  if (ActiveTextProperties()->UseLookupData()) ChooseLookupItem();
+}
+
+void TcxCustomDropDownEdit::ChooseLookupItem() {
+  IcxTextEditLookupData* lookup = GetLookupData();
+  if (!lookup) return;
+  const Variant oldKey = lookup->ReadKey();
+  LockClick(true);
+  try {
+    lookup->ChooseListItem();
+  } catch (...) {
+    LockClick(false);
+    throw;
+  }
+  LockClick(false);
+  const Variant key = lookup->ReadKey();
+  if (key.IsNull() != oldKey.IsNull() || (!key.IsNull() && key.AsInteger() != oldKey.AsInteger()))
+    SetModifiedAndClick();
+}
+
+bool TcxCustomDropDownEdit::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  if (inherited::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+  IcxTextEditLookupData* lookup = GetLookupData();
+  if (!IsLookupListShown(true) || !IsPopupOpen() || !ActiveTextProperties()->UseLookupData() || !lookup ||
+      lookup->IsEmpty())
+    return false;
+  if (TcxCustomEditListBox* list = lookup->GetListControl(); list && list->HandleAllocated()) {
+    const WPARAM wp = MAKEWPARAM(0, WORD(short(WheelDelta)));
+    SendMessageW(list->Handle(), WM_MOUSEWHEEL, wp, MAKELPARAM(MousePos.X, MousePos.Y));
+  }
+  return true;
+}
+
+void TcxCustomDropDownEdit::PasteFromClipboard() {
+  if (!Focused()) {
+    inherited::PasteFromClipboard();
+    return;
+  }
+  const String before = Text();
+  inherited::PasteFromClipboard();
+  if (TextsEqual(before, Text(), false) || !ActiveDropDownProperties()->ImmediateDropDown() || IsPopupOpen())
+    return;
+  SetDroppedDown(true);
+  if (ActiveTextProperties()->UseLookupData() && HandleAllocated())
+    PostMessageW(Handle(), CXM_DROPDOWNSYNCITEM, 0, 0);
+}
+
+void TcxCustomDropDownEdit::Dispatch(TMessage& Message) {
+  if (Message.Msg != CXM_DROPDOWNSYNCITEM) {
+    inherited::Dispatch(Message);
+    return;
+  }
+  IcxTextEditLookupData* lookup = GetLookupData();
+  if (!lookup || !IsPopupOpen()) return;
+  const Variant oldKey = lookup->ReadKey();
+  LockClick(true);
+  try {
+    lookup->SyncItemIndex();
+  } catch (...) {
+    LockClick(false);
+    throw;
+  }
+  LockClick(false);
+  const Variant key = lookup->ReadKey();
+  if (key.IsNull() != oldKey.IsNull() || (!key.IsNull() && key.AsInteger() != oldKey.AsInteger()))
+    SetModifiedAndClick();
+}
 
 TRect TcxCustomDropDownEdit::GetPopupOwnerBounds() {
   TRect r;
@@ -186,6 +280,7 @@ void TcxCustomDropDownEdit::InitializePopupWindow() {
 void TcxCustomDropDownEdit::PreparePopupWindow() {
   TcxCustomEditPopupWindow* w = FPopupWindow;
   w->SetTopLevelMode(ActiveDropDownProperties()->PopupTakesFocus());
+  InitializeLookupPopup();
   InitializePopupWindow();
   TPoint p;
   w->PositioningLock = true;
@@ -213,6 +308,8 @@ void TcxCustomDropDownEdit::SavePopupSize() {
 
 void TcxCustomDropDownEdit::InitPopupHooks() {
   FireBoth(this, ActiveDropDownProperties(), &TcxCustomDropDownEditProperties::OnInitPopup);
+  if (IcxTextEditLookupData* lookup = GetLookupData(); lookup && ActiveTextProperties()->UseLookupData())
+    lookup->InitPopup();
 }
 
 void TcxCustomDropDownEdit::PopupShownHooks() {
@@ -230,6 +327,9 @@ void TcxCustomDropDownEdit::TakePopupValue(TcxEditCloseUpReason AReason) {
 }
 
 void TcxCustomDropDownEdit::FinalizePopupHooks() {
+  if (IcxTextEditLookupData* lookup = GetLookupData();
+      lookup && ActiveTextProperties()->UseLookupData() && !ComponentState().Contains(csDestroying))
+    lookup->FinalizePopup();
   FireBoth(this, ActiveDropDownProperties(), &TcxCustomDropDownEditProperties::OnFinalizePopup);
 }
 

@@ -77,6 +77,8 @@ class TcxCustomDropDownEditProperties : public TcxCustomTextEditProperties {
   virtual bool PopupAdjustsToWorkArea() { return true; }
   // The popup editor's control takes the focus; the combo's list leaves it in the editor.
   virtual bool PopupTakesFocus() { return false; }
+  // The popup's class: each kind may size its popup its own way.
+  virtual TClass GetPopupWindowClass();
 
   TCloseQueryEvent OnCloseQuery;
   TNotifyEvent OnCloseUp;
@@ -129,6 +131,8 @@ class TcxCustomDropDownEdit : public TcxCustomTextEdit,
   bool DroppedDown() { return IsPopupOpen(); }
   void SetDroppedDown(bool Value);
   bool Focused() override;
+  // A paste that changed the text opens the popup and re-finds the item there.
+  void PasteFromClipboard() override;
   // The reason the last opening closed for (0 also while none).
   TcxEditCloseUpReason FirstCloseReason() const;
   bool UserResizedPopup() const { return FUserResized; }
@@ -149,11 +153,13 @@ class TcxCustomDropDownEdit : public TcxCustomTextEdit,
   void SetupPopupClient(const TRect& R) override;
   void PreparePopupWindow() override;
   void SavePopupSize() override;
+  // The lookup data places its list on the popup, when the kind shows one there.
+  virtual void InitializeLookupPopup();
 
   // IcxEditPopupWindowOwner
   TRect GetPopupOwnerBounds() override;
   void PopupResizedByUser() override { FUserResized = true; }
-  bool CanResizePopupClient(TSize&, const TSize&) override { return true; }
+  bool CanResizePopupClient(TSize& AClientSize, const TSize& AMaxClientSize) override;
 
   // IcxDropDownProtocolHost
   bool IsEditorWindowVisible() override { return HandleAllocated() && IsWindowVisible(Handle()); }
@@ -168,7 +174,7 @@ class TcxCustomDropDownEdit : public TcxCustomTextEdit,
   TcxCustomDropDownEdit(TComponent* AOwner, TClass APropertiesClass);
 
   // The value the popup shows goes into the editor (the kinds' lists); nothing here.
-  virtual void TakeValueFromPopup(TcxEditCloseUpReason) {}
+  virtual void TakeValueFromPopup(TcxEditCloseUpReason);
   void Initialize() override;
   void HandleEditKey(uint16_t& Key, TShiftState Shift) override;
   void DoEditKeyPress(wchar_t& Key) override;
@@ -182,6 +188,11 @@ class TcxCustomDropDownEdit : public TcxCustomTextEdit,
   // A press on the editor outside its buttons closes an open popup; a click
   // in the text opens the popup of a kind that drops down on click.
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // With the popup open the wheel scrolls the list.
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+  void Dispatch(TMessage& Message) override;
+  // The list's row becomes the current item: Click when that changed it.
+  void ChooseLookupItem();
 
  private:
   void PopupCloseQuery(TObject* Sender, bool& CanClose);
