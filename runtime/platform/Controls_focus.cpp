@@ -13,19 +13,13 @@ TWinControl* TopWinControl(TControl* Control) { return dynamic_cast<TWinControl*
 }  // namespace
 
 TShiftState KeyboardStateToShiftState() {
-  // The thread's whole key state in one request: each GetKeyState is a trip
-  // to the window server, and this runs on every mouse and refresh path.
-  BYTE keys[256]{};
-  if (!GetKeyboardState(keys))
-    for (int vk : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LBUTTON, VK_RBUTTON, VK_MBUTTON})
-      keys[vk] = GetKeyState(vk) < 0 ? 0x80 : 0;
   TShiftState s;
-  if (keys[VK_SHIFT] & 0x80) s.Include(ssShift);
-  if (keys[VK_CONTROL] & 0x80) s.Include(ssCtrl);
-  if (keys[VK_MENU] & 0x80) s.Include(ssAlt);
-  if (keys[VK_LBUTTON] & 0x80) s.Include(ssLeft);
-  if (keys[VK_RBUTTON] & 0x80) s.Include(ssRight);
-  if (keys[VK_MBUTTON] & 0x80) s.Include(ssMiddle);
+  if (GetKeyState(VK_SHIFT) < 0) s.Include(ssShift);
+  if (GetKeyState(VK_CONTROL) < 0) s.Include(ssCtrl);
+  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
+  if (GetKeyState(VK_LBUTTON) < 0) s.Include(ssLeft);
+  if (GetKeyState(VK_RBUTTON) < 0) s.Include(ssRight);
+  if (GetKeyState(VK_MBUTTON) < 0) s.Include(ssMiddle);
   return s;
 }
 
