@@ -121,6 +121,11 @@ const std::vector<TCaptionPair>& SubtitleWindowCaptions() {
   return table;
 }
 
+const std::vector<TCaptionPair>& VersionWindowCaptions() {
+  static const std::vector<TCaptionPair> table = {{L"版本查看", L"Version"}};
+  return table;
+}
+
 String EnglishCaption(const std::vector<TCaptionPair>& table, const String& chinese) {
   for (const TCaptionPair& pair : table)
     if (pair.Chinese == chinese) return pair.English;

@@ -56,6 +56,8 @@ const std::vector<TCaptionPair>& MainWindowCaptions();
 const std::vector<TCaptionPair>& MainMenuCaptions();
 const std::vector<TCaptionPair>& TimingWindowCaptions();
 const std::vector<TCaptionPair>& SubtitleWindowCaptions();
+// The version window's query button (TForm5.Button1), whose English the main window sets too.
+const std::vector<TCaptionPair>& VersionWindowCaptions();
 // The English caption of `chinese` in `table`, or `chinese` itself when the
 // table has no row for it (a text with no English form keeps its own).
 String EnglishCaption(const std::vector<TCaptionPair>& table, const String& chinese);

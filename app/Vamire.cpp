@@ -2,94 +2,13 @@
 // application start, the windows created up front, the message loop.
 #include <windows.h>
 
-#include "Buttons.h"
-#include "Dialogs.h"
-#include "ExtCtrls.h"
-#include "ExtDlgs.h"
+#include "ConsoleForms.h"
 #include "Forms.h"
-#include "Grids.h"
-#include "ImgList.h"
-#include "Mask.h"
-#include "Menus.h"
 #include "Runtime.h"
-#include "RzCommon_win.h"
-#include "RzPanel.h"
-#include "RzStatus.h"
-#include "SerialComm.h"
-#include "Sockets.h"
-#include "StdCtrls.h"
-#include "Threads.h"
-#include "cxButtons_win.h"
-#include "cxClasses.h"
-#include "cxContainer_popup_win.h"
-#include "cxContainer_win.h"
-#include "cxControlsBase_win.h"
-#include "cxControls_win.h"
-#include "cxDWMApi.h"
-#include "cxDataConsts.h"
-#include "cxDataStorage.h"
-#include "cxDrawTextUtils_win.h"
-#include "cxEditPaintUtils_win.h"
-#include "cxEdit_win.h"
-#include "cxExtEditConsts.h"
-#include "cxExtEditUtils.h"
-#include "cxTextEdit_win.h"
-#include "cxTrackBar_win.h"
-#include "cxFilterControlStrs.h"
-#include "cxDateUtils.h"
-#include "cxFilterConsts.h"
-#include "cxFormats_win.h"
-#include "cxGeometry.h"
-#include "cxGraphics_win.h"
-#include "cxLibraryStrs.h"
-#include "cxLookAndFeelPainters_win.h"
-#include "cxLookAndFeels.h"
-#include "cxPCPainters.h"
-#include "cxPCPaintersFactory.h"
-#include "cxRadioGroup_win.h"
-#include "cxStyles_win.h"
-#include "dxBarStrs.h"
-#include "dxBar_win.h"
-#include "dxCore.h"
-#include "dxGDIPlusAPI.h"
-#include "dxGDIPlusClasses_win.h"
-#include "dxOffice11_win.h"
-#include "dxSkinBlack.h"
-#include "dxSkinBlue.h"
-#include "dxSkinFoggy.h"
-#include "dxSkinLiquidSky.h"
-#include "dxSkinSilver.h"
-#include "dxSkinXmas2008Blue.h"
-#include "dxSkinsCore_win.h"
-#include "dxSkinsDefaultPainters_win.h"
-#include "dxSkinsForm_win.h"
-#include "dxSkinsdxStatusBarPainter.h"
-#include "dxStatusBar_win.h"
-#include "dxThemeManager.h"
-#include "dxUxTheme.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InstallPlatformRuntime();
-  // Every unit whose classes the console's form files may hold, in dependency order:
-  // the runtime's, the link's, then the toolkit's: the theme units and the GDI+ loader first among those,
-  // the look-and-feel after the core: the Office colour set, the settings, the painters and the toolkit's
-  // own controls, then the skin core and the built-in skins (both started by the GDI+ loader, the skins
-  // filed only when GDI+ is there), then the skinned forms; the panels (which stand on the core alone); the
-  // bar library's strings and main unit, which every run starts though the console shows no bar.
-  InitializeUnits({ThreadsUnit, ImgListUnit, MenusUnit, FormsUnit, StdCtrlsUnit, StdListsUnit, ExtCtrlsUnit,
-                   ButtonsUnit, MaskUnit, GridsUnit, DialogsUnit, ExtDlgsUnit, SocketsUnit, SerialCommUnit,
-                   dxUxThemeUnit, dxThemeManagerUnit, cxDWMApiUnit, dxGDIPlusAPIUnit,
-                   dxCoreUnit, cxClassesUnit, cxGeometryUnit, dxGDIPlusClassesUnit, cxGraphicsUnit, cxDataConstsUnit,
-                   cxLibraryStrsUnit, cxFilterConstsUnit, cxControlsBaseUnit, cxDrawTextUtilsUnit, cxDataStorageUnit,
-                   cxDateUtilsUnit, cxFormatsUnit, dxOffice11Unit, cxLookAndFeelsUnit, cxLookAndFeelPaintersUnit,
-                   cxControlsUnit, cxContainerUnit, cxContainerPopupsUnit, cxEditConstsUnit,
-                   cxFilterControlStrsUnit, cxEditPaintUtilsUnit, cxEditUnit, cxTextEditUnit,
-                   dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
-                   dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
-                   dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit, cxRadioGroupUnit, cxTrackBarUnit,
-                   cxPCPaintersFactoryUnit, cxPCUnit,
-                   cxPCPaintersUnit, dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,
-                   RzCommonUnit, RzPanelUnit, RzStatusUnit});
+  StartConsoleUnits();
   Application->Initialize();
   Application->SetTitle(L"Quellor");
   // The windows and the message loop come with the console's forms.

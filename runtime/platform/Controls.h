@@ -5,9 +5,10 @@
 // TGraphicControl with their canvas, the cursor registry and the mouse.
 //
 // Every runtime window has the one window procedure of this unit. The object
-// of a window is kept in the window property named by ControlAtomString (not in
-// GWLP_USERDATA, which stays free for wrapped system classes and hooks);
-// FindControl(HWND) answers it. Messages reach the object through WindowProc
+// of a window is kept in a table of this process (not in GWLP_USERDATA, which
+// stays free for wrapped system classes and hooks, nor in a window property,
+// which the window server would be asked for on every message);
+// FindControl(HWND) answers it, and only for this process's windows. Messages reach the object through WindowProc
 // (replaceable), then WndProc, then Dispatch (a switch per class; handlers
 // call inherited::Dispatch for what they don't fully handle), then
 // DefaultHandler, which for a window calls the system procedure.
@@ -814,8 +815,6 @@ class TWinControl : public TControl {
 
 // The runtime control of a window (also of a window wrapped by one), or null.
 TWinControl* FindControl(HWND Handle);
-// The name of the window property that holds a runtime window's object.
-extern const wchar_t* const ControlAtomString;
 // The windowless or windowed control under a screen point, or null.
 TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled);
 // The control the mouse is over, as the last mouse message told (or null).

@@ -4,6 +4,7 @@
 // parent notifications to the child they concern.
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 #include "Controls.h"
 #include "Controls_internal.h"
@@ -23,6 +24,40 @@ std::map<String, WNDPROC>& ClassProcs() {
   return procs;
 }
 
+// The object of each window of this process. A window property would be read
+// through the window server on every message; which object a window belongs
+// to is this process's own business, so the table stays here. Made once and
+// never freed: windows may still be destroyed while statics go away.
+class TWindowBindings {
+ public:
+  TWinControl* Find(HWND AWnd) {
+    AcquireSRWLockShared(&FLock);
+    const auto it = FMap.find(AWnd);
+    TWinControl* control = it == FMap.end() ? nullptr : it->second;
+    ReleaseSRWLockShared(&FLock);
+    return control;
+  }
+  void Bind(HWND AWnd, TWinControl* AControl) {
+    AcquireSRWLockExclusive(&FLock);
+    FMap[AWnd] = AControl;
+    ReleaseSRWLockExclusive(&FLock);
+  }
+  void Unbind(HWND AWnd) {
+    AcquireSRWLockExclusive(&FLock);
+    FMap.erase(AWnd);
+    ReleaseSRWLockExclusive(&FLock);
+  }
+
+ private:
+  SRWLOCK FLock = SRWLOCK_INIT;
+  std::unordered_map<HWND, TWinControl*> FMap;
+};
+
+TWindowBindings& Bindings() {
+  static TWindowBindings* bindings = new TWindowBindings;
+  return *bindings;
+}
+
 WNDPROC ClassProcOf(HWND Wnd) {
   wchar_t name[256];
   if (GetClassNameW(Wnd, name, 256) > 0) {
@@ -36,32 +71,28 @@ HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
 
 }  // namespace
 
-const wchar_t* const ControlAtomString = L"VamireControl";
-
-// Window properties are readable from every process: the window under the mouse
-// may belong to another program of ours (a second console, a test beside this
-// one), whose pointer means nothing here.
+// Only this process's windows are in the table: the window under the mouse may
+// belong to another program of ours (a second console, a test beside this
+// one), whose objects mean nothing here.
 TWinControl* FindControl(HWND Handle) {
   if (!Handle) return nullptr;
-  DWORD process = 0;
-  if (!GetWindowThreadProcessId(Handle, &process) || process != GetCurrentProcessId()) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(Handle, ControlAtomString));
+  return Bindings().Find(Handle);
 }
 
 // Every runtime window's procedure. Nothing may leave it as an exception (D-5).
 LRESULT CALLBACK ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   // Only this process's windows come here.
-  auto* control = static_cast<TWinControl*>(GetPropW(Wnd, ControlAtomString));
+  TWinControl* control = Bindings().Find(Wnd);
   if (!control && CreationControl) {
     control = CreationControl;
     CreationControl = nullptr;
     control->FHandle = Wnd;
-    SetPropW(Wnd, ControlAtomString, control);
+    Bindings().Bind(Wnd, control);
   }
   if (!control) return CallWindowProcW(ClassProcOf(Wnd), Wnd, Msg, WParam, LParam);
   if (Msg == WM_NCDESTROY) {
     const WNDPROC def = control->FDefWndProc ? control->FDefWndProc : DefWindowProcW;
-    RemovePropW(Wnd, ControlAtomString);
+    Bindings().Unbind(Wnd);
     if (control->FHandle == Wnd) {
       control->FHandle = nullptr;
       control->FShowing = false;
@@ -326,7 +357,7 @@ void TWinControl::CreateWnd() {
   RegisterControlClass(params);
   CreateWindowHandle(params);
   if (!FHandle) RaiseLastOSError();
-  if (!FindControl(FHandle)) SetPropW(FHandle, ControlAtomString, this);
+  if (!FindControl(FHandle)) Bindings().Bind(FHandle, this);
   // Child windows carry their handle as id, so parents can find them from
   // notifications that only name an id.
   if (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD)
@@ -394,7 +425,7 @@ void TWinControl::DestroyWindowHandle() {
   if (wnd) {
     if (!DestroyWindow(wnd)) {
       // Already gone with its parent: only the binding is left to drop.
-      RemovePropW(wnd, ControlAtomString);
+      Bindings().Unbind(wnd);
     }
   }
   FHandle = nullptr;

@@ -33,16 +33,22 @@ TEST(ControlWindowTest, NestedControlsGetWindowsUnderTheirClassNames) {
   EXPECT_EQ(r.right - r.left, 100);
 }
 
-// Another process's window can carry the same property (another program of
-// ours under the mouse during a drag); its value is that process's pointer.
+// Another process's window (another program of ours under the mouse during a
+// drag) is no control here; nor is a window of ours once it is gone.
 TEST(ControlWindowTest, AWindowOfAnotherProcessIsNoControlHere) {
   const HWND desktop = GetDesktopWindow();
   DWORD process = 0;
   GetWindowThreadProcessId(desktop, &process);
   ASSERT_NE(process, GetCurrentProcessId()) << "the desktop window belongs to the desktop process";
-  ASSERT_TRUE(SetPropW(desktop, ControlAtomString, reinterpret_cast<HANDLE>(0x16D)));
   EXPECT_EQ(FindControl(desktop), nullptr);
-  RemovePropW(desktop, ControlAtomString);
+  THost host(nullptr);
+  auto* panel = new TMyPanel(&host);
+  panel->SetParent(&host);
+  const HWND wnd = panel->Handle();
+  EXPECT_EQ(FindControl(wnd), panel);
+  delete panel;
+  EXPECT_FALSE(IsWindow(wnd));
+  EXPECT_EQ(FindControl(wnd), nullptr) << "a destroyed window leaves no binding behind";
 }
 
 TEST(ControlWindowTest, FreeingTheOwnerDestroysEveryWindowOnce) {

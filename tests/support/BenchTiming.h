@@ -56,4 +56,13 @@ inline void PrintSideBySide(const char* AWhat, std::pair<double, double> ATimes,
               ATimes.first / ATimes.second);
 }
 
+// A window's client area painted by the window itself (WM_PRINTCLIENT) into
+// DC with its top-left corner at X, Y.
+inline void PrintClientAt(HWND AWindow, HDC DC, int X, int Y) {
+  const int saved = SaveDC(DC);
+  SetViewportOrgEx(DC, X, Y, nullptr);
+  SendMessageW(AWindow, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC), PRF_CLIENT);
+  RestoreDC(DC, saved);
+}
+
 }  // namespace vamire_bench

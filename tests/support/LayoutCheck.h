@@ -36,13 +36,15 @@ inline TCaptionRoom CaptionRoom(TControl* control) {
   return {};  // edits, lists, grids, panels: their text is content, not a caption
 }
 
-// The caption's size in the control's font, as DrawText lays out one line
-// ("&" marks an accelerator and takes no room).
+// The caption's size in the control's font, as DrawText lays it out: one
+// line, or one per line break of a caption that has them ("&" marks an
+// accelerator and takes no room).
 inline SIZE CaptionExtent(TControl* control, const String& caption) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, control->Font()->Handle());
   RECT r{0, 0, 0, 0};
-  DrawTextW(dc, caption.c_str(), int(caption.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  const UINT lines = caption.find_first_of(L"\r\n") == String::npos ? DT_SINGLELINE : 0;
+  DrawTextW(dc, caption.c_str(), int(caption.size()), &r, DT_CALCRECT | lines);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   return SIZE{r.right - r.left, r.bottom - r.top};

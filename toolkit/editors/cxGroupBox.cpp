@@ -287,3 +287,51 @@ TRect PlaceGroupBoxPanelCaption(const TRect& ABounds, const TSize& ATextSize, Tc
   return TRect{std::max(left, ABounds.Left), std::max(top, ABounds.Top),
                std::min(left + ATextSize.cx, ABounds.Right), std::min(top + ATextSize.cy, ABounds.Bottom)};
 }
+
+// --- Button groups ------------------------------------------------------------------------
+int GetButtonGroupColumnCount(int AColumns, int AItemCount) {
+  int columns = std::min(AColumns, AItemCount);
+  if (AItemCount <= 0) return std::max(columns, 0);
+  columns = std::max(columns, 1);
+  const int rows = (AItemCount + columns - 1) / columns;
+  return (AItemCount + rows - 1) / rows;
+}
+
+int GetRadioGroupColumnCount(int AColumns, int AItemCount) { return std::max(std::min(AColumns, AItemCount), 1); }
+
+int GetButtonGroupRowCount(int AItemCount, int AColumns) {
+  return AColumns <= 0 ? 0 : (AItemCount + AColumns - 1) / AColumns;
+}
+
+std::vector<TRect> CalcButtonGroupButtonRects(const TRect& B, const TRect& E, int ACount, int AColumns, int ARows,
+                                              const TcxButtonGroupMetrics& M) {
+  std::vector<TRect> rects;
+  if (ACount <= 0 || AColumns <= 0 || ARows <= 0) return rects;
+  const int w = (B.Right + M.LayoutWidthCorrection - B.Left - E.Left - E.Right - (AColumns - 1) * M.ColumnSpacing) /
+                AColumns;
+  const int contentHeight = B.Bottom - B.Top - E.Top - E.Bottom;
+  const int h = contentHeight / ARows;
+  const int top = B.Top + E.Top + (contentHeight % ARows) / 2;
+  for (int i = 0; i < ACount; ++i) {
+    const int column = i / ARows, row = i % ARows;
+    const int left = B.Left + E.Left + (w + M.ColumnSpacing) * column + M.LeftOffset;
+    rects.push_back(TRect{left, h * row + top, left + w, h * row + top + h});
+  }
+  return rects;
+}
+
+int ButtonGroupArrowTarget(TcxButtonGroupMove AMove, int AIndex, int ACount, int ARows,
+                           const std::vector<bool>& AEnabled) {
+  if (AIndex < 0 || AIndex >= ACount || ARows <= 0) return -1;
+  const int column = AIndex / ARows, row = AIndex % ARows;
+  const int inColumn = AIndex + ARows - row - 1 > ACount - 1 ? ACount + row - AIndex : ARows;
+  auto enabled = [&](int I) { return I >= 0 && I < int(AEnabled.size()) && AEnabled[std::size_t(I)]; };
+  int target = -1;
+  switch (AMove) {
+    case bgmLeft: target = column > 0 ? AIndex - ARows : -1; break;
+    case bgmUp: target = row > 0 ? AIndex - 1 : -1; break;
+    case bgmRight: target = AIndex + ARows < ACount ? AIndex + ARows : -1; break;
+    case bgmDown: target = row < inColumn - 1 ? AIndex + 1 : -1; break;
+  }
+  return target >= 0 && enabled(target) ? target : -1;
+}

@@ -4,6 +4,8 @@
 // and when a shadow is drawn. The control itself stands on the editor base.
 #pragma once
 
+#include <vector>
+
 #include "Streaming.h"
 #include "Types.h"
 #include "cxLookAndFeelPainters.h"
@@ -106,3 +108,38 @@ TRect CalcGroupBoxPanelCaptionBounds(const TRect& ABounds, TcxCaptionAlignment A
 unsigned GetGroupBoxPanelTextFlags(TcxCaptionAlignment AAlignment, bool AWordWrap);
 // The measured text rectangle moved inside the bounds by the alignment and clipped to them.
 TRect PlaceGroupBoxPanelCaption(const TRect& ABounds, const TSize& ATextSize, TcxCaptionAlignment AAlignment);
+
+// --- Button groups ------------------------------------------------------------------------
+// Columns in force of a button group: at most Columns and the item count,
+// without trailing columns that would stay empty (4 items in 3 columns make
+// 2 columns of 2); 0 without items.
+int GetButtonGroupColumnCount(int AColumns, int AItemCount);
+// The radio group's: at most Columns and the item count, at least 1, empty
+// trailing columns kept (4 items in 3 columns make 3 columns of 2, 2, 0).
+int GetRadioGroupColumnCount(int AColumns, int AItemCount);
+// Rows in force: the items fill a column top to bottom, then the next.
+int GetButtonGroupRowCount(int AItemCount, int AColumns);
+
+// A kind's measures of its buttons, in this order.
+struct TcxButtonGroupMetrics {
+  int CaptionLeftMargin = 0;      // between glyph and caption, when a given width is divided
+  int MeasureWidthCorrection = 0; // added to a given width before it is divided
+  int CaptionRightMargin = 0;     // added to each column of an automatic width
+  int AutoWidthAddition = 0;      // added once to an automatic width
+  int LeftOffset = 0;             // of a button in its cell
+  int LayoutWidthCorrection = 0;  // added once to the content width when laying out
+  int ColumnSpacing = 0;
+  int GlyphWidth = 0;
+  int GlyphHeight = 0;
+};
+// Every button's rectangle, in item order: ABounds less the client extent
+// AExtent divided into AColumns columns of ARows rows; the rows' remainder
+// is shared above and below.
+std::vector<TRect> CalcButtonGroupButtonRects(const TRect& ABounds, const TRect& AExtent, int ACount, int AColumns,
+                                              int ARows, const TcxButtonGroupMetrics& AMetrics);
+
+enum TcxButtonGroupMove { bgmLeft, bgmUp, bgmRight, bgmDown };
+// The button an arrow moves the focus to from button AIndex, or -1: no
+// neighbour that way, or a disabled one (which stops the move).
+int ButtonGroupArrowTarget(TcxButtonGroupMove AMove, int AIndex, int ACount, int ARows,
+                           const std::vector<bool>& AEnabled);

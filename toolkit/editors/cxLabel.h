@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "GraphicsColors.h"
+#include "Streaming.h"
 #include "System.h"
 #include "Types.h"
 
@@ -16,6 +17,11 @@ enum TcxLabelOrientation {
   cxoLeft, cxoRight, cxoTop, cxoBottom, cxoLeftTop, cxoLeftBottom, cxoRightTop, cxoRightBottom
 };
 enum TcxLabelLineAlignment { cxllaTop, cxllaCenter, cxllaBottom };
+VAMIRE_ENUM_NAMES(TcxLabelEffect, L"cxleNormal", L"cxleFun", L"cxleExtrude", L"cxleCool")
+VAMIRE_ENUM_NAMES(TcxLabelStyle, L"cxlsNormal", L"cxlsRaised", L"cxlsLowered", L"cxlsOutLine")
+VAMIRE_ENUM_NAMES(TcxLabelOrientation, L"cxoLeft", L"cxoRight", L"cxoTop", L"cxoBottom", L"cxoLeftTop",
+                  L"cxoLeftBottom", L"cxoRightTop", L"cxoRightBottom")
+VAMIRE_ENUM_NAMES(TcxLabelLineAlignment, L"cxllaTop", L"cxllaCenter", L"cxllaBottom")
 
 // Any angle in degrees brought to 0..359 (450 is 90, -90 is 270).
 int cxLabelNormalizeAngle(int AAngle);

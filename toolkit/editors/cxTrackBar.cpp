@@ -4,15 +4,15 @@
 #include <climits>
 #include <cmath>
 
-namespace {
+#include "cxExtEditUtils.h"
 
-bool IsBlank(wchar_t C) { return C == L' ' || C == L'\t'; }
+namespace {
 
 // Keys by their virtual-key numbers, so the arithmetic needs no Win32 header.
 constexpr unsigned kPageUp = 0x21, kPageDown = 0x22, kEnd = 0x23, kHome = 0x24;
 constexpr unsigned kLeft = 0x25, kUp = 0x26, kRight = 0x27, kDown = 0x28;
 
-int Round(double V) { return static_cast<int>(std::lround(V)); }
+int RoundToInt(double V) { return static_cast<int>(std::lround(V)); }
 
 }  // namespace
 
@@ -21,26 +21,10 @@ int ClampTrackBarPosition(long long AValue, int AMin, int AMax) {
   return static_cast<int>(std::clamp<long long>(AValue, AMin, AMax));
 }
 
-bool IsTrackBarIntegerText(const String& AText) {
-  size_t i = 0, n = AText.size();
-  while (i < n && IsBlank(AText[i])) ++i;
-  if (i < n && (AText[i] == L'+' || AText[i] == L'-')) ++i;
-  const size_t digits = i;
-  while (i < n && AText[i] >= L'0' && AText[i] <= L'9') ++i;
-  if (i == digits) return false;
-  while (i < n && IsBlank(AText[i])) ++i;
-  return i == n;
-}
-
 int TrackBarTextToPosition(const String& AText, int AMin, int AMax) {
-  if (!IsTrackBarIntegerText(AText)) return ClampTrackBarPosition(AMin, AMin, AMax);
-  long long value = 0;
-  bool negative = false;
-  for (wchar_t c : AText) {
-    if (c == L'-') negative = true;
-    else if (c >= L'0' && c <= L'9') value = std::min<long long>(value * 10 + (c - L'0'), 1LL << 40);
-  }
-  return ClampTrackBarPosition(negative ? -value : value, AMin, AMax);
+  // Only a decimal text of 32 bits is a number here, so ExtractInteger cannot fail.
+  if (!IsIntegerText(AText)) return ClampTrackBarPosition(AMin, AMin, AMax);
+  return ClampTrackBarPosition(ExtractInteger(AText, false), AMin, AMax);
 }
 
 int TrackBarKeyPosition(unsigned AKey, int APosition, int AMin, int AMax, int APageSize, bool& AHandled) {
@@ -108,7 +92,7 @@ TcxTrackBarLayout CalcTrackBarLayout(const TcxTrackBarLayoutParams& P) {
   const int range = std::max(P.Max - P.Min, 1);
   L.TickOffset = double(L.TrackEnd - L.TrackStart - thumb.cx) / range;
   const int position = ClampTrackBarPosition(P.Position, P.Min, P.Max);
-  const int thumbStart = L.TrackStart + Round((position - P.Min) * L.TickOffset);
+  const int thumbStart = L.TrackStart + RoundToInt((position - P.Min) * L.TickOffset);
   const int centre = trackAcross.Start + track / 2;
   L.Thumb = MakeRect(h, {thumbStart, thumbStart + thumb.cx}, {centre - thumb.cy / 2, centre - thumb.cy / 2 + thumb.cy});
 
@@ -130,7 +114,7 @@ std::vector<TcxTrackBarTick> CalcTrackBarTicks(const TcxTrackBarLayout& L, int A
   std::vector<TcxTrackBarTick> ticks;
   const long long last = std::max(AMin, AMax);
   auto add = [&](long long v) {
-    ticks.push_back({int(v), L.TrackStart + Round((v - AMin) * L.TickOffset) + L.ThumbLength / 2,
+    ticks.push_back({int(v), L.TrackStart + RoundToInt((v - AMin) * L.TickOffset) + L.ThumbLength / 2,
                      v == AMin || v == last});
   };
   add(AMin);
@@ -145,7 +129,7 @@ int TrackBarTickLength(int ATickSize, bool AIsEnd) { return AIsEnd ? ATickSize +
 int TrackBarPressPosition(const TcxTrackBarLayout& L, int AAlong, int APosition, int AMin, int AMax,
                           TcxTrackBarThumbStep AStep) {
   const int position = ClampTrackBarPosition(APosition, AMin, AMax);
-  const int thumbStart = L.TrackStart + Round((position - AMin) * L.TickOffset);
+  const int thumbStart = L.TrackStart + RoundToInt((position - AMin) * L.TickOffset);
   if (AAlong >= thumbStart && AAlong < thumbStart + L.ThumbLength) return position;
   if (AStep == cxtsJump) {
     // A track no longer than the thumb has no room to move in.

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "Streaming.h"
 #include "System.h"
 #include "Types.h"
 
@@ -16,14 +17,17 @@ enum TcxTrackBarTickType { tbttTicks, tbttNumbers, tbttValueNumber };
 enum TcxTrackBarTextOrientation { tbtoHorizontal, tbtoVertical };
 enum TcxTrackBarThumbType { cxttNone, cxttRegular, cxttCustom };
 enum TcxTrackBarThumbStep { cxtsNormal, cxtsJump };
+VAMIRE_ENUM_NAMES(TcxTrackBarOrientation, L"tboHorizontal", L"tboVertical")
+VAMIRE_ENUM_NAMES(TcxTrackBarTickMarks, L"cxtmBoth", L"cxtmTopLeft", L"cxtmBottomRight")
+VAMIRE_ENUM_NAMES(TcxTrackBarTickType, L"tbttTicks", L"tbttNumbers", L"tbttValueNumber")
+VAMIRE_ENUM_NAMES(TcxTrackBarTextOrientation, L"tbtoHorizontal", L"tbtoVertical")
+VAMIRE_ENUM_NAMES(TcxTrackBarThumbType, L"cxttNone", L"cxttRegular", L"cxttCustom")
+VAMIRE_ENUM_NAMES(TcxTrackBarThumbStep, L"cxtsNormal", L"cxtsJump")
 
 int ClampTrackBarPosition(long long AValue, int AMin, int AMax);
 
-// Decimal only, with an optional sign and blanks around: "0x10" or "$10" would
-// otherwise pass and read as another number.
-bool IsTrackBarIntegerText(const String& AText);
-// A text that is no decimal integer reads as Min; one beyond the integer range
-// saturates before clamping instead of wrapping.
+// A decimal integer text of 32 bits (IsIntegerText) is read; any other text
+// ("0x10", "$10", one beyond the integer range) reads as Min.
 int TrackBarTextToPosition(const String& AText, int AMin, int AMax);
 
 // The position a key moves to (PageUp, PageDown, End, Home and the arrows);

@@ -173,7 +173,9 @@ TEST(BarPainterBase, DisabledTextIsEmbossedUnlessSelectedOrFlat) {
     for (int x = 0; x < 80 && stem < 0; ++x)
       if (drawn.Color(x, 12) == c.Place) stem = x;
     ASSERT_GE(stem, 0);
-    if (c.Place != c.Offset) EXPECT_EQ(drawn.Color(stem + 1, 13), c.Offset);
+    if (c.Place != c.Offset) {
+      EXPECT_EQ(drawn.Color(stem + 1, 13), c.Offset);
+    }
   }
 }
 

@@ -3,6 +3,9 @@
 // DC, in the standard, flat and ultra-flat looks; and the native branch,
 // whose theme parts and states are asserted through the recording fake (D-45).
 #include "edit_test_support.h"
+
+#include <vssym32.h>
+
 #include "support/TestPrefix.h"
 #include "toolkit/core/graphics_win_test_support.h"
 #include "toolkit/lookandfeel/lookandfeel2_test_support.h"
@@ -170,6 +173,42 @@ TEST(EditPaint, NativeBranchDrawsThemeParts) {
   EXPECT_EQ(fake.TakeCalls().back(), (lookandfeel2_test::TThemeCall{L"ComboBox", 6, 2, {121 - w, 0, 121, 21}}));
   m.Paint(s, TPoint{115, 10}, 1);
   EXPECT_EQ(fake.TakeCalls().back(), (lookandfeel2_test::TThemeCall{L"ComboBox", 6, 3, {121 - w, 0, 121, 21}}));
+}
+
+// A native, enabled editor whose style names no colour takes the theme's edit
+// face for its state; a named colour, a disabled editor or a drawn look keep
+// the style's colour.
+TEST(EditPaint, NativeEditorTakesTheThemesEditFaceUnlessItsStyleNamesAColour) {
+  lookandfeel2_test::TFakeThemeLibrary fake;
+  const TColor normal = TColor(RGB(0x12, 0x34, 0x56)), focused = TColor(RGB(0x65, 0x43, 0x21));
+  fake.Colors[{L"Edit", EP_EDITTEXT, ETS_NORMAL, TMT_FILLCOLOR}] = COLORREF(normal);
+  fake.Colors[{L"Edit", EP_EDITTEXT, ETS_FOCUSED, TMT_FILLCOLOR}] = COLORREF(focused);
+  struct Case {
+    bool Native, NamesColor, Enabled, Focused;
+    bool ThemeFace;  // else the style's colour
+    TColor Face;
+  };
+  const Case cases[] = {
+      {true, false, true, false, true, normal},  {true, false, true, true, true, focused},
+      {true, true, true, false, false, clNone},  {true, false, false, false, false, clNone},
+      {false, false, true, false, false, clNone},
+  };
+  for (const Case& c : cases) {
+    TEditorModel m(lfStandard, c.Native);
+    if (!c.NamesColor) {
+      TcxContainerStyleValues values = m.Style()->AssignedValues();
+      m.Style()->SetAssignedValues(values.Exclude(svColor));
+    }
+    ASSERT_EQ(m.Style()->IsValueAssigned(svColor), c.NamesColor);
+    CanvasSurface s(121, 21);
+    std::unique_ptr<TcxCustomEditViewData> data(m.Properties.CreateViewData(m.Style(), false));
+    data->State.Enabled = c.Enabled;
+    data->State.Focused = c.Focused;
+    data->Calculate(&s.Cx, TRect{0, 0, 121, 21}, TPoint{-1, -1}, 0, {}, &m.ViewInfo, false);
+    EXPECT_EQ(m.ViewInfo.BackgroundColor, c.ThemeFace ? c.Face : m.Style()->Color())
+        << "native " << c.Native << ", names a colour " << c.NamesColor << ", enabled " << c.Enabled
+        << ", focused " << c.Focused;
+  }
 }
 
 }  // namespace

@@ -467,6 +467,34 @@ TEST_F(TEditFixture, ValuesByCodeFireTheChangeEventsButNoClick) {
   EXPECT_EQ(Log.Changes, 2) << "the counter never went below 0";
 }
 
+// A filter editor is prepared from read-only source properties through the
+// editor, and reads back the editor's value with its full display text.
+TEST_F(TEditFixture, AFilterEditorIsPreparedThroughItsEditorAndReadsItsValue) {
+  TTestEdit* edit = NewEdit(10, 10);
+  TTestEditProperties source(nullptr);
+  source.SetReadOnly(true);
+  source.Buttons()->Add();
+  source.OnChange = TNotifyEvent(&Log, &TEditLog::Change);
+  auto helper = dynamic_cast<TcxCustomFilterEditHelperClass>(TcxCustomFilterEditHelper::StaticClass());
+  ASSERT_NE(helper, nullptr);
+  EXPECT_EQ(helper->GetEditorClass(), nullptr);
+  helper->InitializeFilterEdit(edit, &source);
+  EXPECT_FALSE(edit->ActiveProperties()->ReadOnly());
+  EXPECT_EQ(edit->ActiveProperties()->Buttons()->Count(), 0);
+  EXPECT_FALSE(edit->ActiveProperties()->OnChange);
+  edit->SetEditValue(Variant(42));
+  String text;
+  Variant value;
+  helper->GetFilterValue(edit, edit->ActiveProperties(), text, value);
+  EXPECT_EQ(value, Variant(42));
+  EXPECT_EQ(text, L"42");
+  helper->AssignFilterValue(edit, edit->ActiveProperties(), Variant(7));
+  EXPECT_EQ(edit->EditValue(), Variant(42)) << "the base helper puts nothing into the editor";
+  EXPECT_TRUE(helper->AcceptsValue(nullptr, Variant(L"anything")));
+  EXPECT_TRUE(helper->AcceptsValue(TcxIntegerValueType::Class(), Variant(L"12")));
+  EXPECT_FALSE(helper->AcceptsValue(TcxIntegerValueType::Class(), Variant(L"twelve")));
+}
+
 TEST_F(TEditFixture, ARepositoryItemOfAnotherKindIsRefused) {
   TTestEdit* edit = NewEdit(10, 10);
   auto* repository = new TcxEditRepository(Form);

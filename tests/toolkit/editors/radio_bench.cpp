@@ -39,13 +39,6 @@ class TBenchForm : public TForm {
   using TForm::TForm;
 };
 
-void PrintClient(HWND AWindow, HDC DC, int X, int Y) {
-  const int saved = SaveDC(DC);
-  SetViewportOrgEx(DC, X, Y, nullptr);
-  SendMessageW(AWindow, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC), PRF_CLIENT);
-  RestoreDC(DC, saved);
-}
-
 const wchar_t* Caption(int I) { return I % 2 ? L"拼接屏 2 x 2" : L"Single screen"; }
 
 }  // namespace
@@ -91,10 +84,10 @@ int wmain() {
   HBITMAP surface = vamire_test::CreateTopDownDib(dc, width, height, &bits);
   HGDIOBJ oldBitmap = SelectObject(dc, surface);
   auto paintOurs = [&] {
-    for (TcxRadioButton* r : ours) PrintClient(r->Handle(), dc, r->Left(), r->Top());
+    for (TcxRadioButton* r : ours) vamire_bench::PrintClientAt(r->Handle(), dc, r->Left(), r->Top());
   };
   auto paintSystem = [&] {
-    for (int i = 0; i < Radios; ++i) PrintClient(system[std::size_t(i)], dc, 0, i * (RadioH + 4));
+    for (int i = 0; i < Radios; ++i) vamire_bench::PrintClientAt(system[std::size_t(i)], dc, 0, i * (RadioH + 4));
   };
   const auto opaque = vamire_bench::MeasureSideBySide(paintOurs, paintSystem, 21, 5);
   for (TcxRadioButton* r : ours) r->SetTransparent(true);

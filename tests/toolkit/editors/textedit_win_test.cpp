@@ -5,6 +5,7 @@
 #include "FormText.h"
 #include "Streams.h"
 #include "cxDrawTextUtils_win.h"
+#include "cxTextEditLookup_win.h"
 #include "textedit_test_support.h"
 #include "toolkit/core/graphics_win_test_support.h"
 
@@ -257,10 +258,10 @@ TEST(TextEditProperties, FixedListValidityWithCharCase) {
   // A value that is no item is still shown, as its plain text.
   p.SetCharCase(ecNormal);
   EXPECT_EQ(p.GetDisplayText(Variant(L"VGA")), L"VGA");
-  // The text properties themselves take free text.
+  // The text properties themselves take free text, their items only complete it.
   TcxTextEditProperties free(nullptr);
   free.LookupItems()->Add(L"one");
-  EXPECT_FALSE(free.UseLookupData());
+  EXPECT_TRUE(free.UseLookupData());
   Variant any(L"anything");
   EXPECT_TRUE(free.IsDisplayValueValid(any, false));
 }
@@ -311,7 +312,7 @@ TEST(TextEditProperties, ClassObjectNamesTheTextClasses) {
   EXPECT_EQ(info->GetAssignedValuesClass(), TcxTextEditPropertiesValues::StaticClass());
   EXPECT_EQ(info->GetViewDataClass(), TcxCustomTextEditViewData::StaticClass());
   EXPECT_EQ(info->GetViewInfoClass(), TcxCustomTextEditViewInfo::StaticClass());
-  EXPECT_EQ(info->GetLookupDataClass(), nullptr);
+  EXPECT_EQ(info->GetLookupDataClass(), TcxCustomTextEditLookupData::StaticClass());
   // Made through the class object, the properties carry the text values.
   std::unique_ptr<TObject> made(TcxTextEditProperties::StaticClass()->Create(nullptr));
   auto* p = dynamic_cast<TcxTextEditProperties*>(made.get());
@@ -544,16 +545,44 @@ TEST(TextEditView, CutTextGivesItsWholeTextAsHint) {
   String hint;
   TRect r;
   bool multi = true;
-  ASSERT_TRUE(m.ViewInfo.GetTruncatedTextHint(TPoint{10, 8}, &s.Cx, hint, r, multi));
+  ASSERT_TRUE(m.ViewInfo.GetHintInfo(&s.Cx, TPoint{10, 8}, hint, multi, r));
   EXPECT_EQ(hint, longText);
   EXPECT_EQ(r, m.ViewInfo.TextBounds);
   EXPECT_FALSE(multi);
-  EXPECT_FALSE(m.ViewInfo.GetTruncatedTextHint(TPoint{0, 0}, &s.Cx, hint, r, multi)) << "outside the text area";
+  EXPECT_FALSE(m.ViewInfo.GetHintInfo(&s.Cx, TPoint{0, 0}, hint, multi, r)) << "on the border: no hint";
   // A text that fits shows no hint.
   TTextModel fits(lfStandard);
   CanvasSurface t(121, 21);
   fits.Paint(t, Variant(L"short"));
-  EXPECT_FALSE(fits.ViewInfo.GetTruncatedTextHint(TPoint{10, 8}, &t.Cx, hint, r, multi));
+  EXPECT_FALSE(fits.ViewInfo.GetHintInfo(&t.Cx, TPoint{10, 8}, hint, multi, r));
+}
+
+// Over a button the hint is the button's short hint, in the rectangle a hint
+// window needs for it, at the cursor and below the cursor's picture.
+TEST(TextEditView, AButtonGivesItsShortHintAtTheCursor) {
+  TTextModel m(lfStandard);
+  m.Properties.Buttons()->Add()->SetHint(L"Open|Opens a file");
+  m.Properties.Buttons()->Add()->SetKind(bkEllipsis);  // no hint of its own
+  CanvasSurface s(121, 21);
+  m.Paint(s, Variant(L"short"));
+  ASSERT_EQ(m.ViewInfo.ButtonCount(), 2);
+  auto middle = [](const TRect& R) { return TPoint{(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2}; };
+  String hint;
+  TRect r;
+  bool multi = true;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ASSERT_TRUE(m.ViewInfo.GetHintInfo(&s.Cx, middle(m.ViewInfo.Button(0)->Bounds), hint, multi, r));
+  EXPECT_EQ(hint, L"Open");
+  EXPECT_FALSE(multi);
+  THintWindow window(nullptr);
+  const TRect size = window.CalcHintRect(Screen->Width(), L"Open", nullptr);
+  const int below = GetCurrentCursorSize().cy;
+  EXPECT_EQ(r, (TRect{cursor.x + size.Left, cursor.y + below + size.Top, cursor.x + size.Right,
+                      cursor.y + below + size.Bottom}));
+  EXPECT_FALSE(m.ViewInfo.GetHintInfo(&s.Cx, middle(m.ViewInfo.Button(1)->Bounds), hint, multi, r))
+      << "a button without a hint";
+  EXPECT_FALSE(m.ViewInfo.GetHintInfo(&s.Cx, TPoint{-5, -5}, hint, multi, r)) << "outside the editor";
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 // for a person to look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
 #include "cxTrackBar_win.h"
 #include "edit_test_support.h"
 #include "support/HostForm.h"
@@ -186,7 +189,49 @@ TEST_F(TTrackBarFixture, ThePointerOverTheThumbMakesItHotInEveryLook) {
     const TPoint centre = ThumbCentre(Bar);
     SendMouse(MOUSEEVENTF_MOVE, &centre);
     EXPECT_EQ(Bar->ThumbState(), tbtsHot) << kind;
+    // The hot thumb is filled with the look's highlight, on screen too.
+    const TColor fill = kind == lfStandard ? clSilver : GetEditButtonHighlightColor(false, kind == lfOffice11);
+    const vamire_test::Capture shot = Shot(Bar);
+    const TPoint at = Bar->ScreenToClient(centre);
+    const COLORREF c = COLORREF(ColorToRGB(fill));
+    EXPECT_EQ(shot.At(at.X, at.Y), uint32_t(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c))) << kind;
   }
+}
+
+// A custom thumb takes its size from OnGetThumbRect, widens the band to it and
+// is drawn by OnDrawThumb in the rectangle the layout gives it.
+class TThumbHooks : public TObject {
+  VAMIRE_CLASS(TThumbHooks, TObject)
+ public:
+  TThumbHooks() = default;
+  void GetRect(TObject*, TRect& ARect) { ARect = TRect{0, 0, 16, 30}; }
+  void Draw(TObject*, TcxCanvas* ACanvas, const TRect& ARect) {
+    Drawn.push_back(ARect);
+    ACanvas->FillRect(ARect, clRed);
+  }
+  std::vector<TRect> Drawn;
+};
+
+TEST_F(TTrackBarFixture, ACustomThumbIsSizedAndDrawnByItsHandlers) {
+  TThumbHooks hooks;
+  Bar->TrackProperties()->OnGetThumbRect = TcxGetThumbRectEvent(&hooks, &TThumbHooks::GetRect);
+  Bar->TrackProperties()->OnDrawThumb = TcxDrawThumbEvent(&hooks, &TThumbHooks::Draw);
+  Bar->TrackProperties()->Update([](auto& V) { V.ThumbType = cxttCustom; });
+  Bar->SetPosition(50);
+  const TcxTrackBarLayout l = Bar->CalcLayout(nullptr);
+  EXPECT_EQ(l.Thumb.Right - l.Thumb.Left, 16);
+  EXPECT_EQ(l.Thumb.Bottom - l.Thumb.Top, 30);
+  EXPECT_EQ(l.Band.Bottom - l.Band.Top, 30) << "the band grows to the custom thumb";
+  const vamire_test::Capture shot = Shot(Bar);
+  ASSERT_FALSE(hooks.Drawn.empty());
+  EXPECT_EQ(hooks.Drawn.back(), l.Thumb);
+  EXPECT_EQ(shot.At((l.Thumb.Left + l.Thumb.Right) / 2, (l.Thumb.Top + l.Thumb.Bottom) / 2), 0xFF0000u);
+  // Without a drawing handler a custom thumb draws nothing.
+  hooks.Drawn.clear();
+  Bar->TrackProperties()->OnDrawThumb = nullptr;
+  Bar->TrackProperties()->Changed();
+  const vamire_test::Capture bare = Shot(Bar);
+  EXPECT_NE(bare.At((l.Thumb.Left + l.Thumb.Right) / 2, (l.Thumb.Top + l.Thumb.Bottom) / 2), 0xFF0000u);
 }
 
 TEST(TrackBarUnit, RegistersItsPropertiesUnderTheirDescription) {
@@ -216,6 +261,10 @@ TEST_F(TTrackBarFixture, AnEmptySelectionDrawsNothingAndAGalleryIsCaptured) {
   TcxTrackBar* fixed = Add(20, 150, 196, 40);
   fixed->TrackProperties()->Update([](auto& V) { V.AutoSize = false, V.Max = 20, V.TickType = tbttValueNumber; });
   fixed->SetPosition(12);
+  TcxTrackBar* turned = Add(320, 80, 130, 70);
+  turned->TrackProperties()->Update([](auto& V) {
+    V.Max = 100, V.Frequency = 50, V.TickType = tbttNumbers, V.TextOrientation = tbtoVertical;
+  });
   TcxTrackBar* office = Add(320, 20, 120, 40);
   office->Style()->LookAndFeel()->SetKind(lfOffice11);
   PumpFor(100);
@@ -224,6 +273,18 @@ TEST_F(TTrackBarFixture, AnEmptySelectionDrawsNothingAndAGalleryIsCaptured) {
   const vamire_test::Capture shot = vamire_test::CaptureClient(Form->Handle());
   EXPECT_GT(shot.CountNot(shot.At(2, 2)), 500u);
   shot.SavePng(L"trackbar_gallery.png");
+  // The turned "100" below the thumb stands taller than it is wide.
+  const TcxTrackBarLayout l = turned->CalcLayout(nullptr);
+  const TPoint origin = Form->ScreenToClient(turned->ClientToScreen(TPoint{0, 0}));
+  int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
+  for (int y = l.Thumb.Bottom; y < turned->Height(); ++y)
+    for (int x = turned->Width() / 2 + 10; x < turned->Width(); ++x)
+      if (shot.At(origin.X + x, origin.Y + y) == 0) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  ASSERT_GE(right, 0) << "the number is drawn";
+  EXPECT_GT(bottom - top, 2 * (right - left)) << left << " " << right << " " << top << " " << bottom;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cxLookAndFeelPainters_native_win.h"
@@ -91,6 +92,7 @@ class TFakeThemeLibrary {
   bool Active = true;
   std::vector<std::wstring> Refused;
   std::map<std::pair<std::wstring, int>, SIZE> Sizes;  // (class, part) -> size
+  std::map<std::tuple<std::wstring, int, int, int>, COLORREF> Colors;  // (class, part, state, property)
   std::wstring ThemeFile, ColorName;
   std::vector<TThemeCall> Calls;
   struct TText {
@@ -139,7 +141,13 @@ class TFakeThemeLibrary {
     return S_OK;
   }
   static HRESULT WINAPI Fail6(HTHEME, HDC, int, int, const RECT*, RECT*) { return E_FAIL; }
-  static HRESULT WINAPI NoColor(HTHEME, int, int, int, COLORREF*) { return E_FAIL; }
+  static HRESULT WINAPI Color(HTHEME theme, int part, int state, int property, COLORREF* color) {
+    TFakeThemeLibrary* f = Current();
+    auto it = f->Colors.find({f->ClassOf(theme), part, state, property});
+    if (it == f->Colors.end()) return E_FAIL;
+    *color = it->second;
+    return S_OK;
+  }
   static BOOL WINAPI Opaque(HTHEME, int, int) { return FALSE; }
   static BOOL WINAPI IsActive() { return Current() && Current()->Active; }
   static HRESULT WINAPI ThemeName(LPWSTR file, int fileChars, LPWSTR color, int colorChars, LPWSTR, int) {
@@ -159,7 +167,7 @@ class TFakeThemeLibrary {
     api.DrawThemeEdge = &Edge;
     api.GetThemePartSize = &PartSize;
     api.GetThemeBackgroundContentRect = &Fail6;
-    api.GetThemeColor = &NoColor;
+    api.GetThemeColor = &Color;
     api.IsThemeBackgroundPartiallyTransparent = &Opaque;
     api.IsThemeActive = &IsActive;
     api.GetCurrentThemeName = &ThemeName;

@@ -4,7 +4,7 @@ vamire_add_test(pagecontrol_layout_test PURE SOURCES ${CMAKE_CURRENT_LIST_DIR}/l
 vamire_add_test(pagecontrol_tabcontrol_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/tabcontrol_win_test.cpp
   LIBS vamire_pagecontrol)
 vamire_add_test(pagecontrol_tabinput_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/tabinput_win_test.cpp
-  LIBS vamire_pagecontrol)
+  LIBS vamire_pagecontrol FOREGROUND)
 vamire_add_benchmark(pagecontrol_tablayout_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/tablayout_bench.cpp
   LIBS vamire_pagecontrol)
 vamire_add_test(pagecontrol_pagecontrol_win_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/pagecontrol_win_test.cpp

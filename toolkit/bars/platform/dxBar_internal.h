@@ -31,6 +31,17 @@ class TdxBarFinally {
   int FExceptions;
 };
 
+// A top-down DIB section of a bit depth on a DC; Bits receives its pixels.
+inline HBITMAP dxBarCreateTopDownDIB(HDC DC, int Width, int Height, WORD BitCount, void** Bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = Width;
+  info.bmiHeader.biHeight = -Height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = BitCount;
+  return CreateDIBSection(DC, &info, DIB_RGB_COLORS, Bits, nullptr, 0);
+}
+
 // The manager list (first registration outside design time makes the hint window).
 void dxBarRegisterManager(TdxBarManager* AManager);
 void dxBarUnregisterManager(TdxBarManager* AManager);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "dxBar_internal.h"
+#include "dxBarControl_win.h"
 
 // --- Bar components ------------------------------------------------------------------------
 
@@ -309,32 +310,67 @@ void TdxBarItem::GlyphBitmapChanged(TObject*) { GlyphChanged(); }
 void TdxBarItem::LargeGlyphBitmapChanged(TObject*) { LargeGlyphChanged(); }
 
 // --- Change propagation --------------------------------------------------------------------
-// Until the bars have windows the links have no item controls; what reaches
-// the links and the lists that show the item is done here.
+// Each change reaches the item controls of the links that show the item, and
+// the lists that name it.
 
-void TdxBarItem::CaptionChanged() { ComponentChanged(); }
+namespace {
 
-void TdxBarItem::EnabledChanged() {}
+// A notice may rebuild a bar control and so free controls: the links are
+// walked from a copy and each control is asked for again.
+template <class F>
+void TellControls(const std::vector<TdxBarItemLink*>& Links, F Notice) {
+  for (TdxBarItemLink* link : std::vector<TdxBarItemLink*>(Links))
+    if (TdxBarItemControl* control = link->Control()) Notice(control);
+}
 
-void TdxBarItem::GlyphChanged() { ComponentChanged(); }
+}  // namespace
 
-void TdxBarItem::LargeGlyphChanged() { ComponentChanged(); }
+void TdxBarItem::CaptionChanged() {
+  TellControls(FLinks, [](TdxBarItemControl* c) { c->CaptionChanged(); });
+  ComponentChanged();
+}
+
+void TdxBarItem::EnabledChanged() {
+  TellControls(FLinks, [](TdxBarItemControl* c) { c->EnabledChanged(); });
+}
+
+void TdxBarItem::GlyphChanged() {
+  TellControls(FLinks, [](TdxBarItemControl* c) { c->GlyphChanged(); });
+  ComponentChanged();
+}
+
+void TdxBarItem::LargeGlyphChanged() {
+  TellControls(FLinks, [](TdxBarItemControl* c) { c->LargeGlyphChanged(); });
+  ComponentChanged();
+}
 
 void TdxBarItem::ShortCutChanged() {
   Changed(TdxBarControlKinds{2});
   ComponentChanged();
 }
 
-void TdxBarItem::WidthChanged() {}
+void TdxBarItem::WidthChanged() {
+  TellControls(FLinks, [](TdxBarItemControl* c) { c->WidthChanged(); });
+}
 
 void TdxBarItem::VisibleChanged() {
-  if (FBarManager) FBarManager->LockUpdate();
-  TdxBarFinally unlock([this] {
-    if (FBarManager) FBarManager->UnlockUpdate(true, true);
-  });
-  for (TdxBarItemLink* link : std::vector<TdxBarItemLink*>(FLinks))
-    if (TdxBarItemLinks* links = link->GetLinks()) links->RebuildLinkLists();
-  ComponentChanged();
+  {
+    if (FBarManager) FBarManager->LockUpdate();
+    TdxBarFinally unlock([this] {
+      if (FBarManager) FBarManager->UnlockUpdate(true, true);
+    });
+    for (TdxBarItemLink* link : std::vector<TdxBarItemLink*>(FLinks))
+      if (TdxBarItemLinks* links = link->GetLinks()) links->RebuildLinkLists();
+    ComponentChanged();
+  }
+  // Each bar control that shows a link of the item makes its item controls
+  // anew once the lock is gone: a link just hidden has a control to lose, one
+  // just shown has none yet.
+  std::vector<TCustomdxBarControl*> bars;
+  for (TdxBarItemLink* link : FLinks)
+    if (TCustomdxBarControl* bar = link->BarControl())
+      if (std::find(bars.begin(), bars.end(), bar) == bars.end()) bars.push_back(bar);
+  for (TCustomdxBarControl* bar : bars) bar->Rebuild();
 }
 
 void TdxBarItem::Changed(TdxBarControlKinds) {}

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "dxBar_internal.h"
+#include "dxBarControl_win.h"
 
 using enum TdxBarItemMergeKind;
 
@@ -38,6 +39,7 @@ TdxBarItemLink::TdxBarItemLink(TCollection* ACollection) : TcxInterfacedCollecti
 
 TdxBarItemLink::~TdxBarItemLink() {
   --GLiveLinks;
+  FreeControl();
   if (FItem) FItem->RemoveLink(this);
   FItem = nullptr;
   if (TdxBarItemLinks* links = GetLinks()) {
@@ -433,6 +435,7 @@ TdxBarItemLinks::TdxBarItemLinks(TdxBarManager* ABarManager, IdxBarLinksOwner* A
 
 TdxBarItemLinks::~TdxBarItemLinks() {
   FDestroying = true;
+  if (FBarControl) FBarControl->SetItemLinks(nullptr);
   BeginUpdate();
   while (Count() > 0) delete Links(Count() - 1);
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "dxBarControl_win.h"
 #include "dxBar_win.h"
 
 const TcxArrowDirection dxBarDropDownArrowDirections[3] = {adDown, adRight, adRight};
@@ -17,6 +18,14 @@ const TcxArrowDirection dxBarStaticSubArrowDirections[2] = {adRight, adDown};
 namespace {
 
 TColor SysColor(int Index) { return TColor(GetSysColor(Index)); }
+
+// The text colour the item's style assigns, clDefault when none.
+TColor ItemControlStyleTextColor(const TdxBarItemControl* AItemControl) {
+  TdxBarItem* item = AItemControl->Item();
+  if (!item) return clDefault;
+  const TcxViewParams params = item->GetStyleViewParams();
+  return params.TextColor;
+}
 
 // Puts back a DC's clip region (or its absence) when it goes out of scope.
 class TClipSaver {
@@ -116,10 +125,18 @@ TColor TdxBarPainter::ItemTextColor(bool Selected, bool Flat) const {
   return SysColor(Selected && !Flat ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
 }
 
-void TdxBarPainter::ItemTextColors(bool Enabled, bool Selected, bool Flat, TColor& First, TColor& Second) const {
+void TdxBarPainter::ItemTextColors(bool Enabled, bool Selected, bool Flat, TColor& First, TColor& Second,
+                                   const TdxBarItemControl* AItemControl) const {
   if (Enabled) {
-    First = Second = ItemTextColor(Selected, Flat);
-  } else if (Selected || Flat) {
+    const TColor own = AItemControl ? ItemControlStyleTextColor(AItemControl) : clDefault;
+    First = Second = own != clDefault ? own : ItemDefaultTextColor(Selected, Flat);
+  } else {
+    ItemDisabledTextColors(Selected, Flat, First, Second);
+  }
+}
+
+void TdxBarPainter::ItemDisabledTextColors(bool Selected, bool Flat, TColor& First, TColor& Second) const {
+  if (Selected || Flat) {
     First = Second = SysColor(COLOR_GRAYTEXT);
   } else {
     First = SysColor(COLOR_BTNSHADOW);
@@ -209,9 +226,10 @@ void TdxBarPainter::DrawEllipsisGlyph(HDC DC, const TRect& R, bool Enabled, bool
 }
 
 void TdxBarPainter::DrawItemText(HDC DC, UINT Format, bool Flat, bool Clip, bool Vertical, bool Selected,
-                                 bool Enabled, int Alignment, const TRect& R, const String& Text) const {
+                                 bool Enabled, int Alignment, const TRect& R, const String& Text,
+                                 const TdxBarItemControl* AItemControl) const {
   TColor first{}, second{};
-  ItemTextColors(Enabled, Selected, Flat && HasFlatLook(), first, second);
+  ItemTextColors(Enabled, Selected, Flat && HasFlatLook(), first, second, AItemControl);
   TClipSaver saver(DC);
   const int oldMode = SetBkMode(DC, TRANSPARENT);
   const COLORREF oldColor = GetTextColor(DC);

@@ -61,10 +61,6 @@ TRect TdxBarPainter::DockedBarFrameWidths() const {
 
 TSize TdxBarPainter::CaptionButtonSize() const { return TSize{SmallCaptionHeight(), SmallCaptionHeight()}; }
 
-TSize TdxBarPainter::SizeGripSize() const {
-  return TSize{GetSystemMetrics(SM_CXHSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
-}
-
 int TdxBarPainter::FloatingCaptionTextLeft(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const {
   return Bar.ShowsCaptionButtons ? Bar.CaptionButtonsRect.Right + 3 : Caption.Left + 2;
 }
@@ -221,11 +217,6 @@ bool TdxBarPainter::ArrowDrawnInverted(const TdxBarItemPaintInfo& Item) const {
 void TdxBarPainter::FillItemBackground(HDC DC, const TdxBarItemPaintInfo& Item, HBRUSH Brush, bool Solid,
                                        const TRect& R) const {
   FillBrush(DC, R, Solid || !Item.BarBrush ? Brush : Item.BarBrush);
-}
-
-void TdxBarPainter::DrawLoweredFrame(HDC DC, TRect& R) const {
-  Edge(DC, R, BDR_SUNKENOUTER, BF_RECT);
-  R = Shrunk(R, 1);
 }
 
 void TdxBarPainter::DrawItemGlyphImage(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
@@ -497,17 +488,6 @@ void TdxBarPainter::ClearEditBorder(HDC DC, HBRUSH BarBrush, const TRect& R) con
 
 // --- Other item kinds ----------------------------------------------------------------------
 
-void TdxBarPainter::DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Opaque,
-                                          int Offset) const {
-  if (Opaque) FillColor(DC, R, clBtnFace);
-  const COLORREF oldText = SetTextColor(DC, RGBOf(clBtnText));
-  const int oldMode = SetBkMode(DC, TRANSPARENT);
-  RECT r{R.Left + Offset, R.Top + Offset, R.Right + Offset, R.Bottom + Offset};
-  DrawTextW(DC, Caption.c_str(), int(Caption.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SetBkMode(DC, oldMode);
-  SetTextColor(DC, oldText);
-}
-
 void TdxBarPainter::DrawPushButton(HDC DC, const TRect& R, const String& Caption, bool Pressed) const {
   if (Pressed) {
     RECT r{R.Left, R.Top, R.Right, R.Bottom};
@@ -726,26 +706,6 @@ TRect TdxBarPainter::CalcSpinTextRect(const TRect& Item) const {
   return r;
 }
 
-void TdxBarPainter::DrawSpinArrow(HDC DC, const TRect& R, int ArrowSize, bool Up, bool Enabled) const {
-  // Centred in R; an even size loses a pixel so that the apex sits on one middle pixel.
-  const int width = ArrowSize - (ArrowSize + 1) % 2;
-  if (width <= 0) return;
-  const int rows = (width + 1) / 2;
-  const int x = (R.Left + R.Right - width) / 2, y = (R.Top + R.Bottom - rows) / 2;
-  auto draw = [&](int Shift, TColor Color) {
-    for (int i = 0; i < rows; ++i) {
-      const int row = Up ? rows - 1 - i : i;
-      FillColor(DC, TRect{x + i + Shift, y + row + Shift, x + width - i + Shift, y + row + 1 + Shift}, Color);
-    }
-  };
-  if (Enabled) {
-    draw(0, clBtnText);
-  } else {
-    draw(1, clBtnHighlight);
-    draw(0, clBtnShadow);
-  }
-}
-
 void TdxBarPainter::DrawSpinButton(HDC DC, const TdxBarItemPaintInfo& Item, int Button, int State,
                                    const TRect& R) const {
   TdxBarItemPaintInfo button = Item;
@@ -767,8 +727,6 @@ void TdxBarPainter::FillSpinBackground(HDC DC, const TdxBarItemPaintInfo& Item, 
 }
 
 // --- Edit items ----------------------------------------------------------------------------
-
-int TdxBarPainter::EditHeight(HDC DC) const { return TextHeightOf(DC, L"Wg") + 6; }
 
 bool TdxBarPainter::EditCaptionSolid(const TdxBarItemPaintInfo& Item) const {
   return Item.InMenu && (Item.Selected || Item.NonRecent);
@@ -908,15 +866,6 @@ void TdxBarPainter::AppMenuDrawExtraPaneArea(HDC DC, const TdxBarControlPaintInf
   ExcludeClipRect(DC, Excluded.Left, Excluded.Top, Excluded.Right, Excluded.Bottom);
   SubMenuFillBackground(DC, Bar, Bar.ToolbarBrush, R);
 }
-
-TColor TdxBarPainter::ItemArrowColor(bool Enabled, bool Selected, bool Flat) const {
-  if (!ItemArrowUsesTextColor()) return clDefault;
-  TColor first{}, second{};
-  ItemTextColors(Enabled, Selected, Flat, first, second);
-  return first;
-}
-
-void TdxBarPainter::FillDisabledShadow(HDC DC, const TRect& R) const { FillColor(DC, R, clBtnShadow); }
 
 void TdxBarPainter::DrawStatusBarSizeGrip(HDC DC, const TdxBarControlPaintInfo& Bar) const {
   if (!Bar.StatusBarLike || !Bar.ShowsSizeGrip) return;

@@ -1,5 +1,6 @@
 // The drop shadow's parts: where they go, their alpha images and their windows.
 #include "dxBarShadow_win.h"
+#include "dxBar_internal.h"
 
 #include <algorithm>
 
@@ -19,7 +20,7 @@ int ScreenBitsPerPixel() {
 
 TdxBarUpdateLayeredWindow UpdateLayeredWindowProc() {
   if (GShadowSystem.Injected) return GShadowSystem.UpdateLayeredWindow;
-  return reinterpret_cast<TdxBarUpdateLayeredWindow>(dxBarUpdateLayeredWindowProc());
+  return reinterpret_cast<TdxBarUpdateLayeredWindow>(reinterpret_cast<void*>(dxBarUpdateLayeredWindowProc()));
 }
 
 // Orders the owner item's and the control's bounds: the upper one first when
@@ -111,15 +112,9 @@ void TdxBarShadowPart::Show() {
   HWND wnd = Handle();
   if (TdxBarShadow::IsTransparent()) {
     const int w = Width(), h = Height();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = dxBarCreateTopDownDIB(dc, w, h, 32, &bits);
     if (bitmap) {
       // Black with alpha only: premultiplied colour bytes stay 0.
       auto* pixels = static_cast<std::uint32_t*>(bits);

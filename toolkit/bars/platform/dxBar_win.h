@@ -33,6 +33,10 @@ class TdxBarManager;
 class TdxBar;
 class TdxBarItem;
 class TdxBarGroup;
+class TcxStyle;
+class TCustomdxBarControl;
+class TdxBarItemControl;
+class TdxBarItemControlDrawParams;
 
 enum TdxBarDockingStyle { dsNone, dsLeft, dsTop, dsRight, dsBottom };
 VAMIRE_ENUM_NAMES(TdxBarDockingStyle, L"dsNone", L"dsLeft", L"dsTop", L"dsRight", L"dsBottom")
@@ -106,7 +110,9 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual TColor ItemTextColor(bool Selected, bool Flat) const;
   // First and second colour of an item's text; they differ for embossed
   // disabled text, whose second colour is drawn one pixel right and down first.
-  virtual void ItemTextColors(bool Enabled, bool Selected, bool Flat, TColor& First, TColor& Second) const;
+  // An enabled item whose style assigns a text colour is drawn in it.
+  virtual void ItemTextColors(bool Enabled, bool Selected, bool Flat, TColor& First, TColor& Second,
+                              const TdxBarItemControl* AItemControl = nullptr) const;
   virtual void DrawCheckMarkGlyph(HDC, const TPoint&, int, TColor, bool) const {}
   // The check mark's rectangle centred in a glyph rectangle: 9 x 7, 18 x 14
   // with a bar font of 16 points or more.
@@ -119,7 +125,118 @@ class TdxBarPainter : public TcxIUnknownObject {
   // Item text on a device context; vertical text needs a rotated font selected
   // and gets its accelerator underline drawn by hand. Alignment: 0 left, 1 centre, 2 right.
   virtual void DrawItemText(HDC DC, UINT Format, bool Flat, bool Clip, bool Vertical, bool Selected, bool Enabled,
-                            int Alignment, const TRect& R, const String& Text) const;
+                            int Alignment, const TRect& R, const String& Text,
+                            const TdxBarItemControl* AItemControl = nullptr) const;
+
+  // --- What bar and item controls ask (dxBar_painter_controls.cpp)
+  virtual bool BarNeedsDoubleBuffer() const { return false; }
+  virtual bool AllowsLargeIcons() const { return true; }
+  virtual bool PaintsFlatItems() const { return false; }
+  // Whether the painter draws marks and buttons for fading: none of the base looks does.
+  virtual bool SupportsFading() const { return false; }
+  virtual bool UsesFlatPopupLook() const { return HasFlatLook(); }
+  virtual bool BarControlHasShadow(TCustomdxBarControl* ABarControl) const;
+  virtual bool BarControlShadowReachesParent(TCustomdxBarControl* ABarControl) const;
+  virtual HBRUSH BarControlBrush(TCustomdxBarControl* ABarControl) const;
+  virtual HBRUSH ToolbarBrush() const { return GetSysColorBrush(COLOR_BTNFACE); }
+  virtual HBRUSH BarBrush() const { return ToolbarBrush(); }
+  virtual HBRUSH DownBrush() const;
+  virtual HBRUSH DownSelectedBrush() const { return GetSysColorBrush(COLOR_BTNFACE); }
+  virtual HBRUSH SelectedBrush() const { return GetSysColorBrush(COLOR_HIGHLIGHT); }
+  // The text height of "Wg" in the DC's font plus 6.
+  virtual int EditHeight(HDC DC) const;
+  // An edit-like item's height for a text height.
+  virtual int EditItemHeight(int TextHeight) const;
+  virtual int MenuItemHeight(TCustomdxBarControl* ABarControl) const;
+  virtual void AdjustMenuItemHeight(int&) const {}
+  virtual void AdjustItemSize(TSize&) const {}
+  virtual int MenuReferenceTextSize() const { return 19; }
+  virtual TRect ItemContentMargins() const { return TRect{3, 0, 3, 0}; }
+  virtual int MenuIconAreaSize(TdxBarItemControl* AItemControl) const;
+  virtual int SubMenuTopOffset() const { return 0; }
+  // The rectangle a caption needs on one line in the DC's font.
+  virtual TRect CalcItemTextRect(HDC DC, const String& Caption) const;
+  // With a drop-down part, the main part ends where the arrow part begins.
+  virtual void CalcButtonParts(bool HasDropDownPart, int ArrowWidth, const TRect& R,
+                               std::vector<TRect>& Parts) const;
+  virtual void DrawItemCaption(TdxBarItemControlDrawParams* AParams, HDC DC, UINT Format, const TRect& R,
+                               int Alignment) const;
+
+  // --- Colours, flags and shapes the bars, menus and item kinds share
+  virtual void ItemDisabledTextColors(bool Selected, bool Flat, TColor& First, TColor& Second) const;
+  virtual TColor ItemDefaultTextColor(bool Selected, bool Flat) const { return ItemTextColor(Selected, Flat); }
+  virtual bool ItemArrowUsesTextColor() const { return false; }
+  // clDefault: the arrow routine picks its own colours.
+  virtual TColor ItemArrowColor(bool Enabled, bool Selected, bool Flat) const;
+  virtual bool UseFadedDisabledImages(TdxBarManager* AManager) const;
+  virtual bool ItemHasSeparateDropDownLook() const { return false; }
+  virtual bool NonRecentKeepsMenuBrush() const { return false; }
+  virtual bool SubItemArrowAlwaysShown() const { return false; }
+  virtual bool BarHasOwnNonClient() const { return false; }
+  virtual bool UseGrayGlyphsWhenDisabled() const { return false; }
+  virtual bool GlyphHighlightShadow() const { return false; }
+  virtual bool UsesNativeGlyphFrame() const { return false; }
+  virtual bool ButtonHasSeparateArrowFrame() const { return false; }
+  virtual bool ButtonCanShowPushed() const { return true; }
+  virtual bool EditHasOwnFrame() const { return false; }
+  virtual bool UsesMenuItemBrush() const { return true; }
+  virtual bool FlatStyleOnColouredFace() const;
+  virtual int GlyphShiftX() const { return 0; }
+  virtual int GlyphShiftY() const { return 0; }
+  virtual int LoweredFrameExtraWidth() const { return 0; }
+  virtual int DockRowSpacing() const { return 0; }
+  virtual int AutoAlignToolbarOffset() const { return 0; }
+  // Minus half the bar font's height, rounded down.
+  virtual int SubItemArrowOffset(int FontHeight) const;
+  virtual int ButtonGlyphSize(TdxBarManager* AManager) const;
+  // The glyph room of a large button: (large icons + 1) glyph sizes, made even.
+  virtual int LargeButtonGlyphSpace(TdxBarManager* AManager) const;
+  virtual TColor CaptionColor(bool Active) const;
+  virtual TColor CaptionTextColor() const;
+  virtual TColor MarkArrowColor() const;
+  virtual int MarkElementColor() const { return COLOR_BTNTEXT; }
+  // A mark rectangle 16 pixels high or less: the chevrons start a row higher.
+  virtual bool BarIsSmall(const TRect& MarkRect) const { return MarkRect.Bottom - MarkRect.Top <= 16; }
+  virtual void DrawMark(HDC DC, const TRect& R, bool Horizontal, bool QuickCustomizing, bool HasHiddenLinks,
+                        int ClientWidth) const;
+  virtual void DrawSpinArrow(HDC DC, const TRect& R, int ArrowSize, bool Up, bool Enabled) const;
+  virtual void DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Opaque, int Offset) const;
+  virtual void DrawExpandArrows(HDC DC, const TRect& R, int Size, bool Selected) const;
+  virtual void DrawExpandButtonFrame(HDC DC, const TRect& R, HBRUSH LightBrush) const;
+  // Drawn off screen in 24 bits, copied, and its rectangle taken out of the clip region.
+  virtual void PaintExpandButton(HDC DC, const TRect& R, int ArrowSize, bool Selected, HBRUSH Background,
+                                 HBRUSH LightBrush) const;
+  virtual int ScrollButtonHeight(int TextSize) const { return TextSize; }
+  virtual int ScrollArrowSize(int Height) const { return Height / 3 - 1; }
+  // DrawEdge sunken outer on all sides; R shrinks by 1.
+  virtual void DrawLoweredFrame(HDC DC, TRect& R) const;
+  virtual void FillDisabledShadow(HDC DC, const TRect& R) const;
+  virtual TRect CaptionBorderWidths() const { return TRect{0, 2, 0, 2}; }
+  virtual TRect CalcCaptionContentRect(const TRect& R) const;
+  virtual int StatusBarTopSpace() const { return 2; }
+  virtual TRect StatusBarBorderOffsets() const { return TRect{}; }
+  virtual TSize SizeGripSize() const;
+  // Left, top, right and bottom border widths of a bar for a docking style.
+  virtual TRect CalcBarBorders(TdxBar* ABar, TdxBarDockingStyle AStyle, bool ASizeGrip) const;
+  // A large glyph in its area: centred, or at the edge its layout (a
+  // TdxBarGlyphLayout) names when a caption is shown.
+  virtual TRect PlaceLargeGlyph(const TRect& Area, const TSize& Glyph, bool ShowsCaption, int Layout,
+                                bool Rotated) const;
+  // The caption of a large button beside its glyph; Alignment 0 left, 1 centre, 2 right.
+  virtual TRect CalcLargeButtonTextRect(const TRect& ItemRect, const TRect& GlyphRect, int Layout, bool Rotated,
+                                        int& Alignment) const;
+  // An item control's glyph: its rectangle in R (kept as the view info's
+  // image bounds), then its background, frame and image.
+  virtual void DrawItemGlyph(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& R) const;
+  virtual void DrawItemGlyphImage(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& Area,
+                                  const TRect& GlyphRect, bool NoImage) const;
+  virtual void DrawGlyphFrame(TdxBarItemControlDrawParams*, HDC, const TRect&) const {}
+  virtual HBRUSH GlyphBackgroundBrush(TdxBarItemControlDrawParams* AParams) const;
+  virtual bool NeedsGlyphBackground(TdxBarItemControlDrawParams* AParams) const;
+  virtual bool DrawsGlyphBackground(TdxBarItemControlDrawParams* AParams) const;
+  // With Solid, FillRect with the brush; else the bar's own background, the brush as fall-back.
+  virtual void FillItemBackground(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& R, HBRUSH Brush,
+                                  bool Solid) const;
 
   // --- Bar controls ------------------------------------------------------------------------
   // What a bar or item control hands in describes it for this one call (dxBarPaintInfo_win.h).
@@ -130,9 +247,6 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual bool FloatingCaptionUsesTheme() const { return false; }
   virtual bool CaptionButtonsHaveFrame() const { return false; }
   virtual bool FloatingBarHasFrame() const { return false; }
-  virtual TRect StatusBarBorderOffsets() const { return TRect{}; }
-  virtual int StatusBarTopSpace() const { return 2; }
-  virtual TSize SizeGripSize() const;
   virtual int FloatingCaptionTextLeft(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const;
   virtual TRect MarkRect(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const;
   virtual TRect MarkPaintRect(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const {
@@ -164,34 +278,26 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual void DrawStatusBarTopBand(HDC DC, const TdxBarControlPaintInfo& Bar) const;
   // State 0 normal, 1 hot, 2 pressed.
   virtual void DrawMarkBackground(HDC, const TdxBarControlPaintInfo&, int, HBRUSH, const TRect&) const {}
-  virtual bool BarIsSmall(const TRect& MarkRect) const { return MarkRect.Bottom - MarkRect.Top <= 16; }
 
   // --- Buttons and combos ------------------------------------------------------------------
   virtual TRect QuickCustItemCheckRect(const TRect& Item) const;
   virtual int QuickCustItemTextOffset() const { return 0; }
-  virtual TRect ItemContentMargins() const { return TRect{3, 0, 3, 0}; }
   virtual int ButtonHeightPadding() const { return 6; }
   virtual int ButtonWidthPadding() const { return 7; }
   virtual int ButtonHeightForGlyph(int GlyphSize) const { return GlyphSize + ButtonHeightPadding(); }
   virtual int ButtonWidthForGlyph(int GlyphSize) const { return GlyphSize + ButtonWidthPadding(); }
   virtual TSize SmallArrowSize() const { return TSize{5, 3}; }
-  virtual void AdjustMenuItemHeight(int&) const {}
-  virtual void AdjustItemSize(TSize&) const {}
   virtual void OffsetPressedContent(const TdxBarItemPaintInfo& Item, TRect& R) const;
   virtual void OffsetPressedEllipsis(bool Pressed, TRect& R) const;
-  virtual bool UsesFlatPopupLook() const { return HasFlatLook(); }
   virtual bool SplitButtonIsFlat() const { return HasFlatLook(); }
-  virtual bool ItemHasSeparateDropDownLook() const { return false; }
   virtual bool FillsItemBackgroundSolid(const TdxBarItemPaintInfo& Item) const;
   virtual bool ArrowDrawnInverted(const TdxBarItemPaintInfo& Item) const;
   // Not solid: the bar's own background shows through (its brush as fall-back).
   virtual void FillItemBackground(HDC DC, const TdxBarItemPaintInfo& Item, HBRUSH Brush, bool Solid,
                                   const TRect& R) const;
   virtual void DrawSelectionBackground(HDC, const TdxBarItemPaintInfo&, const TRect&) const {}
-  virtual void DrawLoweredFrame(HDC DC, TRect& R) const;
   virtual HBRUSH GlyphBackgroundBrush(const TdxBarItemPaintInfo& Item) const { return Item.Brush; }
   virtual void DrawGlyphFrame(HDC, const TdxBarItemPaintInfo&, const TRect&) const {}
-  virtual void FillDisabledShadow(HDC DC, const TRect& R) const;
   virtual void DrawItemGlyphImage(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
   virtual void DrawButtonLikeItem(HDC DC, const TdxBarItemPaintInfo& Item) const;
   virtual void DrawItemArrow(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
@@ -215,7 +321,6 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual int SubMenuTextLeft(const TdxBarControlPaintInfo& Bar) const;
   virtual int MenuTextVerticalGrow() const { return 0; }
   virtual int SubMenuCheckSize(int Size) const { return (Size - 6) / 2; }
-  virtual int MenuReferenceTextSize() const { return 19; }
   virtual TRect SubMenuItemIconRect(const TdxBarItemPaintInfo& Item) const;
   virtual int SubMenuItemTextIndent(const TdxBarItemPaintInfo& Item) const { return Item.IconColumnWidth + 3; }
   virtual TRect SubMenuItemTextRect(const TdxBarItemPaintInfo& Item) const;
@@ -258,7 +363,6 @@ class TdxBarPainter : public TcxIUnknownObject {
   // --- Other item kinds --------------------------------------------------------------------
   virtual bool PushButtonsFlat() const { return false; }
   virtual TColor PushButtonHeaderColor() const { return clBtnFace; }
-  virtual void DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Opaque, int Offset) const;
   virtual void DrawPushButton(HDC DC, const TRect& R, const String& Caption, bool Pressed) const;
   virtual TRect SpinButtonMargins() const { return TRect{1, 0, 1, 0}; }
   // Width 2a - 1 and height a for a = ((h div 2) - 2) div 2.
@@ -310,7 +414,6 @@ class TdxBarPainter : public TcxIUnknownObject {
   // Spin buttons.
   virtual TPoint SpinArrowOrigin(const TRect& Button, int ArrowOffset, int ArrowSize, bool Up) const;
   virtual TRect CalcSpinTextRect(const TRect& Item) const;
-  virtual void DrawSpinArrow(HDC DC, const TRect& R, int ArrowSize, bool Up, bool Enabled) const;
   virtual void DrawSpinButton(HDC DC, const TdxBarItemPaintInfo& Item, int Button, int State,
                               const TRect& R) const;
   virtual void FillSpinBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
@@ -335,15 +438,11 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual void DrawEditBorder(HDC DC, const TdxBarItemPaintInfo& Item, bool EditActive, TRect& R) const;
   virtual void DrawEditValue(HDC DC, const TRect& R, const String& Text) const;
   virtual void DrawComboListLine(HDC DC, const TRect& R, const String& Text) const;
-  virtual bool ItemArrowUsesTextColor() const { return false; }
-  virtual TColor ItemArrowColor(bool Enabled, bool Selected, bool Flat) const;
   virtual void DrawSubMenuArrow(HDC DC, const TRect& R, int Direction, int Size, TColor Color, bool Enabled,
                                 bool Selected) const;
   virtual void DrawSubItemArrow(HDC DC, const TdxBarItemPaintInfo& Item) const;
   // Menus and their panes.
-  virtual bool UsesMenuItemBrush() const { return true; }
   virtual HBRUSH MenuItemBrush() const { return GetSysColorBrush(COLOR_BTNFACE); }
-  virtual int SubMenuTopOffset() const { return 0; }
   virtual int SubMenuTearOffAreaSize(int TearOffCaptionHeight) const { return TearOffCaptionHeight + 3; }
   virtual void DrawMenuGlyphArea(HDC, const TdxBarItemPaintInfo&) const {}
   // Recent-group frames: Changes tells the item starts a change between recent and non-recent items.
@@ -360,11 +459,6 @@ class TdxBarPainter : public TcxIUnknownObject {
                                       const TRect& R) const {
     DrawToolbarSeparator(DC, Bar, HorizontalLine, Bar.ToolbarBrush, R);
   }
-  virtual TRect CaptionBorderWidths() const { return TRect{0, 2, 0, 2}; }
-  virtual int GlyphShiftX() const { return 0; }
-  virtual int GlyphShiftY() const { return 0; }
-  virtual int LoweredFrameExtraWidth() const { return 0; }
-  virtual int EditHeight(HDC DC) const;
   virtual int MenuItemTextHeight(HDC DC) const { return EditHeight(DC); }
   virtual int SubMenuIconAreaSize(const TdxBarControlPaintInfo& Bar) const { return Bar.IconColumnWidth; }
   virtual int SubMenuSpareMetric() const { return 0; }
@@ -477,6 +571,8 @@ class TdxBarFlatPainter : public TdxBarPainter {
   TRect EditTextMargins() const override { return TRect{1, 1, 1, 1}; }
   int MenuItemTextIndent(bool InMenu, int TextSize) const override { return InMenu ? TextSize + 3 : 0; }
   bool HasFlatLook() const override { return true; }
+  int MenuReferenceTextSize() const override { return 20; }
+  bool PaintsFlatItems() const override { return true; }
 };
 class TdxBarOffice11Painter : public TdxBarFlatPainter {
   VAMIRE_CLASS(TdxBarOffice11Painter, TdxBarFlatPainter)
@@ -908,6 +1004,16 @@ class TdxBarItemLink : public TcxInterfacedCollectionItem {
   intptr_t Data = 0;
   // Test hook: how many links exist.
   static int LiveCount();
+  // --- the screen side: the item control shown while the collection has a bar
+  // control, and the rectangle the bar control's layout gives the link
+  // (dxBar_itemcontrol.cpp)
+  TdxBarItemControl* Control() const { return FControl; }
+  TCustomdxBarControl* BarControl() const;
+  const TRect& ItemRect() const { return FItemRect; }
+  void SetItemRect(const TRect& R) { FItemRect = R; }
+  void CreateControl();
+  void FreeControl();
+  void RecreateControl();
   // Pending loaded state, applied by the collection after loading.
   bool LoadedVisible = true;
   int LoadedRecentIndex = -1, LoadedUseCount = 0;
@@ -915,6 +1021,7 @@ class TdxBarItemLink : public TcxInterfacedCollectionItem {
  private:
   friend class TdxBarItemLinks;
   friend class TdxBarItem;
+  friend class TdxBarItemControl;
   void SetRecencyAnew();
   void Notify();
   void ReadItemName(TReader* Reader);
@@ -934,6 +1041,8 @@ class TdxBarItemLink : public TcxInterfacedCollectionItem {
   int FUseCount = 0, FPrevRecentIndex = -1, FPendingRecentIndex = -1;
   TdxBarItemLink* FOriginalLink = nullptr;
   TdxBar* FMergeOrigin = nullptr;
+  TdxBarItemControl* FControl = nullptr;
+  TRect FItemRect{};
 };
 
 // The menu options of a link collection; an option not assigned answers the collection's default.
@@ -1025,6 +1134,10 @@ class TdxBarItemLinks : public TCollection {
   void EndUpdate() override;
   bool IsAssigning() const { return FAssigning; }
   TNotifyEvent OnChange;
+  // The bar control that shows the links (null while none does).
+  TCustomdxBarControl* BarControl() const { return FBarControl; }
+  void SetBarControl(TCustomdxBarControl* Value) { FBarControl = Value; }
+  bool HasItemControl(const TdxBarItemControl* AControl) const;
 
   virtual bool AllLinksFit() const;
   virtual TdxBarItemLink* FindLinkByAcceleratorFrom(uint16_t Key, TShiftState Shift, TdxBarItemLink* ALink) = 0;
@@ -1053,6 +1166,7 @@ class TdxBarItemLinks : public TCollection {
   int FRecentLimit = -1, FSavedRecentLimit = -1;
   bool FUseRecentItems = true, FAssigning = false, FDestroying = false;
   std::unique_ptr<TdxBarItemOptions> FItemOptions;
+  TCustomdxBarControl* FBarControl = nullptr;
 };
 
 // The links of a bar.

@@ -202,6 +202,8 @@ void TcxCustomPopupWindow::SetCaptureFocus(bool Value) { ChangeMode(FCaptureFocu
 
 void TcxCustomPopupWindow::SetFollowOwnerTopmost(bool Value) { ChangeMode(FFollowOwnerTopmost, Value); }
 
+void TcxCustomPopupWindow::SetTopLevelMode(bool Value) { ChangeMode(FTopLevelMode, Value); }
+
 void TcxCustomPopupWindow::Popup(TWinControl* AFocusedControl) {
   if (IsPopupVisible(this) || !IsOwnerControlVisible()) return;
   TcxObjectLinkGuard self(this);
@@ -216,8 +218,17 @@ void TcxCustomPopupWindow::Popup(TWinControl* AFocusedControl) {
     NotifyShowing();
     if (!self.Alive()) return;
     SetBounds(position.X, position.Y, Width(), Height());
-    // Shown, not activated: the runtime's Show would also bring the form forward and activate it.
-    SetVisible(true);
+    // Shown, not activated: the runtime shows a form activating it, and a
+    // popup whose focus stays in its owner's form would then lose the
+    // activation to that form at once and close.
+    FShowingWithoutActivation = true;
+    try {
+      SetVisible(true);
+    } catch (...) {
+      FShowingWithoutActivation = false;
+      throw;
+    }
+    FShowingWithoutActivation = false;
     FocusedControl = FCaptureFocus ? FindPopupFocusControl(this, AFocusedControl) : AFocusedControl;
     if (FocusedControl && FocusedControl != this && FocusedControl->HandleAllocated() &&
         IsWindowInside(FocusedControl->Handle(), Handle()))
@@ -234,7 +245,7 @@ void TcxCustomPopupWindow::Popup(TWinControl* AFocusedControl) {
   if (!self.Alive()) return;
   SetModalResult(mrNone);
   NotifyShown();
-  if (self.Alive() && FCaptureFocus) RunLocalLoop();
+  if (self.Alive() && FCaptureFocus && FTopLevelMode) RunLocalLoop();
 }
 
 // Runs until the popup is hidden or freed, or the program meets WM_QUIT.
@@ -388,6 +399,11 @@ void TcxCustomPopupWindow::Dispatch(TMessage& Message) {
       return;
     case WM_ACTIVATE:
       FNewActiveWindow = LOWORD(Message.WParam) == WA_INACTIVE ? reinterpret_cast<HWND>(Message.LParam) : nullptr;
+      inherited::Dispatch(Message);
+      return;
+    case WM_WINDOWPOSCHANGING:
+      if (FShowingWithoutActivation && Message.LParam)
+        reinterpret_cast<WINDOWPOS*>(Message.LParam)->flags |= SWP_NOACTIVATE;
       inherited::Dispatch(Message);
       return;
     case WM_ACTIVATEAPP:

@@ -18,8 +18,8 @@ class TcxCustomPopupWindow;
 
 // --- Popup window --------------------------------------------------------------------------
 // A drop-down: a capture-focus popup is a small owned window that takes the
-// keyboard focus and runs a message loop of its own while shown; any other
-// popup is a tool window that leaves the focus where it is. Neither is
+// keyboard focus and, in top-level mode, runs a message loop of its own while
+// shown; any other popup is a tool window that leaves the focus where it is. Neither is
 // activated by being shown, and the owner's form keeps its active caption.
 class TcxCustomPopupWindow : public TcxPopupWindow {
   VAMIRE_CLASS(TcxCustomPopupWindow, TcxPopupWindow)
@@ -31,7 +31,8 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   // Shows the popup at the position its base computes (corrected to the work
   // area when AdjustsToWorkArea), focusing AFocusedControl. Nothing while it
   // is shown already or when the owner's window is not visible. A capture-
-  // focus popup returns once it is hidden or freed, or the program ends.
+  // focus popup in top-level mode returns once it is hidden or freed, or the
+  // program ends; any other returns while it is shown.
   virtual void Popup(TWinControl* AFocusedControl);
   void CloseUp() override;
   virtual bool AdjustsToWorkArea() { return false; }
@@ -49,6 +50,9 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   void SetCaptureFocus(bool Value);
   bool FollowOwnerTopmost() const { return FFollowOwnerTopmost; }
   void SetFollowOwnerTopmost(bool Value);
+  // On unless the opener turns it off; only then does a capture-focus popup run its own loop.
+  bool TopLevelMode() const { return FTopLevelMode; }
+  void SetTopLevelMode(bool Value);
   // The control that got the focus at the last show.
   TWinControl* FocusedControl = nullptr;
   // Made on first use from GetStyleClass and GetViewInfoClass.
@@ -102,6 +106,8 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   TWinControl* FOwnerControl;
   bool FCaptureFocus = true;
   bool FFollowOwnerTopmost = false;
+  bool FTopLevelMode = true;
+  bool FShowingWithoutActivation = false;
   int FClosingLock = 0;
   HWND FNewActiveWindow = nullptr;  // the window taking the activation from this one
   TcxContainerStyle* FStyle = nullptr;

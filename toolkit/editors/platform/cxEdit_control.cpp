@@ -65,14 +65,7 @@ void TcxCustomEdit::Initialize() {
   style.Include(csSetCaption);
   SetControlStyle(style);
   SetTabStop(true);
-  if (TClass innerClass = GetInnerEditClass()) {
-    TObject* inner = innerClass->Create(this);
-    if (!Supports(inner, FInnerEdit)) delete inner;
-  }
-  if (FInnerEdit) {
-    InitializeInnerEdit();
-    SetInnerControl(FInnerEdit->InnerWindowControl());
-  }
+  CreateInnerEdit();
   FDataBinding = static_cast<TcxEditDataBinding*>(GetDataBindingClass()->Create(this));
   FAutoSize = !FIsHosted;
   FCapturedButton = -1;
@@ -89,6 +82,27 @@ void TcxCustomEdit::Initialize() {
   if (!FIsHosted) FProperties->SetDefaultValuesProvider(FDataBinding->GetIDefaultValuesProvider());
   EditViewInfo()->Edit = this;
   FPropertiesPending = true;
+}
+
+void TcxCustomEdit::CreateInnerEdit() {
+  if (FInnerEdit) return;
+  if (TClass innerClass = GetInnerEditClass()) {
+    TObject* inner = innerClass->Create(this);
+    if (!Supports(inner, FInnerEdit)) delete inner;
+  }
+  if (FInnerEdit) {
+    InitializeInnerEdit();
+    SetInnerControl(FInnerEdit->InnerWindowControl());
+  }
+}
+
+void TcxCustomEdit::DestroyInnerEdit() {
+  IcxCustomInnerEdit* inner = FInnerEdit;
+  FInnerEdit = nullptr;
+  if (!inner) return;
+  TWinControl* control = inner->InnerWindowControl();
+  if (InnerControl() == control) SetInnerControl(nullptr);
+  delete control;
 }
 
 // A host leaves the arrows and every other key to the editor, and Tab too
@@ -595,8 +609,11 @@ bool TcxCustomEdit::RefreshViewState(const TPoint& P, int AButtonCode, TShiftSta
   calculate();
   vi->InnerEditRect = HasVisibleInnerControl() && InnerControl() ? InnerControl()->BoundsRect() : ClientRect();
   if (!previous || vi->InvalidateChangedParts(HandleAllocated() ? Handle() : nullptr, previous.get())) {
+    // The view changes again only when auto-size resized the editor or an inner
+    // control moved; otherwise a second calculation gives the same view.
+    const TRect before = GetControlSizeRect(this);
     AdjustInnerControlBounds();
-    calculate();
+    if (InnerControl() || !(GetControlSizeRect(this) == before)) calculate();
     UpdateWindowRegion();
     if (!previous && HandleAllocated()) InvalidateRect(GetControlSizeRect(this), false);
   }

@@ -63,6 +63,15 @@ void TcxCustomEdit::SetModifiedSinceEnter(bool Value) {
   if (!Value) FEditModified = false;
 }
 
+void TcxCustomEdit::SetModifiedAndClick() {
+  SetEditModified(true);
+  Click();
+}
+
+bool TcxCustomEdit::CanUseMouseWheel(TShiftState AShift) {
+  return !FIsHosted || ActiveProperties()->UseMouseWheel() || AShift.Contains(ssCtrl);
+}
+
 void TcxCustomEdit::SaveModified() { FModifiedStack.emplace_back(FModifiedSinceEnter, FEditModified); }
 
 void TcxCustomEdit::RestoreModified() {

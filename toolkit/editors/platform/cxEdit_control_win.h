@@ -20,9 +20,17 @@ class IcxCustomInnerEdit : public virtual IInterface {
   VAMIRE_INTERFACE(IcxCustomInnerEdit, IInterface, "{B3E85D21-7A4C-4F96-8D02-5C19E7A63F48}")
  public:
   virtual TWinControl* InnerWindowControl() = 0;
+  virtual TcxCustomEdit* OwnerEditor() = 0;
+  // The window procedure the control had before the runtime took it over.
+  virtual LRESULT PassToOriginalWndProc(UINT AMsg, WPARAM AWParam, LPARAM ALParam) = 0;
   // The inner control handles WM_CUT and WM_PASTE itself.
   virtual bool AllowsClipboardMessages() = 0;
+  virtual Variant ReadValue() = 0;
+  virtual TNotifyEvent ReadChangeEvent() = 0;
+  virtual bool ReadReadOnly() = 0;
+  virtual void LockBoundsChange(bool ALock) = 0;
   virtual void FocusWithoutAutoSelect() = 0;
+  virtual void WriteValue(const Variant& Value) = 0;
   virtual void AttachToParent(TWinControl* AParent) = 0;
   virtual void WriteChangeEvent(TNotifyEvent Value) = 0;
   virtual void WriteReadOnly(bool Value) = 0;
@@ -53,6 +61,9 @@ class TcxCustomEditContainer : public TcxContainer {
 
 class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditItemListener {
   VAMIRE_CLASS(TcxCustomEdit, TcxCustomEditContainer)
+  // The inner edit forwards keys, mouse and focus to its editor's own handlers.
+  friend class TcxCustomInnerTextEdit;
+
  public:
   // A standalone editor with the base properties.
   explicit TcxCustomEdit(TComponent* AOwner) : TcxCustomEdit(AOwner, false, nullptr) {}
@@ -85,6 +96,9 @@ class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditItemListener 
   void SetModifiedSinceEnter(bool Value);
   bool IsPosting() const { return FPosting; }
   bool IsValidated() const { return FValidated; }
+  bool IsValidating() const { return FValidating; }
+  // Esc undid a change on its key-down: its character is not the editor's.
+  bool EscHandled() const { return FEscHandled; }
   virtual bool ValidateEdit(bool ARaiseOnError);
   void PostEditValue(bool AValidateFirst = true);
   bool HasValueToPost();
@@ -92,6 +106,10 @@ class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditItemListener 
   void LockClick(bool ALock);
   bool DoEditing();
   bool CanReset();
+  // A value chosen from the lookup items: it counts as modified, and Click fires.
+  void SetModifiedAndClick();
+  // Standalone, or the active properties' UseMouseWheel, or Ctrl held.
+  bool CanUseMouseWheel(TShiftState AShift);
 
   // --- Hosted mode
   bool IsHosted() override { return FIsHosted; }
@@ -269,6 +287,11 @@ class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditItemListener 
   void FocusChanged() override;
   void Dispatch(TMessage& Message) override;
 
+  // Makes the inner edit of GetInnerEditClass once: a kind with one calls it
+  // from its own constructor, where its class methods answer.
+  void CreateInnerEdit();
+  // Frees the inner edit before the kind's own parts go (the editor is destroying).
+  void DestroyInnerEdit();
   bool IsLoading() const { return ComponentState().Contains(csLoading); }
   bool IsEditDestroying() const { return ComponentState().Contains(csDestroying); }
   // Sets the user-action flag for the life of the scope.
@@ -292,6 +315,8 @@ class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditItemListener 
   Variant FEditValue;
 
  private:
+  // The lookup data reads the can-modify state, background colour and font of its editor.
+  friend class TcxCustomTextEditLookupData;
   void ReadAnchorX(TReader* Reader);
   void ReadAnchorY(TReader* Reader);
   void WriteAnchorX(TWriter* Writer);

@@ -164,6 +164,23 @@ void TcxCustomFilterEditHelper::GetAllowedOperators(TcxCustomEditProperties*, bo
   if (!(AHasValueType && AIsString)) AOperators &= ~((uint64_t(1) << 7) | (uint64_t(1) << 8));
 }
 
+void TcxCustomFilterEditHelper::InitializeFilterEdit(TcxCustomFilterEditHelperClass AHelper, TcxCustomEdit* AEdit,
+                                                     TcxCustomEditProperties* ASource) {
+  AHelper->PreparePropertiesForFilter(AEdit->ActiveProperties(), ASource, AHelper->KeepsEditButtons());
+}
+
+void TcxCustomFilterEditHelper::GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AProperties,
+                                               String& ADisplayText, Variant& AValue) {
+  AValue = AEdit->CopyEditValue();
+  ADisplayText = AProperties->GetDisplayText(AValue, true);
+}
+
+bool TcxCustomFilterEditHelper::AcceptsValue(TcxValueTypeClass AValueType, const Variant& AValue) {
+  if (!AValueType) return true;
+  Variant copy = AValue;
+  return AValueType->CoerceVariant(copy);
+}
+
 void TcxCustomFilterEditHelper::PreparePropertiesForFilter(TcxCustomFilterEditHelperClass AHelper,
                                                            TcxCustomEditProperties* AProperties,
                                                            TcxCustomEditProperties* ASource, bool AKeepButtons) {

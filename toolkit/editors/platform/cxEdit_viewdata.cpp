@@ -5,7 +5,12 @@
 
 #include "cxEditPaintUtils.h"
 #include "cxEdit_win.h"
+
+#include <vssym32.h>
+
 #include "dxOffice11_win.h"
+#include "dxThemeManager.h"
+#include "dxUxTheme.h"
 
 namespace {
 
@@ -87,6 +92,18 @@ TColor TcxCustomEditViewData::GetBorderColor(bool AHotOrFocused) {
   if (style != ebsUltraFlat && style != ebsOffice11) return Style->BorderColor();
   if (!AHotOrFocused) return clBtnShadow;
   return style == ebsOffice11 ? Office11SelectionBorderColor() : clHighlight;
+}
+
+TColor TcxCustomEditViewData::GetBackgroundColor(int ANativeState) {
+  TcxContainer* container = Style->Container();
+  if (container && container->PrefersParentColor()) return Style->Color();
+  // A native editor shows the system's edit face unless its style names a colour.
+  if (NativeStyle && State.Enabled && !Style->IsValueAssigned(svColor)) {
+    COLORREF color = 0;
+    if (HTHEME theme = AcquireThemeHandle(totEdit))
+      if (SUCCEEDED(GetThemeColor(theme, EP_EDITTEXT, ANativeState, TMT_FILLCOLOR, &color))) return TColor(color);
+  }
+  return Style->Color();
 }
 
 TcxEditButtonStyle TcxCustomEditViewData::EffectiveButtonStyle() {
@@ -235,7 +252,7 @@ void TcxCustomEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, 
   TColor background = clDefault, text = clDefault;
   V->GetSkinColors(background, text);
   if (text == clDefault) text = Style->TextColor();
-  if (background == clDefault) background = Style->Color();
+  if (background == clDefault) background = GetBackgroundColor(V->NativeState);
   V->BackgroundColor = background;
   V->TextColor = text;
   CalcButtons(ACanvas, V, P, AButtonCode, AShift, AIsMouseEvent);

@@ -1,6 +1,7 @@
 // The view info: paints an editor's background, border and buttons, answers
 // hit tests and hints, and tells what changed since an older calculation.
 #include <algorithm>
+#include <memory>
 
 #include "cxEditPaintUtils.h"
 #include "cxEditPaintUtils_win.h"
@@ -97,6 +98,25 @@ String TcxCustomEditViewInfo::GetHintText(int APartIndex) const {
   const String& hint = Buttons[APartIndex]->Hint;
   const auto bar = hint.find(L'|');
   return bar == String::npos ? hint : hint.substr(0, bar);
+}
+
+bool TcxCustomEditViewInfo::GetHintInfo(TcxCanvas* /*ACanvas*/, const TPoint& P, String& AText, bool& AMultiLine,
+                                        TRect& ARect) {
+  AMultiLine = false;
+  AText = GetHintText(GetPartIndexAt(P));
+  if (AText.empty()) return false;
+  // Measured by a hint window of the application's class, never shown.
+  TClass windowClass = HintWindowClass && HintWindowClass->InheritsFrom(THintWindow::StaticClass())
+                           ? HintWindowClass
+                           : THintWindow::StaticClass();
+  std::unique_ptr<THintWindow> window(static_cast<THintWindow*>(windowClass->Create(nullptr)));
+  const TRect size = window->CalcHintRect(Screen->Width(), AText, nullptr);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const int below = GetCurrentCursorSize().cy;
+  ARect = TRect{size.Left + cursor.x, size.Top + cursor.y + below, size.Right + cursor.x,
+                size.Bottom + cursor.y + below};
+  return true;
 }
 
 void TcxCustomEditViewInfo::StoreButtonStates() {
@@ -261,7 +281,33 @@ void TcxCustomEditViewInfo::PaintButton(TcxCanvas* ACanvas, int AButtonIndex) {
   FPaintingButton = false;
 }
 
+bool TcxCustomEditViewInfo::DrawsButtonOffScreen(const TcxEditButtonViewInfo* B) const {
+  const bool glyph = B->Kind == bkGlyph && B->Glyph && !B->Glyph->Empty();
+  return glyph || (UsesSkinPainter && Painter);
+}
+
 void TcxCustomEditViewInfo::DrawButton(TcxCanvas* ACanvas, int AButtonIndex) {
+  TcxEditButtonViewInfo* b = Buttons[AButtonIndex];
+  if (DrawsButtonOffScreen(b) && !IsEmptyRect(b->Bounds)) {
+    // Glyphs and skin parts are drawn in several layers; composing them off
+    // screen keeps a repaint from showing the half-drawn button.
+    const TRect& r = b->Bounds;
+    TcxBitmap bitmap(r, pf32bit);
+    TcxCanvas* off = bitmap.cxCanvas();
+    // What lies behind the button first: skin parts and glyphs may leave pixels untouched.
+    BitBlt(off->Handle(), 0, 0, r.Right - r.Left, r.Bottom - r.Top, ACanvas->Handle(), r.Left, r.Top, SRCCOPY);
+    // The button keeps its coordinates: the bitmap's origin is moved instead.
+    POINT previous{};
+    SetWindowOrgEx(off->Handle(), r.Left, r.Top, &previous);
+    DrawButtonLayers(off, AButtonIndex);
+    SetWindowOrgEx(off->Handle(), previous.x, previous.y, nullptr);
+    BitBlt(ACanvas->Handle(), r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top, off->Handle(), 0, 0, SRCCOPY);
+    return;
+  }
+  DrawButtonLayers(ACanvas, AButtonIndex);
+}
+
+void TcxCustomEditViewInfo::DrawButtonLayers(TcxCanvas* ACanvas, int AButtonIndex) {
   TcxEditButtonViewInfo* b = Buttons[AButtonIndex];
   TRect background, content;
   TColor pen = clBtnText, brush = clBtnFace;

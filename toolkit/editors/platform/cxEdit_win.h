@@ -15,6 +15,7 @@
 #include "StdCtrls.h"
 #include "Units.h"
 #include "Variants.h"
+#include "cxDataStorage.h"
 #include "cxClasses.h"
 #include "cxContainer_win.h"
 #include "cxEdit.h"
@@ -587,6 +588,8 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
   virtual TRect GetPartRect(int APartIndex) const;
   virtual bool RepaintsOnStateChange() const { return true; }
   virtual void DrawButton(TcxCanvas* ACanvas, int AButtonIndex);
+  // Glyph buttons and skinned editors compose their buttons off screen.
+  bool DrawsButtonOffScreen(const TcxEditButtonViewInfo* B) const;
   virtual void StoreButtonStates();
   virtual void PaintButton(TcxCanvas* ACanvas, int AButtonIndex);
   // The background and text colours and the two rectangles of a button's frame.
@@ -607,6 +610,10 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
   virtual int FindPressedButton() const;
   virtual bool IsPointOverButton(const TPoint& P) const { return GetPartIndexAt(P) >= 0; }
   virtual String GetHintText(int APartIndex) const;
+  // The hint for the point P (relative to the view info): the short hint of the
+  // button under it, in the rectangle a hint window takes for it, placed at the
+  // cursor below the cursor's picture (screen coordinates). False without a text.
+  virtual bool GetHintInfo(TcxCanvas* ACanvas, const TPoint& P, String& AText, bool& AMultiLine, TRect& ARect);
   virtual void InvalidateAll(HWND AWindow);
   // Invalidates what differs from AOld; answers whether anything was.
   virtual bool InvalidateChangedParts(HWND AWindow, TcxCustomEditViewInfo* AOld);
@@ -657,6 +664,8 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
 
  private:
   void DrawNativeButton(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AButton, TRect& AContentRect);
+  // Border, background and content of one button on ACanvas.
+  void DrawButtonLayers(TcxCanvas* ACanvas, int AButtonIndex);
   bool FPaintingButton = false;
 };
 
@@ -692,6 +701,8 @@ class TcxCustomEditViewData : public TPersistent {
   virtual bool IsFixedWidthButton(int /*AButtonIndex*/) { return false; }
   virtual void CalcKindSpecificParts(TcxCanvas*, TcxCustomEditViewInfo*) {}
   virtual TColor GetBorderColor(bool AHotOrFocused);
+  // Background when no skin gives one: the style's, or the theme's edit face for a native editor.
+  TColor GetBackgroundColor(int ANativeState);
   virtual TRect GetBorderExtent();
   virtual TcxEditBorderStyle GetEffectiveBorderStyle();
   virtual TRect GetNativeContentMargins();
@@ -855,6 +866,13 @@ class TcxFilterEditHelperClassInfo : public TMetaClass {
   virtual void PreparePropertiesForFilter(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* ASource,
                                           bool AKeepButtons) const = 0;
   virtual bool FilterByDisplayText() const = 0;
+  virtual void InitializeFilterEdit(TcxCustomEdit* AEdit, TcxCustomEditProperties* ASource) const = 0;
+  virtual TClass GetEditorClass() const = 0;
+  virtual void GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AProperties, String& ADisplayText,
+                              Variant& AValue) const = 0;
+  virtual bool AcceptsValue(TcxValueTypeClass AValueType, const Variant& AValue) const = 0;
+  virtual void AssignFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AProperties,
+                                 const Variant& AValue) const = 0;
 };
 template <class H>
 class TcxFilterEditHelperClassOf : public TcxFilterEditHelperClassInfo {
@@ -872,6 +890,17 @@ class TcxFilterEditHelperClassOf : public TcxFilterEditHelperClassInfo {
     H::PreparePropertiesForFilter(this, P, S, B);
   }
   bool FilterByDisplayText() const override { return H::FilterByDisplayText(); }
+  void InitializeFilterEdit(TcxCustomEdit* E, TcxCustomEditProperties* S) const override {
+    H::InitializeFilterEdit(this, E, S);
+  }
+  TClass GetEditorClass() const override { return H::GetEditorClass(); }
+  void GetFilterValue(TcxCustomEdit* E, TcxCustomEditProperties* P, String& T, Variant& V) const override {
+    H::GetFilterValue(E, P, T, V);
+  }
+  bool AcceptsValue(TcxValueTypeClass T, const Variant& V) const override { return H::AcceptsValue(T, V); }
+  void AssignFilterValue(TcxCustomEdit* E, TcxCustomEditProperties* P, const Variant& V) const override {
+    H::AssignFilterValue(E, P, V);
+  }
 };
 
 class TcxCustomFilterEditHelper : public TObject {
@@ -888,6 +917,17 @@ class TcxCustomFilterEditHelper : public TObject {
   static void PreparePropertiesForFilter(TcxCustomFilterEditHelperClass AHelper, TcxCustomEditProperties* AProperties,
                                          TcxCustomEditProperties* ASource, bool AKeepButtons);
   static bool FilterByDisplayText() { return false; }
+  // The editor's active properties prepared from ASource, buttons kept as the helper says.
+  static void InitializeFilterEdit(TcxCustomFilterEditHelperClass AHelper, TcxCustomEdit* AEdit,
+                                   TcxCustomEditProperties* ASource);
+  // Each kind's helper names the editor a filter value is typed in; the base none.
+  static TClass GetEditorClass() { return nullptr; }
+  // The editor's value and its full display text through AProperties.
+  static void GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AProperties, String& ADisplayText,
+                             Variant& AValue);
+  // Whether the value converts to the value type (no type: any value).
+  static bool AcceptsValue(TcxValueTypeClass AValueType, const Variant& AValue);
+  static void AssignFilterValue(TcxCustomEdit*, TcxCustomEditProperties*, const Variant&) {}
 };
 
 class TcxFilterEditsController : public TcxRegisteredClassList {

@@ -32,8 +32,15 @@ void DrawGroupBoxCaptionText(TcxCanvas* ACanvas, const String& ACaption, const T
     DrawTextRotated(ACanvas, ACaption, ATextRect, position == cxgpLeft ? raPlus90 : raMinus90,
                     ACanvas->Font()->Color(), AFlags);
   } else {
+    // Straight on the device context: the canvas font is selected into it
+    // here, as the canvas may take what the context holds for its own.
     TRect r = ATextRect;
-    DrawTextOnDC(ACanvas->Handle(), ACaption, r, TRANSPARENT, clDefault, -1, AFlags);
+    HDC dc = ACanvas->Handle();
+    const HGDIOBJ old = SelectObject(dc, ACanvas->Font()->Handle());
+    const COLORREF oldColor = SetTextColor(dc, ColorToRGB(ACanvas->Font()->Color()));
+    DrawTextOnDC(dc, ACaption, r, TRANSPARENT, clDefault, -1, AFlags);
+    SetTextColor(dc, oldColor);
+    SelectObject(dc, old);
   }
   ACanvas->Brush()->SetStyle(bsSolid);
 }

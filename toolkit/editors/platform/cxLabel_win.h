@@ -108,6 +108,7 @@ class TcxCustomLabelProperties : public TcxCustomEditProperties {
   TBitmap* Glyph();
   void SetGlyph(TBitmap* Value);
   bool HasGlyph() const { return FGlyph && !FGlyph->Empty(); }
+  bool IsGlyphStored() const { return HasGlyph(); }
   TcxLabelEffect LabelEffect() const { return FLabelEffect; }
   void SetLabelEffect(TcxLabelEffect Value) { SetValue(FLabelEffect, Value); }
   TcxLabelStyle LabelStyle() const { return FLabelStyle; }
@@ -198,6 +199,9 @@ class TcxCustomLabel : public TcxCustomEdit {
   static TClass GetPropertiesClass() { return TcxLabelProperties::StaticClass(); }
   TcxCustomLabelProperties* LabelProperties() { return static_cast<TcxCustomLabelProperties*>(ActiveProperties()); }
 
+  // The own properties (not a repository item's), as a form file sets them.
+  TcxLabelProperties* GetProperties() const;
+  void SetProperties(TcxLabelProperties* Value) { TcxCustomEdit::SetProperties(Value); }
   String Caption() { return TControl::Caption(); }
   void SetCaption(const String& Value) { TControl::SetCaption(Value); }
   TWinControl* FocusControl() const { return FFocusControl; }
@@ -214,6 +218,8 @@ class TcxCustomLabel : public TcxCustomEdit {
   bool IsVertAnchorUsed() override;
   // No buttons: the width follows the caption as the height does.
   bool IsButtonsOnlyView() override { return true; }
+  // Only a label in a host's cell takes the focus when clicked.
+  bool CanFocusOnClick() override { return IsHosted() && TcxCustomEdit::CanFocusOnClick(); }
   void InternalSetEditValue(const Variant& Value, bool AValidateEditValue) override;
   void PropertiesChanged(TObject* Sender) override;
   void Dispatch(TMessage& Message) override;
@@ -229,3 +235,7 @@ class TcxLabel : public TcxCustomLabel {
  public:
   using TcxCustomLabel::TcxCustomLabel;
 };
+
+// Registers the label's properties and streamed classes at start-up; takes
+// them back at shutdown.
+extern const TUnitEntry cxLabelUnit;

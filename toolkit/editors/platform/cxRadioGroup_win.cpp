@@ -195,6 +195,10 @@ void TcxRadioButton::Dispatch(TMessage& Message) {
       return;
     }
     case WM_ERASEBKGND: Message.Result = 1; return;
+    case WM_PRINTCLIENT:
+      if (Message.WParam && HandleAllocated()) PaintInto(reinterpret_cast<HDC>(Message.WParam));
+      Message.Result = 0;
+      return;
     case WM_CONTEXTMENU: WMContextMenu(Message); return;
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN:
@@ -299,6 +303,26 @@ void TcxRadioButton::CNDrawItem(TMessage& Message) {
     DrawRadioButton(dis->itemAction == ODA_FOCUS);
   }
   Message.Result = 1;
+}
+
+void TcxRadioButton::PaintInto(HDC DC) {
+  DRAWITEMSTRUCT item{};
+  item.CtlType = ODT_BUTTON;
+  item.itemAction = ODA_DRAWENTIRE;
+  item.hwndItem = Handle();
+  item.hDC = DC;
+  item.rcItem = RECT{0, 0, Width(), Height()};
+  TMessage message{CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item), 0};
+  CNDrawItem(message);
+}
+
+void TcxRadioButton::DefaultHandler(TMessage& Message) {
+  if (Message.Msg == WM_PAINT && Message.WParam && HandleAllocated()) {
+    PaintInto(reinterpret_cast<HDC>(Message.WParam));
+    Message.Result = 0;
+    return;
+  }
+  inherited::DefaultHandler(Message);
 }
 
 void TcxRadioButton::FillBackground() {

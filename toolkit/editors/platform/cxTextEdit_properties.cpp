@@ -1,7 +1,9 @@
 // The text editors' settings object and its assigned values.
 #include "DateTime.h"
 #include "Streaming.h"
+#include "cxEdit_control_win.h"
 #include "cxTextEdit_win.h"
+#include "cxTextEditLookup_win.h"
 
 // --- Assigned values ------------------------------------------------------------------------
 TcxCustomTextEditProperties* TcxTextEditPropertiesValues::TextOwner() const {
@@ -258,6 +260,17 @@ void TcxCustomTextEditProperties::CheckValueBounds(const Variant& AEditValue, St
   AErrorText = GetValidationErrorText(1);
 }
 
+// A number outside the bounds in force is refused before OnValidate, which may still mend it.
+bool TcxCustomTextEditProperties::ValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError,
+                                                       TcxCustomEdit* AEdit) {
+  if (IsEditValueNumeric() && HasValueBounds()) {
+    Variant editValue;
+    AEdit->DisplayToEditValue(ADisplayValue, editValue, AEdit->Focused());
+    CheckValueBounds(editValue, AErrorText, AError);
+  }
+  return TcxCustomEditProperties::ValidateDisplayValue(ADisplayValue, AErrorText, AError, AEdit);
+}
+
 String TcxCustomTextEditProperties::GetValidationErrorText(int AKind) {
   if (AKind == 1) return ResolveResourceString(&cxSEditValueOutOfBounds);
   return GetValidationErrorText();
@@ -266,6 +279,8 @@ String TcxCustomTextEditProperties::GetValidationErrorText(int AKind) {
 bool TcxCustomTextEditProperties::IsLookupItemText(const String& AText) {
   return ::IsLookupItemText(AText, ItemsOf(FLookupItems));
 }
+
+TClass TcxCustomTextEditProperties::GetLookupDataClass() { return TcxCustomTextEditLookupData::StaticClass(); }
 
 bool TcxCustomTextEditProperties::UseLookupData() {
   auto* info = dynamic_cast<const TcxTextEditPropertiesClassInfo*>(ClassType());

@@ -1,16 +1,15 @@
 // The text editors' unit: the class methods of the text properties, the
 // published tables of the classes it streams, and its start and end.
 #include "Streaming.h"
-#include "cxTextEdit_win.h"
+#include "cxTextEdit_control_win.h"
 
-// The text editor names itself once it stands; until then the properties name the editors' host.
-TClass TcxCustomTextEditProperties::GetContainerClass() { return TcxCustomEditProperties::GetContainerClass(); }
+TClass TcxCustomTextEditProperties::GetContainerClass() { return TcxTextEdit::StaticClass(); }
 TClass TcxCustomTextEditProperties::GetViewDataClass() { return TcxCustomTextEditViewData::StaticClass(); }
 TClass TcxCustomTextEditProperties::GetViewInfoClass() { return TcxCustomTextEditViewInfo::StaticClass(); }
 
 // --- Streamed classes -----------------------------------------------------------------------
 VAMIRE_STREAMED_CLASSES(cxTextEditStreamed, TcxTextEditPropertiesValues, TcxCustomTextEditProperties,
-                        TcxTextEditProperties)
+                        TcxTextEditProperties, TcxCustomTextEdit, TcxTextEdit)
 
 using V = TcxTextEditPropertiesValues;
 VAMIRE_STREAMED_TABLE(cxTextEditStreamed, TcxTextEditPropertiesValues,
@@ -55,14 +54,29 @@ VAMIRE_STREAMED_TABLE(
     Prop(L"OnChange", &EP::OnChange), Prop(L"OnEditValueChanged", &EP::OnEditValueChanged),
     Prop(L"OnNewLookupDisplayText", &P::OnNewLookupDisplayText), Prop(L"OnValidate", &EP::OnValidate))
 
+VAMIRE_STREAMED_TABLE(cxTextEditStreamed, TcxCustomTextEdit)
+
+using TE = TcxTextEdit;
+using CT = TcxContainer;
+VAMIRE_STREAMED_TABLE(cxTextEditStreamed, TcxTextEdit,
+                      Prop(L"BeepOnEnter", &TE::BeepOnEnter, &TE::SetBeepOnEnter).Default(true),
+                      Prop(L"Properties", &TE::Properties, &TE::SetProperties),
+                      Prop(L"Style", &CT::Style, &CT::SetStyle),
+                      Prop(L"StyleDisabled", &CT::StyleDisabled, &CT::SetStyleDisabled),
+                      Prop(L"StyleFocused", &CT::StyleFocused, &CT::SetStyleFocused),
+                      Prop(L"StyleHot", &CT::StyleHot, &CT::SetStyleHot),
+                      Prop(L"Text", &TControl::Text, &TControl::SetText).NoDefault())
+
 // --- Unit -----------------------------------------------------------------------------------
 void cxTextEdit_Initialize() {
   cxTextEditStreamed::Register();
+  cxTextEditControl_Initialize();
   EditPropertiesRegistry()->Register(TcxTextEditProperties::StaticClass(),
                                      ResolveResourceString(&scxSEditRepositoryTextItem));
 }
 
 void cxTextEdit_Finalize() {
+  cxTextEditControl_Finalize();
   if (TcxRegisteredClasses* registry = EditPropertiesRegistry())
     registry->Unregister(TcxTextEditProperties::StaticClass());
   cxTextEditStreamed::Unregister();

@@ -2,6 +2,7 @@
 // where the text goes and how it is laid out, its selection colours, and the
 // painting of background, text, selection and focus rectangle.
 #include <algorithm>
+#include <climits>
 
 #include "cxEditPaintUtils.h"
 #include "cxEditPaintUtils_win.h"
@@ -187,6 +188,15 @@ TSize TcxCustomTextEditViewData::CalcEditTextSize(TcxCanvas* ACanvas, const Stri
   return size;
 }
 
+TSize TcxCustomTextEditViewData::CalcEditContentSize(TcxCanvas* ACanvas, const Variant& AEditValue,
+                                                     const TcxEditSizeProperties& ASize) {
+  if (!ACanvas) return TSize{};
+  ACanvas->SetFont(Style->GetEffectiveFont());
+  const String text = AEditValue.IsEmpty() || AEditValue.IsNull() ? String() : EditValueToDisplayText(AEditValue);
+  const bool bounded = ASize.MaxLineCount != 1 && ASize.Width >= 0 && ASize.Width != INT_MAX;
+  return CalcEditTextSize(ACanvas, text, bounded ? ASize.Width : -1, true);
+}
+
 // --- View info ------------------------------------------------------------------------------
 void TcxCustomTextEditViewInfo::Shift(int DX, int DY) {
   TcxCustomEditViewInfo::Shift(DX, DY);
@@ -276,4 +286,10 @@ bool TcxCustomTextEditViewInfo::GetTruncatedTextHint(const TPoint& P, TcxCanvas*
   ARect = OffsetRectBy(TextBounds, TPoint{Bounds.Left, Bounds.Top});
   AMultiLine = !(TextFlags & cxtoSingleLine) && (TextFlags & cxtoWordBreak);
   return true;
+}
+
+bool TcxCustomTextEditViewInfo::GetHintInfo(TcxCanvas* ACanvas, const TPoint& P, String& AText, bool& AMultiLine,
+                                            TRect& ARect) {
+  if (GetTruncatedTextHint(P, ACanvas, AText, ARect, AMultiLine)) return true;
+  return inherited::GetHintInfo(ACanvas, P, AText, AMultiLine, ARect);
 }

@@ -92,8 +92,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, public IcxFo
   static TClass GetContainerClass();
   static TClass GetViewDataClass();
   static TClass GetViewInfoClass();
-  // None until the lookup data stands; list kinds name theirs.
-  static TClass GetLookupDataClass() { return nullptr; }
+  // TcxCustomTextEditLookupData; list kinds may name their own.
+  static TClass GetLookupDataClass();
 
   TcxTextEditPropertiesValues* AssignedValues() const {
     return static_cast<TcxTextEditPropertiesValues*>(TcxCustomEditProperties::AssignedValues());
@@ -174,6 +174,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, public IcxFo
   void AlignmentChanged(TObject* Sender) override;
   void SetAlignment(TcxEditAlignment* Value) override;
   bool CanValidate() override { return true; }
+  // Numbers with bounds in force are checked against them before OnValidate.
+  bool ValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError, TcxCustomEdit* AEdit) override;
   bool IsDisplayFormatUsed() override { return true; }
   using TcxCustomEditProperties::GetValidationErrorText;
   // Kind 1: "Value out of bounds"; others the editors' usual text.
@@ -259,6 +261,8 @@ class TcxCustomTextEditViewInfo : public TcxCustomEditViewInfo {
   // Whether the text at P (relative to the view info) is cut; then the whole
   // text, its rectangle and whether it is shown on several rows.
   bool GetTruncatedTextHint(const TPoint& P, TcxCanvas* ACanvas, String& AText, TRect& ARect, bool& AMultiLine);
+  // A cut text hints its whole text; otherwise the button's hint.
+  bool GetHintInfo(TcxCanvas* ACanvas, const TPoint& P, String& AText, bool& AMultiLine, TRect& ARect) override;
   // The cached layout is rebuilt at the next DrawText.
   void InvalidateTextLayout() { FLayoutValid = false; }
   bool IsTextLayoutValid() const { return FLayoutValid; }
@@ -320,6 +324,8 @@ class TcxCustomTextEditViewData : public TcxCustomEditViewData {
   // The size the text needs: width and height of the display text with the
   // view data's flags, limited to AMaxWidth when it is 0 or more.
   virtual TSize CalcEditTextSize(TcxCanvas* ACanvas, const String& AText, int AMaxWidth, bool AWithOffsets);
+  // The display text's size in the style's font: one row for a single-line request.
+  TSize CalcEditContentSize(TcxCanvas* ACanvas, const Variant& AEditValue, const TcxEditSizeProperties& ASize) override;
   // The selection's colours from the style, else the highlight pair.
   void GetSelectionColors(TColor& ABackground, TColor& AText);
 

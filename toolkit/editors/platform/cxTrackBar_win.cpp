@@ -1,6 +1,7 @@
 #include "cxTrackBar_win.h"
 
 #include "cxEditPaintUtils_win.h"
+#include "cxExtEditUtils_win.h"
 #include "cxGeometry.h"
 #include "cxGraphics_win.h"
 
@@ -116,28 +117,50 @@ void TcxTrackBarViewInfo::DrawTicks(TcxCanvas* ACanvas, TcxCustomLookAndFeelPain
       continue;
     }
     const String text = std::to_wstring(tick.Value);
-    // Centred on the tick, but kept whole inside the bar at its ends.
-    if (Font) ACanvas->SetFont(Font);
-    const int extent = horizontal ? ACanvas->MeasureTextWidth(text) : ACanvas->MeasureTextHeight(text);
-    const int barStart = horizontal ? Layout.Bar.Left : Layout.Bar.Top;
-    const int barEnd = horizontal ? Layout.Bar.Right : Layout.Bar.Bottom;
-    const int start = std::max(barStart, std::min(tick.Pos - extent / 2, barEnd - extent));
-    const TRect box = horizontal ? TRect{start, Layout.Bar.Top, start + extent, Layout.Bar.Bottom}
-                                 : TRect{Layout.Bar.Left, start, Layout.Bar.Right, start + extent};
-    auto number = [&](TRect R, unsigned AFlags) {
-      DrawTextOnCanvas(ACanvas->Canvas(), text, R, TextColor, AFlags | DT_SINGLELINE | DT_NOPREFIX);
-    };
-    if (Values.TickMarks != cxtmBottomRight) {
-      TRect r = box;
-      (horizontal ? r.Bottom : r.Right) = nearStart - 1;
-      number(r, horizontal ? DT_CENTER | DT_BOTTOM : DT_RIGHT | DT_VCENTER);
-    }
-    if (Values.TickMarks != cxtmTopLeft) {
-      TRect r = box;
-      (horizontal ? r.Top : r.Left) = farEnd + 1;
-      number(r, horizontal ? DT_CENTER | DT_TOP : DT_LEFT | DT_VCENTER);
-    }
+    DrawNumber(ACanvas, text, tick.Pos, nearStart, farEnd);
   }
+}
+
+void TcxTrackBarViewInfo::DrawNumber(TcxCanvas* ACanvas, const String& AText, int APos, int ANearStart,
+                                     int AFarEnd) {
+  const bool horizontal = Values.Orientation == tboHorizontal;
+  const bool turned = Values.TextOrientation == tbtoVertical;
+  TCanvas* canvas = ACanvas->Canvas();
+  // A turned number reads upwards; only a TrueType font turns.
+  const bool rotated = turned && Font && SetRotatedFont(canvas, Font, 90);
+  if (!rotated && Font) ACanvas->SetFont(Font);
+  // The raw calls below see the font only once the canvas has selected it.
+  canvas->RequiredState(TCanvasStates{csHandleValid, csFontValid});
+  SIZE size{};
+  GetTextExtentPoint32W(canvas->Handle(), AText.c_str(), int(AText.size()), &size);
+  // Along the bar and across it, as the number stands on screen.
+  const int along = (horizontal == rotated) ? size.cy : size.cx;
+  const int across = (horizontal == rotated) ? size.cx : size.cy;
+  // Centred on the tick, but kept whole inside the bar at its ends.
+  const int barStart = horizontal ? Layout.Bar.Left : Layout.Bar.Top;
+  const int barEnd = horizontal ? Layout.Bar.Right : Layout.Bar.Bottom;
+  const int start = std::max(barStart, std::min(APos - along / 2, barEnd - along));
+  // Turned against the bar, the number keeps one more pixel from the thumb on the top or right side.
+  const bool differs = horizontal == rotated;
+  auto draw = [&](int AAcrossStart) {
+    const int x = horizontal ? start : AAcrossStart, y = horizontal ? AAcrossStart : start;
+    const int w = horizontal ? along : across, h = horizontal ? across : along;
+    const HDC dc = canvas->Handle();
+    const int mode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF old = SetTextColor(dc, COLORREF(ColorToRGB(TextColor)));
+    const UINT align = SetTextAlign(dc, TA_LEFT | TA_TOP);
+    // A font turned by 90 degrees starts at the bottom left of its box.
+    if (rotated)
+      TextOutW(dc, x, y + h, AText.c_str(), int(AText.size()));
+    else
+      TextOutW(dc, x + (w - size.cx) / 2, y + (h - size.cy) / 2, AText.c_str(), int(AText.size()));
+    SetTextAlign(dc, align);
+    SetTextColor(dc, old);
+    SetBkMode(dc, mode);
+  };
+  if (Values.TickMarks != cxtmBottomRight) draw(ANearStart - 1 - (differs && horizontal ? 1 : 0) - across);
+  if (Values.TickMarks != cxtmTopLeft) draw(AFarEnd + 1 + (differs && !horizontal ? 1 : 0));
+  if (rotated && Font) ACanvas->SetFont(Font);
 }
 
 // --- Control ----------------------------------------------------------------------------------
@@ -149,8 +172,6 @@ TcxCustomTrackBar::TcxCustomTrackBar(TComponent* AOwner, bool AIsHosted, TClass 
     : TcxCustomEdit(AOwner, AIsHosted, APropertiesClass) {
   SetBounds(Left(), Top(), 196, 76);
   FEditValue = Variant(0);
-  EditStyle()->SetBorderStyle(ebsNone);
-  EditStyle()->SetHotTrack(false);
   SetParentColor(true);
 }
 
@@ -239,6 +260,9 @@ bool TcxCustomTrackBar::PointOnThumb(int X, int Y) {
 void TcxCustomTrackBar::SetThumbState(TcxTrackBarThumbState Value) {
   if (FThumbState == Value) return;
   FThumbState = Value;
+  // The view info holds the state the thumb is drawn in: an invalidation alone
+  // would repaint the old one.
+  if (HandleAllocated()) RefreshViewStateAtCursor(this, false);
   Invalidate();
 }
 
@@ -335,22 +359,3 @@ void TcxCustomTrackBar::Dispatch(TMessage& Message) {
     default: TcxCustomEdit::Dispatch(Message);
   }
 }
-
-// --- Unit -------------------------------------------------------------------------------------
-
-namespace {
-
-void cxTrackBar_Initialize() {
-  EditPropertiesRegistry()->Register(TcxTrackBarProperties::StaticClass(),
-                                     LoadResString(&scxSEditRepositoryTrackBarItem));
-  RegisterClasses({TcxTrackBar::StaticClass()});
-}
-
-void cxTrackBar_Finalize() {
-  UnRegisterClasses({TcxTrackBar::StaticClass()});
-  EditPropertiesRegistry()->Unregister(TcxTrackBarProperties::StaticClass());
-}
-
-}  // namespace
-
-const TUnitEntry cxTrackBarUnit{L"cxTrackBar", &cxTrackBar_Initialize, &cxTrackBar_Finalize};

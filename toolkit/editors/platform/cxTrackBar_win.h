@@ -6,6 +6,8 @@
 #pragma once
 
 #include <algorithm>
+#include <type_traits>
+#include <utility>
 
 #include "cxEdit_control_win.h"
 #include "cxExtEditConsts.h"
@@ -15,11 +17,23 @@ class TcxCanvas;
 using TcxDrawThumbEvent = TMethod<void(TObject* Sender, TcxCanvas* ACanvas, const TRect& ARect)>;
 using TcxGetThumbRectEvent = TMethod<void(TObject* Sender, TRect& ARect)>;
 
+// A track bar has no border and does not hot-track unless its style says so.
+class TcxTrackBarStyle : public TcxEditStyle {
+  VAMIRE_CLASS(TcxTrackBarStyle, TcxEditStyle)
+ public:
+  using TcxEditStyle::TcxEditStyle;
+
+ protected:
+  TcxContainerBorderStyle GetDefaultBorderStyle() const override { return cbsNone; }
+  bool GetDefaultHotTrack() const override { return false; }
+};
+
 class TcxTrackBarProperties : public TcxCustomEditProperties {
   VAMIRE_EDIT_PROPERTIES_CLASS(TcxTrackBarProperties, TcxCustomEditProperties)
  public:
   explicit TcxTrackBarProperties(TPersistent* AOwner) : TcxCustomEditProperties(AOwner) {}
   static TClass GetContainerClass();
+  static TClass GetStyleClass() { return TcxTrackBarStyle::StaticClass(); }
   static TClass GetViewDataClass();
   static TClass GetViewInfoClass();
   TcxCustomEditViewData* CreateViewData(TcxContainerStyle* AStyle, bool AIsHosted, bool) override;
@@ -55,6 +69,15 @@ class TcxTrackBarProperties : public TcxCustomEditProperties {
     friend bool operator==(const TValues&, const TValues&) = default;
   };
   const TValues& Values() const { return FValues; }
+  // One value by its member, read and changed as a property (form files).
+  template <auto AField>
+  auto Value() const {
+    return FValues.*AField;
+  }
+  template <auto AField>
+  void SetValue(std::remove_cvref_t<decltype(std::declval<TValues&>().*AField)> AValue) {
+    Update([&](TValues& AValues) { AValues.*AField = AValue; });
+  }
   // Changes the values through AChange and reports a change when any differs.
   template <class F>
   void Update(F AChange) {
@@ -91,6 +114,8 @@ class TcxTrackBarViewInfo : public TcxCustomEditViewInfo {
 
  private:
   void DrawTicks(TcxCanvas* ACanvas, TcxCustomLookAndFeelPainterClass APainter);
+  // A number at the tick APos, beside the thumb on the sides the tick marks name.
+  void DrawNumber(TcxCanvas* ACanvas, const String& AText, int APos, int ANearStart, int AFarEnd);
   TColor ThumbColor(TcxCustomLookAndFeelPainterClass APainter) const;
 };
 
@@ -104,6 +129,9 @@ class TcxCustomTrackBar : public TcxCustomEdit {
 
   int Position();
   void SetPosition(int Value);
+  // The own properties (not a repository item's), as a form file sets them.
+  TcxTrackBarProperties* GetProperties() const { return TrackProperties(); }
+  void SetProperties(TcxTrackBarProperties* Value) { TcxCustomEdit::SetProperties(Value); }
   TcxTrackBarThumbState ThumbState() const { return FThumbState; }
   // The layout for the current size, properties and position.
   TcxTrackBarLayout CalcLayout(TcxCanvas* ACanvas);

@@ -1,0 +1,44 @@
+object Form19: TForm19
+  Left = 0
+  Top = 0
+  BorderStyle = bsNone
+  Caption = 'Form19'
+  ClientHeight = 400
+  ClientWidth = 131
+  Color = clBlue
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'Tahoma'
+  Font.Style = []
+  FormStyle = fsStayOnTop
+  OldCreateOrder = False
+  Position = poScreenCenter
+  OnMouseMove = FormMouseMove
+  OnMouseUp = FormMouseUp
+  OnShow = FormShow
+  PixelsPerInch = 96
+  TextHeight = 13
+  object Label1: TLabel
+    Left = 0
+    Top = 0
+    Width = 131
+    Height = 33
+    Alignment = taCenter
+    Caption = #23383
+    Font.Charset = GB2312_CHARSET
+    Font.Color = clYellow
+    Font.Height = -32
+    Font.Name = #23435#20307
+    Font.Style = [fsBold]
+    ParentFont = False
+    Transparent = True
+    OnMouseMove = FormMouseMove
+    OnMouseUp = FormMouseUp
+  end
+  object Timer1: TTimer
+    Enabled = False
+    Interval = 10
+    OnTimer = Timer1Timer
+  end
+end

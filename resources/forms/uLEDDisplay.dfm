@@ -1,0 +1,56 @@
+object frmLEDDisplay: TfrmLEDDisplay
+  Left = 0
+  Top = 0
+  BorderStyle = bsNone
+  Caption = 'frmLEDDisplay'
+  ClientHeight = 113
+  ClientWidth = 566
+  Color = clBlue
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'Tahoma'
+  Font.Style = []
+  FormStyle = fsStayOnTop
+  OldCreateOrder = False
+  Position = poScreenCenter
+  OnMouseMove = FormMouseMove
+  OnMouseUp = FormMouseUp
+  OnShow = FormShow
+  PixelsPerInch = 96
+  TextHeight = 13
+  object rzmrqstsText: TRzMarqueeStatus
+    Left = -8
+    Top = -8
+    Width = 585
+    Height = 129
+    FillColor = clBlue
+    Font.Charset = GB2312_CHARSET
+    Font.Color = clYellow
+    Font.Height = -48
+    Font.Name = #23435#20307
+    Font.Style = [fsBold]
+    ParentFillColor = False
+    ParentFont = False
+    Transparent = False
+    Alignment = taCenter
+    Caption = #23383#24149
+    OnMouseMove = FormMouseMove
+    OnMouseUp = FormMouseUp
+  end
+  object rzmrqstsText1: TRzMarqueeStatus
+    Left = 16
+    Top = 16
+    Width = 100
+    Height = 20
+    ScrollType = stNone
+    Visible = False
+  end
+  object rzmrqstsText2: TRzMarqueeStatus
+    Left = 16
+    Top = 48
+    Width = 100
+    Height = 20
+    Visible = False
+  end
+end

@@ -1,0 +1,227 @@
+// The special-shape and play-mode windows on the wire: the wall controller on
+// COM5, the selection 1,1 - 2,2. Pauses are recorded in the order of the
+// frames' debug echo; messages are answered through the dialog service.
+// The play mode is pressed with the real pointer and moved with real keys.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <thread>
+
+#include "DialogService.h"
+#include "Sleep.h"
+#include "SysUtils.h"
+#include "TestMainWindow.h"
+#include "Unit16.h"
+#include "link/PeerTest.h"
+#include "support/RealKeys.h"
+#include "uPlayMode.h"
+
+namespace {
+
+std::vector<String>& Events() {
+  static std::vector<String> events;
+  return events;
+}
+void RecordPause(uint32_t ms) { Events().push_back(L"pause " + IntToStr(int(ms))); }
+
+// The main window with its echo in the event list, in debug mode.
+class TEventMain : public app_test::TTestMainWindow {
+ public:
+  TEventMain() {
+    Debug = true;
+    Selection = {1, 1, 2, 2};
+    Events().clear();
+  }
+  void AddLogLine(const String& line) override {
+    TTestMainWindow::AddLogLine(line);
+    Events().push_back(line);
+  }
+};
+
+// Answers every message with OK and keeps its text.
+class TMessages : public TDialogAnswerer {
+ public:
+  TMessages() : FPrevious(SetDialogAnswerer(this)) {}
+  ~TMessages() override { SetDialogAnswerer(FPrevious); }
+  bool Answer(TDialogRequest& request, int& result) override {
+    Texts.push_back(request.Text);
+    result = request.Kind == dkMessageDlg ? mrOk : IDOK;
+    return true;
+  }
+  std::vector<String> Texts;
+
+ private:
+  TDialogAnswerer* FPrevious;
+};
+
+template <class T>
+std::unique_ptr<T, void (*)(T*)> Make() {
+  return {TCustomForm::Create<T>(nullptr), [](T* f) { f->Free(); }};
+}
+
+// A press of a button as the operator's click reaches it: through its window,
+// so an error raised in the handler is shown as the program shows it.
+void Press(TWinControl* button) {
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  test_support::Pump();
+}
+
+class ShapeTest : public link_test::TPeerTest {
+ protected:
+  void SetUp() override {
+    TPeerTest::SetUp();
+    OpenSerial(Main);
+  }
+  void TearDown() override { OpenCommPorts(false); }
+  TEventMain Main;
+};
+
+TEST_F(ShapeTest, TheHorizontalSizeGoesAsHighThenLowByteAHundredMillisecondsApart) {
+  struct {
+    const wchar_t* Text;
+    const char* Com5;
+  } cases[] = {
+      {L"1920", "C6 11 22 F6 07 BB C6 11 22 F7 80 BB"},
+      {L"1080", "C6 11 22 F6 04 BB C6 11 22 F7 38 BB"},
+      {L"0", "C6 11 22 F6 00 BB C6 11 22 F7 00 BB"},
+      {L"65535", "C6 11 22 F6 FF BB C6 11 22 F7 FF BB"},
+  };
+  auto form = Make<TForm16>();
+  EXPECT_EQ(form->Edit3->Text(), L"1920") << "the form's default";
+  TSleepProc previous = SetSleepProc(&RecordPause);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(UTF8Encode(c.Text));
+    ResetChannels();
+    Events().clear();
+    form->Edit3->SetText(c.Text);
+    Press(form->Button1);
+    const auto got = Received("com5", 12);
+    EXPECT_EQ(got.at("com5"), c.Com5);
+    EXPECT_EQ(got.at("com6") + got.at("com7") + got.at("tcp"), "");
+    ASSERT_EQ(Events().size(), 5u);
+    EXPECT_EQ(Events()[0], L"pause 20");
+    EXPECT_EQ(Events()[2], L"pause 100") << "between the two bytes";
+    EXPECT_EQ(Events()[3], L"pause 20");
+  }
+  SetSleepProc(previous);
+}
+
+// The one real-time case: the real pause holds the low byte's frame back.
+TEST_F(ShapeTest, TheLowByteFollowsAtLeastAHundredMillisecondsLater) {
+  auto form = Make<TForm16>();
+  form->Edit3->SetText(L"1920");
+  Press(form->Button1);
+  ASSERT_EQ(Received("com5", 12).at("com5"), "C6 11 22 F6 07 BB C6 11 22 F7 80 BB");
+  const std::vector<int64_t> times = peer.ByteTimes("com5");
+  ASSERT_EQ(times.size(), 12u);
+  EXPECT_GE(times[6] - times[5], 100000) << "microseconds between the two frames";
+}
+
+TEST_F(ShapeTest, EachFieldHasItsCommandPair) {
+  auto form = Make<TForm16>();
+  link_test::TNoPause fast;
+  form->Edit2->SetText(L"258");
+  form->Edit4->SetText(L"3");
+  form->Edit5->SetText(L"1080");
+  for (TButton* b : {form->Button5, form->Button2, form->Button3}) Press(b);
+  EXPECT_EQ(Received("com5", 36).at("com5"),
+            "C6 11 22 F4 01 BB C6 11 22 F5 02 BB "
+            "C6 11 22 F8 00 BB C6 11 22 F9 03 BB "
+            "C6 11 22 FA 04 BB C6 11 22 FB 38 BB");
+}
+
+TEST_F(ShapeTest, ValuesOutsideTwoBytesOrNoNumberSendNothingAndSayWhy) {
+  auto form = Make<TForm16>();
+  link_test::TNoPause fast;
+  struct {
+    const wchar_t* Text;
+    int Language;
+    const wchar_t* Message;
+  } cases[] = {
+      {L"65536", 0, L"数值范围：0到65535"},
+      {L"-1", 0, L"数值范围：0到65535"},
+      {L"-1", 1, L"Value range: 0 to 65535"},
+      {L" 12 x", 0, L"' 12 x' is not a valid integer value."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(UTF8Encode(c.Text));
+    Main.LanguageFlag = c.Language;
+    TMessages messages;
+    form->Edit3->SetText(c.Text);
+    Press(form->Button1);
+    ASSERT_EQ(messages.Texts.size(), 1u);
+    EXPECT_EQ(messages.Texts[0], c.Message);
+  }
+  EXPECT_EQ(Received("com5", 1).at("com5"), "") << "nothing sent for any of them";
+}
+
+TEST_F(ShapeTest, TheBoxSendsOnOrOffAndTheHiddenButtonsTheirCommands) {
+  auto form = Make<TForm16>();
+  link_test::TNoPause fast;
+  Press(form->CheckBox1);
+  EXPECT_TRUE(form->CheckBox1->Checked());
+  Press(form->CheckBox1);
+  EXPECT_FALSE(form->CheckBox1->Checked());
+  EXPECT_EQ(Received("com5", 12).at("com5"), "C6 11 22 F3 01 BB C6 11 22 F3 00 BB");
+  ResetChannels();
+  EXPECT_FALSE(form->Button6->Visible());
+  EXPECT_FALSE(form->GroupBox3->Visible());
+  Press(form->Button6);
+  Press(form->Button7);
+  EXPECT_EQ(Received("com5", 12).at("com5"), "C6 11 22 B0 00 BB C6 11 22 C3 00 BB");
+}
+
+// --- Play mode with the real pointer and keys ----------------------------------------------
+void ClickAt(TControl* control, DWORD down, DWORD up) {
+  const TPoint centre = control->ClientToScreen(TPoint{control->Width() / 2, control->Height() / 2});
+  SetCursorPos(centre.X, centre.Y);
+  test_support::PumpFor(50);
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = down;
+  in[1].mi.dwFlags = up;
+  SendInput(2, in, sizeof(INPUT));
+  test_support::PumpFor(150);
+}
+
+// A real key, served by the program's own loop, which hands arrows and Tab
+// to the window as dialog keys.
+void PressKey(WORD key) {
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = key;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof(INPUT));
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 150) {
+    Application->ProcessMessages();
+    Sleep(5);
+  }
+}
+
+using PlayModeTest = ShapeTest;
+
+TEST_F(PlayModeTest, EveryPressSendsAnyButtonAlsoTheChosenOneKeysSendNothing) {
+  auto form = Make<TfrmPlayMode>();
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  test_support::PumpFor(200);
+  ClickAt(form->rbNinty, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(form->rbNinty->Checked());
+  ClickAt(form->rbNinty, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  ClickAt(form->rbVidMode, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  EXPECT_EQ(Received("com5", 18).at("com5"), "C6 11 22 F0 01 BB C6 11 22 F0 01 BB C6 11 22 20 0B BB");
+  ResetChannels();
+  form->rbNinty->SetFocus();
+  test_support::PumpFor(50);
+  PressKey(VK_RIGHT);
+  EXPECT_TRUE(form->rbOheity->Checked());
+  PressKey(VK_RIGHT);
+  EXPECT_TRUE(form->rbThevty->Checked()) << "the keys moved the choice";
+  EXPECT_FALSE(form->rbNinty->Checked());
+  EXPECT_EQ(Received("com5", 1).at("com5"), "") << "and sent nothing";
+}
+
+}  // namespace
