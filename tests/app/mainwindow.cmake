@@ -1,0 +1,9 @@
+# The main window: streamed from its form file, loaded from the settings
+# file, its grid, roles, language, skins and its look in both languages.
+foreach(t mainwindow_test)
+  vamire_add_test(app_${t} FOREGROUND BOTH_PREFIXES SOURCES ${t}.cpp LIBS vamire_app)
+  if(TARGET app_${t})
+    target_compile_definitions(app_${t} PRIVATE VAMIRE_ALL_SKINS_FILE=L"${VAMIRE_SKINS_DIR}/AllSkins.skinres")
+    add_dependencies(app_${t} vamire_all_skins)
+  endif()
+endforeach()
