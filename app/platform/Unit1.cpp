@@ -390,7 +390,17 @@ void TForm1::BuildWallGrid(int rows, int columns) {
 
 void TForm1::ResizeWallGrid() {
   if (!FGridView || !Panel1) return;
-  FGridView->Resize(Panel1->Width(), Panel1->Height());
+  // The cells share the group box's size less its margin; where the grid
+  // inside has less room than that (the box's frame), they shrink so that
+  // every panel stays in view: a cell partly out of view would scroll the
+  // wall under the pointer when clicked.
+  const int columns = stringgrid1->ColCount() - 1, rows = stringgrid1->RowCount() - 1;
+  const int line = stringgrid1->GridLineWidth();
+  const int width = std::min(Panel1->Width(), stringgrid1->ClientWidth() - WallHeaderColumnWidth -
+                                                  (columns + 1) * line + WallGridMargin);
+  const int height = std::min(Panel1->Height(), stringgrid1->ClientHeight() - WallHeaderRowHeight -
+                                                    (rows + 1) * line + WallGridMargin);
+  FGridView->Resize(width, height);
   FitLowerPages(nullptr);
 }
 

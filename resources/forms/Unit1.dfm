@@ -1259,6 +1259,7 @@ object Form1: TForm1
     Left = 0
     Top = 173
     Align = alClient
+    PanelStyle.Active = True
     Caption = ''
     TabOrder = 1
     object stringgrid1: TStringGrid

@@ -7,3 +7,10 @@ foreach(t mainwindow_test)
     add_dependencies(app_${t} vamire_all_skins)
   endif()
 endforeach()
+# Splices with the real pointer and keys, against the device peer.
+vamire_add_test(app_mainwindow_splice_test DEVICE FOREGROUND SOURCES mainwindow_splice_test.cpp LIBS vamire_app)
+if(TARGET app_mainwindow_splice_test)
+  target_compile_definitions(app_mainwindow_splice_test PRIVATE
+    VAMIRE_ALL_SKINS_FILE=L"${VAMIRE_SKINS_DIR}/AllSkins.skinres")
+  add_dependencies(app_mainwindow_splice_test vamire_all_skins)
+endif()
