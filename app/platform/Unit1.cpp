@@ -12,6 +12,7 @@
 #include "Sockets.h"
 #include "Streaming.h"
 #include "SysUtils.h"
+#include "Unit2.h"
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
@@ -245,7 +246,11 @@ void TForm1::FormCreate(TObject*) {
   TStrings* skins = cbbSkin->Properties()->Items();
   skins->Clear();
   // A missing or damaged skin file leaves the list empty; the rest still runs.
-  ReadSkinNames(ConsoleFolder() + SkinFileName, skins, false);
+  try {
+    ReadSkinNames(ConsoleFolder() + SkinFileName, skins, false);
+  } catch (const EFOpenError&) {
+    skins->Clear();
+  }
   FCfgIni.reset();
   ISettingsStore& store = Settings();
   cbbSkin->SetItemIndex(ReadSettingInteger(store, L"SkinName", L"Skin", skins->IndexOf(DefaultSkinName)));
@@ -279,7 +284,7 @@ void TForm1::LoadingBlock() {
   ApplyEnglishCaptions();
   ISettingsStore& store = Settings();
   LoadMainWindowSettings(store);
-  LoadCommSettings(store);
+  if (auto* comm = ConsoleForm<TForm2>()) comm->LoadSettings(store);
   if (auto* version = ConsoleForm<TForm5>()) version->ReadUserLine(store);
   // The matrix configuration, mini panel, channel selection and splice
   // configuration windows load their own rows here once they exist.
@@ -318,36 +323,6 @@ void TForm1::LoadMainWindowSettings(ISettingsStore& store) {
                  ReadSettingBool(store, L"SceneSwitch", L"switch" + IntToStr(k), false));
   SetCheckedOf(FindComponent(L"CheckBox4"), ReadSettingBool(store, L"setting", L"jzll", false));
   SetCheckedOf(FindComponent(L"CheckBox5"), ReadSettingBool(store, L"setting", L"yall", false));
-}
-
-// The communication window's rows: its controls are the live link settings.
-void TForm1::LoadCommSettings(ISettingsStore& store) {
-  TCustomForm* comm = FormByClassName(L"TForm2");
-  if (!comm) return;
-  const TLinkSettings link = ReadLinkSettings(store);
-  auto portList = [&](const wchar_t* name, int stored) {
-    TComponent* c = Part(comm, name);
-    std::vector<String> items;
-    if (auto* combo = dynamic_cast<TcxComboBox*>(c)) {
-      TStrings* list = combo->Properties()->Items();
-      for (int i = 0; i < list->Count(); ++i) items.push_back(list->Strings(i));
-      const String text = PortListText(stored, items);
-      const int index = list->IndexOf(text);
-      if (index >= 0)
-        combo->SetItemIndex(index);
-      else
-        combo->SetText(text);
-    }
-  };
-  portList(L"ComboBox1", link.ComPort);
-  portList(L"ComboBox2", link.ComPortA);
-  portList(L"ComboBox3", link.ComPortB);
-  SetCheckedOf(Part(comm, L"CheckBox1"), link.AutoOpen);
-  SetCheckedOf(Part(comm, L"CheckBox2"), link.AutoOpenA);
-  SetCheckedOf(Part(comm, L"CheckBox3"), link.AutoOpenB);
-  SetCheckedOf(Part(comm, link.SerialCtrl ? L"rbSerial" : L"rbRemote"), true);
-  SetTextOf(Part(comm, L"EditIP"), link.IPAddress);
-  SetTextOf(Part(comm, L"EditPort"), link.Port);
 }
 
 void TForm1::FillPresetList(ISettingsStore& store) {

@@ -176,7 +176,6 @@ class TForm1 : public TForm, public IMainWindow, public IConsoleState, public IS
  private:
   void LoadingBlock();
   void LoadMainWindowSettings(ISettingsStore& store);
-  void LoadCommSettings(ISettingsStore& store);
   void FillPresetList(ISettingsStore& store);
   void NamePortsAndHandleLinks();
   void OpenLinks(bool open);

@@ -9,6 +9,7 @@
 #include "cxButtons_win.h"
 #include "cxDropDownEdit_combo_win.h"
 #include "cxLabel_win.h"
+#include "dxSkinsForm_win.h"
 
 namespace {
 
@@ -78,6 +79,50 @@ TEST(MainWindowLanguageTest, EnglishTextsEverywhereButTheToggle) {
       }
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Without the skin file the list stays empty and the rest of the creation
+// runs: the stored language, the debug entry hidden, the timed power values;
+// closing stores the index -1.
+TEST(MainWindowLifeTest, WithoutSkinFileTheListIsEmptyAndTheRestRuns) {
+  TMainWindowFixture f({{{L"config", L"language"}, L"1"},
+                        {{L"timesetting", L"ohour"}, L"7"},
+                        {{L"timesetting", L"cmin"}, L"45"},
+                        {{L"timesetting", L"flag"}, L"1"},
+                        {{L"timesetting", L"mode"}, L"abc"}},
+                       false);
+  EXPECT_EQ(f.Form->cbbSkin->Properties()->Items()->Count(), 0);
+  EXPECT_EQ(f.Form->Language(), 1);
+  EXPECT_EQ(f.Form->BitbtnENCH->Caption(), L"中文");
+  EXPECT_FALSE(f.Form->mnuDebug->Visible());
+  EXPECT_EQ(f.Form->PowerOnHour, 7);
+  EXPECT_EQ(f.Form->PowerOffMinute, 45);
+  EXPECT_TRUE(f.Form->TimedPowerOn);
+  EXPECT_EQ(f.Form->TimedPowerMode, 0) << "a text that is no number reads as the default";
+  EXPECT_TRUE(static_cast<TTimer*>(f.Form->FindComponent(L"tmrTimingSet"))->Enabled());
+  f.Form->Close();
+  EXPECT_EQ(f.Ini(L"SkinName", L"Skin"), L"-1");
+}
+
+// With the project's skin file the list holds its seven skins and the
+// stored index chooses; by default "MoneyTwins", which no built-in skin
+// bears, so the controls keep their non-skin look (D-52).
+TEST(MainWindowLifeTest, TheSkinListFollowsTheFileAndTheStoredIndex) {
+  {
+    TMainWindowFixture f;
+    EXPECT_EQ(f.Form->cbbSkin->Properties()->Items()->Count(), 7);
+    EXPECT_EQ(f.Form->cbbSkin->Text(), L"MoneyTwins");
+    EXPECT_EQ(f.Form->dxskncntrlrSkin->SkinName(), L"MoneyTwins");
+    f.Form->Close();
+    EXPECT_EQ(f.Ini(L"SkinName", L"Skin"), L"4");
+  }
+  TMainWindowFixture f({{{L"SkinName", L"Skin"}, L"0"}});
+  EXPECT_EQ(f.Form->cbbSkin->Text(), L"Black");
+  EXPECT_EQ(f.Form->dxskncntrlrSkin->SkinName(), L"Black");
 }
 
 }  // namespace
