@@ -14,3 +14,10 @@ if(TARGET app_mainwindow_splice_test)
     VAMIRE_ALL_SKINS_FILE=L"${VAMIRE_SKINS_DIR}/AllSkins.skinres")
   add_dependencies(app_mainwindow_splice_test vamire_all_skins)
 endif()
+# The grid, roles, language toggle and debug gesture, with real keys.
+vamire_add_test(app_mainwindow_grid_test FOREGROUND SOURCES mainwindow_grid_test.cpp LIBS vamire_app)
+if(TARGET app_mainwindow_grid_test)
+  target_compile_definitions(app_mainwindow_grid_test PRIVATE
+    VAMIRE_ALL_SKINS_FILE=L"${VAMIRE_SKINS_DIR}/AllSkins.skinres")
+  add_dependencies(app_mainwindow_grid_test vamire_all_skins)
+endif()
