@@ -21,3 +21,11 @@ if(TARGET app_mainwindow_grid_test)
     VAMIRE_ALL_SKINS_FILE=L"${VAMIRE_SKINS_DIR}/AllSkins.skinres")
   add_dependencies(app_mainwindow_grid_test vamire_all_skins)
 endif()
+# Without GDI+ no skin registers: the window starts in its non-skin look and splices.
+vamire_add_test(app_mainwindow_splice_nogdiplus_test DEVICE FOREGROUND NO_GDIPLUS
+  SOURCES mainwindow_splice_test.cpp LIBS vamire_app)
+if(TARGET app_mainwindow_splice_nogdiplus_test)
+  target_compile_definitions(app_mainwindow_splice_nogdiplus_test PRIVATE
+    VAMIRE_ALL_SKINS_FILE=L"${VAMIRE_SKINS_DIR}/AllSkins.skinres")
+  add_dependencies(app_mainwindow_splice_nogdiplus_test vamire_all_skins)
+endif()

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
+#include "Unit2.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
 #include "cxDropDownEdit_combo_win.h"
 #include "cxGroupBox_win.h"
 #include "cxPC_win.h"
+#include "cxRadioGroup_win.h"
 #include "support/WindowCapture.h"
 
 namespace {
@@ -138,6 +140,100 @@ TEST(MainWindowLanguageTest, TheToggleStoresTheOtherLanguageAndTellsInIt) {
     EXPECT_EQ(TMainWindowFixture::Messages()[0], language ? L"请重新启动!" : L"please restart this program !");
     EXPECT_EQ(f.Form->BitbtnENCH->Caption(), caption) << "until the restart";
     EXPECT_EQ(f.Form->Language(), 1 - language) << "the next message is in the new language";
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The first show fills the window and the communication window from the
+// settings; a show after the mini panel loads nothing again but handles the
+// links once more.
+TEST(MainWindowLoadingTest, TheFirstShowLoadsTheWindowsAndALaterOneOnlyTheLinks) {
+  app_test::StartUnitsOnce();
+  TForm2* comm = TCustomForm::Create<TForm2>(nullptr);
+  {
+    TMainWindowFixture f({{{L"setting", L"com port"}, L"12"},
+                          {{L"setting", L"com port A"}, L"20"},
+                          {{L"setting", L"serialCtrl"}, L"0"},
+                          {{L"setting", L"IPAddress"}, L"127.0.0.1"},
+                          {{L"setting", L"Port"}, L"1"},
+                          {{L"config", L"password"}, L"4321"},
+                          {{L"config", L"name"}, L"东厅"},
+                          {{L"scene", L"scene2"}, L"开幕"},
+                          {{L"scene", L"scene5"}, L""},
+                          {{L"scene", L"Matrix 4"}, L"7"},
+                          {{L"scene", L"Time C"}, L"30"},
+                          {{L"SceneSwitch", L"v3"}, L"4"},
+                          {{L"setting", L"KJ"}, L"1"}});
+    f.Show();
+    EXPECT_EQ(comm->ComboBox1->Text(), L"COM12");
+    EXPECT_EQ(comm->ComboBox2->Text(), L"COM20") << "a port beyond the list (D-93)";
+    EXPECT_TRUE(comm->rbRemote->Checked());
+    EXPECT_EQ(comm->EditIP->Text(), L"127.0.0.1");
+    // The link routines read the communication window's controls.
+    EXPECT_FALSE(f.Form->SerialChosen());
+    comm->ComboBox1->SetText(L"COM7");
+    EXPECT_EQ(f.Form->WallPortName(), L"COM7");
+    EXPECT_EQ(f.Form->AdminRole().AdminPassword, L"4321");
+    EXPECT_EQ(f.Form->Label3->Caption(), L"东厅");
+    TStrings* presets = f.Form->ComboBox3->Properties()->Items();
+    ASSERT_EQ(presets->Count(), 16);
+    EXPECT_EQ(presets->Strings(1), L"开幕");
+    EXPECT_EQ(presets->Strings(4), L"场景5") << "an empty name takes the default";
+    EXPECT_EQ(presets->Strings(15), L"场景16");
+    EXPECT_EQ(f.Form->ComboBox3->ItemIndex(), 0);
+    EXPECT_EQ(static_cast<TLabeledEdit*>(f.Form->FindComponent(L"LabeledEdit6"))->Text(), L"7");
+    EXPECT_EQ(static_cast<TLabeledEdit*>(f.Form->FindComponent(L"LabeledEdit7"))->Text(), L"30");
+    EXPECT_EQ(static_cast<TLabeledEdit*>(f.Form->FindComponent(L"lbledtS3"))->Text(), L"4");
+    EXPECT_TRUE(f.Form->CheckBox1->Checked());
+
+    // Back from the mini panel: nothing reloaded, the links handled again.
+    f.Form->Hide();
+    f.Form->ComboBox3->SetItemIndex(3);
+    f.Form->stringgrid1->SetCells(1, 1, L"VGA");
+    TCfgIni(f.Folder + L"cfg.ini").WriteString(L"scene", L"scene2", L"闭幕");
+    comm->CheckBox1->SetChecked(true);
+    f.Form->BackFromMiniPanel = true;
+    f.Form->Show();
+    test_support::PumpFor(100);
+    EXPECT_EQ(presets->Strings(1), L"开幕");
+    EXPECT_EQ(f.Form->ComboBox3->ItemIndex(), 3);
+    EXPECT_EQ(f.Form->stringgrid1->Cells(1, 1), L"VGA");
+    // The bridge at port 1 refuses: the automatic opening was tried and failed.
+    EXPECT_FALSE(f.Form->LinkOpen());
+    EXPECT_FALSE(TMainWindowFixture::Messages().empty()) << "the link's failure was reported";
+  }
+  comm->Free();
+}
+
+// Each signal type: the preset it selects, the input list shown, and with
+// linkage the number of inputs offered.
+TEST(MainWindowLoadingTest, TheSignalTypeChoosesPresetInputListAndInputs) {
+  TMainWindowFixture f({{{L"setting", L"linkage"}, L"1"}, {{L"setting", L"vga_inport"}, L"16"}});
+  f.Show();
+  struct {
+    int Type;
+    int Preset;
+    bool SecondList;
+    int Inputs;
+  } cases[] = {{0, 0, false, 255}, {1, 1, false, 16}, {2, 2, false, 255}, {4, 2, false, 255}, {6, 2, true, 255}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Type);
+    f.Form->ComboBox4->SetItemIndex(c.Type);
+    EXPECT_EQ(f.Form->ComboBox1->ItemIndex(), c.Type);
+    EXPECT_EQ(f.Form->ComboBox3->ItemIndex(), c.Preset);
+    EXPECT_EQ(f.Form->ComboBox2->Visible(), c.SecondList);
+    EXPECT_EQ(f.Form->ComboBox8->Visible(), !c.SecondList);
+    f.Form->CheckBox3->SetChecked(false);
+    EXPECT_FALSE(f.Form->ComboBox8->Enabled());
+    EXPECT_EQ(f.Ini(L"setting", L"linkage"), L"0");
+    f.Form->CheckBox3->SetChecked(true);
+    EXPECT_TRUE(f.Form->ComboBox8->Enabled());
+    EXPECT_TRUE(f.Form->GroupBox5->Visible());
+    EXPECT_EQ(f.Form->ComboBox8->Properties()->Items()->Count(), c.Inputs);
+    EXPECT_EQ(f.Form->ComboBox2->Properties()->Items()->Count(), c.Inputs);
   }
 }
 
