@@ -19,10 +19,13 @@
 #include "StdCtrls.h"
 #include "SysUtils.h"
 #include "Threads.h"
+#include "Unit3.h"
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "Unit9.h"
+#include "Unit10.h"
 #include "Unit16.h"
 #include "Unit19.h"
 #include "uPlayMode.h"
@@ -85,7 +88,8 @@ namespace {
 std::vector<TClass> ConsoleFormClasses() {
   return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
-          TfrmLEDDisplay::StaticClass()};
+          TfrmLEDDisplay::StaticClass(),
+          TForm3::StaticClass(), TForm9::StaticClass(), TForm10::StaticClass()};
 }
 
 void InitConsoleForms() {
