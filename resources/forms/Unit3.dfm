@@ -15,7 +15,7 @@ object Form3: TForm3
     TabOrder = 0
     object GroupBox2: TcxGroupBox
       Left = 10
-      Top = 12
+      Top = 22
       Width = 332
       Height = 170
       Caption = '矩阵厂家选择'
@@ -227,16 +227,16 @@ object Form3: TForm3
     end
     object GroupBox3: TcxGroupBox
       Left = 10
-      Top = 192
+      Top = 200
       Width = 332
-      Height = 218
+      Height = 210
       Caption = '高级设置'
       TabOrder = 1
       object PageControl1: TcxPageControl
         Left = 10
         Top = 22
         Width = 312
-        Height = 186
+        Height = 178
         ActivePage = TabSheet1
         object TabSheet1: TcxTabSheet
           Caption = '矩阵地址'
@@ -246,6 +246,7 @@ object Form3: TForm3
             Width = 120
             Height = 21
             EditLabel.Caption = '视频矩阵ID      '
+            EditLabel.Transparent = True
             LabelPosition = lpLeft
             TabOrder = 0
             Text = '00'
@@ -256,6 +257,7 @@ object Form3: TForm3
             Width = 120
             Height = 21
             EditLabel.Caption = 'VGA矩阵ID      '
+            EditLabel.Transparent = True
             LabelPosition = lpLeft
             TabOrder = 1
             Text = '01'
@@ -266,6 +268,7 @@ object Form3: TForm3
             Width = 120
             Height = 21
             EditLabel.Caption = 'DVI矩阵ID      '
+            EditLabel.Transparent = True
             LabelPosition = lpLeft
             TabOrder = 2
             Text = '01'
@@ -276,6 +279,7 @@ object Form3: TForm3
             Width = 120
             Height = 21
             EditLabel.Caption = 'HDMI矩阵ID      '
+            EditLabel.Transparent = True
             LabelPosition = lpLeft
             TabOrder = 3
             Text = '01'
@@ -289,6 +293,7 @@ object Form3: TForm3
             Width = 120
             Height = 21
             EditLabel.Caption = '响应时间       '
+            EditLabel.Transparent = True
             LabelPosition = lpLeft
             TabOrder = 0
             Text = '100'
@@ -299,6 +304,7 @@ object Form3: TForm3
             Width = 120
             Height = 21
             EditLabel.Caption = '间隔时间         '
+            EditLabel.Transparent = True
             LabelPosition = lpLeft
             TabOrder = 1
             Text = '100'
@@ -328,6 +334,7 @@ object Form3: TForm3
             Left = 14
             Top = 17
             Caption = '矩阵输出起始端口'
+            Transparent = True
           end
           object MaskEdit1: TMaskEdit
             Left = 150
@@ -341,6 +348,7 @@ object Form3: TForm3
             Left = 14
             Top = 47
             Caption = '矩阵输入起始端口'
+            Transparent = True
           end
           object MaskEdit2: TMaskEdit
             Left = 150
@@ -354,6 +362,7 @@ object Form3: TForm3
             Left = 14
             Top = 80
             Caption = '适用：SAMPLEX 和 Infinova           '
+            Transparent = True
           end
         end
         object TabSheet4: TcxTabSheet
@@ -364,6 +373,7 @@ object Form3: TForm3
             Width = 120
             Height = 21
             EditLabel.Caption = '视频矩阵 '
+            EditLabel.Transparent = True
             LabelPosition = lpLeft
             TabOrder = 0
             Text = '255'
@@ -374,6 +384,7 @@ object Form3: TForm3
             Width = 120
             Height = 21
             EditLabel.Caption = 'VGA矩阵'
+            EditLabel.Transparent = True
             LabelPosition = lpLeft
             TabOrder = 1
             Text = '255'
@@ -384,6 +395,7 @@ object Form3: TForm3
             Width = 120
             Height = 21
             EditLabel.Caption = 'DVI矩阵   '
+            EditLabel.Transparent = True
             LabelPosition = lpLeft
             TabOrder = 2
             Text = '255'
@@ -394,6 +406,7 @@ object Form3: TForm3
             Width = 120
             Height = 21
             EditLabel.Caption = 'HDMI矩阵'
+            EditLabel.Transparent = True
             LabelPosition = lpLeft
             TabOrder = 3
             Text = '255'

@@ -6,3 +6,5 @@ vamire_add_test(app_presets_test DEVICE SOURCES presets_test.cpp LIBS vamire_app
 # settings file on disk in the Chinese code page and in the Western one.
 vamire_add_test(app_matrix_config_test SOURCES matrix_config_test.cpp LIBS vamire_app)
 vamire_add_test(app_matrix_config_1252_test CODEPAGE 1252 SOURCES matrix_config_test.cpp LIBS vamire_app)
+# Their layouts and pictures in both languages and both prefixes.
+vamire_add_test(app_matrix_windows_look_test FOREGROUND BOTH_PREFIXES SOURCES matrix_windows_look_test.cpp LIBS vamire_app)
