@@ -8,3 +8,5 @@ vamire_add_test(app_matrix_config_test SOURCES matrix_config_test.cpp LIBS vamir
 vamire_add_test(app_matrix_config_1252_test CODEPAGE 1252 SOURCES matrix_config_test.cpp LIBS vamire_app)
 # Their layouts and pictures in both languages and both prefixes.
 vamire_add_test(app_matrix_windows_look_test FOREGROUND BOTH_PREFIXES SOURCES matrix_windows_look_test.cpp LIBS vamire_app)
+# The matrix dialog's show and the mini panel's modal round, beside the platform.
+vamire_add_benchmark(app_matrix_bench SOURCES matrix_bench.cpp LIBS vamire_app)
