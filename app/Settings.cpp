@@ -185,10 +185,20 @@ String WiringSection(TWiringFamily family) {
   return L"";
 }
 
+namespace {
+String WiringManualKey(const String& section) {
+  return section.substr(0, section.size() - 3) + L"customer mux";  // "AV", "VGA", "DVI"
+}
+}  // namespace
+
 bool ReadWiringManual(ISettingsStore& store, TWiringFamily family) {
   const String section = WiringSection(family);
-  const String prefix = section.substr(0, section.size() - 3);  // "AV", "VGA", "DVI"
-  return ReadSettingBool(store, section, prefix + L"customer mux", false);
+  return ReadSettingBool(store, section, WiringManualKey(section), false);
+}
+
+void WriteWiringManual(ISettingsStore& store, TWiringFamily family, bool manual) {
+  const String section = WiringSection(family);
+  WriteSettingBool(store, section, WiringManualKey(section), manual);
 }
 
 std::vector<std::vector<String>> ReadWiringGrid(ISettingsStore& store, TWiringFamily family, int columns, int rows) {

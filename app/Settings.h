@@ -107,6 +107,7 @@ enum class TWiringFamily { AV, VGA, DVI };
 String WiringSection(TWiringFamily family);
 // "AVcustomer mux", "VGAcustomer mux", "DVIcustomer mux": manual wiring on.
 bool ReadWiringManual(ISettingsStore& store, TWiringFamily family);
+void WriteWiringManual(ISettingsStore& store, TWiringFamily family, bool manual);
 // The cell of the panel in column c and row r (from 0) of a grid `columns`
 // wide: the stored text under the key c + columns * r ("0" when missing) with
 // manual wiring, else c + columns * r + 1 (one output per panel, row-major).

@@ -21,10 +21,13 @@
 #include "Threads.h"
 #include "Unit1.h"
 #include "Unit2.h"
+#include "Unit3.h"
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "Unit9.h"
+#include "Unit10.h"
 #include "Unit16.h"
 #include "Unit18.h"
 #include "Unit19.h"
@@ -89,7 +92,8 @@ std::vector<TClass> ConsoleFormClasses() {
   return {TForm1::StaticClass(), TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
           TfrmLEDDisplay::StaticClass(),
-          TForm18::StaticClass(), TForm2::StaticClass()};
+          TForm18::StaticClass(), TForm2::StaticClass(),
+          TForm3::StaticClass(), TForm9::StaticClass(), TForm10::StaticClass()};
 }
 
 void InitConsoleForms() {

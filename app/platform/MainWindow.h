@@ -12,6 +12,7 @@
 
 class TControl;
 class TMemo;
+class TStrings;
 
 class IMainWindow {
  public:
@@ -26,6 +27,20 @@ class IMainWindow {
   virtual TAdminRole& AdminRole() = 0;           // AdminPassword, AdminLoggedIn, MaintenanceLogin
   virtual int Language() = 0;                    // 0 Chinese, 1 English
   virtual void UpdateControlStates() = 0;
+
+  // Matrix configuration, preset names and mini panel (TForm3, TForm9, TForm10).
+  virtual int WallRows() = 0;     // the splice configuration's rows
+  virtual int WallColumns() = 0;  // and columns
+  virtual int SignalTypeIndex() = 0;  // the hidden signal type list ComboBox1
+  virtual void SetChannelBrandLabel(const String& text) = 0;  // TForm14.Label7
+  virtual TStrings* PresetNames() = 0;  // ComboBox3's 16 items
+  virtual int PresetIndex() = 0;        // ComboBox3's item index
+  virtual String PresetText() = 0;      // ComboBox3's text
+  virtual void SetPresetText(const String& text) = 0;
+  virtual void HideForMiniPanel() = 0;  // the main window hidden while the mini panel is open
+  // Sets BackFromMiniPanel and shows the main window again: no reload, the
+  // automatic link handling of its show runs.
+  virtual void ReturnFromMiniPanel() = 0;
 };
 
 inline IMainWindow*& MainWindowRef() {

@@ -11,12 +11,6 @@ namespace {
 const int SignalVideo = 0, SignalVga = 1, SignalDvi = 2, SignalHdmi = 3, SignalSdi = 4, SignalYuv = 5;
 const unsigned SingleDisplayPauseMs = 50;
 
-// A pause field's milliseconds; EConvertError for a text that is no number.
-void PauseFor(const String& text) {
-  int ms = StrToInt(text);
-  if (ms > 0) SleepMs(uint32_t(ms));
-}
-
 // One panel's switch through a wiring family: the configured output when
 // wiring is manual (skipped, without pause, for "0" or an empty cell), else
 // one output per panel, row-major from 0.
@@ -32,6 +26,11 @@ void SwitchPanel(ISpliceWindow& window, TWiringFamily family, int column, int ro
 }
 
 }  // namespace
+
+void PauseFor(const String& text) {
+  int ms = StrToInt(text);
+  if (ms > 0) SleepMs(uint32_t(ms));
+}
 
 bool NativeMatrixMode(const String& modelLabel, int signalTypeIndex) {
   return (modelLabel == L"SISO" && signalTypeIndex == SignalHdmi) ||

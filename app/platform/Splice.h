@@ -48,6 +48,10 @@ struct TNativeMatrixState {
   int NativeReplaysPending = 0;
 };
 
+// A pause field's milliseconds through SleepMs; EConvertError for a text
+// that is no number, nothing for 0 or less.
+void PauseFor(const String& text);
+
 // Native-matrix mode: "SISO" with "HDMI", or "VGA15" with "VGA".
 bool NativeMatrixMode(const String& modelLabel, int signalTypeIndex);
 

@@ -190,6 +190,11 @@ class TBoundLabel : public TCustomLabel {
   VAMIRE_CLASS(TBoundLabel, TCustomLabel)
  public:
   explicit TBoundLabel(TComponent* AOwner);
+
+ protected:
+  // A new caption resizes the label; its edit places it again, so a label
+  // left of the edit grows leftwards instead of running into it.
+  void AdjustBounds() override;
 };
 
 // An edit that keeps a label beside it: the label follows the edit's bounds,
@@ -209,13 +214,14 @@ class TCustomLabeledEdit : public TCustomEdit {
   void SetParent(TWinControl* AParent) override;
 
  protected:
+  friend class TBoundLabel;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Dispatch(TMessage& Message) override;
 
  private:
   void PlaceLabel();
 
-  TBoundLabel* FEditLabel;
+  TBoundLabel* FEditLabel = nullptr;
   TLabelPosition FLabelPosition = lpAbove;
   int FLabelSpacing = 3;
 };

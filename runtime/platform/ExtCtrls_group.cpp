@@ -144,6 +144,15 @@ TBoundLabel::TBoundLabel(TComponent* AOwner) : TCustomLabel(AOwner) {
   SetName(L"SubLabel");
 }
 
+void TBoundLabel::AdjustBounds() {
+  TCustomLabel::AdjustBounds();
+  auto* edit = dynamic_cast<TCustomLabeledEdit*>(Owner());
+  if (!edit || edit->FEditLabel != this || ComponentState().Contains(csDestroying) ||
+      edit->ComponentState().Contains(csDestroying))
+    return;
+  edit->PlaceLabel();
+}
+
 // --- TCustomLabeledEdit ------------------------------------------------------------------
 TCustomLabeledEdit::TCustomLabeledEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   FEditLabel = new TBoundLabel(this);

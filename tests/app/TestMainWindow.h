@@ -66,6 +66,40 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
     test_support::Pump();
   }
 
+  // Matrix configuration, preset names and mini panel (TForm3, TForm9, TForm10).
+  int WallRows() override { return Rows; }
+  int WallColumns() override { return Columns; }
+  int SignalTypeIndex() override { return Matrix.SignalTypeIndex; }
+  void SetChannelBrandLabel(const String& text) override { ChannelBrandLabel = text; }
+  TStrings* PresetNames() override { return &FPresets; }
+  int PresetIndex() override { return PresetItemIndex; }
+  String PresetText() override { return PresetTextValue; }
+  void SetPresetText(const String& text) override { PresetTextValue = text; }
+  void HideForMiniPanel() override {
+    FHost->Hide();
+    ++Hides;
+  }
+  void ReturnFromMiniPanel() override {
+    BackFromMiniPanel = true;
+    FHost->Show();
+    ++Returns;
+  }
+  // Fills the preset list as the loading block does and selects `index`.
+  void SetPresets(const std::vector<String>& names, int index) {
+    FPresets.Clear();
+    for (const String& name : names) FPresets.Add(name);
+    PresetItemIndex = index;
+    PresetTextValue = index >= 0 ? names[size_t(index)] : String();
+  }
+  bool HostVisible() const { return IsWindowVisible(FHost->Handle()) != FALSE; }
+
+  int Rows = 3, Columns = 3;
+  String ChannelBrandLabel;
+  int PresetItemIndex = -1;
+  String PresetTextValue;
+  bool BackFromMiniPanel = false;
+  int Hides = 0, Returns = 0;
+
   std::vector<String> LogLines() const {
     std::vector<String> lines;
     for (int i = 0; i < FMemo->Lines()->Count(); ++i) lines.push_back(FMemo->Lines()->Strings(i));
@@ -80,6 +114,7 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   test_support::THostForm* FHost = nullptr;
   TMemo* FMemo = nullptr;
   TPanel* FPages = nullptr;
+  TStringList FPresets;
 };
 
 }  // namespace app_test

@@ -139,6 +139,11 @@ TEST(LabeledEditTest, TheLabelFollowsTheEdit) {
   EXPECT_FALSE(label->Enabled());
   EXPECT_EQ(edit->EditLabel()->Name(), L"SubLabel");
   EXPECT_TRUE(label->ComponentStyle().Contains(csSubComponent));
+  // A longer caption on the left grows leftwards, clear of the edit.
+  edit->SetLabelPosition(lpLeft);
+  label->SetAutoSize(true);
+  label->SetCaption(L"A much longer caption");
+  EXPECT_EQ(label->Left() + label->Width() + 3, edit->Left());
   delete label;
   EXPECT_EQ(edit->EditLabel(), nullptr) << "a freed label is forgotten";
   edit->SetLeft(30);
