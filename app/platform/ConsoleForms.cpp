@@ -23,8 +23,10 @@
 #include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "Unit15.h"
 #include "Unit16.h"
 #include "Unit19.h"
+#include "Unit20.h"
 #include "uPlayMode.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
@@ -85,7 +87,8 @@ namespace {
 std::vector<TClass> ConsoleFormClasses() {
   return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
-          TfrmLEDDisplay::StaticClass()};
+          TfrmLEDDisplay::StaticClass(),
+          TForm15::StaticClass(), TForm20::StaticClass()};
 }
 
 void InitConsoleForms() {

@@ -1,0 +1,5 @@
+# The splice configuration and background colour windows with a real grid;
+# the logo picture and the names through "cfg.ini" in the Chinese code page
+# and in the Western one.
+vamire_add_test(app_wall_windows_test FOREGROUND SOURCES wall_windows_test.cpp LIBS vamire_app)
+vamire_add_test(app_wall_windows_1252_test FOREGROUND CODEPAGE 1252 SOURCES wall_windows_test.cpp LIBS vamire_app)
