@@ -3,3 +3,5 @@
 # and in the Western one.
 vamire_add_test(app_wall_windows_test FOREGROUND SOURCES wall_windows_test.cpp LIBS vamire_app)
 vamire_add_test(app_wall_windows_1252_test FOREGROUND CODEPAGE 1252 SOURCES wall_windows_test.cpp LIBS vamire_app)
+# Their layouts and pictures in both languages and both prefixes.
+vamire_add_test(app_wall_windows_look_test FOREGROUND BOTH_PREFIXES SOURCES wall_windows_look_test.cpp LIBS vamire_app)
