@@ -1,11 +1,15 @@
 #include "PanelCommands.h"
 
+#include <memory>
+
 #include "ConsoleForms.h"
 #include "Links.h"
 #include "Menus.h"
 #include "Sleep.h"
+#include "StdCtrls.h"
 #include "SysUtils.h"
 #include "Unit6.h"
+#include "cxCheckBox_win.h"
 
 namespace {
 
@@ -16,18 +20,76 @@ const TPanelEvent Click = TPanelEvent::Click, MouseDown = TPanelEvent::MouseDown
 const unsigned AddressStepPauseMs = 100;
 const unsigned FanValuesPauseMs = 100;
 
+// The pages read from the main window's form by control name, afresh on
+// every call.
+class TFormPanelPages : public IPanelPages {
+ public:
+  explicit TFormPanelPages(TComponent* form) : FForm(form) {}
+
+  bool Checked(TPanelChoice choice) override {
+    const struct {
+      TPanelChoice Choice;
+      const wchar_t* Control;
+    } controls[] = {{C::FanAlwaysOn, L"RadioButton1"}, {C::FanAlwaysOff, L"RadioButton2"},
+                    {C::FanAuto, L"RadioButton3"},     {C::FanManual, L"RadioButton4"},
+                    {C::TiOne, L"RadioButton5"},       {C::GroupA, L"RadioButton7"},
+                    {C::TenBit, L"rb10bit"}};
+    for (const auto& c : controls) {
+      if (c.Choice != choice) continue;
+      TComponent* found = FForm->FindComponent(c.Control);
+      if (auto* radio = dynamic_cast<TRadioButton*>(found)) return radio->Checked();
+      if (auto* box = dynamic_cast<TCustomCheckBox*>(found)) return box->Checked();
+      if (auto* cxBox = dynamic_cast<TcxCheckBox*>(found)) return cxBox->Checked();
+    }
+    return false;
+  }
+  String FanRunValue() override { return TextOf(L"LabeledEdit1"); }
+  String FanOffValue() override { return TextOf(L"LabeledEdit2"); }
+  String SerialNoText() override { return TextOf(L"cxtxtdt1"); }
+  String RowText() override { return TextOf(L"edtRow"); }
+  String ColumnText() override { return TextOf(L"edtCol"); }
+
+ private:
+  String TextOf(const wchar_t* name) {
+    auto* control = dynamic_cast<TControl*>(FForm->FindComponent(name));
+    return control ? control->Text() : String();
+  }
+  TComponent* FForm;
+};
+
 // The handlers a form's controls are wired to; the form owns them.
 class TPanelControlHandlers : public TComponent {
   VAMIRE_CLASS(TPanelControlHandlers, TComponent)
  public:
   TPanelControlHandlers(TComponent* owner, IPanelPages& pages) : TComponent(owner), FPages(pages) {}
+  // Reading the owner's own controls.
+  explicit TPanelControlHandlers(TComponent* owner)
+      : TComponent(owner), FOwnPages(std::make_unique<TFormPanelPages>(owner)), FPages(*FOwnPages) {}
 
   void ControlClick(TObject* Sender) { RunPanelControl(FPages, static_cast<TComponent*>(Sender)->Name()); }
   void ControlMouseDown(TObject* Sender, TMouseButton, TShiftState, int, int) { ControlClick(Sender); }
 
  private:
+  std::unique_ptr<TFormPanelPages> FOwnPages;
   IPanelPages& FPages;
 };
+
+void WirePanelControls(TComponent* form, TPanelControlHandlers* handlers) {
+  const TNotifyEvent click(handlers, &TPanelControlHandlers::ControlClick);
+  for (const TPanelControl& c : PanelControls()) {
+    TComponent* found = form->FindComponent(c.Control);
+    if (auto* item = dynamic_cast<TMenuItem*>(found)) {
+      item->OnClick = click;
+    } else if (auto* control = dynamic_cast<TControl*>(found)) {
+      if (c.Event == TPanelEvent::Click) {
+        control->OnClick = click;
+      } else {
+        control->OnClick = TNotifyEvent();
+        control->OnMouseDown = TMouseEvent(handlers, &TPanelControlHandlers::ControlMouseDown);
+      }
+    }
+  }
+}
 
 void SendAddressingFrame(int subCommand, int first, int second) {
   SendWallFrame(WallFrameStart, WallAddressingA1, subCommand, first, second, WallFrameEnd);
@@ -127,19 +189,7 @@ void ApplyFanSettings(IPanelPages& pages) {
 }
 
 void BindPanelControls(TComponent* form, IPanelPages& pages) {
-  auto* handlers = new TPanelControlHandlers(form, pages);
-  const TNotifyEvent click(handlers, &TPanelControlHandlers::ControlClick);
-  for (const TPanelControl& c : PanelControls()) {
-    TComponent* found = form->FindComponent(c.Control);
-    if (auto* item = dynamic_cast<TMenuItem*>(found)) {
-      item->OnClick = click;
-    } else if (auto* control = dynamic_cast<TControl*>(found)) {
-      if (c.Event == TPanelEvent::Click) {
-        control->OnClick = click;
-      } else {
-        control->OnClick = TNotifyEvent();
-        control->OnMouseDown = TMouseEvent(handlers, &TPanelControlHandlers::ControlMouseDown);
-      }
-    }
-  }
+  WirePanelControls(form, new TPanelControlHandlers(form, pages));
 }
+
+void BindPanelControls(TComponent* form) { WirePanelControls(form, new TPanelControlHandlers(form)); }

@@ -82,3 +82,9 @@ void ApplyFanSettings(IPanelPages& pages);
 // A control the form lacks is skipped. The handlers live in a component
 // owned by `form`; `pages` must outlive it.
 void BindPanelControls(TComponent* form, IPanelPages& pages);
+// The same, the pages read from the form's own controls by name: the fan
+// radio buttons RadioButton1 "常开", RadioButton2 "常闭", RadioButton3 "自动",
+// RadioButton4 "手动设置", RadioButton5 "TI 1", RadioButton7 "A组", rb10bit
+// "10bit", the fields LabeledEdit1, LabeledEdit2, cxtxtdt1, edtRow, edtCol.
+// A field the form lacks reads "", a button it lacks as not checked.
+void BindPanelControls(TComponent* form);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <set>
 
+#include "ExtCtrls.h"
 #include "Menus.h"
 #include "PanelCommands.h"
 #include "Sleep.h"
@@ -20,6 +21,7 @@
 #include "TestMainWindow.h"
 #include "Unit6.h"
 #include "cxRadioGroup_win.h"
+#include "cxTextEdit_control_win.h"
 #include "link/PeerTest.h"
 #include "OperatorInput.h"
 
@@ -390,6 +392,99 @@ TEST_F(PanelCommandsTest, AFieldThatIsNoNumberStopsTheSequenceAtItsFrame) {
     ASSERT_EQ(messages.Texts.size(), 1u);
     EXPECT_EQ(messages.Texts[0], c.Message);
   }
+}
+
+// --- The pages read from the form's own controls ----------------------------------------------
+// The main window's radio buttons and fields, each group in its own box as on
+// its page ("手动设置" apart from the three modes, so both can be checked).
+class TRealPagesForm {
+ public:
+  TRealPagesForm() {
+    Form = test_support::MakeForm(560, 300);
+    const std::vector<std::vector<const wchar_t*>> groups = {{L"RadioButton1", L"RadioButton2", L"RadioButton3"},
+                                                             {L"RadioButton4"},
+                                                             {L"RadioButton5", L"RadioButton6"},
+                                                             {L"RadioButton7", L"RadioButton8"},
+                                                             {L"rb8bit", L"rb10bit"}};
+    int y = 8;
+    for (const auto& group : groups) {
+      auto* box = new TPanel(Form);
+      box->SetParent(Form);
+      box->SetBounds(8, y, 300, 32);
+      y += 36;
+      int x = 4;
+      for (const wchar_t* name : group) {
+        auto* rb = new TcxRadioButton(Form);
+        rb->SetName(name);
+        rb->SetParent(box);
+        rb->SetBounds(x, 6, 90, 20);
+        x += 96;
+      }
+    }
+    y = 8;
+    for (const wchar_t* name : {L"LabeledEdit1", L"LabeledEdit2"}) Field(new TLabeledEdit(Form), name, y);
+    for (const wchar_t* name : {L"cxtxtdt1", L"edtRow", L"edtCol"}) Field(new TcxTextEdit(Form), name, y);
+    int x = 8;
+    for (const wchar_t* name : {L"BitBtn11", L"Button1", L"Button8", L"btnRTDo", L"btnSetAddr"}) {
+      auto* b = new TButton(Form);
+      b->SetName(name);
+      b->SetParent(Form);
+      b->SetBounds(x, 220, 90, 24);
+      x += 96;
+    }
+    BindPanelControls(Form);
+  }
+  ~TRealPagesForm() { Form->Free(); }
+  template <class T>
+  T* Find(const wchar_t* name) {
+    return dynamic_cast<T*>(Form->FindComponent(name));
+  }
+  void Check(std::initializer_list<const wchar_t*> names) {
+    for (const wchar_t* name : names) Find<TcxRadioButton>(name)->SetChecked(true);
+  }
+  void Type(const wchar_t* field, const wchar_t* text) { Find<TControl>(field)->SetText(text); }
+  void Press(const wchar_t* button) { app_test::Press(Find<TButton>(button)); }
+  test_support::THostForm* Form;
+
+ private:
+  void Field(TWinControl* field, const wchar_t* name, int& y) {
+    field->SetName(name);
+    field->SetParent(Form);
+    field->SetBounds(400, y, 100, 21);
+    y += 30;
+  }
+};
+
+TEST_F(PanelCommandsTest, WiredByNameTheHandlersReadTheFormsOwnButtonsAndFields) {
+  TRealPagesForm pages;
+  link_test::TNoPause fast;
+  pages.Check({L"RadioButton3", L"RadioButton4", L"RadioButton6", L"RadioButton8"});
+  pages.Type(L"LabeledEdit1", L"19");
+  pages.Type(L"LabeledEdit2", L"26");
+  pages.Press(L"BitBtn11");
+  EXPECT_EQ(Com5(3), "C6 11 22 56 00 BB C6 11 22 AA 13 BB C6 11 22 AB 1A BB");
+  ResetChannels();
+  pages.Press(L"Button1");
+  pages.Press(L"Button8");
+  pages.Press(L"btnRTDo");  // neither 8bit nor 10bit
+  pages.Check({L"RadioButton2", L"RadioButton5", L"RadioButton7", L"rb10bit"});
+  pages.Find<TcxRadioButton>(L"RadioButton4")->SetChecked(false);
+  pages.Press(L"Button1");
+  pages.Press(L"Button8");
+  pages.Press(L"btnRTDo");
+  pages.Press(L"BitBtn11");
+  EXPECT_EQ(Com5(7),
+            "C6 11 22 5C 00 BB C6 11 22 5B 01 BB C6 11 22 60 00 BB "
+            "C6 11 22 5C 01 BB C6 11 22 5B 00 BB C6 11 22 60 01 BB C6 11 22 56 02 BB");
+  ResetChannels();
+  pages.Type(L"cxtxtdt1", L"9029");
+  pages.Type(L"edtRow", L"2");
+  pages.Type(L"edtCol", L"12a");
+  TMessages messages;
+  pages.Press(L"btnSetAddr");
+  EXPECT_EQ(Com5(2), "C6 FF 23 23 45 BB C6 FF 20 02 01 BB");
+  ASSERT_EQ(messages.Texts.size(), 1u);
+  EXPECT_EQ(messages.Texts[0], L"'12a' is not a valid integer value.");
 }
 
 }  // namespace
