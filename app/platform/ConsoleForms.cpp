@@ -28,9 +28,11 @@
 #include "Unit8.h"
 #include "Unit9.h"
 #include "Unit10.h"
+#include "Unit15.h"
 #include "Unit16.h"
 #include "Unit18.h"
 #include "Unit19.h"
+#include "Unit20.h"
 #include "uPlayMode.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
@@ -93,7 +95,8 @@ std::vector<TClass> ConsoleFormClasses() {
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
           TfrmLEDDisplay::StaticClass(),
           TForm18::StaticClass(), TForm2::StaticClass(),
-          TForm3::StaticClass(), TForm9::StaticClass(), TForm10::StaticClass()};
+          TForm3::StaticClass(), TForm9::StaticClass(), TForm10::StaticClass(),
+          TForm15::StaticClass(), TForm20::StaticClass()};
 }
 
 void InitConsoleForms() {

@@ -13,6 +13,7 @@
 class TControl;
 class TMemo;
 class TStrings;
+class TPicture;
 
 class IMainWindow {
  public:
@@ -41,6 +42,14 @@ class IMainWindow {
   // Sets BackFromMiniPanel and shows the main window again: no reload, the
   // automatic link handling of its show runs.
   virtual void ReturnFromMiniPanel() = 0;
+  // TForm15 and TForm20: the wall grid stringgrid1, the logo Image1 and the name Label3.
+  virtual TWallSelection WallGridSelection() = 0;  // the grid's own selection rectangle
+  virtual void RepaintWallGrid() = 0;
+  // Rows x columns panels with the header row and column numbered, cells
+  // shared out again (ResizeWallGrid).
+  virtual void RebuildWallGrid(int rows, int columns) = 0;
+  virtual void SetWallLogo(TPicture* picture) = 0;  // Image1 takes a copy
+  virtual void SetWallName(const String& name) = 0;
 };
 
 inline IMainWindow*& MainWindowRef() {

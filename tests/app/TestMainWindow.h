@@ -8,11 +8,14 @@
 
 #include <windows.h>
 
+#include "CfgIni.h"
 #include "ConsoleForms.h"
 #include "ConsoleRoles.h"
 #include "ExtCtrls.h"
+#include "Grids.h"
 #include "MainWindow.h"
 #include "StdCtrls.h"
+#include "WallGridView.h"
 #include "link/LinkTestConsole.h"
 #include "support/HostForm.h"
 
@@ -41,6 +44,7 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   }
   ~TTestMainWindow() override {
     SetMainWindow(nullptr);
+    delete FGridView;
     FHost->Free();
   }
 
@@ -110,11 +114,67 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   String RolePanel;
   TRoleFlags FlagsAtUpdate;  // what the last UpdateControlStates saw
 
+  // TForm15, TForm20: a real grid on the host form, its colours read from
+  // GridSettingsFile as TForm1's are from "cfg.ini"; the logo and the name.
+  TWallSelection WallGridSelection() override { return WallGrid()->GridSelection(); }
+  void RepaintWallGrid() override {
+    WallGrid();
+    FGrid->Repaint();
+    ++GridRepaints;
+  }
+  void RebuildWallGrid(int rows, int columns) override { WallGrid()->Build(rows, columns, PanelWidth, PanelHeight); }
+  void SetWallLogo(TPicture* picture) override { Logo()->Picture()->Assign(picture); }
+  void SetWallName(const String& name) override { WallName = name; }
+
+  TWallGridView* WallGrid() {
+    if (!FGridView) {
+      FGrid = new TStringGrid(FHost);
+      FGrid->SetParent(FHost);
+      FGrid->SetBounds(0, 0, PanelWidth - 8, PanelHeight - 8);
+      FGrid->SetBorderStyle(bsNone);
+      FGrid->SetScrollBars(ssNone);
+      FGridView = new TWallGridView(FGrid, &FGridColours);
+      FGridView->Build(3, 3, PanelWidth, PanelHeight);
+    }
+    return FGridView;
+  }
+  TStringGrid* Grid() {
+    WallGrid();
+    return FGrid;
+  }
+  TImage* Logo() {
+    if (!FLogo) FLogo = new TImage(FHost);
+    return FLogo;
+  }
+  String GridSettingsFile = CfgFileName;
+  int PanelWidth = 392, PanelHeight = 280;  // Panel1, the box the cells share
+  String WallName;
+  int GridRepaints = 0;
+
  private:
   test_support::THostForm* FHost = nullptr;
   TMemo* FMemo = nullptr;
   TPanel* FPages = nullptr;
   TStringList FPresets;
+
+  // The colour keys as the grid reads them: from the file, on every read.
+  class TGridColours : public ISettingsStore {
+   public:
+    explicit TGridColours(TTestMainWindow& main) : FMain(main) {}
+    String ReadString(const String& section, const String& key, const String& def) override {
+      return TCfgIni(FMain.GridSettingsFile).ReadString(section, key, def);
+    }
+    void WriteString(const String& section, const String& key, const String& value) override {
+      TCfgIni(FMain.GridSettingsFile).WriteString(section, key, value);
+    }
+
+   private:
+    TTestMainWindow& FMain;
+  };
+  TGridColours FGridColours{*this};
+  TStringGrid* FGrid = nullptr;
+  TWallGridView* FGridView = nullptr;
+  TImage* FLogo = nullptr;
 };
 
 }  // namespace app_test

@@ -16,46 +16,16 @@
 #include "SysUtils.h"
 #include "WallGridView.h"
 #include "app/MemorySettings.h"
+#include "app/PlainGridWindow.h"
 #include "support/BenchTiming.h"
 #include "support/HostForm.h"
 
 namespace {
 
-const int Panels = 15;
-const int CellW = 33, CellH = 23;
+const int Panels = app_test::PlainGridPanels;
+const int CellW = app_test::PlainCellWidth, CellH = app_test::PlainCellHeight;
 
 COLORREF PanelColour(int c, int r) { return RGB(40 + c * 12, 200 - r * 9, 120); }
-
-LRESULT CALLBACK PlainProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg != WM_PAINT) return DefWindowProcW(wnd, msg, wp, lp);
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(wnd, &ps);
-  for (int r = 0; r <= Panels; ++r)
-    for (int c = 0; c <= Panels; ++c) {
-      RECT rc{c * (CellW + 1), r * (CellH + 1), c * (CellW + 1) + CellW, r * (CellH + 1) + CellH};
-      HBRUSH brush = CreateSolidBrush(r && c ? PanelColour(c, r) : RGB(164, 160, 160));
-      FillRect(dc, &rc, brush);
-      DeleteObject(brush);
-      wchar_t text[4];
-      int n = wsprintfW(text, L"%d", r ? (c ? 0 : r) : c);
-      if (!(r && c)) TextOutW(dc, rc.left, rc.top, text, n);
-    }
-  EndPaint(wnd, &ps);
-  return 0;
-}
-
-HWND MakePlainWindow(int width, int height) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = PlainProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"VamireGridBenchPlain";
-  wc.hbrBackground = HBRUSH(GetStockObject(WHITE_BRUSH));
-  RegisterClassW(&wc);
-  HWND wnd = CreateWindowExW(0, wc.lpszClassName, L"plain", WS_POPUP | WS_VISIBLE, 620, 60, width, height, nullptr,
-                             nullptr, wc.hInstance, nullptr);
-  UpdateWindow(wnd);
-  return wnd;
-}
 
 void Repaint(HWND wnd) { RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
@@ -101,7 +71,7 @@ int wmain() {
     }
   {
     TGridWindow fromFile(&file), fromMemory(&memory);
-    HWND plain = MakePlainWindow(fromFile.grid->Width(), fromFile.grid->Height());
+    HWND plain = app_test::MakePlainGridWindow(fromFile.grid->Width(), fromFile.grid->Height(), &PanelColour);
     const std::vector<double> us = vamire_bench::MeasureInTurns(
         {[&] { Repaint(fromFile.grid->Handle()); }, [&] { Repaint(fromMemory.grid->Handle()); },
          [&] { Repaint(plain); }},

@@ -15,10 +15,16 @@
 #include "TestMainWindow.h"
 #include "Unit16.h"
 #include "link/PeerTest.h"
+#include "OperatorInput.h"
 #include "support/RealKeys.h"
 #include "uPlayMode.h"
 
 namespace {
+
+using app_test::ClickAt;
+using app_test::Press;
+using app_test::PressKey;
+using app_test::TMessages;
 
 std::vector<String>& Events() {
   static std::vector<String> events;
@@ -40,32 +46,9 @@ class TEventMain : public app_test::TTestMainWindow {
   }
 };
 
-// Answers every message with OK and keeps its text.
-class TMessages : public TDialogAnswerer {
- public:
-  TMessages() : FPrevious(SetDialogAnswerer(this)) {}
-  ~TMessages() override { SetDialogAnswerer(FPrevious); }
-  bool Answer(TDialogRequest& request, int& result) override {
-    Texts.push_back(request.Text);
-    result = request.Kind == dkMessageDlg ? mrOk : IDOK;
-    return true;
-  }
-  std::vector<String> Texts;
-
- private:
-  TDialogAnswerer* FPrevious;
-};
-
 template <class T>
 std::unique_ptr<T, void (*)(T*)> Make() {
   return {TCustomForm::Create<T>(nullptr), [](T* f) { f->Free(); }};
-}
-
-// A press of a button as the operator's click reaches it: through its window,
-// so an error raised in the handler is shown as the program shows it.
-void Press(TWinControl* button) {
-  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
-  test_support::Pump();
 }
 
 class ShapeTest : public link_test::TPeerTest {
@@ -174,33 +157,6 @@ TEST_F(ShapeTest, TheBoxSendsOnOrOffAndTheHiddenButtonsTheirCommands) {
 }
 
 // --- Play mode with the real pointer and keys ----------------------------------------------
-void ClickAt(TControl* control, DWORD down, DWORD up) {
-  const TPoint centre = control->ClientToScreen(TPoint{control->Width() / 2, control->Height() / 2});
-  SetCursorPos(centre.X, centre.Y);
-  test_support::PumpFor(50);
-  INPUT in[2]{};
-  in[0].type = in[1].type = INPUT_MOUSE;
-  in[0].mi.dwFlags = down;
-  in[1].mi.dwFlags = up;
-  SendInput(2, in, sizeof(INPUT));
-  test_support::PumpFor(150);
-}
-
-// A real key, served by the program's own loop, which hands arrows and Tab
-// to the window as dialog keys.
-void PressKey(WORD key) {
-  INPUT in[2]{};
-  in[0].type = in[1].type = INPUT_KEYBOARD;
-  in[0].ki.wVk = in[1].ki.wVk = key;
-  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, in, sizeof(INPUT));
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < 150) {
-    Application->ProcessMessages();
-    Sleep(5);
-  }
-}
-
 using PlayModeTest = ShapeTest;
 
 TEST_F(PlayModeTest, EveryPressSendsAnyButtonAlsoTheChosenOneKeysSendNothing) {
