@@ -19,6 +19,7 @@
 #include "StdCtrls.h"
 #include "SysUtils.h"
 #include "Threads.h"
+#include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
@@ -83,7 +84,7 @@ namespace {
 
 // Every window class of the console, one line per window.
 std::vector<TClass> ConsoleFormClasses() {
-  return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
+  return {TForm4::StaticClass(), TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
           TfrmLEDDisplay::StaticClass()};
 }

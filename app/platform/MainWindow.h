@@ -26,6 +26,9 @@ class IMainWindow {
   virtual TAdminRole& AdminRole() = 0;           // AdminPassword, AdminLoggedIn, MaintenanceLogin
   virtual int Language() = 0;                    // 0 Chinese, 1 English
   virtual void UpdateControlStates() = 0;
+
+  // TForm4 (picture adjustment)
+  virtual TWallSelection GridSelection() = 0;  // stringgrid1's own selection rectangle, panels from 1
 };
 
 inline IMainWindow*& MainWindowRef() {

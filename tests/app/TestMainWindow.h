@@ -76,6 +76,10 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   String RolePanel;
   TRoleFlags FlagsAtUpdate;  // what the last UpdateControlStates saw
 
+  // TForm4 (picture adjustment)
+  TWallSelection GridSelection() override { return GridRect; }
+  TWallSelection GridRect{1, 1, 1, 1};
+
  private:
   test_support::THostForm* FHost = nullptr;
   TMemo* FMemo = nullptr;

@@ -13,6 +13,7 @@
 #include "Sleep.h"
 #include "SysUtils.h"
 #include "TestMainWindow.h"
+#include "WindowEvents.h"
 #include "Unit16.h"
 #include "link/PeerTest.h"
 #include "support/RealKeys.h"
@@ -20,41 +21,10 @@
 
 namespace {
 
-std::vector<String>& Events() {
-  static std::vector<String> events;
-  return events;
-}
-void RecordPause(uint32_t ms) { Events().push_back(L"pause " + IntToStr(int(ms))); }
-
-// The main window with its echo in the event list, in debug mode.
-class TEventMain : public app_test::TTestMainWindow {
- public:
-  TEventMain() {
-    Debug = true;
-    Selection = {1, 1, 2, 2};
-    Events().clear();
-  }
-  void AddLogLine(const String& line) override {
-    TTestMainWindow::AddLogLine(line);
-    Events().push_back(line);
-  }
-};
-
-// Answers every message with OK and keeps its text.
-class TMessages : public TDialogAnswerer {
- public:
-  TMessages() : FPrevious(SetDialogAnswerer(this)) {}
-  ~TMessages() override { SetDialogAnswerer(FPrevious); }
-  bool Answer(TDialogRequest& request, int& result) override {
-    Texts.push_back(request.Text);
-    result = request.Kind == dkMessageDlg ? mrOk : IDOK;
-    return true;
-  }
-  std::vector<String> Texts;
-
- private:
-  TDialogAnswerer* FPrevious;
-};
+using app_test::Events;
+using app_test::RecordPause;
+using app_test::TEventMain;
+using app_test::TMessages;
 
 template <class T>
 std::unique_ptr<T, void (*)(T*)> Make() {
