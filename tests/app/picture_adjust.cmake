@@ -5,3 +5,4 @@ vamire_add_test(app_picture_adjust_core_test PURE SOURCES picture_adjust_core_te
 vamire_add_test(app_picture_adjust_test DEVICE SOURCES picture_adjust_test.cpp LIBS vamire_app)
 vamire_add_test(app_picture_adjust_look_test FOREGROUND BOTH_PREFIXES SOURCES picture_adjust_look_test.cpp
   LIBS vamire_app)
+vamire_add_benchmark(app_picture_adjust_bench SOURCES picture_adjust_bench.cpp LIBS vamire_app)
