@@ -62,8 +62,18 @@ TEST_P(PictureAdjustLookTest, EveryPageLaysOutCleanlyAndIsCaptured) {
       if (!IsSwatchPastThePanel(problem)) ADD_FAILURE() << problem;
     Save(form.get(), page->Name(), language);
   }
-  // The palette widened to show the rest of the swatches.
+  // A swatch in its pressed look.
   pages->SetActivePage(form->ColorAdjust);
+  {
+    link_test::TNoPause fast;
+    auto* swatch = static_cast<TRzPanel*>(form->FindComponent(L"BtnRed12"));
+    form->PaletteSwatchClick(swatch, mbLeft, {}, 1, 1);
+    form->tmr1->SetEnabled(false);  // held for the picture: its tick would restore the border
+  }
+  Repaint(form.get());
+  Save(form.get(), L"ColorAdjustPressed", language);
+  form->tmr1Timer(form->tmr1);
+  // The palette widened to show the rest of the swatches.
   form->rzpnl3MouseDown(form->rzpnl3, mbLeft, {}, 1, 1);
   form->tmr1Timer(form->tmr1);
   Repaint(form.get());
