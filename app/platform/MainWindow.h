@@ -50,6 +50,8 @@ class IMainWindow {
   virtual void RebuildWallGrid(int rows, int columns) = 0;
   virtual void SetWallLogo(TPicture* picture) = 0;  // Image1 takes a copy
   virtual void SetWallName(const String& name) = 0;
+  // TForm4 (picture adjustment)
+  virtual TWallSelection GridSelection() = 0;  // stringgrid1's own selection rectangle, panels from 1
 };
 
 inline IMainWindow*& MainWindowRef() {

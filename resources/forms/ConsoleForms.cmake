@@ -20,6 +20,10 @@ foreach(form ${console_forms})
     VERBATIM)
   list(APPEND console_form_streams ${bin})
 endforeach()
+# The windows' glyphs, authored as pixel maps beside the form files.
+include(${CMAKE_SOURCE_DIR}/tools/pixmap/VamirePixmaps.cmake)
+file(GLOB console_pixmaps CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.pixmap)
+vamire_add_pixmaps(console_form_streams ${console_forms_dir} ${console_pixmaps})
 add_custom_target(vamire_console_form_streams ALL DEPENDS ${console_form_streams})
 
 if(NOT VAMIRE_NATIVE)

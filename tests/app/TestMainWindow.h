@@ -150,6 +150,9 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   int PanelWidth = 392, PanelHeight = 280;  // Panel1, the box the cells share
   String WallName;
   int GridRepaints = 0;
+  // TForm4 (picture adjustment)
+  TWallSelection GridSelection() override { return GridRect; }
+  TWallSelection GridRect{1, 1, 1, 1};
 
  private:
   test_support::THostForm* FHost = nullptr;

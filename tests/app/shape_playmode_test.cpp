@@ -13,6 +13,7 @@
 #include "Sleep.h"
 #include "SysUtils.h"
 #include "TestMainWindow.h"
+#include "WindowEvents.h"
 #include "Unit16.h"
 #include "link/PeerTest.h"
 #include "OperatorInput.h"
@@ -45,6 +46,11 @@ class TEventMain : public app_test::TTestMainWindow {
     Events().push_back(line);
   }
 };
+
+using app_test::Events;
+using app_test::RecordPause;
+using app_test::TEventMain;
+using app_test::TMessages;
 
 template <class T>
 std::unique_ptr<T, void (*)(T*)> Make() {
