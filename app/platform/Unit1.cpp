@@ -528,6 +528,11 @@ void TForm1::ApplyEnglishCaptions() {
   SetCaption(EnglishCaption_);
   ApplyCaptionTable(this, MainWindowCaptions());
   ApplyCaptionTable(this, PanelPageCaptions());
+  // A disabled label does not lay its new text out by itself (it keeps
+  // showing the old one): its properties' change makes it.
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* label = dynamic_cast<TcxLabel*>(Components(i)); label && !label->Enabled())
+      label->LabelProperties()->Changed();
   // The toggle keeps its own text: the language a press switches to.
   BitbtnENCH->SetCaption(LanguageToggleCaption(FLanguage));
   TdxStatusBarPanels* panels = StatusBar1->Panels();
