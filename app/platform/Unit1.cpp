@@ -45,7 +45,8 @@ VAMIRE_PUBLISHED(TForm1, Handler(L"FormCreate", &TForm1::FormCreate), Handler(L"
                  Handler(L"BitBtn3Click", &TForm1::BitBtn3Click), Handler(L"BitBtn4Click", &TForm1::BitBtn4Click),
                  Handler(L"BitBtn7Click", &TForm1::BitBtn7Click), Handler(L"BitBtn16Click", &TForm1::BitBtn16Click),
                  Handler(L"btnPlayModeClick", &TForm1::btnPlayModeClick),
-                 Handler(L"btnSubtitileSettingClick", &TForm1::btnSubtitileSettingClick))
+                 Handler(L"btnSubtitileSettingClick", &TForm1::btnSubtitileSettingClick),
+                 Handler(L"N15Click", &TForm1::N15Click))
 
 namespace {
 
@@ -495,6 +496,7 @@ void TForm1::BitBtn7Click(TObject*) { ShowFormByClassName(L"TForm6"); }
 void TForm1::BitBtn16Click(TObject*) { ShowFormByClassName(L"TForm2"); }
 void TForm1::btnPlayModeClick(TObject*) { ShowFormByClassName(L"TfrmPlayMode"); }
 void TForm1::btnSubtitileSettingClick(TObject*) { ShowFormByClassName(L"TfrmSubtitleSettings"); }
+void TForm1::N15Click(TObject*) { ShowFormByClassName(L"TForm16"); }
 
 // --- Roles and English texts ----------------------------------------------------------------
 
@@ -526,6 +528,11 @@ void TForm1::ApplyEnglishCaptions() {
   SetCaption(EnglishCaption_);
   ApplyCaptionTable(this, MainWindowCaptions());
   ApplyCaptionTable(this, PanelPageCaptions());
+  // A disabled label does not lay its new text out by itself (it keeps
+  // showing the old one): its properties' change makes it.
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* label = dynamic_cast<TcxLabel*>(Components(i)); label && !label->Enabled())
+      label->LabelProperties()->Changed();
   // The toggle keeps its own text: the language a press switches to.
   BitbtnENCH->SetCaption(LanguageToggleCaption(FLanguage));
   TdxStatusBarPanels* panels = StatusBar1->Panels();

@@ -113,6 +113,7 @@ class TForm1 : public TForm, public IMainWindow, public IConsoleState, public IS
   void BitBtn16Click(TObject* Sender);  // communication settings
   void btnPlayModeClick(TObject* Sender);
   void btnSubtitileSettingClick(TObject* Sender);
+  void N15Click(TObject* Sender);       // the special-shape window
 
   // Sizes the panel cells to the grid's group box, and the lower page control to the window.
   void ResizeWallGrid();

@@ -1341,6 +1341,7 @@ object Form1: TForm1
     end
     object N15: TMenuItem
       Caption = '异型调节'
+      OnClick = N15Click
     end
     object N16: TMenuItem
       Caption = '老化模式'

@@ -29,3 +29,5 @@ if(TARGET app_mainwindow_splice_nogdiplus_test)
     VAMIRE_ALL_SKINS_FILE=L"${VAMIRE_SKINS_DIR}/AllSkins.skinres")
   add_dependencies(app_mainwindow_splice_nogdiplus_test vamire_all_skins)
 endif()
+# The main window's creation to its first paint beside the platform's own controls.
+vamire_add_benchmark(app_mainwindow_bench SOURCES mainwindow_bench.cpp LIBS vamire_app comctl32)
