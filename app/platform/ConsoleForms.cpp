@@ -92,8 +92,7 @@ namespace {
 
 // Every window class of the console, one line per window.
 std::vector<TClass> ConsoleFormClasses() {
-  return {TForm1::StaticClass(), TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
-  return {TForm4::StaticClass(), TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
+  return {TForm1::StaticClass(), TForm4::StaticClass(), TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
           TfrmLEDDisplay::StaticClass(),
           TForm18::StaticClass(), TForm2::StaticClass(),

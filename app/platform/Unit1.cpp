@@ -12,10 +12,16 @@
 #include "Sockets.h"
 #include "Streaming.h"
 #include "SysUtils.h"
+#include "PanelCommands.h"
+#include "Unit10.h"
+#include "Unit15.h"
 #include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
+#include "Unit9.h"
 #include "WallGrid.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
@@ -233,6 +239,33 @@ void TForm1::Loaded() {
   Label3->OnResize = TNotifyEvent(this, &TForm1::FitLowerPages);
   SetMainWindow(this);
   SetLinkConsole(this);
+  BindOtherUnitsHandlers();
+}
+
+// Controls whose work other units do: the panel pages and the grid's pop-up
+// items through their command table, the power, scene and opener buttons here.
+void TForm1::BindOtherUnitsHandlers() {
+  BindPanelControls(this);
+  const struct {
+    const wchar_t* Name;
+    void (TForm1::*Handler)(TObject*);
+  } clicks[] = {
+      {L"BitBtn5", &TForm1::BitBtn5Click},   {L"BitBtn6", &TForm1::BitBtn6Click},
+      {L"CheckBox1", &TForm1::CheckBox1Click}, {L"BitBtn12", &TForm1::BitBtn12Click},
+      {L"BitBtn13", &TForm1::BitBtn13Click}, {L"Button2", &TForm1::Button2Click},
+      {L"Button4", &TForm1::Button4Click},   {L"BitBtn17", &TForm1::BitBtn17Click},
+      {L"BitBtn18", &TForm1::BitBtn18Click}, {L"btnBackColor", &TForm1::btnBackColorClick},
+      {L"N7", &TForm1::N7Click},             {L"mnuVideoAdjust", &TForm1::N7Click},
+  };
+  for (const auto& c : clicks) {
+    const TNotifyEvent event(this, c.Handler);
+    TComponent* found = FindComponent(c.Name);
+    if (auto* item = dynamic_cast<TMenuItem*>(found))
+      item->OnClick = event;
+    else if (auto* control = dynamic_cast<TControl*>(found))
+      control->OnClick = event;
+  }
+  stringgrid1->OnMouseUp = TMouseEvent(this, &TForm1::stringgrid1MouseUp);
 }
 
 ISettingsStore& TForm1::Settings() {
@@ -287,14 +320,19 @@ void TForm1::LoadingBlock() {
   LoadMainWindowSettings(store);
   if (auto* comm = ConsoleForm<TForm2>()) comm->LoadSettings(store);
   if (auto* version = ConsoleForm<TForm5>()) version->ReadUserLine(store);
-  // The matrix configuration, mini panel, channel selection and splice
-  // configuration windows load their own rows here once they exist.
+  auto* splice = ConsoleForm<TForm15>();
+  if (splice) splice->LoadSettings(store);
+  const int rows = splice ? splice->Rows() : ReadWallRows(store);
+  const int columns = splice ? splice->Columns() : ReadWallColumns(store);
+  if (auto* matrix = ConsoleForm<TForm3>()) matrix->LoadSettings(store, rows, columns);
+  // The mini panel and channel selection windows load their own rows here once they exist.
   FillPresetList(store);
   // "矩阵名称.ini" is read into the channel-selection window by that window's own loader.
   const String logo = ConsoleFolder() + LogoFileName;
   if (FileExists(logo)) Image1->Picture()->LoadFromFile(logo);
-  Label3->SetCaption(store.ReadString(L"config", L"name", DefaultWallName));
-  BuildWallGrid(ReadWallRows(store), ReadWallColumns(store));
+  if (splice) splice->LoadLogo();
+  Label3->SetCaption(splice ? splice->WallName() : store.ReadString(L"config", L"name", DefaultWallName));
+  BuildWallGrid(rows, columns);
 }
 
 void TForm1::LoadMainWindowSettings(ISettingsStore& store) {
@@ -535,6 +573,7 @@ void TForm1::ApplyEnglishCaptions() {
       label->LabelProperties()->Changed();
   // The toggle keeps its own text: the language a press switches to.
   BitbtnENCH->SetCaption(LanguageToggleCaption(FLanguage));
+  if (auto* adjust = ConsoleForm<TForm4>()) adjust->ApplyEnglishCaptions();
   TdxStatusBarPanels* panels = StatusBar1->Panels();
   for (int i = 0; i < 2 && i < panels->Count(); ++i)
     panels->Items(i)->SetText(EnglishCaption(MainWindowCaptions(), panels->Items(i)->Text()));
@@ -700,3 +739,57 @@ String TForm1::WiringCell(TWiringFamily family, int column, int row) {
 }
 
 int TForm1::WallColumns() { return stringgrid1->ColCount() - 1; }
+
+// --- The other windows' part ---------------------------------------------------------------
+
+int TForm1::WallRows() { return stringgrid1->RowCount() - 1; }
+
+void TForm1::SetChannelBrandLabel(const String& text) {
+  if (auto* label = dynamic_cast<TControl*>(Part(FormByClassName(L"TForm14"), L"Label7"))) label->SetText(text);
+}
+
+TStrings* TForm1::PresetNames() { return ComboBox3->Properties()->Items(); }
+int TForm1::PresetIndex() { return ComboBox3->ItemIndex(); }
+String TForm1::PresetText() { return ComboBox3->Text(); }
+void TForm1::SetPresetText(const String& text) { ComboBox3->SetText(text); }
+void TForm1::HideForMiniPanel() { Hide(); }
+
+void TForm1::ReturnFromMiniPanel() {
+  BackFromMiniPanel = true;
+  Show();
+}
+
+void TForm1::RepaintWallGrid() { stringgrid1->Repaint(); }
+void TForm1::SetWallLogo(TPicture* picture) { Image1->Picture()->Assign(picture); }
+void TForm1::SetWallName(const String& name) { Label3->SetCaption(name); }
+
+bool TForm1::DelayedPowerOn() { return CheckBox1->Checked(); }
+String TForm1::DelaySeconds() { return TextOf(FindComponent(L"LabeledEdit10")); }
+
+void TForm1::SetSaveCaption(const String& caption) {
+  if (auto* button = dynamic_cast<TcxButton*>(FindComponent(L"BitBtn12"))) button->SetCaption(caption);
+}
+
+void TForm1::BitBtn5Click(TObject*) { PowerOn(*this); }
+void TForm1::BitBtn6Click(TObject*) { Standby(); }
+void TForm1::CheckBox1Click(TObject*) { StoreDelayedPowerOn(Settings(), CheckBox1->Checked()); }
+void TForm1::BitBtn12Click(TObject*) { SavePreset(*this); }
+void TForm1::BitBtn13Click(TObject*) { LoadPreset(*this); }
+
+void TForm1::Button2Click(TObject* Sender) {
+  if (auto* button = dynamic_cast<TcxButton*>(Sender)) ShowRenameWindow(button->Caption());
+}
+
+void TForm1::Button4Click(TObject*) { ShowMiniPanel(); }
+void TForm1::BitBtn17Click(TObject*) { ShowFormByClassName(L"TForm15"); }
+void TForm1::BitBtn18Click(TObject*) { ShowFormByClassName(L"TForm3"); }
+void TForm1::btnBackColorClick(TObject*) { ShowFormByClassName(L"TForm20"); }
+
+void TForm1::N7Click(TObject*) {
+  if (auto* adjust = ConsoleForm<TForm4>()) adjust->OpenForAdministrator();
+}
+
+void TForm1::stringgrid1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
+  FGridView->stringgrid1MouseUp(Sender, Button, Shift, X, Y);
+  if (auto* adjust = ConsoleForm<TForm4>()) adjust->ShowSelectionRange(GridSelection());
+}

@@ -16,6 +16,8 @@
 #include "Forms.h"
 #include "Grids.h"
 #include "MainWindow.h"
+#include "PowerControl.h"
+#include "Presets.h"
 #include "Menus.h"
 #include "Splice.h"
 #include "StdCtrls.h"
@@ -41,7 +43,12 @@ class TdxStatusBar;
 String ConsoleFolder();
 void SetConsoleFolder(const String& folder);  // "" goes back to the program's folder
 
-class TForm1 : public TForm, public IMainWindow, public IConsoleState, public ISpliceWindow {
+class TForm1 : public TForm,
+               public IMainWindow,
+               public IConsoleState,
+               public ISpliceWindow,
+               public IPowerWindow,
+               public IPresetWindow {
   VAMIRE_CLASS(TForm1, TForm)
  public:
   using TForm::TForm;
@@ -87,7 +94,7 @@ class TForm1 : public TForm, public IMainWindow, public IConsoleState, public IS
   int TimedPowerMode = 0;
 
   // The settings object of the run (CfgIni), on the console folder's "cfg.ini".
-  ISettingsStore& Settings();
+  ISettingsStore& Settings() override;
   TWallGridView* GridView() { return FGridView.get(); }
 
   // --- Handlers ---------------------------------------------------------------------
@@ -171,11 +178,46 @@ class TForm1 : public TForm, public IMainWindow, public IConsoleState, public IS
   String WiringCell(TWiringFamily family, int column, int row) override;
   int WallColumns() override;
 
+  // The other windows' part of the main window.
+  int WallRows() override;
+  void SetChannelBrandLabel(const String& text) override;
+  TStrings* PresetNames() override;
+  int PresetIndex() override;
+  String PresetText() override;
+  void SetPresetText(const String& text) override;
+  void HideForMiniPanel() override;
+  void ReturnFromMiniPanel() override;
+  TWallSelection WallGridSelection() override { return GridSelection(); }
+  void RepaintWallGrid() override;
+  void RebuildWallGrid(int rows, int columns) override { BuildWallGrid(rows, columns); }
+  void SetWallLogo(TPicture* picture) override;
+  void SetWallName(const String& name) override;
+  bool DelayedPowerOn() override;
+  String DelaySeconds() override;
+  void SetSaveCaption(const String& caption) override;
+  TNativeMatrixState& NativeState() override { return Native; }
+  ISpliceWindow& SpliceWindow() override { return *this; }
+
+  // Handlers whose work other units do.
+  void BitBtn5Click(TObject* Sender);   // power on
+  void BitBtn6Click(TObject* Sender);   // standby
+  void CheckBox1Click(TObject* Sender);  // delayed power on stored
+  void BitBtn12Click(TObject* Sender);  // save preset
+  void BitBtn13Click(TObject* Sender);  // load preset
+  void Button2Click(TObject* Sender);   // rename presets
+  void Button4Click(TObject* Sender);   // mini panel
+  void BitBtn17Click(TObject* Sender);  // splice configuration
+  void BitBtn18Click(TObject* Sender);  // matrix configuration
+  void btnBackColorClick(TObject* Sender);
+  void N7Click(TObject* Sender);  // picture adjustment, pop-up and main menu
+  void stringgrid1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+
  protected:
   void Loaded() override;
 
  private:
   void LoadingBlock();
+  void BindOtherUnitsHandlers();
   void LoadMainWindowSettings(ISettingsStore& store);
   void FillPresetList(ISettingsStore& store);
   void NamePortsAndHandleLinks();

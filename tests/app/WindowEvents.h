@@ -10,6 +10,7 @@
 #include "DialogService.h"
 #include "Sleep.h"
 #include "SysUtils.h"
+#include "OperatorInput.h"
 #include "TestMainWindow.h"
 
 namespace app_test {
@@ -32,22 +33,6 @@ class TEventMain : public TTestMainWindow {
     TTestMainWindow::AddLogLine(line);
     Events().push_back(line);
   }
-};
-
-// Answers every message with OK and keeps its text.
-class TMessages : public TDialogAnswerer {
- public:
-  TMessages() : FPrevious(SetDialogAnswerer(this)) {}
-  ~TMessages() override { SetDialogAnswerer(FPrevious); }
-  bool Answer(TDialogRequest& request, int& result) override {
-    Texts.push_back(request.Text);
-    result = request.Kind == dkMessageDlg ? mrOk : IDOK;
-    return true;
-  }
-  std::vector<String> Texts;
-
- private:
-  TDialogAnswerer* FPrevious;
 };
 
 }  // namespace app_test

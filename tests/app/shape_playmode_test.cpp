@@ -25,28 +25,6 @@ namespace {
 using app_test::ClickAt;
 using app_test::Press;
 using app_test::PressKey;
-using app_test::TMessages;
-
-std::vector<String>& Events() {
-  static std::vector<String> events;
-  return events;
-}
-void RecordPause(uint32_t ms) { Events().push_back(L"pause " + IntToStr(int(ms))); }
-
-// The main window with its echo in the event list, in debug mode.
-class TEventMain : public app_test::TTestMainWindow {
- public:
-  TEventMain() {
-    Debug = true;
-    Selection = {1, 1, 2, 2};
-    Events().clear();
-  }
-  void AddLogLine(const String& line) override {
-    TTestMainWindow::AddLogLine(line);
-    Events().push_back(line);
-  }
-};
-
 using app_test::Events;
 using app_test::RecordPause;
 using app_test::TEventMain;
