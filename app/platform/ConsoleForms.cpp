@@ -19,6 +19,7 @@
 #include "StdCtrls.h"
 #include "SysUtils.h"
 #include "Threads.h"
+#include "Unit1.h"
 #include "Unit2.h"
 #include "Unit5.h"
 #include "Unit6.h"
@@ -85,7 +86,7 @@ namespace {
 
 // Every window class of the console, one line per window.
 std::vector<TClass> ConsoleFormClasses() {
-  return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
+  return {TForm1::StaticClass(), TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
           TfrmLEDDisplay::StaticClass(),
           TForm18::StaticClass(), TForm2::StaticClass()};
