@@ -15,3 +15,13 @@ foreach(test app_program_test app_program_nogdiplus_test)
   add_dependencies(${test} Vamire)
   set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED app_program_run_folder)
 endforeach()
+# The console end to end with the real pointer and the device peer; once
+# more without GDI+, where it runs in its non-skin look.
+vamire_add_test(app_console_e2e_test DEVICE FOREGROUND SOURCES console_e2e_test.cpp LIBS vamire_app)
+vamire_add_test(app_console_e2e_nogdiplus_test DEVICE FOREGROUND NO_GDIPLUS SOURCES console_e2e_test.cpp
+  LIBS vamire_app)
+foreach(test app_console_e2e_test app_console_e2e_nogdiplus_test)
+  target_compile_definitions(${test} PRIVATE VAMIRE_RUN_FOLDER="${program_run_folder}")
+  add_dependencies(${test} Vamire)
+  set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED "devicepeer;app_program_run_folder")
+endforeach()

@@ -12,6 +12,7 @@
 
 #include "ConsoleForms.h"
 #include "MemorySettings.h"
+#include "ProgramRun.h"
 #include "SysUtils.h"
 #include "TestMainWindow.h"
 #include "Unit18.h"
@@ -157,7 +158,17 @@ TEST_F(StartupWindowTest, WithoutAMainWindowTheFirstTickCloses) {
 TEST(ProgramBodyTest, WindowsAreMadeInTheFixedOrder) {
   app_test::StartUnitsOnce();
   Application->Initialize();
-  const std::vector<TCustomForm*> made = CreateConsoleWindows();
+  // The skin file beside the program, as the build puts it beside the console.
+  const String skins = ProgramFolder() + L"AllSkins.skinres";
+  const bool placed = CopyFileW(app_test::WindowsPath(VAMIRE_SKIN_FILE).c_str(), skins.c_str(), TRUE) != 0;
+  std::vector<TCustomForm*> made;
+  try {
+    made = CreateConsoleWindows();
+  } catch (const Exception& e) {
+    if (placed) DeleteFileW(skins.c_str());
+    FAIL() << link_test::Utf8(e.ClassName() + L": " + e.Message());
+  }
+  if (placed) DeleteFileW(skins.c_str());
   ASSERT_FALSE(made.empty());
   auto* splash = dynamic_cast<TForm18*>(made.front());
   ASSERT_NE(splash, nullptr);
