@@ -25,6 +25,10 @@
 #include "Unit8.h"
 #include "Unit16.h"
 #include "Unit19.h"
+#include "Unit12.h"
+#include "Unit13.h"
+#include "Unit14.h"
+#include "Unit21.h"
 #include "uPlayMode.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
@@ -85,7 +89,8 @@ namespace {
 std::vector<TClass> ConsoleFormClasses() {
   return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
-          TfrmLEDDisplay::StaticClass()};
+          TfrmLEDDisplay::StaticClass(),
+          TForm12::StaticClass(), Tform13::StaticClass(), TForm14::StaticClass(), TForm21::StaticClass()};
 }
 
 void InitConsoleForms() {

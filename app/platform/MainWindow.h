@@ -10,6 +10,7 @@
 #include "System.h"
 #include "WallFrame.h"
 
+class ISpliceWindow;
 class TControl;
 class TMemo;
 
@@ -26,6 +27,12 @@ class IMainWindow {
   virtual TAdminRole& AdminRole() = 0;           // AdminPassword, AdminLoggedIn, MaintenanceLogin
   virtual int Language() = 0;                    // 0 Chinese, 1 English
   virtual void UpdateControlStates() = 0;
+
+  // TForm12, Tform13, TForm14: the grid, its selection and cells, the signal
+  // type and the matrix configuration, as the splice reads them; and the
+  // hidden signal-type list ComboBox1 set to an item (its change handler runs).
+  virtual ISpliceWindow& SpliceView() = 0;
+  virtual void SetSignalType(int index) = 0;
 };
 
 inline IMainWindow*& MainWindowRef() {

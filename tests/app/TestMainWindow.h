@@ -8,11 +8,15 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "ConsoleForms.h"
 #include "ConsoleRoles.h"
 #include "ExtCtrls.h"
 #include "MainWindow.h"
+#include "SpliceTestWindow.h"
 #include "StdCtrls.h"
+#include "WallGrid.h"
 #include "link/LinkTestConsole.h"
 #include "support/HostForm.h"
 
@@ -75,6 +79,25 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   TAdminRole Role;
   String RolePanel;
   TRoleFlags FlagsAtUpdate;  // what the last UpdateControlStates saw
+
+  // TForm12, Tform13, TForm14: the grid and the matrix configuration in plain
+  // fields (the splice's test double on this console), the signal type in
+  // the link's matrix settings.
+  ISpliceWindow& SpliceView() override { return Splice(); }
+  void SetSignalType(int index) override {
+    Matrix.SignalTypeIndex = index;
+    Matrix.SignalTypeText = SignalTypeName(index);
+  }
+  // Made at first use, keeping the selection fields as they are.
+  TSpliceTestWindow& Splice() {
+    if (!FSplice) {
+      const TWallSelection keep = Selection;
+      FSplice = std::make_unique<TSpliceTestWindow>(*this);
+      Selection = keep;
+    }
+    return *FSplice;
+  }
+  std::unique_ptr<TSpliceTestWindow> FSplice;
 
  private:
   test_support::THostForm* FHost = nullptr;

@@ -12,7 +12,7 @@
 #include "DialogService.h"
 #include "Sleep.h"
 #include "SysUtils.h"
-#include "TestMainWindow.h"
+#include "EventMainWindow.h"
 #include "Unit16.h"
 #include "link/PeerTest.h"
 #include "support/RealKeys.h"
@@ -20,25 +20,9 @@
 
 namespace {
 
-std::vector<String>& Events() {
-  static std::vector<String> events;
-  return events;
-}
-void RecordPause(uint32_t ms) { Events().push_back(L"pause " + IntToStr(int(ms))); }
-
-// The main window with its echo in the event list, in debug mode.
-class TEventMain : public app_test::TTestMainWindow {
- public:
-  TEventMain() {
-    Debug = true;
-    Selection = {1, 1, 2, 2};
-    Events().clear();
-  }
-  void AddLogLine(const String& line) override {
-    TTestMainWindow::AddLogLine(line);
-    Events().push_back(line);
-  }
-};
+using app_test::Events;
+using app_test::MakeWindow;
+using app_test::RecordPause;
 
 // Answers every message with OK and keeps its text.
 class TMessages : public TDialogAnswerer {
@@ -56,11 +40,6 @@ class TMessages : public TDialogAnswerer {
   TDialogAnswerer* FPrevious;
 };
 
-template <class T>
-std::unique_ptr<T, void (*)(T*)> Make() {
-  return {TCustomForm::Create<T>(nullptr), [](T* f) { f->Free(); }};
-}
-
 // A press of a button as the operator's click reaches it: through its window,
 // so an error raised in the handler is shown as the program shows it.
 void Press(TWinControl* button) {
@@ -68,15 +47,7 @@ void Press(TWinControl* button) {
   test_support::Pump();
 }
 
-class ShapeTest : public link_test::TPeerTest {
- protected:
-  void SetUp() override {
-    TPeerTest::SetUp();
-    OpenSerial(Main);
-  }
-  void TearDown() override { OpenCommPorts(false); }
-  TEventMain Main;
-};
+using ShapeTest = app_test::TEventPeerTest;
 
 TEST_F(ShapeTest, TheHorizontalSizeGoesAsHighThenLowByteAHundredMillisecondsApart) {
   struct {
@@ -88,7 +59,7 @@ TEST_F(ShapeTest, TheHorizontalSizeGoesAsHighThenLowByteAHundredMillisecondsApar
       {L"0", "C6 11 22 F6 00 BB C6 11 22 F7 00 BB"},
       {L"65535", "C6 11 22 F6 FF BB C6 11 22 F7 FF BB"},
   };
-  auto form = Make<TForm16>();
+  auto form = MakeWindow<TForm16>();
   EXPECT_EQ(form->Edit3->Text(), L"1920") << "the form's default";
   TSleepProc previous = SetSleepProc(&RecordPause);
   for (const auto& c : cases) {
@@ -110,7 +81,7 @@ TEST_F(ShapeTest, TheHorizontalSizeGoesAsHighThenLowByteAHundredMillisecondsApar
 
 // The one real-time case: the real pause holds the low byte's frame back.
 TEST_F(ShapeTest, TheLowByteFollowsAtLeastAHundredMillisecondsLater) {
-  auto form = Make<TForm16>();
+  auto form = MakeWindow<TForm16>();
   form->Edit3->SetText(L"1920");
   Press(form->Button1);
   ASSERT_EQ(Received("com5", 12).at("com5"), "C6 11 22 F6 07 BB C6 11 22 F7 80 BB");
@@ -120,7 +91,7 @@ TEST_F(ShapeTest, TheLowByteFollowsAtLeastAHundredMillisecondsLater) {
 }
 
 TEST_F(ShapeTest, EachFieldHasItsCommandPair) {
-  auto form = Make<TForm16>();
+  auto form = MakeWindow<TForm16>();
   link_test::TNoPause fast;
   form->Edit2->SetText(L"258");
   form->Edit4->SetText(L"3");
@@ -133,7 +104,7 @@ TEST_F(ShapeTest, EachFieldHasItsCommandPair) {
 }
 
 TEST_F(ShapeTest, ValuesOutsideTwoBytesOrNoNumberSendNothingAndSayWhy) {
-  auto form = Make<TForm16>();
+  auto form = MakeWindow<TForm16>();
   link_test::TNoPause fast;
   struct {
     const wchar_t* Text;
@@ -158,7 +129,7 @@ TEST_F(ShapeTest, ValuesOutsideTwoBytesOrNoNumberSendNothingAndSayWhy) {
 }
 
 TEST_F(ShapeTest, TheBoxSendsOnOrOffAndTheHiddenButtonsTheirCommands) {
-  auto form = Make<TForm16>();
+  auto form = MakeWindow<TForm16>();
   link_test::TNoPause fast;
   Press(form->CheckBox1);
   EXPECT_TRUE(form->CheckBox1->Checked());
@@ -204,7 +175,7 @@ void PressKey(WORD key) {
 using PlayModeTest = ShapeTest;
 
 TEST_F(PlayModeTest, EveryPressSendsAnyButtonAlsoTheChosenOneKeysSendNothing) {
-  auto form = Make<TfrmPlayMode>();
+  auto form = MakeWindow<TfrmPlayMode>();
   form->Show();
   SetForegroundWindow(form->Handle());
   test_support::PumpFor(200);

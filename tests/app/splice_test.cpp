@@ -9,6 +9,7 @@
 #include <chrono>
 #include <map>
 
+#include "RecordedPauses.h"
 #include "SpliceTestWindow.h"
 #include "SysUtils.h"
 #include "link/PeerTest.h"
@@ -22,11 +23,8 @@ using vamire_test::Hex;
 namespace {
 
 // Every echo line and every pause, in the order the sending thread met them.
-std::vector<String>& Events() {
-  static std::vector<String> events;
-  return events;
-}
-void RecordPause(uint32_t ms) { Events().push_back(L"pause " + IntToStr(int(ms))); }
+using app_test::Events;
+using app_test::TRecordedPauses;
 
 // A console that echoes into the shared event list, in debug mode.
 class TEventConsole : public TTestConsole {
@@ -39,15 +37,6 @@ class TEventConsole : public TTestConsole {
     TTestConsole::AddLogLine(line);
     Events().push_back(line);
   }
-};
-
-class TRecordedPauses {
- public:
-  TRecordedPauses() : FPrevious(SetSleepProc(&RecordPause)) {}
-  ~TRecordedPauses() { SetSleepProc(FPrevious); }
-
- private:
-  TSleepProc FPrevious;
 };
 
 TMatrixSettings Linked(TMatrixSettings s, bool linkage = true) {
