@@ -30,7 +30,7 @@ class IMainWindow {
 
   // TForm12, Tform13, TForm14: the grid, its selection and cells, the signal
   // type and the matrix configuration, as the splice reads them; and the
-  // hidden signal-type list ComboBox1 set to an item (its change handler runs).
+  // hidden signal-type list ComboBox1 set to an item.
   virtual ISpliceWindow& SpliceView() = 0;
   virtual void SetSignalType(int index) = 0;
 };
