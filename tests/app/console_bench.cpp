@@ -22,13 +22,6 @@
 
 namespace {
 
-// The program's windows, in the order it makes them.
-const wchar_t* const WindowOrder[] = {
-    L"TForm18", L"TForm1",  L"TForm2",  L"TForm3",  L"TForm4",  L"TForm5",  L"TForm6",  L"TForm7",
-    L"TForm8",  L"TForm9",  L"TForm10", L"TForm12", L"Tform13", L"TForm14", L"TForm11", L"TForm15",
-    L"TForm16", L"TfrmPlayMode", L"TfrmTimingSetting", L"TfrmSubtitleSettings", L"TfrmLEDDisplay", L"TForm19",
-    L"TForm20", L"TForm21"};
-
 // One control as the platform makes it.
 struct TPlainControl {
   const wchar_t* ClassName;
@@ -70,7 +63,7 @@ TPlainWindow PlainOf(TCustomForm* form) {
 // --- Ours -------------------------------------------------------------------------------
 std::vector<TCustomForm*> MakeConsoleWindows() {
   std::vector<TCustomForm*> made;
-  for (const wchar_t* name : WindowOrder)
+  for (const String& name : ConsoleWindowOrder())
     if (TClass kind = GetClass(name)) made.push_back(Application->CreateForm(kind));
   return made;
 }
@@ -267,7 +260,7 @@ int wmain(int argc, wchar_t** argv) {
   const SIZE_T platformPeak = ChildPeak(L"--platform \"" + file + L"\"");
   DeleteFileW(file.c_str());
   std::printf("console windows: %zu streamed (of %zu in the program's order), %zu controls, %d rounds\n",
-              plain.size(), std::size(WindowOrder), controls, rounds);
+              plain.size(), ConsoleWindowOrder().size(), controls, rounds);
   std::printf("  time          ours %9.1f ms   platform %9.1f ms   ratio %.2f (goal 2)\n", ours / 1000.0,
               platform / 1000.0, ours / platform);
   std::printf("  peak memory   ours %9.1f MiB  platform %9.1f MiB  ratio %.2f (goal 1.5)\n", MiB(ourPeak),
