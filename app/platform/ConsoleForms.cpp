@@ -34,6 +34,10 @@
 #include "Unit18.h"
 #include "Unit19.h"
 #include "Unit20.h"
+#include "Unit12.h"
+#include "Unit13.h"
+#include "Unit14.h"
+#include "Unit21.h"
 #include "uPlayMode.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
@@ -97,7 +101,8 @@ std::vector<TClass> ConsoleFormClasses() {
           TfrmLEDDisplay::StaticClass(),
           TForm18::StaticClass(), TForm2::StaticClass(),
           TForm3::StaticClass(), TForm9::StaticClass(), TForm10::StaticClass(),
-          TForm15::StaticClass(), TForm20::StaticClass()};
+          TForm15::StaticClass(), TForm20::StaticClass(),
+          TForm12::StaticClass(), Tform13::StaticClass(), TForm14::StaticClass(), TForm21::StaticClass()};
 }
 
 void InitConsoleForms() {

@@ -10,6 +10,7 @@
 #include "System.h"
 #include "WallFrame.h"
 
+class ISpliceWindow;
 class TControl;
 class TMemo;
 class TStrings;
@@ -52,6 +53,11 @@ class IMainWindow {
   virtual void SetWallName(const String& name) = 0;
   // TForm4 (picture adjustment)
   virtual TWallSelection GridSelection() = 0;  // stringgrid1's own selection rectangle, panels from 1
+  // TForm12, Tform13, TForm14: the grid, its selection and cells, the signal
+  // type and the matrix configuration, as the splice reads them; and the
+  // hidden signal-type list ComboBox1 set to an item.
+  virtual ISpliceWindow& SpliceView() = 0;
+  virtual void SetSignalType(int index) = 0;
 };
 
 inline IMainWindow*& MainWindowRef() {

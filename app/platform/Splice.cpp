@@ -11,25 +11,25 @@ namespace {
 const int SignalVideo = 0, SignalVga = 1, SignalDvi = 2, SignalHdmi = 3, SignalSdi = 4, SignalYuv = 5;
 const unsigned SingleDisplayPauseMs = 50;
 
-// One panel's switch through a wiring family: the configured output when
-// wiring is manual (skipped, without pause, for "0" or an empty cell), else
-// one output per panel, row-major from 0.
-void SwitchPanel(ISpliceWindow& window, TWiringFamily family, int column, int row, int input) {
-  if (window.WiringManual(family)) {
-    String cell = window.WiringCell(family, column - 1, row - 1);
-    if (cell.empty() || cell == L"0") return;
-    SwitchMatrix(StrToInt(cell) - 1, input);
-  } else {
-    SwitchMatrix((row - 1) * window.WallColumns() + column - 1, input);
-  }
-  PauseFor(window.IntervalPause());
-}
-
 }  // namespace
 
 void PauseFor(const String& text) {
   int ms = StrToInt(text);
   if (ms > 0) SleepMs(uint32_t(ms));
+}
+
+int WiredOutput(ISpliceWindow& window, TWiringFamily family, int column, int row) {
+  if (!window.WiringManual(family)) return (row - 1) * window.WallColumns() + column - 1;
+  String cell = window.WiringCell(family, column - 1, row - 1);
+  if (cell.empty() || cell == L"0") return -1;
+  return StrToInt(cell) - 1;
+}
+
+void SwitchPanel(ISpliceWindow& window, TWiringFamily family, int column, int row, int input) {
+  const int output = WiredOutput(window, family, column, row);
+  if (output < 0) return;
+  SwitchMatrix(output, input);
+  PauseFor(window.IntervalPause());
 }
 
 bool NativeMatrixMode(const String& modelLabel, int signalTypeIndex) {

@@ -63,6 +63,14 @@ void SpliceSelection(ISpliceWindow& window, TNativeMatrixState& native);
 // Switches every selected panel's matrix output to the matrix input; nothing
 // without linkage. VIDEO panels go through the AV wiring grid (D-24).
 void SwitchMatrixForSelection(ISpliceWindow& window);
+// A panel's matrix output (from 0) through a wiring family, for the panel in
+// column, row (from 1): the configured output when wiring is manual, -1 for
+// a cell of "0" or an empty one (the panel is skipped), else one output per
+// panel, row-major. A cell that is no number raises EConvertError.
+int WiredOutput(ISpliceWindow& window, TWiringFamily family, int column, int row);
+// Switches that output to the input, then takes the interval pause; a
+// skipped panel gets neither.
+void SwitchPanel(ISpliceWindow& window, TWiringFamily family, int column, int row, int input);
 // Single display: one frame per panel of the grid's selection, rows outer,
 // 50 ms after each; the selection fields and the matrices are left alone.
 void SingleDisplay(ISpliceWindow& window);

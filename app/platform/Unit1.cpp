@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "CfgIni.h"
 #include "ConsoleForms.h"
 #include "ConsoleRoles.h"
 #include "Dialogs.h"
@@ -21,6 +22,7 @@
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
+#include "Unit14.h"
 #include "Unit9.h"
 #include "WallGrid.h"
 #include "cxButtons_win.h"
@@ -325,12 +327,18 @@ void TForm1::LoadingBlock() {
   const int rows = splice ? splice->Rows() : ReadWallRows(store);
   const int columns = splice ? splice->Columns() : ReadWallColumns(store);
   if (auto* matrix = ConsoleForm<TForm3>()) matrix->LoadSettings(store, rows, columns);
-  // The mini panel and channel selection windows load their own rows here once they exist.
+  TForm14* channels = ConsoleForm<TForm14>();
+  if (channels) channels->LoadSettings(store);
+  // The mini panel loads its own rows here once it has any.
   FillPresetList(store);
-  // "矩阵名称.ini" is read into the channel-selection window by that window's own loader.
+  if (channels) {
+    TCfgIni names(ConsoleFolder() + MatrixNamesFileName);
+    channels->LoadInputNames(names);
+  }
   const String logo = ConsoleFolder() + LogoFileName;
   if (FileExists(logo)) Image1->Picture()->LoadFromFile(logo);
   if (splice) splice->LoadLogo();
+  if (channels) channels->Label7->SetCaption(MatrixSettings().VideoBrandText);
   Label3->SetCaption(splice ? splice->WallName() : store.ReadString(L"config", L"name", DefaultWallName));
   BuildWallGrid(rows, columns);
 }
@@ -475,7 +483,7 @@ void TForm1::CheckBox3Click(TObject*) {
   ISettingsStore& store = Settings();
   WriteSettingBool(store, L"setting", L"linkage", on);
   WriteSettingBool(store, L"setting", L"MXSQ",
-                   CheckedOf(Part(FormByClassName(L"TForm14"), L"CheckBox1"),
+                   CheckedOf(Part(FormByClassName(L"TForm14"), L"CheckBox3"),
                              ReadSettingBool(store, L"setting", L"MXSQ", false)));
   for (TcxComboBox* list : {ComboBox8, ComboBox2}) list->Properties()->Items()->Clear();
   const TMatrixSettings matrix = MatrixSettings();
@@ -685,6 +693,7 @@ TMatrixSettings TForm1::MatrixSettings() {
 
 int TForm1::InputListIndex() { return ComboBox8->ItemIndex(); }
 int TForm1::SignalTypeIndex() { return ComboBox1->ItemIndex(); }
+void TForm1::SetSignalType(int index) { ComboBox1->SetItemIndex(index); }
 int TForm1::VisibleSignalTypeIndex() { return ComboBox4->ItemIndex(); }
 String TForm1::ModelLabel() { return Label7->Caption(); }
 bool TForm1::Linkage() { return CheckBox3->Checked(); }

@@ -140,6 +140,9 @@ class TForm1 : public TForm,
   int Language() override { return FLanguage; }
   void SetLanguage(int value) { FLanguage = value; }
   void UpdateControlStates() override;
+  // TForm12, Tform13, TForm14.
+  ISpliceWindow& SpliceView() override { return *this; }
+  void SetSignalType(int index) override;
 
   TWallSelection WallSelection() override { return SelectionFields(); }
   bool SerialChosen() override;

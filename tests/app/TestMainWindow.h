@@ -9,13 +9,17 @@
 #include <windows.h>
 
 #include "CfgIni.h"
+#include <memory>
+
 #include "ConsoleForms.h"
 #include "ConsoleRoles.h"
 #include "ExtCtrls.h"
 #include "Grids.h"
 #include "MainWindow.h"
+#include "SpliceTestWindow.h"
 #include "StdCtrls.h"
 #include "WallGridView.h"
+#include "WallGrid.h"
 #include "link/LinkTestConsole.h"
 #include "support/HostForm.h"
 
@@ -153,6 +157,24 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   // TForm4 (picture adjustment)
   TWallSelection GridSelection() override { return GridRect; }
   TWallSelection GridRect{1, 1, 1, 1};
+  // TForm12, Tform13, TForm14: the grid and the matrix configuration in plain
+  // fields (the splice's test double on this console), the signal type in
+  // the link's matrix settings.
+  ISpliceWindow& SpliceView() override { return Splice(); }
+  void SetSignalType(int index) override {
+    Matrix.SignalTypeIndex = index;
+    Matrix.SignalTypeText = SignalTypeName(index);
+  }
+  // Made at first use, keeping the selection fields as they are.
+  TSpliceTestWindow& Splice() {
+    if (!FSplice) {
+      const TWallSelection keep = Selection;
+      FSplice = std::make_unique<TSpliceTestWindow>(*this);
+      Selection = keep;
+    }
+    return *FSplice;
+  }
+  std::unique_ptr<TSpliceTestWindow> FSplice;
 
  private:
   test_support::THostForm* FHost = nullptr;

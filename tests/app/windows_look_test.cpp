@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ConsoleRoles.h"
+#include "LookCapture.h"
 #include "MemorySettings.h"
 #include "TestMainWindow.h"
 #include "Unit5.h"
@@ -49,14 +50,7 @@ TEST_P(WindowsLookTest, LaysOutCleanlyAndIsCaptured) {
   main.LanguageFlag = c.English ? 1 : 0;
   std::unique_ptr<TCustomForm, void (*)(TCustomForm*)> form{c.Make(), [](TCustomForm* f) { f->Free(); }};
   form->Show();
-  SetForegroundWindow(form->Handle());
-  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  test_support::PumpFor(200);
-  for (const std::string& problem : test_support::CheckLayout(form.get())) ADD_FAILURE() << problem;
-  const vamire_test::Capture cap = vamire_test::CaptureWindow(form->Handle());
-  const std::wstring file = std::wstring(L"console_") + form->ClassName() + (c.English ? L"_en_" : L"_zh_") +
-                            (vamire_test::InThemedPrefix() ? L"themed" : L"plain") + L".png";
-  EXPECT_TRUE(cap.SavePng(file));
+  app_test::CheckLookAndCapture(form.get(), c.English);
 }
 
 INSTANTIATE_TEST_SUITE_P(
