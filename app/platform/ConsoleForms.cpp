@@ -26,8 +26,10 @@
 #include "Unit16.h"
 #include "Unit19.h"
 #include "uPlayMode.h"
+#include "uSubtitleSettings.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
+#include "cxColorComboBox_win.h"
 #include "cxClasses.h"
 #include "cxContainer_popup_win.h"
 #include "cxContainer_win.h"
@@ -53,6 +55,7 @@
 #include "cxLibraryStrs.h"
 #include "cxLookAndFeelPainters_win.h"
 #include "cxLookAndFeels.h"
+#include "cxMemo_win.h"
 #include "cxPCPainters.h"
 #include "cxPCPaintersFactory.h"
 #include "cxRadioGroup_win.h"
@@ -85,7 +88,7 @@ namespace {
 std::vector<TClass> ConsoleFormClasses() {
   return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
-          TfrmLEDDisplay::StaticClass()};
+          TfrmLEDDisplay::StaticClass(), TfrmSubtitleSettings::StaticClass()};
 }
 
 void InitConsoleForms() {
@@ -119,7 +122,7 @@ void StartConsoleUnits() {
                    dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
                    dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit,
-                   cxCheckBoxUnit, cxGroupBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxLabelUnit,
+                   cxCheckBoxUnit, cxGroupBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxLabelUnit, cxMemoUnit, cxColorComboBoxUnit,
                    cxPCPaintersFactoryUnit, cxPCUnit, cxPCPaintersUnit,
                    dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit, ConsoleFormsUnit});
