@@ -23,6 +23,7 @@
 #include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "Unit11.h"
 #include "Unit16.h"
 #include "Unit19.h"
 #include "uPlayMode.h"
@@ -30,6 +31,7 @@
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
 #include "cxColorComboBox_win.h"
+#include "cxGroupBox_win.h"
 #include "cxClasses.h"
 #include "cxContainer_popup_win.h"
 #include "cxContainer_win.h"
@@ -87,7 +89,7 @@ namespace {
 // Every window class of the console, one line per window.
 std::vector<TClass> ConsoleFormClasses() {
   return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
-          TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
+          TForm11::StaticClass(), TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
           TfrmLEDDisplay::StaticClass(), TfrmSubtitleSettings::StaticClass()};
 }
 
