@@ -31,7 +31,6 @@
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
 #include "cxColorComboBox_win.h"
-#include "cxGroupBox_win.h"
 #include "cxClasses.h"
 #include "cxContainer_popup_win.h"
 #include "cxContainer_win.h"
