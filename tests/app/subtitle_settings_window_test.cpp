@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "DialogService.h"
 #include "Dialogs.h"
 #include "ExtCtrls.h"
 #include "MemorySettings.h"
@@ -131,6 +132,30 @@ TEST_F(SubtitleSettingsWindow, OpenShowsTheHorizontalSubtitleAndCloseHidesIt) {
   Form->btnCloseDisplayClick(Form->btnCloseDisplay);
   Settle(50);
   EXPECT_FALSE(Horizontal->Visible());
+}
+
+// An interval that is no number is the operator's to mend: a message, no subtitle, no crash.
+TEST_F(SubtitleSettingsWindow, AnIntervalThatIsNoNumberShowsAMessageAndNothing) {
+  struct TMessages : TDialogAnswerer {
+    TMessages() : Previous(SetDialogAnswerer(this)) {}
+    ~TMessages() override { SetDialogAnswerer(Previous); }
+    bool Answer(TDialogRequest& request, int& result) override {
+      Texts.push_back(request.Text);
+      result = request.Kind == dkMessageDlg ? mrOk : IDOK;
+      return true;
+    }
+    std::vector<String> Texts;
+    TDialogAnswerer* Previous;
+  } messages;
+  Form->Show();
+  Settle(50);
+  Form->lbledtInterval->SetText(L"fast");
+  Form->btnOpenDisplayClick(Form->btnOpenDisplay);
+  Settle(50);
+  ASSERT_EQ(messages.Texts.size(), 1u);
+  EXPECT_NE(messages.Texts[0].find(L"fast"), String::npos) << UTF8Encode(messages.Texts[0]);
+  EXPECT_FALSE(Horizontal->Visible());
+  EXPECT_FALSE(Upright->Visible());
 }
 
 TEST_F(SubtitleSettingsWindow, TheWindowInBothLanguages) {
