@@ -29,6 +29,7 @@
 #include "Unit8.h"
 #include "Unit9.h"
 #include "Unit10.h"
+#include "Unit11.h"
 #include "Unit15.h"
 #include "Unit16.h"
 #include "Unit18.h"
@@ -39,8 +40,10 @@
 #include "Unit14.h"
 #include "Unit21.h"
 #include "uPlayMode.h"
+#include "uSubtitleSettings.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
+#include "cxColorComboBox_win.h"
 #include "cxClasses.h"
 #include "cxContainer_popup_win.h"
 #include "cxContainer_win.h"
@@ -66,6 +69,7 @@
 #include "cxLibraryStrs.h"
 #include "cxLookAndFeelPainters_win.h"
 #include "cxLookAndFeels.h"
+#include "cxMemo_win.h"
 #include "cxPCPainters.h"
 #include "cxPCPaintersFactory.h"
 #include "cxRadioGroup_win.h"
@@ -102,7 +106,8 @@ std::vector<TClass> ConsoleFormClasses() {
           TForm18::StaticClass(), TForm2::StaticClass(),
           TForm3::StaticClass(), TForm9::StaticClass(), TForm10::StaticClass(),
           TForm15::StaticClass(), TForm20::StaticClass(),
-          TForm12::StaticClass(), Tform13::StaticClass(), TForm14::StaticClass(), TForm21::StaticClass()};
+          TForm12::StaticClass(), Tform13::StaticClass(), TForm14::StaticClass(), TForm21::StaticClass(),
+          TForm11::StaticClass(), TfrmSubtitleSettings::StaticClass()};
 }
 
 void InitConsoleForms() {
@@ -136,7 +141,7 @@ void StartConsoleUnits() {
                    dxSkinsCoreUnit, dxSkinsDefaultPaintersUnit,
                    dxSkinSilverUnit, dxSkinLiquidSkyUnit, dxSkinBlueUnit, dxSkinBlackUnit, dxSkinFoggyUnit,
                    dxSkinXmas2008BlueUnit, dxSkinsFormUnit, cxButtonsUnit, cxExtEditConstsUnit, cxExtEditUtilsUnit,
-                   cxCheckBoxUnit, cxGroupBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxLabelUnit,
+                   cxCheckBoxUnit, cxGroupBoxUnit, cxRadioGroupUnit, cxTrackBarUnit, cxLabelUnit, cxMemoUnit, cxColorComboBoxUnit,
                    cxPCPaintersFactoryUnit, cxPCUnit, cxPCPaintersUnit,
                    dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit, ConsoleFormsUnit});

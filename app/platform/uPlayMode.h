@@ -6,6 +6,7 @@
 
 #include "Forms.h"
 #include "StdCtrls.h"
+#include "cxGroupBox_win.h"
 #include "cxRadioGroup_win.h"
 
 class TfrmPlayMode : public TForm {
@@ -13,8 +14,8 @@ class TfrmPlayMode : public TForm {
  public:
   using TForm::TForm;
 
-  TGroupBox* cxgrpbxPayMode = nullptr;
-  TGroupBox* cxgrpbxAngle = nullptr;
+  TcxGroupBox* cxgrpbxPayMode = nullptr;
+  TcxGroupBox* cxgrpbxAngle = nullptr;
   TcxRadioButton* rbPicMode = nullptr;
   TcxRadioButton* rbVidMode = nullptr;
   TcxRadioButton* rbZero = nullptr;

@@ -8,7 +8,7 @@ object frmPlayMode: TfrmPlayMode
   Height = 163
   Position = poScreenCenter
   OnShow = FormShow
-  object cxgrpbxPayMode: TGroupBox
+  object cxgrpbxPayMode: TcxGroupBox
     Left = 8
     Top = 8
     Width = 200
@@ -34,7 +34,7 @@ object frmPlayMode: TfrmPlayMode
       OnMouseDown = rbVidModeMouseDown
     end
   end
-  object cxgrpbxAngle: TGroupBox
+  object cxgrpbxAngle: TcxGroupBox
     Left = 216
     Top = 8
     Width = 354

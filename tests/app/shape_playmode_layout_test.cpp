@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "TestMainWindow.h"
+#include "Unit11.h"
 #include "Unit16.h"
 #include "Unit19.h"
 #include "support/LayoutCheck.h"
@@ -17,9 +18,16 @@
 
 namespace {
 
+// The window from its form file; a form file the window cannot read fails
+// the test with the reader's message.
 template <class T>
 std::unique_ptr<T, void (*)(T*)> Make() {
-  return {TCustomForm::Create<T>(nullptr), [](T* f) { f->Free(); }};
+  try {
+    return {TCustomForm::Create<T>(nullptr), [](T* f) { f->Free(); }};
+  } catch (const Exception& e) {
+    ADD_FAILURE() << UTF8Encode(e.ClassName() + L": " + e.Message());
+    throw;
+  }
 }
 
 // Shows the window in the language, checks its layout and saves what it shows.
@@ -54,6 +62,11 @@ TEST(ShapeLayoutTest, TheSpecialShapeWindowInBothLanguages) {
   EXPECT_EQ(form->LabelEn->Caption(),
             L"Horizontal Input:0 to the width of\r\ncurrent screen\r\nVertical Input:0 to the height of\r\ncurrent screen");
   EXPECT_EQ(form->Label23->Caption(), L"Vertical Size");
+}
+
+TEST(ShapeLayoutTest, TheEdgeBlendingWindowInBothLanguages) {
+  CheckWindow<TForm11>(L"edge_blending", 0, 441, 222);
+  CheckWindow<TForm11>(L"edge_blending", 1, 441, 222);
 }
 
 TEST(ShapeLayoutTest, ThePlayModeWindowInBothLanguages) {

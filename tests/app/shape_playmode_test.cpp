@@ -13,6 +13,7 @@
 #include "Sleep.h"
 #include "SysUtils.h"
 #include "TestMainWindow.h"
+#include "Unit11.h"
 #include "WindowEvents.h"
 #include "Unit16.h"
 #include "link/PeerTest.h"
@@ -30,9 +31,16 @@ using app_test::RecordPause;
 using app_test::TEventMain;
 using app_test::TMessages;
 
+// The window from its form file; a form file the window cannot read fails
+// the test with the reader's message.
 template <class T>
 std::unique_ptr<T, void (*)(T*)> Make() {
-  return {TCustomForm::Create<T>(nullptr), [](T* f) { f->Free(); }};
+  try {
+    return {TCustomForm::Create<T>(nullptr), [](T* f) { f->Free(); }};
+  } catch (const Exception& e) {
+    ADD_FAILURE() << UTF8Encode(e.ClassName() + L": " + e.Message());
+    throw;
+  }
 }
 
 class ShapeTest : public link_test::TPeerTest {
@@ -138,6 +146,98 @@ TEST_F(ShapeTest, TheBoxSendsOnOrOffAndTheHiddenButtonsTheirCommands) {
   Press(form->Button6);
   Press(form->Button7);
   EXPECT_EQ(Received("com5", 12).at("com5"), "C6 11 22 B0 00 BB C6 11 22 C3 00 BB");
+}
+
+// Serves the window through the program's own loop for `ms` milliseconds.
+void PumpApplication(DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms) {
+    Application->ProcessMessages();
+    Sleep(5);
+  }
+}
+
+// A real key, served by the program's own loop, which hands arrows and Tab
+// to the window as dialog keys.
+void PressKey(WORD key) {
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = in[1].ki.wVk = key;
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof(INPUT));
+  PumpApplication(150);
+}
+
+// --- Edge blending ---------------------------------------------------------------------------
+using BlendTest = ShapeTest;
+
+TEST_F(BlendTest, ApplySendsBothWidthsOrZerosWithTheBoxClear) {
+  struct {
+    bool On;
+    int H, V;
+    const char* Com5;
+  } cases[] = {
+      {true, 100, 37, "C6 11 22 54 64 BB C6 11 22 55 25 BB"},
+      {true, 0, 0, "C6 11 22 54 00 BB C6 11 22 55 00 BB"},
+      {false, 80, 20, "C6 11 22 54 00 BB C6 11 22 55 00 BB"},
+  };
+  auto form = Make<TForm11>();
+  TSleepProc previous = SetSleepProc(&RecordPause);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Com5);
+    ResetChannels();
+    Events().clear();
+    form->CheckBox1->SetChecked(c.On);
+    form->TrackBar1->SetPosition(c.H);
+    form->TrackBar2->SetPosition(c.V);
+    form->BitBtn10->Click();
+    EXPECT_EQ(Received("com5", 12).at("com5"), c.Com5);
+    ASSERT_EQ(Events().size(), 5u);
+    EXPECT_EQ(Events()[2], L"pause 1000") << "between the two directions";
+  }
+  SetSleepProc(previous);
+}
+
+TEST_F(BlendTest, TheVerticalWidthFollowsAtLeastASecondLater) {
+  auto form = Make<TForm11>();
+  form->CheckBox1->SetChecked(true);
+  form->TrackBar1->SetPosition(10);
+  form->TrackBar2->SetPosition(20);
+  form->BitBtn10->Click();
+  ASSERT_EQ(Received("com5", 12).at("com5"), "C6 11 22 54 0A BB C6 11 22 55 14 BB");
+  const std::vector<int64_t> times = peer.ByteTimes("com5");
+  ASSERT_EQ(times.size(), 12u);
+  EXPECT_GE(times[6] - times[5], 1000000) << "microseconds between the two frames";
+}
+
+TEST_F(BlendTest, TheBoxEnablesBarsAndLabelsWhichFollowThePosition) {
+  auto form = Make<TForm11>();
+  for (TControl* c : {static_cast<TControl*>(form->TrackBar1), static_cast<TControl*>(form->Label5),
+                      static_cast<TControl*>(form->TrackBar2), static_cast<TControl*>(form->Label6)})
+    EXPECT_FALSE(c->Enabled());
+  form->CheckBox1->SetChecked(true);
+  for (TControl* c : {static_cast<TControl*>(form->TrackBar1), static_cast<TControl*>(form->Label5),
+                      static_cast<TControl*>(form->TrackBar2), static_cast<TControl*>(form->Label6)})
+    EXPECT_TRUE(c->Enabled());
+  // The operator moves the bars with the keys; each change sets the label.
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  PumpApplication(100);
+  Main.LanguageFlag = 0;
+  form->TrackBar1->SetPosition(36);
+  form->TrackBar1->SetFocus();
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(form->TrackBar1->Position(), 37);
+  EXPECT_EQ(form->Label5->Caption(), L"调节  37");
+  Main.LanguageFlag = 1;
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(form->Label5->Caption(), L"H. boder 38");
+  form->TrackBar2->SetFocus();
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(form->Label6->Caption(), L"V. Boder  1");
+  form->CheckBox1->SetChecked(false);
+  EXPECT_FALSE(form->TrackBar1->Enabled());
+  EXPECT_FALSE(form->Label6->Enabled());
 }
 
 // --- Play mode with the real pointer and keys ----------------------------------------------

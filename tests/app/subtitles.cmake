@@ -12,3 +12,5 @@ vamire_add_test(app_subtitle_settings_file_test SOURCES subtitle_settings_file_t
 vamire_add_test(app_subtitle_settings_file_1252_test CODEPAGE 1252 SOURCES subtitle_settings_file_test.cpp LIBS vamire_app)
 # One marquee step of a 1920-pixel subtitle beside ScrollWindowEx and DrawText.
 vamire_add_benchmark(app_marquee_bench SOURCES marquee_bench.cpp LIBS vamire_app)
+# A 100-position drag of the edge-blending bar with its label beside the system track bar.
+vamire_add_benchmark(app_blend_bench SOURCES blend_bench.cpp LIBS vamire_app comctl32)

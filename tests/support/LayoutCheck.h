@@ -73,6 +73,8 @@ inline bool Overlap(const TRect& a, const TRect& b) {
 
 // Tab sheets of one page control lie on one another by design.
 inline bool IsPage(TControl* c) { return NameHas(c->ClassName(), L"TabSheet"); }
+// A toolkit editor lays its own scroll bars over its inner window's native ones.
+inline bool IsMirroredScrollBar(TControl* c) { return NameHas(c->ClassName(), L"TcxControlScrollBar"); }
 
 inline void CheckChildren(TWinControl* parent, std::vector<std::string>& problems) {
   const TRect client = parent->ClientRect();
@@ -88,7 +90,8 @@ inline void CheckChildren(TWinControl* parent, std::vector<std::string>& problem
       problems.push_back(Describe(c) + " " + RectText(r) + " lies outside " + Describe(parent) + "'s client area " +
                          RectText(client));
     for (size_t j = i + 1; j < shown.size(); ++j)
-      if (!(IsPage(c) && IsPage(shown[j])) && Overlap(r, shown[j]->BoundsRect()))
+      if (!(IsPage(c) && IsPage(shown[j])) && !IsMirroredScrollBar(c) && !IsMirroredScrollBar(shown[j]) &&
+          Overlap(r, shown[j]->BoundsRect()))
         problems.push_back(Describe(c) + " " + RectText(r) + " overlaps " + Describe(shown[j]) + " " +
                            RectText(shown[j]->BoundsRect()));
     TCaptionRoom room = CaptionRoom(c);

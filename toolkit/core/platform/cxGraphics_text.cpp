@@ -238,6 +238,8 @@ int FontTextWidth(TFont* AFont, const String& AText, int ASize) { return FontTex
 
 int FontTextHeight(TFont* AFont, const String& AText, int ASize) { return FontTextSize(AFont, AText, ASize).cy; }
 
+TSize GetSystemScrollBarSize() { return TSize{GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)}; }
+
 void SplitTextToLines(const String& AText, TcxCanvas* ACanvas, const TRect& R, TStrings* ALines) {
   HDC dc = ACanvas->Handle();
   ACanvas->Canvas()->RequiredState(TCanvasStates{csHandleValid, csFontValid});

@@ -269,6 +269,8 @@ void CalcTextRectForLines(HDC DC, const String& AText, int ALineCount, TRect& R,
 TSize FontTextSize(TFont* AFont, const String& AText, int ASize = 0);
 int FontTextWidth(TFont* AFont, const String& AText, int ASize = 0);
 int FontTextHeight(TFont* AFont, const String& AText, int ASize = 0);
+// The system's scroll bars: cx the vertical bar's width, cy the horizontal bar's height.
+TSize GetSystemScrollBarSize();
 // Adds the lines of the text wrapped at spaces and tabs to R's width in the
 // canvas font; a line break ends a line, and a run of them counts as one.
 void SplitTextToLines(const String& AText, TcxCanvas* ACanvas, const TRect& R, TStrings* ALines);

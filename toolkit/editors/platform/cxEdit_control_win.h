@@ -63,6 +63,7 @@ class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditItemListener 
   VAMIRE_CLASS(TcxCustomEdit, TcxCustomEditContainer)
   // The inner edit forwards keys, mouse and focus to its editor's own handlers.
   friend class TcxCustomInnerTextEdit;
+  friend class TcxCustomInnerMemo;
 
  public:
   // A standalone editor with the base properties.
@@ -103,6 +104,8 @@ class TcxCustomEdit : public TcxCustomEditContainer, public IcxEditItemListener 
   void PostEditValue(bool AValidateFirst = true);
   bool HasValueToPost();
   void LockChangeEvents(bool ALock, bool AInvoke = true);
+  // Forgets an OnEditValueChanged held back by the lock (the editor wrote its own value).
+  void DropPendingEditValueChanged() { FChangeEventsCatcher.OnEditValueChangedEvent = false; }
   void LockClick(bool ALock);
   bool DoEditing();
   bool CanReset();

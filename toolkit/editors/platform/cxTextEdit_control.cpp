@@ -58,6 +58,11 @@ TcxCustomTextEdit::TcxCustomTextEdit(TComponent* AOwner, TClass APropertiesClass
   InitializeTextEdit();
 }
 
+TcxCustomTextEdit::TcxCustomTextEdit(TComponent* AOwner, TClass APropertiesClass, TClass AInnerEditClass)
+    : TcxCustomEdit(AOwner, false, APropertiesClass), FInnerEditClass(AInnerEditClass) {
+  InitializeTextEdit();
+}
+
 // The base constructor cannot reach this kind's class methods: the inner
 // edit and the lookup data are made here.
 void TcxCustomTextEdit::InitializeTextEdit() {

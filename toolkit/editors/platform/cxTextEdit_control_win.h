@@ -341,7 +341,7 @@ class TcxCustomTextEdit : public TcxCustomEdit {
   bool DoValidateDisplayValue(Variant& ADisplayValue, String& AErrorText, bool& AError) override;
   void FillSizeProperties(TcxEditSizeProperties& ASize) override;
   String GetDisplayText() override;
-  TClass GetInnerEditClass() override { return TcxCustomInnerTextEdit::StaticClass(); }
+  TClass GetInnerEditClass() override { return FInnerEditClass; }
   bool InternalCanEdit() override { return ActiveTextProperties()->GetEditingStyle() != tesNoText; }
   Variant InternalGetEditingValue() override { return Variant(InnerEditText()); }
   void InternalSetDisplayValue(const Variant& ADisplayValue) override;
@@ -366,6 +366,9 @@ class TcxCustomTextEdit : public TcxCustomEdit {
 
  protected:
   TcxCustomTextEdit(TComponent* AOwner, TClass APropertiesClass);
+  // A kind whose inner window is of another class names it here: the base
+  // constructor, which makes the inner edit, cannot reach the kind's override.
+  TcxCustomTextEdit(TComponent* AOwner, TClass APropertiesClass, TClass AInnerEditClass);
 
   void GetInnerControlVisibleRect(const TRect& ABounds, TControl* AControl,
                                   TcxContainerInnerControlBounds& ARecord) override;
@@ -398,6 +401,7 @@ class TcxCustomTextEdit : public TcxCustomEdit {
   bool IsFocusedForEditing();
 
   IcxInnerTextEdit* FInnerTextEdit = nullptr;
+  TClass FInnerEditClass = TcxCustomInnerTextEdit::StaticClass();
   TObject* FLookupData = nullptr;
   bool FBeepOnEnter = true;
   bool FFindSelection = false;
