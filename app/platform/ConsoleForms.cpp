@@ -26,6 +26,7 @@
 #include "Unit16.h"
 #include "Unit19.h"
 #include "uPlayMode.h"
+#include "uTimingSetting.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
 #include "cxClasses.h"
@@ -85,6 +86,7 @@ namespace {
 std::vector<TClass> ConsoleFormClasses() {
   return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
+          TfrmTimingSetting::StaticClass(),
           TfrmLEDDisplay::StaticClass()};
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "AdminLogin.h"
+#include "Schedules.h"
 #include "System.h"
 #include "WallFrame.h"
 
@@ -26,6 +27,10 @@ class IMainWindow {
   virtual TAdminRole& AdminRole() = 0;           // AdminPassword, AdminLoggedIn, MaintenanceLogin
   virtual int Language() = 0;                    // 0 Chinese, 1 English
   virtual void UpdateControlStates() = 0;
+
+  // TfrmTimingSetting: TForm1's timed power fields and its timer tmrTimingSet.
+  virtual TTimedPower& TimedPower() = 0;
+  virtual void SetTimedPowerTimer(bool enabled) = 0;
 };
 
 inline IMainWindow*& MainWindowRef() {

@@ -76,6 +76,12 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   String RolePanel;
   TRoleFlags FlagsAtUpdate;  // what the last UpdateControlStates saw
 
+  // TfrmTimingSetting
+  TTimedPower& TimedPower() override { return Power; }
+  void SetTimedPowerTimer(bool enabled) override { TimedPowerTimer = enabled; }
+  TTimedPower Power;
+  bool TimedPowerTimer = false;
+
  private:
   test_support::THostForm* FHost = nullptr;
   TMemo* FMemo = nullptr;

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <map>
 
+#include "RecordedEvents.h"
 #include "SpliceTestWindow.h"
 #include "SysUtils.h"
 #include "link/PeerTest.h"
@@ -21,34 +22,9 @@ using vamire_test::Hex;
 
 namespace {
 
-// Every echo line and every pause, in the order the sending thread met them.
-std::vector<String>& Events() {
-  static std::vector<String> events;
-  return events;
-}
-void RecordPause(uint32_t ms) { Events().push_back(L"pause " + IntToStr(int(ms))); }
-
-// A console that echoes into the shared event list, in debug mode.
-class TEventConsole : public TTestConsole {
- public:
-  TEventConsole() {
-    Debug = true;
-    Events().clear();
-  }
-  void AddLogLine(const String& line) override {
-    TTestConsole::AddLogLine(line);
-    Events().push_back(line);
-  }
-};
-
-class TRecordedPauses {
- public:
-  TRecordedPauses() : FPrevious(SetSleepProc(&RecordPause)) {}
-  ~TRecordedPauses() { SetSleepProc(FPrevious); }
-
- private:
-  TSleepProc FPrevious;
-};
+using app_test::Events;
+using app_test::TRecordedPauses;
+using TEventConsole = app_test::TEventConsoleOf<TTestConsole>;
 
 TMatrixSettings Linked(TMatrixSettings s, bool linkage = true) {
   s.Linkage = linkage;
