@@ -7,3 +7,5 @@ vamire_add_test(app_timing_setting_test SOURCES timing_setting_test.cpp LIBS vam
 vamire_add_test(app_timing_setting_look_test BOTH_PREFIXES SOURCES timing_setting_look_test.cpp LIBS vamire_app)
 # One Timer1 tick's status text beside SB_SETTEXT twice on a system status bar.
 vamire_add_benchmark(app_clock_bench SOURCES clock_bench.cpp LIBS vamire_app comctl32)
+# Their window-free rules, natively too.
+vamire_add_test(app_schedules_core_test PURE SOURCES schedules_core_test.cpp LIBS vamire_app_pure)
