@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -46,6 +47,13 @@ inline std::pair<double, double> MeasureSideBySide(const std::function<void()>& 
                                                    const std::function<void()>& ASecond, int ARounds, int ARepeats) {
   const std::vector<double> medians = MeasureInTurns({AFirst, ASecond}, ARounds, ARepeats);
   return {medians[0], medians[1]};
+}
+
+// One line of a benchmark's report: our median, the platform's doing the same
+// work, and their ratio.
+inline void PrintSideBySide(const char* AWhat, std::pair<double, double> ATimes, const char* APlatform) {
+  std::printf("%-44s ours %8.2f us   %-28s %8.2f us   ratio %.2f\n", AWhat, ATimes.first, APlatform, ATimes.second,
+              ATimes.first / ATimes.second);
 }
 
 // A window's client area painted by the window itself (WM_PRINTCLIENT) into

@@ -18,11 +18,6 @@ namespace {
 
 constexpr int Rounds = 60, Repeats = 200;
 
-void Report(const char* What, std::pair<double, double> Times, const char* Platform) {
-  std::printf("%-44s ours %8.2f us   %-28s %8.2f us   ratio %.2f\n", What, Times.first, Platform, Times.second,
-              Times.first / Times.second);
-}
-
 }  // namespace
 
 int wmain() {
@@ -50,12 +45,12 @@ int wmain() {
 
   TdxCachedImageOptions cache;
   TdxBarImageDrawState normal;
-  Report("16 x 16 glyph, normal (cached)",
+  vamire_bench::PrintSideBySide("16 x 16 glyph, normal (cached)",
          vamire_bench::MeasureSideBySide(
              [&] { DrawItemControlImage(&cache, true, dc, nullptr, false, false, normal, clNone, 0, &images, nullptr, r, r); },
              [&] { ImageList_Draw(list, 0, dc, 4, 4, ILD_TRANSPARENT); }, Rounds, Repeats),
          "ImageList_Draw");
-  Report("16 x 16 glyph, normal (no cache)",
+  vamire_bench::PrintSideBySide("16 x 16 glyph, normal (no cache)",
          vamire_bench::MeasureSideBySide(
              [&] { DrawItemControlImage(nullptr, true, dc, nullptr, false, false, normal, clNone, 0, &images, nullptr, r, r); },
              [&] { ImageList_Draw(list, 0, dc, 4, 4, ILD_TRANSPARENT); }, Rounds, Repeats),
@@ -63,7 +58,7 @@ int wmain() {
   TdxBarImageDrawState disabled;
   disabled.NormalLook = false;
   TdxCachedImageOptions disabledCache;
-  Report("16 x 16 glyph, disabled from its cache",
+  vamire_bench::PrintSideBySide("16 x 16 glyph, disabled from its cache",
          vamire_bench::MeasureSideBySide(
              [&] {
                DrawItemControlImage(&disabledCache, true, dc, nullptr, false, false, disabled, clNone, 0, &images,
@@ -82,7 +77,7 @@ int wmain() {
   HBRUSH pattern = CreatePatternBrush(tile.Handle());
   const TRect band{0, 0, 800, 26};
   const RECT bandRect{0, 0, 800, 26};
-  Report("FillBarBackground 800 x 26, 16 x 16 tiles",
+  vamire_bench::PrintSideBySide("FillBarBackground 800 x 26, 16 x 16 tiles",
          vamire_bench::MeasureSideBySide([&] { FillBarBackground(dc, band, band, &tile, clBtnFace, nullptr); },
                                          [&] { FillRect(dc, &bandRect, pattern); }, Rounds, Repeats / 4),
          "FillRect, pattern brush");

@@ -61,6 +61,17 @@ inline String WriteFormText(TComponent* Root) {
   return text;
 }
 
+// Reads form-file text into Root: the reader's error text, empty when it was read.
+inline String ReadFormText(const String& Text, TComponent* Root) {
+  TStringStream in(FormTextToBinary(Text));
+  try {
+    ReadComponentFromStream(&in, Root);
+  } catch (const Exception& e) {
+    return e.ClassName() + L": " + e.Message();
+  }
+  return String();
+}
+
 inline THostForm* MakeForm() {
   THostForm* form = TCustomForm::Create<THostForm>(nullptr);
   form->SetBounds(60, 60, 400, 300);

@@ -47,17 +47,6 @@ class TBarsForm : public THostForm {
 VAMIRE_PUBLISHED(TBarsForm, Handler(L"PrintExecute", &TBarsForm::PrintExecute),
                  Handler(L"SaveClick", &TBarsForm::SaveClick))
 
-// The reader's error text, empty when the text was read.
-String ReadFormText(const String& Text, TComponent* Root) {
-  TStringStream in(FormTextToBinary(Text));
-  try {
-    ReadComponentFromStream(&in, Root);
-  } catch (const Exception& e) {
-    return e.ClassName() + L": " + e.Message();
-  }
-  return String();
-}
-
 String Replaced(String Text, const String& From, const String& To) {
   const size_t at = Text.find(From);
   if (at != String::npos) Text.replace(at, From.size(), To);

@@ -233,8 +233,10 @@ TEST_F(BarModelTest, TheCategorySetterMovesTheItem) {
 // --- Links ---------------------------------------------------------------------------------
 
 TEST_F(BarModelTest, SeparatorsArePrunedOnlyAtRunTime) {
-  TdxBar* bar = Manager->AddToolbar();
-  TdxBarItemLinks* links = bar->ItemLinks();
+  // Separators stand in menus only.
+  TPickyOwner menu;
+  TdxBarSubMenuControlItemLinks menuLinks(Manager, &menu);
+  TdxBarItemLinks* links = &menuLinks;
   links->AddItem(Item(L"A"));
   links->AddItem(Item<TdxBarSeparator>(L"S1"));
   links->AddItem(Item<TdxBarSeparator>(L"S2"));
@@ -248,8 +250,10 @@ TEST_F(BarModelTest, SeparatorsArePrunedOnlyAtRunTime) {
 }
 
 TEST_F(BarModelTest, AHiddenLinkPassesItsGroupStart) {
-  TdxBar* bar = Manager->AddToolbar();
-  TdxBarItemLinks* links = bar->ItemLinks();
+  // Separators stand in menus only.
+  TPickyOwner menu;
+  TdxBarSubMenuControlItemLinks menuLinks(Manager, &menu);
+  TdxBarItemLinks* links = &menuLinks;
   TdxBarItemLink* a = links->AddItem(Item(L"A"));
   TdxBarItemLink* hidden = links->AddItem(Item(L"H"));
   TdxBarItemLink* b = links->AddItem(Item(L"B"));

@@ -14,11 +14,6 @@ namespace {
 
 constexpr int Rounds = 60, Repeats = 200;
 
-void Report(const char* What, std::pair<double, double> Times, const char* Platform) {
-  std::printf("%-44s ours %8.2f us   %-28s %8.2f us   ratio %.2f\n", What, Times.first, Platform, Times.second,
-              Times.first / Times.second);
-}
-
 }  // namespace
 
 int wmain() {
@@ -36,12 +31,12 @@ int wmain() {
   RECT rect{4, 4, 290, 30};
   const UINT format = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOCLIP;
   SetBkMode(dc, TRANSPARENT);
-  Report("DrawItemText, 20 characters",
+  vamire_bench::PrintSideBySide("DrawItemText, 20 characters",
          vamire_bench::MeasureSideBySide(
              [&] { painter.DrawItemText(dc, DT_SINGLELINE, false, false, false, false, true, 0, r, caption); },
              [&] { DrawTextW(dc, caption.c_str(), int(caption.size()), &rect, format); }, Rounds, Repeats),
          "DrawTextW");
-  Report("DrawItemText, 20 characters, embossed",
+  vamire_bench::PrintSideBySide("DrawItemText, 20 characters, embossed",
          vamire_bench::MeasureSideBySide(
              [&] { painter.DrawItemText(dc, DT_SINGLELINE, false, false, false, false, false, 0, r, caption); },
              [&] {

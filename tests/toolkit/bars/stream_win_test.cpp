@@ -23,14 +23,10 @@ class TStreamItem : public TdxBarItem {
   }
 };
 
-testing::AssertionResult ReadFormText(const String& Text, TComponent* Root) {
-  TStringStream in(FormTextToBinary(Text));
-  try {
-    ReadComponentFromStream(&in, Root);
-  } catch (const Exception& e) {
-    return testing::AssertionFailure() << UTF8Encode(e.ClassName() + L": " + e.Message());
-  }
-  return testing::AssertionSuccess();
+testing::AssertionResult ReadsFormText(const String& Text, TComponent* Root) {
+  const String error = ReadFormText(Text, Root);
+  if (error.empty()) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << UTF8Encode(error);
 }
 
 class BarStreamTest : public testing::Test {
@@ -77,7 +73,7 @@ TEST_F(BarStreamTest, PropertiesTravelUnchanged) {
   form->Free();
 
   THostForm* copy = TCustomForm::Create<THostForm>(nullptr);
-  ASSERT_TRUE(ReadFormText(text, copy));
+  ASSERT_TRUE(ReadsFormText(text, copy));
   auto* read = dynamic_cast<TdxBarManager*>(copy->FindComponent(L"BarManager1"));
   ASSERT_NE(read, nullptr);
   EXPECT_EQ(read->Style(), bmsFlat);
@@ -106,7 +102,7 @@ TEST_F(BarStreamTest, PropertiesTravelUnchanged) {
   EXPECT_NE(own.find(L"Font.Name = 'Tahoma'"), String::npos);
   EXPECT_NE(own.find(L"UseSystemFont = False"), String::npos);
   THostForm* third = TCustomForm::Create<THostForm>(nullptr);
-  ASSERT_TRUE(ReadFormText(own, third));
+  ASSERT_TRUE(ReadsFormText(own, third));
   auto* again = dynamic_cast<TdxBarManager*>(third->FindComponent(L"BarManager1"));
   EXPECT_EQ(again->Font()->Name(), L"Tahoma");
   EXPECT_FALSE(again->UseSystemFont());
@@ -138,7 +134,7 @@ TEST_F(BarStreamTest, OlderFilesListTheBarsInsideTheManager) {
       L"  end\r\n"
       L"end\r\n";
   THostForm* form = TCustomForm::Create<THostForm>(nullptr);
-  ASSERT_TRUE(ReadFormText(text, form));
+  ASSERT_TRUE(ReadsFormText(text, form));
   auto* m = dynamic_cast<TdxBarManager*>(form->FindComponent(L"BarManager1"));
   ASSERT_NE(m, nullptr);
   ASSERT_EQ(m->Bars()->Count(), 2);
@@ -152,7 +148,7 @@ TEST_F(BarStreamTest, OlderFilesListTheBarsInsideTheManager) {
   form->Free();
 
   THostForm* damaged = TCustomForm::Create<THostForm>(nullptr);
-  EXPECT_FALSE(ReadFormText(L"object Host: THostForm\r\n  object M: TdxBarManager\r\n    Bars = 'x'\r\n  end\r\nend\r\n",
+  EXPECT_FALSE(ReadsFormText(L"object Host: THostForm\r\n  object M: TdxBarManager\r\n    Bars = 'x'\r\n  end\r\nend\r\n",
                             damaged))
       << "a bar list that is no list is refused";
   damaged->Free();

@@ -12,6 +12,9 @@ const auto* const kUnits = testing::AddGlobalTestEnvironment(new TPageControlUni
 class TabInputTest : public testing::Test {
  protected:
   void SetUp() override {
+    // These cases press with sent messages: a real pointer left over the form
+    // by an earlier test would move across it and end the press.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     form = MakeForm();
     ShowQuietly(form);
   }

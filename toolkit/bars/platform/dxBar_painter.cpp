@@ -103,13 +103,15 @@ int TextWidth(HDC DC, const wchar_t* Text, int Length) {
 
 // --- Metrics -------------------------------------------------------------------------------
 
-TSize TdxBarPainter::ButtonSize(int GlyphSize) const { return TSize{GlyphSize + 7, GlyphSize + 6}; }
+TSize TdxBarPainter::ButtonSize(int GlyphSize) const {
+  return TSize{ButtonWidthForGlyph(GlyphSize), ButtonHeightForGlyph(GlyphSize)};
+}
 int TdxBarPainter::FloatingFrameWidth() const { return GetSystemMetrics(SM_CXFRAME); }
 int TdxBarPainter::FloatingFrameHeight() const { return GetSystemMetrics(SM_CYFRAME); }
 
 int TdxBarPainter::SmallCaptionHeight() const {
   NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = 340;  // the size without the padded border width, which every system accepts
+  metrics.cbSize = sizeof(metrics);
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
     return GetSystemMetrics(SM_CYSMCAPTION) - 1;
   return metrics.iSmCaptionHeight;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "dxBarControl_win.h"
+#include "dxBarPaintUtils.h"
 #include "dxBar_internal.h"
 #include "dxBar_win.h"
 
@@ -71,14 +72,13 @@ void TdxBarPainter::DrawItemCaption(TdxBarItemControlDrawParams* AParams, HDC DC
 
 namespace {
 
-TColor ResolvedSysColor(int Index) { return TColor(GetSysColor(Index)); }
+// System colours go through the runtime's colour reader, so a replaced reader
+// (a test's, or a look's) reaches every shape drawn here.
+TColor ResolvedSysColor(int Index) { return TColor(ColorToRGB(SystemColor(Index))); }
 
-void FillWith(HDC DC, const TRect& R, int ColorIndex) {
-  RECT r{R.Left, R.Top, R.Right, R.Bottom};
-  FillRect(DC, &r, GetSysColorBrush(ColorIndex));
-}
+void FillWith(HDC DC, const TRect& R, int ColorIndex) { dxbar_paint::FillColor(DC, R, SystemColor(ColorIndex)); }
 
-bool ButtonFaceIsWhite() { return (GetSysColor(COLOR_BTNFACE) & 0xFFFFFF) == 0xFFFFFF; }
+bool ButtonFaceIsWhite() { return (ColorToRGB(clBtnFace) & 0xFFFFFF) == 0xFFFFFF; }
 
 }  // namespace
 
@@ -157,7 +157,7 @@ void TdxBarPainter::DrawSpinArrow(HDC DC, const TRect& R, int ArrowSize, bool Up
 void TdxBarPainter::DrawPushButtonCaption(HDC DC, const TRect& R, const String& Caption, bool Opaque,
                                           int Offset) const {
   if (Opaque) FillWith(DC, R, COLOR_BTNFACE);
-  const COLORREF oldText = SetTextColor(DC, GetSysColor(COLOR_BTNTEXT));
+  const COLORREF oldText = SetTextColor(DC, dxbar_paint::RGBOf(clBtnText));
   const int oldMode = SetBkMode(DC, TRANSPARENT);
   RECT r{R.Left + Offset, R.Top + Offset, R.Right + Offset, R.Bottom + Offset};
   DrawTextW(DC, Caption.c_str(), int(Caption.size()), &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
@@ -168,7 +168,7 @@ void TdxBarPainter::DrawPushButtonCaption(HDC DC, const TRect& R, const String& 
 void TdxBarPainter::DrawExpandArrows(HDC DC, const TRect& R, int Size, bool Selected) const {
   if (Size <= 0) return;
   const int colour = ButtonFaceIsWhite() && HasFlatLook() && Selected ? COLOR_BTNFACE : COLOR_BTNTEXT;
-  HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(colour));
+  HPEN pen = CreatePen(PS_SOLID, 1, dxbar_paint::RGBOf(SystemColor(colour)));
   HGDIOBJ old = SelectObject(DC, pen);
   // Two Vs one above the other, each a pair of lines a row apart.
   const int cx = (R.Left + R.Right) / 2, top = (R.Top + R.Bottom - (2 * Size + 3)) / 2;

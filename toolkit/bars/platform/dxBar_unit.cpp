@@ -3,6 +3,7 @@
 // the cursors and the chained start-up procedure.
 #include <algorithm>
 
+#include "dxBarButtons_win.h"
 #include "dxBar_internal.h"
 
 namespace {
@@ -154,6 +155,7 @@ void dxBar_Initialize() {
   GLiveBarControls = new std::vector<TObject*>;
   GNavigationController = new TdxBarNavigationController;
   GetBarItemRegistry();
+  dxBarRegisterButtonItems();
   GetBarDesignController();
   HINSTANCE instance = GetModuleHandleW(nullptr);
   // Not shared: the cursor table destroys a handle it lets go of.

@@ -49,6 +49,8 @@ VAMIRE_ENUM_NAMES(TdxBarMenuAnimations, L"maNone", L"maRandom", L"maUnfold", L"m
 enum TdxBarItemVisible { ivNever, ivInCustomizing, ivAlways };
 VAMIRE_ENUM_NAMES(TdxBarItemVisible, L"ivNever", L"ivInCustomizing", L"ivAlways")
 
+#include "dxBarPaintInfo_win.h"
+
 // --- Painters -----------------------------------------------------------------------------
 // The bar painters are made by their manager at each restyle, with the
 // look-and-feel's skin painter, and freed at the next. A painter keeps no state
@@ -236,6 +238,255 @@ class TdxBarPainter : public TcxIUnknownObject {
   virtual void FillItemBackground(TdxBarItemControlDrawParams* AParams, HDC DC, const TRect& R, HBRUSH Brush,
                                   bool Solid) const;
 
+  // --- Bar controls ------------------------------------------------------------------------
+  // What a bar or item control hands in describes it for this one call (dxBarPaintInfo_win.h).
+  virtual bool BarAllowsQuickCustomizing() const { return true; }
+  virtual int DockedBarFrameWidth() const { return 1; }
+  virtual TRect DockedBarFrameWidths() const;
+  virtual TSize CaptionButtonSize() const;
+  virtual bool FloatingCaptionUsesTheme() const { return false; }
+  virtual bool CaptionButtonsHaveFrame() const { return false; }
+  virtual bool FloatingBarHasFrame() const { return false; }
+  virtual int FloatingCaptionTextLeft(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const;
+  virtual TRect MarkRect(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const;
+  virtual TRect MarkPaintRect(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const {
+    return MarkRect(Bar, Caption);
+  }
+  virtual void FillFloatingCaption(HDC DC, HBRUSH Brush, const TRect& R) const;
+  virtual void FillDockedBarBackground(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& R) const;
+  virtual void FillFloatingBarBackground(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH Brush,
+                                         const TRect& R) const;
+  virtual void FillBarBackgroundFromDock(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& Origin,
+                                         const TRect& R) const;
+  virtual void DrawBarBackground(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH Brush, TColor Color,
+                                 const TRect& Origin, const TRect& R) const;
+  // HorizontalLine: the separator is a horizontal line (between items stacked on a vertical bar).
+  virtual void DrawToolbarSeparator(HDC DC, const TdxBarControlPaintInfo& Bar, bool HorizontalLine, HBRUSH Brush,
+                                    const TRect& R) const;
+  // State 0 normal, 1 hot, 2 pressed.
+  virtual void DrawCaptionButtonBackground(HDC DC, const TdxBarControlPaintInfo& Bar, int State,
+                                           const TRect& R) const;
+  virtual void DrawCaptionButtonGlyph(HDC DC, const TRect& R, TColor Color) const {
+    DrawCaptionDownArrow(DC, R, Color);
+  }
+  virtual void DrawFloatingCloseButton(HDC, const TdxBarControlPaintInfo&, bool, const TRect&) const {}
+  virtual void DrawDockedBarBorder(HDC, const TdxBarControlPaintInfo&, const TRect&) const {}
+  virtual void DrawFloatingBarBorder(HDC, const TRect&) const {}
+  virtual void DrawFloatingCaption(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH Brush, const TRect& R) const;
+  // Kind 0 minimize, 1 restore, 2 close; state 0 normal, 1 disabled, 4 pressed.
+  virtual void DrawMDIButton(HDC, int, int, bool, const TRect&) const {}
+  virtual void DrawStatusBarTopBand(HDC DC, const TdxBarControlPaintInfo& Bar) const;
+  // State 0 normal, 1 hot, 2 pressed.
+  virtual void DrawMarkBackground(HDC, const TdxBarControlPaintInfo&, int, HBRUSH, const TRect&) const {}
+
+  // --- Buttons and combos ------------------------------------------------------------------
+  virtual TRect QuickCustItemCheckRect(const TRect& Item) const;
+  virtual int QuickCustItemTextOffset() const { return 0; }
+  virtual int ButtonHeightPadding() const { return 6; }
+  virtual int ButtonWidthPadding() const { return 7; }
+  virtual int ButtonHeightForGlyph(int GlyphSize) const { return GlyphSize + ButtonHeightPadding(); }
+  virtual int ButtonWidthForGlyph(int GlyphSize) const { return GlyphSize + ButtonWidthPadding(); }
+  virtual TSize SmallArrowSize() const { return TSize{5, 3}; }
+  virtual void OffsetPressedContent(const TdxBarItemPaintInfo& Item, TRect& R) const;
+  virtual void OffsetPressedEllipsis(bool Pressed, TRect& R) const;
+  virtual bool SplitButtonIsFlat() const { return HasFlatLook(); }
+  virtual bool FillsItemBackgroundSolid(const TdxBarItemPaintInfo& Item) const;
+  virtual bool ArrowDrawnInverted(const TdxBarItemPaintInfo& Item) const;
+  // Not solid: the bar's own background shows through (its brush as fall-back).
+  virtual void FillItemBackground(HDC DC, const TdxBarItemPaintInfo& Item, HBRUSH Brush, bool Solid,
+                                  const TRect& R) const;
+  virtual void DrawSelectionBackground(HDC, const TdxBarItemPaintInfo&, const TRect&) const {}
+  virtual HBRUSH GlyphBackgroundBrush(const TdxBarItemPaintInfo& Item) const { return Item.Brush; }
+  virtual void DrawGlyphFrame(HDC, const TdxBarItemPaintInfo&, const TRect&) const {}
+  virtual void DrawItemGlyphImage(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  virtual void DrawButtonLikeItem(HDC DC, const TdxBarItemPaintInfo& Item) const;
+  virtual void DrawItemArrow(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  virtual void DrawSplitArrowBackground(HDC DC, const TdxBarItemPaintInfo& Item, HBRUSH Brush, TRect R) const;
+  virtual void DrawSplitDropDownPart(HDC DC, const TdxBarItemPaintInfo& Item) const;
+  virtual TColor ComboArrowColor() const { return clBtnText; }
+  virtual HBRUSH ComboButtonBrush(const TdxBarItemPaintInfo& Item) const { return Item.Brush; }
+  virtual int EditButtonGap() const { return 1; }
+  virtual TRect EditBorderMargins() const { return EditTextMargins(); }
+  virtual void DrawComboArrow(HDC DC, const TRect& R, int Size, TColor Color, bool Enabled) const;
+  virtual void DrawComboButton(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  virtual void DrawComboButtonFrame(HDC, const TdxBarItemPaintInfo&, TRect&) const {}
+  virtual void DrawDropDownListBorder(HDC DC, const TRect& R, TColor Color) const;
+
+  // --- Sub-menus ---------------------------------------------------------------------------
+  virtual bool SubMenuHasSideBand() const { return false; }
+  virtual bool SubMenuFramesRecentGroups() const { return false; }
+  virtual int SubMenuBorderWidth() const { return SubMenuOuterBorder() + SubMenuInnerBorder(); }
+  virtual void CalcMenuArrowMetrics(HDC DC, int TextSize, int& ArrowWidth, int& ArrowHeight) const;
+  virtual TRect SubMenuClientMargins(const TdxBarControlPaintInfo& Bar) const;
+  virtual int SubMenuTextLeft(const TdxBarControlPaintInfo& Bar) const;
+  virtual int MenuTextVerticalGrow() const { return 0; }
+  virtual int SubMenuCheckSize(int Size) const { return (Size - 6) / 2; }
+  virtual TRect SubMenuItemIconRect(const TdxBarItemPaintInfo& Item) const;
+  virtual int SubMenuItemTextIndent(const TdxBarItemPaintInfo& Item) const { return Item.IconColumnWidth + 3; }
+  virtual TRect SubMenuItemTextRect(const TdxBarItemPaintInfo& Item) const;
+  virtual TRect SubMenuBeginGroupRect(const TRect& Item, bool ChangesRecentGroup) const;
+  virtual TRect SubMenuItemContentRect(const TRect& R) const;
+  virtual void SubMenuDrawBorder(HDC DC, const TdxBarControlPaintInfo& Bar) const;
+  virtual void SubMenuDrawClientBorder(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH MenuBrush,
+                                       const TRect& R) const;
+  virtual void SubMenuDrawTearOffBar(HDC DC, bool Active, const TRect& R) const;
+  virtual void SubMenuDrawSeparator(HDC DC, const TRect& R) const;
+  virtual void SubMenuDrawBeginGroup(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  // The description of a large menu item as at most two lines that fit the width.
+  virtual void SplitMenuDescription(HDC DC, const String& Text, int Width, String& First, String& Second) const;
+
+  // --- Edit and combo items ----------------------------------------------------------------
+  virtual TColor EditBackgroundColor() const { return clWindow; }
+  virtual TColor DisabledEditBackgroundColor(HBRUSH BarBrush) const;
+  // StyleColor and StyleTextColor: the item's StyleEdit values, clDefault when not assigned.
+  virtual TColor EditColor(bool Enabled, TColor StyleColor, HBRUSH BarBrush) const;
+  virtual TColor EditTextColor() const { return clWindowText; }
+  virtual TColor DisabledEditTextColor() const { return clGrayText; }
+  virtual TColor EditFontColor(bool Enabled, TColor StyleTextColor) const;
+  virtual bool EditCanShowFrame() const { return true; }
+  virtual int EditFrameInset() const { return 0; }
+  virtual int EditButtonInset() const { return 0; }
+  virtual bool EditArrowIsLeading() const { return false; }
+  virtual int EditMenuCaptionMargin() const { return 2; }
+  virtual int EditCaptionMargin() const { return 2; }
+  virtual int EditCaptionRightMargin() const { return 4; }
+  virtual TRect EditMenuGlyphMargins() const { return TRect{4, 0, 0, 0}; }
+  virtual bool EditGlyphShowsPressed() const { return false; }
+  virtual bool EditFillsDropDownArea() const { return false; }
+  virtual bool EditHasInnerGlyph() const { return false; }
+  virtual TRect EditGlyphMargins() const { return TRect{1, 2, 1, 2}; }
+  virtual void SelectAllEditText(HWND Edit, bool NotifyChange) const;
+  virtual void DrawEditFrame(HDC, const TdxBarItemPaintInfo&, const TRect&) const {}
+  virtual void DrawEllipsisButton(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  virtual void ClearEditBorder(HDC DC, HBRUSH BarBrush, const TRect& R) const;
+
+  // --- Other item kinds --------------------------------------------------------------------
+  virtual bool PushButtonsFlat() const { return false; }
+  virtual TColor PushButtonHeaderColor() const { return clBtnFace; }
+  virtual void DrawPushButton(HDC DC, const TRect& R, const String& Caption, bool Pressed) const;
+  virtual TRect SpinButtonMargins() const { return TRect{1, 0, 1, 0}; }
+  // Width 2a - 1 and height a for a = ((h div 2) - 2) div 2.
+  virtual TSize SpinArrowSize(int ButtonHeight) const;
+  virtual int SpinButtonWidth(int ButtonHeight) const;
+  // Button 0 the whole button area, 1 its upper half, 2 its lower half.
+  virtual TRect CalcSpinButtonRect(const TRect& Item, int Button) const;
+  // 4 disabled, 3 pressed, 2 hot, 1 normal.
+  virtual int SpinButtonState(bool Enabled, int Button, int PressedButton, int HotButton) const;
+  virtual TColor ProgressColor() const { return clHighlight; }
+  virtual bool ProgressIsSegmented() const { return false; }
+  virtual int ProgressMinThickness() const { return 12; }
+  virtual int ProgressMenuIndent() const { return 0; }
+  virtual void DrawProgress(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  virtual void DrawProgressBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  virtual void DrawProgressSegments(HDC DC, bool Vertical, HBRUSH Brush, const TRect& Bar, const TRect& Done) const;
+  virtual void FillProgressPart(HDC DC, HBRUSH Brush, const TRect& R) const;
+  virtual void FillProgressBlock(HDC DC, HBRUSH Brush, const TRect& R) const { FillProgressPart(DC, Brush, R); }
+  virtual int HeaderExtraSize() const { return 0; }
+  virtual int HeaderTextIndent() const { return 5; }
+  virtual bool HeaderFlatText() const { return true; }
+  virtual TRect StaticBorderWidths(int BorderStyle) const;
+  virtual void DrawStaticBackground(HDC DC, const TdxBarItemPaintInfo& Item, bool Pushed) const;
+  virtual void DrawStaticBorder(HDC DC, int BorderStyle, TRect& R) const;
+  virtual void DrawStaticItem(HDC DC, const TdxBarItemPaintInfo& Item) const;
+  virtual TRect SeparatorCaptionMargins() const { return TRect{6, 0, 0, 0}; }
+  virtual int SeparatorLineSize() const { return 2; }
+  virtual int SeparatorSize() const { return SeparatorLineSize(); }
+  virtual void DrawSeparatorLine(HDC DC, const TRect& R) const { SubMenuDrawSeparator(DC, R); }
+  virtual void DrawSeparatorItem(HDC DC, const TdxBarItemPaintInfo& Item, const TdxBarControlPaintInfo& Bar) const;
+  virtual TColor ScreenTipDescriptionColor() const { return clDefault; }
+  virtual TColor ScreenTipHeaderColor() const { return clDefault; }
+  virtual int ScreenTipFooterLineHeight() const { return 3; }
+  virtual void DrawScreenTipBackground(HDC, const TRect&) const {}
+  virtual void DrawScreenTipFooterLine(HDC, const TRect&) const {}
+  virtual void DrawSeparatorCaption(HDC DC, const TdxBarItemPaintInfo& Item) const { DrawStaticItem(DC, Item); }
+  virtual bool StaticIsPushed(bool Pushed) const { return Pushed; }
+  // The label's indents (left and right, or top and bottom on vertical bars) filled, its
+  // border drawn; answers what is left for the label's own drawing.
+  virtual TRect CalcStaticItemSize(HDC DC, const TdxBarItemPaintInfo& Item, int LeadingIndent,
+                                   int TrailingIndent) const;
+  // Headers of sub-menu groups.
+  virtual HBRUSH HeaderBrush() const { return GetSysColorBrush(COLOR_BTNSHADOW); }
+  virtual int HeaderHeight(int TextSize) const { return TextSize; }
+  virtual bool HeaderTextSelected(const TdxBarItemPaintInfo& Item) const { return Item.Selected; }
+  virtual void DrawHeaderArrow(HDC DC, const TdxBarItemPaintInfo& Item, bool Expanded) const;
+  virtual void DrawHeaderBackground(HDC DC, const TdxBarItemPaintInfo& Item) const;
+  virtual void DrawHeaderItem(HDC DC, const TdxBarItemPaintInfo& Item, bool Expanded) const;
+  // Spin buttons.
+  virtual TPoint SpinArrowOrigin(const TRect& Button, int ArrowOffset, int ArrowSize, bool Up) const;
+  virtual TRect CalcSpinTextRect(const TRect& Item) const;
+  virtual void DrawSpinButton(HDC DC, const TdxBarItemPaintInfo& Item, int Button, int State,
+                              const TRect& R) const;
+  virtual void FillSpinBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  // Edit and combo items.
+  virtual bool EditUsesMenuLook() const { return false; }
+  virtual bool EditCaptionSolid(const TdxBarItemPaintInfo& Item) const;
+  virtual bool EditMarginSolid(const TdxBarItemPaintInfo& Item) const;
+  virtual int EditCaptionLeftMargin(const TdxBarItemPaintInfo& Item) const;
+  // Part 0 the caption, 1 the glyph.
+  virtual TRect EditPartMargins(const TdxBarItemPaintInfo& Item, int Part) const;
+  virtual HBRUSH EditCaptionBrush(const TdxBarItemPaintInfo& Item) const { return Item.BarBrush; }
+  virtual bool ItemHasImageBounds(const TRect& ImageBounds) const { return ImageBounds.Right > ImageBounds.Left; }
+  virtual TRect CalcInnerGlyphRect(const TRect& R, const TRect& ImageBounds, int GlyphWidth) const;
+  virtual void DrawEditCaptionBackground(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& Caption,
+                                         const TRect& Glyph) const;
+  virtual void DrawEditMenuSelection(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const {
+    DrawSelectionBackground(DC, Item, R);
+  }
+  virtual void DrawEditCaption(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  virtual void DrawEditItemGlyph(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const;
+  // EditActive: the item's edit window is open.
+  virtual void DrawEditBorder(HDC DC, const TdxBarItemPaintInfo& Item, bool EditActive, TRect& R) const;
+  virtual void DrawEditValue(HDC DC, const TRect& R, const String& Text) const;
+  virtual void DrawComboListLine(HDC DC, const TRect& R, const String& Text) const;
+  virtual void DrawSubMenuArrow(HDC DC, const TRect& R, int Direction, int Size, TColor Color, bool Enabled,
+                                bool Selected) const;
+  virtual void DrawSubItemArrow(HDC DC, const TdxBarItemPaintInfo& Item) const;
+  // Menus and their panes.
+  virtual HBRUSH MenuItemBrush() const { return GetSysColorBrush(COLOR_BTNFACE); }
+  virtual int SubMenuTearOffAreaSize(int TearOffCaptionHeight) const { return TearOffCaptionHeight + 3; }
+  virtual void DrawMenuGlyphArea(HDC, const TdxBarItemPaintInfo&) const {}
+  // Recent-group frames: Changes tells the item starts a change between recent and non-recent items.
+  virtual void SubMenuDrawItemFrame(HDC, const TdxBarControlPaintInfo&, const TdxBarItemPaintInfo&, bool) const {}
+  virtual void AppMenuDrawBorder(HDC DC, const TdxBarControlPaintInfo& Bar) const { SubMenuDrawBorder(DC, Bar); }
+  virtual TRect AppMenuFrameMargins() const { return TRect{}; }
+  // The menu's (or pane's) background picture tiled, its brush where there is none.
+  virtual void SubMenuFillBackground(HDC DC, const TdxBarControlPaintInfo& Bar, HBRUSH Brush, const TRect& R) const;
+  virtual void ExtraPaneFillBackground(HDC DC, const TdxBarControlPaintInfo& Pane, HBRUSH Brush,
+                                       const TRect& R) const;
+  virtual void AppMenuDrawExtraPaneArea(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& Excluded,
+                                        const TRect& R) const;
+  virtual void ExtraPaneDrawSeparator(HDC DC, const TdxBarControlPaintInfo& Bar, bool HorizontalLine,
+                                      const TRect& R) const {
+    DrawToolbarSeparator(DC, Bar, HorizontalLine, Bar.ToolbarBrush, R);
+  }
+  virtual int MenuItemTextHeight(HDC DC) const { return EditHeight(DC); }
+  virtual int SubMenuIconAreaSize(const TdxBarControlPaintInfo& Bar) const { return Bar.IconColumnWidth; }
+  virtual int SubMenuSpareMetric() const { return 0; }
+  // Before each item: the sub-menu's current brush becomes the menu item brush when the look asks for it.
+  virtual void SubMenuPickItemBrush(HBRUSH& Current) const {
+    if (UsesMenuItemBrush()) Current = MenuItemBrush();
+  }
+  virtual void SubMenuDrawScrollButtonFrame(HDC, const TRect&, bool) const {}
+  virtual void AppMenuDrawButtons(HDC, const TdxBarControlPaintInfo&) const {}
+  virtual HBRUSH ItemBackgroundBrush(const TdxBarItemPaintInfo& Item) const { return Item.Brush; }
+  virtual void DrawQuickCustItemCheck(HDC, const TRect&, bool) const {}
+  virtual bool EditIsHighlighted(const TdxBarItemPaintInfo& Item) const { return Item.Selected; }
+  virtual void EditBeforeDraw(HDC, const TdxBarItemPaintInfo&) const {}
+  virtual void EditAfterDraw(HDC, const TdxBarItemPaintInfo&) const {}
+  virtual void DrawEditButtonBackground(HDC, const TdxBarItemPaintInfo&, const TRect&) const {}
+  // Gives an edit control's look-and-feel the look of the manager's style.
+  virtual void AssignEditLookAndFeel(TdxBarManager* AManager, TcxLookAndFeel* ALookAndFeel) const;
+  // Status-bar-like bars with a size grip: the strip at the right, the grip in its bottom square.
+  virtual void DrawStatusBarSizeGrip(HDC DC, const TdxBarControlPaintInfo& Bar) const;
+  // The text and background colours of an edit (StyleColor, StyleTextColor: clDefault when not assigned).
+  virtual void EditColors(bool Enabled, TColor StyleColor, TColor StyleTextColor, HBRUSH BarBrush, TColor& Text,
+                          TColor& Back) const;
+  virtual void DrawEditText(HDC DC, const TdxBarItemPaintInfo& Item, TColor StyleColor, TColor StyleTextColor,
+                            const TRect& R, const String& Text) const;
+  // An edit or combo item: caption and glyph parts, then the edit part with its border and value.
+  virtual void DrawEditItem(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& Caption, const TRect& Glyph,
+                            const TRect& Edit, const String& Text) const;
+
  private:
   TcxCustomLookAndFeelPainterClass FSkinPainter;
 };
@@ -249,18 +500,62 @@ class TdxBarStandardPainter : public TdxBarPainter {
   int FloatingCaptionTopSpace() const override { return 2; }
   int FloatingCaptionBottomSpace() const override { return 1; }
   TRect CaptionOffsets() const override { return TRect{2, 1, 2, 1}; }
-  int GripSize() const override { return 9; }
+  int GripSize() const override { return 2 * GripWidth() + GripOffset() + 1; }
   int GripOffset() const override { return 2; }
   int MenuBeginGroupIndent() const override { return 2; }
   int SubMenuInnerBorder() const override { return 2; }
+  // The classic raised and sunken look.
+  void DrawGlyphFrame(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const override;
+  void DrawCheckMarkGlyph(HDC DC, const TPoint& P, int Scale, TColor Color, bool Enabled) const override;
+  bool ItemHasSeparateDropDownLook() const override { return true; }
+  bool BarIsSmall(const TRect&) const override { return false; }
+  void DrawMarkChevrons(HDC DC, bool Horizontal, bool Small, int Offset, int ClientWidth) const override;
+  void DrawMarkBackground(HDC DC, const TdxBarControlPaintInfo& Bar, int State, HBRUSH Brush,
+                          const TRect& R) const override;
+  void FillDisabledShadow(HDC DC, const TRect& R) const override;
+  void DrawEditFrame(HDC DC, const TdxBarItemPaintInfo& Item, const TRect& R) const override;
+  HBRUSH GlyphBackgroundBrush(const TdxBarItemPaintInfo& Item) const override;
+  bool BarAllowsQuickCustomizing() const override { return false; }
+  void DrawFloatingCloseButton(HDC DC, const TdxBarControlPaintInfo& Bar, bool Pressed,
+                               const TRect& R) const override;
+  void DrawDockedBarBorder(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& R) const override;
+  void DrawFloatingBarBorder(HDC DC, const TRect& R) const override;
+  void DrawMDIButton(HDC DC, int Kind, int State, bool FlatClose, const TRect& R) const override;
+  TRect MarkRect(const TdxBarControlPaintInfo& Bar, const TRect& Caption) const override;
+  bool CaptionButtonsHaveFrame() const override { return true; }
+  bool FloatingBarHasFrame() const override { return true; }
+  void DrawSplitArrowBackground(HDC DC, const TdxBarItemPaintInfo& Item, HBRUSH Brush, TRect R) const override;
+  void DrawComboButtonFrame(HDC DC, const TdxBarItemPaintInfo& Item, TRect& R) const override;
+  void DrawDropDownListBorder(HDC DC, const TRect& R, TColor Color) const override;
+  bool SubMenuFramesRecentGroups() const override { return true; }
+  TRect SubMenuClientMargins(const TdxBarControlPaintInfo& Bar) const override;
+  bool ProgressIsSegmented() const override { return true; }
+  int SubMenuTopOffset() const override { return 2; }
+  TRect CaptionBorderWidths() const override { return TRect{0, 0, 0, 2}; }
+  int GlyphShiftX() const override { return 1; }
+  int GlyphShiftY() const override { return 1; }
+  int LoweredFrameExtraWidth() const override { return 1; }
+  bool UsesMenuItemBrush() const override { return false; }
+  void DrawMenuGlyphArea(HDC DC, const TdxBarItemPaintInfo& Item) const override;
+  void SubMenuDrawItemFrame(HDC DC, const TdxBarControlPaintInfo& Bar, const TdxBarItemPaintInfo& Item,
+                            bool Changes) const override;
+
+ protected:
+  // One grip bar across the bar, then kept out of the items' clip region.
+  void DrawGripBar(HDC DC, bool Vertical, const TRect& R) const;
 };
 class TdxBarEnhancedPainter : public TdxBarStandardPainter {
   VAMIRE_CLASS(TdxBarEnhancedPainter, TdxBarStandardPainter)
  public:
   using TdxBarStandardPainter::TdxBarStandardPainter;
-  int GripSize() const override { return 6; }
+  int GripSize() const override { return GripWidth() + GripOffset() + 2; }
   int GripOffset() const override { return 1; }
   int MenuBeginGroupIndent() const override { return 12; }
+  void DrawMarkChevrons(HDC DC, bool Horizontal, bool Small, int Offset, int ClientWidth) const override;
+  void DrawMarkBackground(HDC DC, const TdxBarControlPaintInfo& Bar, int State, HBRUSH Brush,
+                          const TRect& R) const override;
+  bool BarAllowsQuickCustomizing() const override { return true; }
+  void DrawDockedBarBorder(HDC DC, const TdxBarControlPaintInfo& Bar, const TRect& R) const override;
 };
 class TdxBarFlatPainter : public TdxBarPainter {
   VAMIRE_CLASS(TdxBarFlatPainter, TdxBarPainter)
@@ -454,11 +749,11 @@ class TdxBarItem : public TdxBarComponent {
   bool IsVisibleStored() const;
   TNotifyEvent OnDestroy;
   // Published by the kinds that show them.
-  TBitmap* Glyph() const { return FGlyph.get(); }
+  virtual TBitmap* Glyph() const { return FGlyph.get(); }
   void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
   TBitmap* LargeGlyph() const { return FLargeGlyph.get(); }
   void SetLargeGlyph(TBitmap* Value) { FLargeGlyph->Assign(Value); }
-  int ImageIndex() const { return FImageIndex; }
+  virtual int ImageIndex() const { return FImageIndex; }
   virtual void SetImageIndex(int Value);
   bool IsImageIndexStored() const;
   int LargeImageIndex() const { return FLargeImageIndex; }
@@ -592,12 +887,23 @@ class TdxBarItem : public TdxBarComponent {
 };
 using TdxBarItemClass = TClass;
 
-// The separator kind: a link collection leaves out separators that would stand
-// last or next to another one. Its drawing comes with the other kinds.
-class TdxBarSeparator : public TdxBarItem {
-  VAMIRE_CLASS(TdxBarSeparator, TdxBarItem)
+// Static text on a bar or menu; it cannot be clicked.
+class TdxBarLabel : public TdxBarItem {
+  VAMIRE_CLASS(TdxBarLabel, TdxBarItem)
  public:
-  using TdxBarItem::TdxBarItem;
+  explicit TdxBarLabel(TComponent* AOwner);
+};
+
+// A separator line with an optional caption, for menus only. A link
+// collection also leaves out separators that would stand last or next to
+// another one.
+class TdxBarSeparator : public TdxBarLabel {
+  VAMIRE_CLASS(TdxBarSeparator, TdxBarLabel)
+ public:
+  using TdxBarLabel::TdxBarLabel;
+  bool CanBePlacedOn(int APlaceKind, TdxBar* ABar, String& AReason) override;
+  String GetDefaultCaption() override;
+  uint16_t GetSupportedActions() override;
 };
 
 // Connects an item to an action: a value is linked while the item still shows the action's.
@@ -937,7 +1243,7 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner {
   TFont* Font() const { return FFont.get(); }
   void SetFont(TFont* Value) { FFont->Assign(Value); }
   bool IsFontStored() const { return FUseOwnFont; }
-  TBitmap* Glyph() const { return FGlyph.get(); }
+  virtual TBitmap* Glyph() const { return FGlyph.get(); }
   void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
   bool Hidden() const { return FHidden; }
   void SetHidden(bool Value);
