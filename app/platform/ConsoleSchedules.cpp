@@ -74,7 +74,7 @@ void TConsoleSchedules::Unnested(bool& running, TObject* sender, Body body) {
 
 void TConsoleSchedules::LoadTimedPower(ISettingsStore& store) {
   Power = ReadTimedPower(store);
-  FWindow.tmrTimingSet()->SetEnabled(Power.TimedPowerOn);
+  FWindow.TimingSetTimer()->SetEnabled(Power.TimedPowerOn);
 }
 
 void TConsoleSchedules::ResetBrowse() {
@@ -168,7 +168,7 @@ void TConsoleSchedules::tmrTimingSetTimer(TObject* Sender) {
 }
 
 void TConsoleSchedules::TimedPowerStep() {
-  TTimer* timer = FWindow.tmrTimingSet();
+  TTimer* timer = FWindow.TimingSetTimer();
   timer->SetInterval(3000);
   if (!Power.TimedPowerOn) {
     timer->SetEnabled(false);
@@ -201,7 +201,7 @@ void TConsoleSchedules::SceneSwitchStep() {
   int hour, minute;
   CurrentHourMinute(hour, minute);
   const int chosen = FWindow.PresetListIndex();
-  TTimer* timer = FWindow.tmrSceneSwitch();
+  TTimer* timer = FWindow.SceneSwitchTimer();
   timer->SetInterval(3000);
   for (int slot = 1; slot <= SceneSlotCount; ++slot) {
     const TSceneSlot& s = SceneSwitchSlots[size_t(slot - 1)];
@@ -224,13 +224,13 @@ void TConsoleSchedules::SlotBoxClick(int slot) {
       return;
     }
     SaveSceneSwitchSchedule();
-    FWindow.tmrSceneSwitch()->SetEnabled(true);
+    FWindow.SceneSwitchTimer()->SetEnabled(true);
     return;
   }
   WriteSettingBool(FWindow.Settings(), SlotSection, L"switch" + IntToStr(slot), false);
   for (int k = 1; k <= SceneSlotCount; ++k)
     if (FWindow.SlotBox(k)) return;
-  FWindow.tmrSceneSwitch()->SetEnabled(false);
+  FWindow.SceneSwitchTimer()->SetEnabled(false);
 }
 
 void TConsoleSchedules::SaveSceneSwitchSchedule() {

@@ -64,8 +64,8 @@ class IScheduleWindow {
   virtual String ResponsePause() = 0;
   virtual String IntervalPause() = 0;
 
-  virtual TTimer* tmrTimingSet() = 0;
-  virtual TTimer* tmrSceneSwitch() = 0;
+  virtual TTimer* TimingSetTimer() = 0;    // tmrTimingSet
+  virtual TTimer* SceneSwitchTimer() = 0;  // tmrSceneSwitch
 };
 
 class TConsoleSchedules {

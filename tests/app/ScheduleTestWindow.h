@@ -75,8 +75,8 @@ class TScheduleTestWindow : public link_test::TTestConsole, public IScheduleWind
   }
   String ResponsePause() override { return Response; }
   String IntervalPause() override { return Interval; }
-  TTimer* tmrTimingSet() override { return TimingSet; }
-  TTimer* tmrSceneSwitch() override { return SceneSwitch; }
+  TTimer* TimingSetTimer() override { return TimingSet; }
+  TTimer* SceneSwitchTimer() override { return SceneSwitch; }
 
   // What the operator does: a press of a browse button, a click on a slot box.
   void Press(TBrowseKind kind) { Schedules.BrowseButtonClick(kind); }

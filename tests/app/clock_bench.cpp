@@ -53,8 +53,8 @@ class TClockWindow : public IScheduleWindow {
   void LoadPreset(int) override {}
   String ResponsePause() override { return L"100"; }
   String IntervalPause() override { return L"100"; }
-  TTimer* tmrTimingSet() override { return nullptr; }
-  TTimer* tmrSceneSwitch() override { return nullptr; }
+  TTimer* TimingSetTimer() override { return nullptr; }
+  TTimer* SceneSwitchTimer() override { return nullptr; }
 
  private:
   class TNoSettings : public ISettingsStore {
