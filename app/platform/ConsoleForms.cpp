@@ -19,11 +19,14 @@
 #include "StdCtrls.h"
 #include "SysUtils.h"
 #include "Threads.h"
+#include "Unit1.h"
+#include "Unit2.h"
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
 #include "Unit16.h"
+#include "Unit18.h"
 #include "Unit19.h"
 #include "uPlayMode.h"
 #include "uTimingSetting.h"
@@ -84,10 +87,11 @@ namespace {
 
 // Every window class of the console, one line per window.
 std::vector<TClass> ConsoleFormClasses() {
-  return {TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
+  return {TForm1::StaticClass(), TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
           TfrmTimingSetting::StaticClass(),
-          TfrmLEDDisplay::StaticClass()};
+          TfrmLEDDisplay::StaticClass(),
+          TForm18::StaticClass(), TForm2::StaticClass()};
 }
 
 void InitConsoleForms() {
@@ -125,6 +129,32 @@ void StartConsoleUnits() {
                    cxPCPaintersFactoryUnit, cxPCUnit, cxPCPaintersUnit,
                    dxStatusBarUnit, dxSkinsdxStatusBarPainterUnit, dxBarStrsUnit, cxStylesUnit, dxBarUnit,
                    RzCommonUnit, RzPanelUnit, RzStatusUnit, ConsoleFormsUnit});
+}
+
+const std::vector<String>& ConsoleWindowOrder() {
+  static const std::vector<String> order = {
+      L"TForm18", L"TForm1",  L"TForm2",  L"TForm3",           L"TForm4",           L"TForm5",
+      L"TForm6",  L"TForm7",  L"TForm8",  L"TForm9",           L"TForm10",          L"TForm12",
+      L"Tform13", L"TForm14", L"TForm11", L"TForm15",          L"TForm16",          L"TfrmPlayMode",
+      L"TfrmTimingSetting",   L"TfrmSubtitleSettings",         L"TfrmLEDDisplay",   L"TForm19",
+      L"TForm20", L"TForm21"};
+  return order;
+}
+
+std::vector<TCustomForm*> CreateConsoleWindows() {
+  std::vector<TCustomForm*> made;
+  TForm18* splash = nullptr;
+  TCustomForm* main = nullptr;
+  for (const String& name : ConsoleWindowOrder()) {
+    TClass kind = GetClass(name);
+    if (!kind) continue;  // not in this program yet
+    TCustomForm* form = Application->CreateForm(kind);
+    made.push_back(form);
+    if (auto* start = dynamic_cast<TForm18*>(form)) splash = start;
+    if (name == L"TForm1") main = form;
+  }
+  if (splash) splash->MainWindowForm = main;
+  return made;
 }
 
 TComponent* FindFormComponent(TComponent* form, const String& name, TClass expected) {

@@ -7,6 +7,8 @@
 // program and for every test that makes a console window.
 #pragma once
 
+#include <vector>
+
 #include "Classes.h"
 #include "Forms.h"
 #include "Units.h"
@@ -18,6 +20,16 @@ void StartConsoleUnits();
 // Registers the console's window classes by name, so a form file or
 // Application->CreateForm can name them; its end takes them back.
 extern const TUnitEntry ConsoleFormsUnit;
+
+// The console's windows by class name, in the order the program makes them:
+// TForm18 first, so it is the application's main form, then the main window
+// TForm1 and the rest. Each window adds its class to ConsoleFormsUnit's list;
+// a name not registered there is not in the program yet.
+const std::vector<String>& ConsoleWindowOrder();
+// Makes every window of that order whose class is registered, owned by the
+// application, and gives the start-up window the main window to show.
+// Answers the windows made, in order.
+std::vector<TCustomForm*> CreateConsoleWindows();
 
 // The component named `name` of a streamed window, as the class its field
 // holds. A form file that lacks it, or holds another kind under that name,
