@@ -29,9 +29,15 @@ void DecodeTime(TDateTime time, int& hour, int& min, int& sec, int& msec);
 // 1 = Sunday .. 7 = Saturday.
 int DayOfWeek(TDateTime date);
 
+// The clock every caller reads: the platform's local time unless a procedure
+// is installed, so a program's schedules can be run against a time a test
+// chooses, as SetSleepProc does for pauses. Date and Time read it too.
 TDateTime Now();
 TDateTime Date();
 TDateTime Time();
+using TNowProc = TDateTime (*)();
+// Installs `proc` (null restores the platform's clock) and returns the previous one.
+TNowProc SetNowProc(TNowProc proc);
 
 // Patterns: c d dd ddd dddd ddddd dddddd m mm mmm mmmm yy yyyy h hh n nn s ss z zzz
 // t tt am/pm a/p ampm / : and quoted literals; "m" right after an hour is minutes.

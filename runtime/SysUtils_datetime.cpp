@@ -1,4 +1,5 @@
 // Dates and times: encoding, decoding, formatting and parsing.
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -94,7 +95,9 @@ void DecodeTime(TDateTime time, int& hour, int& min, int& sec, int& msec) {
 
 int DayOfWeek(TDateTime date) { return int((DateTimeToTimeStamp(date).Date % 7 + 7) % 7) + 1; }
 
-TDateTime Now() {
+namespace {
+
+TDateTime PlatformNow() {
   int y, mo, d, h, mi, s, ms;
   if (auto p = vamire_detail::SysUtilsPlatform(); p && p->LocalNow) {
     p->LocalNow(y, mo, d, h, mi, s, ms);
@@ -108,6 +111,14 @@ TDateTime Now() {
   }
   return EncodeDate(y, mo, d) + EncodeTime(h, mi, s, ms);
 }
+
+std::atomic<TNowProc> NowProc{&PlatformNow};
+
+}  // namespace
+
+TDateTime Now() { return NowProc.load()(); }
+
+TNowProc SetNowProc(TNowProc proc) { return NowProc.exchange(proc ? proc : &PlatformNow); }
 
 TDateTime Date() { return std::floor(Now()); }
 TDateTime Time() {

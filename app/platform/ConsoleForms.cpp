@@ -41,6 +41,7 @@
 #include "Unit21.h"
 #include "uPlayMode.h"
 #include "uSubtitleSettings.h"
+#include "uTimingSetting.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
 #include "cxColorComboBox_win.h"
@@ -102,6 +103,7 @@ namespace {
 std::vector<TClass> ConsoleFormClasses() {
   return {TForm1::StaticClass(), TForm4::StaticClass(), TForm5::StaticClass(), TForm6::StaticClass(), TForm7::StaticClass(), TForm8::StaticClass(),
           TForm16::StaticClass(), TfrmPlayMode::StaticClass(), TForm19::StaticClass(),
+          TfrmTimingSetting::StaticClass(),
           TfrmLEDDisplay::StaticClass(),
           TForm18::StaticClass(), TForm2::StaticClass(),
           TForm3::StaticClass(), TForm9::StaticClass(), TForm10::StaticClass(),

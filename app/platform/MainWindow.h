@@ -7,6 +7,7 @@
 #pragma once
 
 #include "AdminLogin.h"
+#include "Schedules.h"
 #include "System.h"
 #include "WallFrame.h"
 
@@ -58,6 +59,9 @@ class IMainWindow {
   // hidden signal-type list ComboBox1 set to an item.
   virtual ISpliceWindow& SpliceView() = 0;
   virtual void SetSignalType(int index) = 0;
+  // TfrmTimingSetting: TForm1's timed power fields and its timer tmrTimingSet.
+  virtual TTimedPower& TimedPower() = 0;
+  virtual void SetTimedPowerTimer(bool enabled) = 0;
 };
 
 inline IMainWindow*& MainWindowRef() {

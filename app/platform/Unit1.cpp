@@ -24,6 +24,7 @@
 #include "Unit7.h"
 #include "Unit14.h"
 #include "Unit9.h"
+#include "uTimingSetting.h"
 #include "WallGrid.h"
 #include "cxButtons_win.h"
 #include "cxCheckBox_win.h"
@@ -258,6 +259,7 @@ void TForm1::BindOtherUnitsHandlers() {
       {L"Button4", &TForm1::Button4Click},   {L"BitBtn17", &TForm1::BitBtn17Click},
       {L"BitBtn18", &TForm1::BitBtn18Click}, {L"btnBackColor", &TForm1::btnBackColorClick},
       {L"N7", &TForm1::N7Click},             {L"mnuVideoAdjust", &TForm1::N7Click},
+      {L"btnTimeSet", &TForm1::btnTimeSetClick},
   };
   for (const auto& c : clicks) {
     const TNotifyEvent event(this, c.Handler);
@@ -296,12 +298,11 @@ void TForm1::FormCreate(TObject*) {
   const bool timed = ReadSettingBool(store, L"timesetting", L"flag", false);
   if (auto* timer = dynamic_cast<TTimer*>(FindComponent(L"tmrTimingSet"))) timer->SetEnabled(timed);
   BitbtnENCH->SetCaption(LanguageToggleCaption(FLanguage));
-  PowerOnHour = ReadSettingInteger(store, L"timesetting", L"ohour", 0);
-  PowerOffHour = ReadSettingInteger(store, L"timesetting", L"chour", 0);
-  PowerOnMinute = ReadSettingInteger(store, L"timesetting", L"omin", 0);
-  PowerOffMinute = ReadSettingInteger(store, L"timesetting", L"cmin", 0);
-  TimedPowerOn = ReadSettingBool(store, L"timesetting", L"flag", false);
-  TimedPowerMode = ReadSettingInteger(store, L"timesetting", L"mode", 0);
+  Power = ReadTimedPower(store);
+}
+
+void TForm1::SetTimedPowerTimer(bool enabled) {
+  if (auto* timer = dynamic_cast<TTimer*>(FindComponent(L"tmrTimingSet"))) timer->SetEnabled(enabled);
 }
 
 void TForm1::FormShow(TObject*) {
@@ -582,6 +583,7 @@ void TForm1::ApplyEnglishCaptions() {
   // The toggle keeps its own text: the language a press switches to.
   BitbtnENCH->SetCaption(LanguageToggleCaption(FLanguage));
   if (auto* adjust = ConsoleForm<TForm4>()) adjust->ApplyEnglishCaptions();
+  if (auto* timing = ConsoleForm<TfrmTimingSetting>()) timing->ApplyEnglishCaptions();
   TdxStatusBarPanels* panels = StatusBar1->Panels();
   for (int i = 0; i < 2 && i < panels->Count(); ++i)
     panels->Items(i)->SetText(EnglishCaption(MainWindowCaptions(), panels->Items(i)->Text()));
@@ -793,6 +795,7 @@ void TForm1::Button4Click(TObject*) { ShowMiniPanel(); }
 void TForm1::BitBtn17Click(TObject*) { ShowFormByClassName(L"TForm15"); }
 void TForm1::BitBtn18Click(TObject*) { ShowFormByClassName(L"TForm3"); }
 void TForm1::btnBackColorClick(TObject*) { ShowFormByClassName(L"TForm20"); }
+void TForm1::btnTimeSetClick(TObject*) { ShowFormByClassName(L"TfrmTimingSetting"); }
 
 void TForm1::N7Click(TObject*) {
   if (auto* adjust = ConsoleForm<TForm4>()) adjust->OpenForAdministrator();

@@ -89,9 +89,7 @@ class TForm1 : public TForm,
   TAdminRole Role;                 // AdminPassword, AdminLoggedIn, MaintenanceLogin
   int MatrixInputValue = 0;        // TForm1.MatrixInput
   TNativeMatrixState Native;       // NativeRecording .. NativeReplaysPending
-  int PowerOnHour = 0, PowerOffHour = 0, PowerOnMinute = 0, PowerOffMinute = 0;
-  bool TimedPowerOn = false;
-  int TimedPowerMode = 0;
+  TTimedPower Power;  // PowerOnHour .. TimedPowerMode
 
   // The settings object of the run (CfgIni), on the console folder's "cfg.ini".
   ISettingsStore& Settings() override;
@@ -143,6 +141,8 @@ class TForm1 : public TForm,
   // TForm12, Tform13, TForm14.
   ISpliceWindow& SpliceView() override { return *this; }
   void SetSignalType(int index) override;
+  TTimedPower& TimedPower() override { return Power; }
+  void SetTimedPowerTimer(bool enabled) override;
 
   TWallSelection WallSelection() override { return SelectionFields(); }
   bool SerialChosen() override;
@@ -212,6 +212,7 @@ class TForm1 : public TForm,
   void BitBtn17Click(TObject* Sender);  // splice configuration
   void BitBtn18Click(TObject* Sender);  // matrix configuration
   void btnBackColorClick(TObject* Sender);
+  void btnTimeSetClick(TObject* Sender);
   void N7Click(TObject* Sender);  // picture adjustment, pop-up and main menu
   void stringgrid1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
 

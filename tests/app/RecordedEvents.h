@@ -1,7 +1,5 @@
-// The order of what a console action did: every debug echo line and every
-// pause, as the sending thread met them, recorded in one list. The pauses
-// are recorded instead of taken, so an action that waits seconds runs at
-// once and its waits can still be asserted.
+// What a device test compares: every debug echo line and every pause, in the
+// order the sending thread met them, recorded into one list.
 #pragma once
 
 #include <vector>
@@ -18,19 +16,24 @@ inline std::vector<String>& Events() {
 }
 inline void RecordPause(uint32_t ms) { Events().push_back(L"pause " + IntToStr(int(ms))); }
 
-// A console that echoes into the shared event list, in debug mode.
-class TEventConsole : public link_test::TTestConsole {
+// A console of the link routines (Base) in debug mode that echoes into the list.
+template <class Base>
+class TEventConsoleOf : public Base {
  public:
-  TEventConsole() {
-    Debug = true;
+  TEventConsoleOf() {
+    this->Debug = true;
     Events().clear();
   }
   void AddLogLine(const String& line) override {
-    TTestConsole::AddLogLine(line);
+    Base::AddLogLine(line);
     Events().push_back(line);
   }
 };
 
+// The link test console, echoing.
+using TEventConsole = TEventConsoleOf<link_test::TTestConsole>;
+
+// The pauses go into the list instead of being taken, for the life of the object.
 class TRecordedPauses {
  public:
   TRecordedPauses() : FPrevious(SetSleepProc(&RecordPause)) {}

@@ -175,6 +175,11 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
     return *FSplice;
   }
   std::unique_ptr<TSpliceTestWindow> FSplice;
+  // TfrmTimingSetting
+  TTimedPower& TimedPower() override { return Power; }
+  void SetTimedPowerTimer(bool enabled) override { TimedPowerTimer = enabled; }
+  TTimedPower Power;
+  bool TimedPowerTimer = false;
 
  private:
   test_support::THostForm* FHost = nullptr;

@@ -99,10 +99,10 @@ TEST(MainWindowLifeTest, WithoutSkinFileTheListIsEmptyAndTheRestRuns) {
   EXPECT_EQ(f.Form->Language(), 1);
   EXPECT_EQ(f.Form->BitbtnENCH->Caption(), L"中文");
   EXPECT_FALSE(f.Form->mnuDebug->Visible());
-  EXPECT_EQ(f.Form->PowerOnHour, 7);
-  EXPECT_EQ(f.Form->PowerOffMinute, 45);
-  EXPECT_TRUE(f.Form->TimedPowerOn);
-  EXPECT_EQ(f.Form->TimedPowerMode, 0) << "a text that is no number reads as the default";
+  EXPECT_EQ(f.Form->Power.PowerOnHour, 7);
+  EXPECT_EQ(f.Form->Power.PowerOffMinute, 45);
+  EXPECT_TRUE(f.Form->Power.TimedPowerOn);
+  EXPECT_EQ(f.Form->Power.TimedPowerMode, 0) << "a text that is no number reads as the default";
   EXPECT_TRUE(static_cast<TTimer*>(f.Form->FindComponent(L"tmrTimingSet"))->Enabled());
   f.Form->Close();
   EXPECT_EQ(f.Ini(L"SkinName", L"Skin"), L"-1");

@@ -157,17 +157,6 @@ void PumpApplication(DWORD ms) {
   }
 }
 
-// A real key, served by the program's own loop, which hands arrows and Tab
-// to the window as dialog keys.
-void PressKey(WORD key) {
-  INPUT in[2]{};
-  in[0].type = in[1].type = INPUT_KEYBOARD;
-  in[0].ki.wVk = in[1].ki.wVk = key;
-  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, in, sizeof(INPUT));
-  PumpApplication(150);
-}
-
 // --- Edge blending ---------------------------------------------------------------------------
 using BlendTest = ShapeTest;
 

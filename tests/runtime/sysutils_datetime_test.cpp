@@ -66,6 +66,19 @@ TEST(DateEncodeTest, NowIsToday) {
   EXPECT_LT(Time(), 1.0);
 }
 
+TDateTime FixedNow() { return EncodeDate(2026, 12, 31) + EncodeTime(23, 59, 58, 500); }
+
+TEST(DateEncodeTest, AnInstalledClockIsWhatNowDateAndTimeReadUntilItIsRemoved) {
+  const TNowProc previous = SetNowProc(&FixedNow);
+  EXPECT_EQ(Now(), FixedNow());
+  EXPECT_EQ(Date(), EncodeDate(2026, 12, 31));
+  EXPECT_NEAR(Time(), EncodeTime(23, 59, 58, 500), 1e-9);
+  EXPECT_EQ(SetNowProc(nullptr), &FixedNow);
+  EXPECT_NE(Now(), FixedNow());
+  EXPECT_GT(Now(), EncodeDate(2020, 1, 1));
+  SetNowProc(previous);
+}
+
 class DateFormatTest : public testing::Test {
  protected:
   TFormatSettings fs = TFormatSettings::Invariant();
