@@ -45,15 +45,14 @@ class IMainWindow {
   // automatic link handling of its show runs.
   virtual void ReturnFromMiniPanel() = 0;
   // TForm15 and TForm20: the wall grid stringgrid1, the logo Image1 and the name Label3.
-  virtual TWallSelection WallGridSelection() = 0;  // the grid's own selection rectangle
   virtual void RepaintWallGrid() = 0;
   // Rows x columns panels with the header row and column numbered, cells
   // shared out again (ResizeWallGrid).
   virtual void RebuildWallGrid(int rows, int columns) = 0;
   virtual void SetWallLogo(TPicture* picture) = 0;  // Image1 takes a copy
   virtual void SetWallName(const String& name) = 0;
-  // TForm4 (picture adjustment)
-  virtual TWallSelection GridSelection() = 0;  // stringgrid1's own selection rectangle, panels from 1
+  // TForm4, TForm20: stringgrid1's own selection rectangle, panels from 1.
+  virtual TWallSelection GridSelection() = 0;
   // TForm12, Tform13, TForm14: the grid, its selection and cells, the signal
   // type and the matrix configuration, as the splice reads them; and the
   // hidden signal-type list ComboBox1 set to an item.

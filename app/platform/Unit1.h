@@ -190,7 +190,6 @@ class TForm1 : public TForm,
   void SetPresetText(const String& text) override;
   void HideForMiniPanel() override;
   void ReturnFromMiniPanel() override;
-  TWallSelection WallGridSelection() override { return GridSelection(); }
   void RepaintWallGrid() override;
   void RebuildWallGrid(int rows, int columns) override { BuildWallGrid(rows, columns); }
   void SetWallLogo(TPicture* picture) override;

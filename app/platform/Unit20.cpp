@@ -29,7 +29,7 @@ void TForm20::SwatchClick(TObject* Sender) {
   if (!main) return;
   const String colour = ColorToString(static_cast<TLabel*>(Sender)->Color());
   TCfgIni ini(SettingsFile);
-  const TWallSelection s = main->WallGridSelection();
+  const TWallSelection s = main->GridSelection();
   for (int row = s.SelTop; row <= s.SelBottom; ++row)
     for (int column = s.SelLeft; column <= s.SelRight; ++column)
       ini.WriteString(L"stringgrid", CellColourKey(row, column), colour);

@@ -1,12 +1,12 @@
 // The main window for the tests of windows that send to the device peer:
 // debug mode on, the selection fields 1,1 - 2,2, every frame's echo in the
-// event list (RecordedPauses.h); and the peer test that opens the serial
+// event list (RecordedEvents.h); and the peer test that opens the serial
 // ports for it.
 #pragma once
 
 #include <memory>
 
-#include "RecordedPauses.h"
+#include "RecordedEvents.h"
 #include "TestMainWindow.h"
 #include "link/PeerTest.h"
 #include "link/encoders_test.h"

@@ -120,7 +120,6 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
 
   // TForm15, TForm20: a real grid on the host form, its colours read from
   // GridSettingsFile as TForm1's are from "cfg.ini"; the logo and the name.
-  TWallSelection WallGridSelection() override { return WallGrid()->GridSelection(); }
   void RepaintWallGrid() override {
     WallGrid();
     FGrid->Repaint();
@@ -154,8 +153,9 @@ class TTestMainWindow : public link_test::TTestConsole, public IMainWindow {
   int PanelWidth = 392, PanelHeight = 280;  // Panel1, the box the cells share
   String WallName;
   int GridRepaints = 0;
-  // TForm4 (picture adjustment)
-  TWallSelection GridSelection() override { return GridRect; }
+  // TForm4, TForm20: the real grid's selection once a test made the grid,
+  // else the rectangle a test sets.
+  TWallSelection GridSelection() override { return FGridView ? FGridView->GridSelection() : GridRect; }
   TWallSelection GridRect{1, 1, 1, 1};
   // TForm12, Tform13, TForm14: the grid and the matrix configuration in plain
   // fields (the splice's test double on this console), the signal type in
